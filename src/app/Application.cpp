@@ -1,0 +1,43 @@
+#include "app/Application.h"
+
+#include "app/frmAvvio.h"
+#include "app/frmCambiaPassword.h"
+#include "app/frmPassword.h"
+#include "dogs/frmCani.h"
+#include "owners/frmClienti.h"
+#include "schedule/frmScadenzario.h"
+
+Application::Application(AppContext context)
+    : m_context(std::move(context))
+    , m_password(std::make_unique<frmPassword>())
+    , m_mainMenu(std::make_unique<frmAvvio>())
+    , m_changePassword(std::make_unique<frmCambiaPassword>())
+    , m_owners(std::make_unique<frmClienti>(m_context, m_mainMenu.get()))
+    , m_dogs(std::make_unique<frmCani>(m_context, m_mainMenu.get()))
+    , m_schedule(std::make_unique<frmScadenzario>(m_context, m_mainMenu.get()))
+{
+    connect(m_password.get(), &frmPassword::accepted, this, [this] {
+        m_mainMenu->showMaximized();
+        m_password->hide();
+    });
+    connect(m_mainMenu.get(), &frmAvvio::ownersRequested, this, [this] { switchFromMenuTo(m_owners.get()); });
+    connect(m_mainMenu.get(), &frmAvvio::dogsRequested, this, [this] { switchFromMenuTo(m_dogs.get()); });
+    connect(m_mainMenu.get(), &frmAvvio::scheduleRequested, this, [this] { switchFromMenuTo(m_schedule.get()); });
+    connect(m_mainMenu.get(), &frmAvvio::websiteRequested, this,
+            [this] { m_context.platform.shell.openUrl(QStringLiteral("https://www.zampora.it")); });
+    connect(m_mainMenu.get(), &frmAvvio::exitRequested, this, &Application::quitRequested);
+}
+
+Application::~Application() = default;
+
+void Application::start()
+{
+    // Until a password has been chosen the password window lets the user through.
+    Q_EMIT m_password->accepted();
+}
+
+void Application::switchFromMenuTo(QWidget *archive)
+{
+    archive->showMaximized();
+    m_mainMenu->hide();
+}

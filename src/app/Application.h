@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/AppContext.h"
+
+#include <QObject>
+
+#include <memory>
+
+class frmAvvio;
+class frmCambiaPassword;
+class frmCani;
+class frmClienti;
+class frmPassword;
+class frmScadenzario;
+
+// The six long-lived windows, created once in their fixed order and wired
+// together: password → main menu ⇄ archive windows.
+class Application : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Application(AppContext context);
+    ~Application() override;
+
+    /// Shows the password window, the first thing the user sees.
+    void start();
+
+    frmPassword &password() const { return *m_password; }
+    frmAvvio &mainMenu() const { return *m_mainMenu; }
+    frmClienti &owners() const { return *m_owners; }
+    frmCani &dogs() const { return *m_dogs; }
+    frmScadenzario &schedule() const { return *m_schedule; }
+
+Q_SIGNALS:
+    /// The user asked to end the application.
+    void quitRequested();
+
+private:
+    void switchFromMenuTo(QWidget *archive);
+
+    AppContext m_context;
+    std::unique_ptr<frmPassword> m_password;
+    std::unique_ptr<frmAvvio> m_mainMenu;
+    std::unique_ptr<frmCambiaPassword> m_changePassword;
+    std::unique_ptr<frmClienti> m_owners;
+    std::unique_ptr<frmCani> m_dogs;
+    std::unique_ptr<frmScadenzario> m_schedule;
+};

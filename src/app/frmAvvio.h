@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWidget>
+
+class GradientWidget;
+
+// The main menu: opens the three archive windows, the information, splash and
+// help windows and the maker's web site, and ends the application.
+class frmAvvio : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit frmAvvio(QWidget *parent = nullptr);
+
+Q_SIGNALS:
+    void ownersRequested();
+    void dogsRequested();
+    void scheduleRequested();
+    void infoRequested();
+    void splashRequested();
+    void helpRequested();
+    void websiteRequested();
+    /// The exit picture or the window's close button: the application ends.
+    void exitRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void addPicture(const QString &name, const QString &artwork, QRect geometry,
+                    void (frmAvvio::*signal)() = nullptr);
+
+    GradientWidget *m_background;
+    QWidget *m_panel;
+};

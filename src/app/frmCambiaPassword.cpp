@@ -1,0 +1,8 @@
+#include "app/frmCambiaPassword.h"
+
+frmCambiaPassword::frmCambiaPassword(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("frmCambiaPassword"));
+    setWindowTitle(QStringLiteral(" Cambia password"));
+}

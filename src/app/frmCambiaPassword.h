@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QWidget>
+
+// The change-password window.
+class frmCambiaPassword : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit frmCambiaPassword(QWidget *parent = nullptr);
+};

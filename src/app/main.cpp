@@ -1,0 +1,29 @@
+#include "app/Application.h"
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zampora"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Zampora"));
+
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption folderOption(QStringLiteral("cartella"),
+                                          QStringLiteral("Cartella del programma (archivi, foto, allegati)."),
+                                          QStringLiteral("DIR"));
+    parser.addOption(folderOption);
+    parser.process(qapp);
+    const QString folder = parser.isSet(folderOption) ? parser.value(folderOption)
+                                                      : QCoreApplication::applicationDirPath();
+
+    QtPlatform platform;
+    Application application({ProgramFolder(folder), platform.platform()});
+    QObject::connect(&application, &Application::quitRequested, &qapp, &QApplication::quit);
+    application.start();
+    return qapp.exec();
+}

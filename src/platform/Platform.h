@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/FileDialogs.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Screen.h"
+#include "platform/Shell.h"
+
+// Everything the windows reach outside the program, gathered so that tests can
+// swap each piece for a double.
+struct Platform
+{
+    MessageBoxes &messages;
+    FileDialogs &fileDialogs;
+    Shell &shell;
+    Clock &clock;
+    Screen &screen;
+};

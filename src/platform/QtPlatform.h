@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+class QtMessageBoxes final : public MessageBoxes
+{
+public:
+    Answer show(Kind kind, QWidget *owner, const QString &text) override;
+};
+
+class QtFileDialogs final : public FileDialogs
+{
+public:
+    QString openFile(QWidget *owner, const QString &title, const QString &filters) override;
+    QString saveFile(QWidget *owner, const SaveRequest &request) override;
+    QString folder(QWidget *owner, const QString &title) override;
+};
+
+class DesktopShell final : public Shell
+{
+public:
+    bool openUrl(const QString &pathOrAddress) override;
+};
+
+class SystemClock final : public Clock
+{
+public:
+    QDateTime now() const override;
+};
+
+class PrimaryScreen final : public Screen
+{
+public:
+    QSize size() const override;
+};
+
+// The real platform, as the application uses it outside tests.
+class QtPlatform
+{
+public:
+    Platform platform() { return {m_messages, m_fileDialogs, m_shell, m_clock, m_screen}; }
+
+private:
+    QtMessageBoxes m_messages;
+    QtFileDialogs m_fileDialogs;
+    DesktopShell m_shell;
+    SystemClock m_clock;
+    PrimaryScreen m_screen;
+};

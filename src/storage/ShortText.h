@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// A short text field of capacity N is N + 1 bytes: a length byte, then the text
+// in Windows-1252.
+
+/// Trims blanks and control characters (codes 0 to 32) at both ends.
+QString trimmedText(QStringView text);
+
+/// Writes text into the N + 1 bytes at field: trimmed, encoded, cut to N bytes.
+/// The bytes after the text are set to zero.
+void toShortText(QStringView text, int capacity, char *field);
+
+/// Reads the field back as trimmed text. A length byte larger than the
+/// capacity (a damaged or foreign file) is read as the capacity.
+QString fromShortText(const char *field, int capacity);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/MessageBoxes.h"
+#include "storage/RecordFile.h"
+
+#include <exception>
+
+class QWidget;
+
+// Runs one user action that touches files. Any failure stops it and shows the
+// access message as a box of the given kind; the action must change what the
+// window shows only after its reads and writes have succeeded, so that a
+// failure leaves the window as it was. Returns true when the action completed.
+template<typename Action>
+bool runFileAction(MessageBoxes &messages, QWidget *owner, MessageBoxes::Kind failureKind,
+                   Action &&action)
+{
+    try {
+        action();
+        return true;
+    } catch (const std::exception &) {
+        messages.show(failureKind, owner, accessMessage());
+        return false;
+    }
+}

@@ -1,0 +1,65 @@
+#include "AppFixture.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTimer>
+
+TestContext::TestContext()
+{
+    if (!m_folder.isValid())
+        qFatal("cannot create a temporary program folder");
+}
+
+QString TestContext::path(const QString &relative) const
+{
+    return QDir(m_folder.path()).filePath(relative);
+}
+
+QByteArray TestContext::readFile(const QString &relative) const
+{
+    QFile file(path(relative));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void TestContext::writeFile(const QString &relative, const QByteArray &bytes) const
+{
+    const QString full = path(relative);
+    QDir().mkpath(QFileInfo(full).absolutePath());
+    QFile file(full);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        qFatal("cannot write a test file");
+}
+
+AppFixture::AppFixture()
+    : m_app(std::make_unique<Application>(context()))
+{
+    m_app->start();
+}
+
+void whenModalShown(std::function<void(QWidget *)> handler)
+{
+    auto *poll = new QTimer;
+    auto *elapsed = new QElapsedTimer;
+    elapsed->start();
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, elapsed, handler = std::move(handler)] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal && elapsed->elapsed() < 5000)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        delete elapsed;
+        if (!modal) {
+            QTest::qFail("no modal window opened", __FILE__, __LINE__);
+            return;
+        }
+        handler(modal);
+    });
+    poll->start(5);
+}
+
+void click(QWidget *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+}

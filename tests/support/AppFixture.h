@@ -1,0 +1,76 @@
+#pragma once
+
+#include "PlatformDoubles.h"
+#include "app/AppContext.h"
+#include "app/Application.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+// A temporary program folder and a set of platform doubles: enough to create
+// any window on its own.
+class TestContext
+{
+public:
+    TestContext();
+
+    AppContext context() { return {ProgramFolder(m_folder.path()), doubles.platform()}; }
+    /// Full path of a file or folder inside the temporary program folder.
+    QString path(const QString &relative) const;
+    QByteArray readFile(const QString &relative) const;
+    void writeFile(const QString &relative, const QByteArray &bytes) const;
+
+    PlatformDoubles doubles;
+
+private:
+    QTemporaryDir m_folder;
+};
+
+// The whole application on a temporary program folder: the six long-lived
+// windows created in their order, with the doubles in place of the platform.
+class AppFixture : public TestContext
+{
+public:
+    AppFixture();
+
+    Application &app() { return *m_app; }
+
+private:
+    std::unique_ptr<Application> m_app;
+};
+
+/// The child of window with that objectName; fails the test when missing.
+template<typename T = QWidget>
+T *child(QWidget *window, const char *name)
+{
+    T *found = window->findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        QTest::qFail(qPrintable(QStringLiteral("no child named %1").arg(QLatin1StringView(name))), __FILE__, __LINE__);
+    return found;
+}
+
+/// Runs handler on the next modal window that opens (a check window, the
+/// attach-files window…). Call it before the click that opens the window; the
+/// handler must close the window. Fails the test when none opens in time.
+void whenModalShown(std::function<void(QWidget *)> handler);
+
+/// Clicks a button (or picture button) as the user would.
+void click(QWidget *button);
+
+// main() for GUI tests: headless unless the caller chose a platform, and a
+// fixed font DPI so that layout does not depend on the machine.
+#define ZAMPORA_GUI_TEST_MAIN(TestClass)                                   \
+    int main(int argc, char *argv[])                                       \
+    {                                                                      \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                       \
+        qputenv("QT_FONT_DPI", "96");                                      \
+        QApplication app(argc, argv);                                      \
+        QApplication::setApplicationDisplayName(QStringLiteral("Zampora")); \
+        TestClass test;                                                    \
+        return QTest::qExec(&test, argc, argv);                            \
+    }

@@ -1,0 +1,46 @@
+#include "PlatformDoubles.h"
+
+#include <QTest>
+
+MessageBoxes::Answer RecordingMessageBoxes::show(Kind kind, QWidget *owner, const QString &text)
+{
+    shown.append({kind, text});
+    owners.append(owner);
+    if (kind != Kind::Question)
+        return Answer::Ok;
+    return m_answers.isEmpty() ? Answer::Yes : m_answers.dequeue();
+}
+
+RecordingMessageBoxes::Shown RecordingMessageBoxes::takeOnly()
+{
+    if (shown.size() != 1) {
+        QStringList texts;
+        for (const Shown &s : shown)
+            texts.append(s.text);
+        QTest::qFail(qPrintable(QStringLiteral("expected one message box, got %1: %2")
+                                    .arg(shown.size()).arg(texts.join(QStringLiteral(" | ")))),
+                     __FILE__, __LINE__);
+        shown.clear();
+        return {};
+    }
+    owners.clear();
+    return shown.takeFirst();
+}
+
+QString ScriptedFileDialogs::openFile(QWidget *, const QString &title, const QString &filters)
+{
+    asked.append({title, filters, {}});
+    return answers.isEmpty() ? QString() : answers.dequeue();
+}
+
+QString ScriptedFileDialogs::saveFile(QWidget *, const SaveRequest &request)
+{
+    asked.append({request.title, request.filter, request});
+    return answers.isEmpty() ? QString() : answers.dequeue();
+}
+
+QString ScriptedFileDialogs::folder(QWidget *, const QString &title)
+{
+    asked.append({title, {}, {}});
+    return answers.isEmpty() ? QString() : answers.dequeue();
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QList>
+#include <QQueue>
+#include <QStringList>
+
+// Test doubles of the platform seams: each records what the program asked of
+// it and answers from a script.
+
+class RecordingMessageBoxes final : public MessageBoxes
+{
+public:
+    struct Shown
+    {
+        Kind kind;
+        QString text;
+        bool operator==(const Shown &) const = default;
+    };
+
+    Answer show(Kind kind, QWidget *owner, const QString &text) override;
+
+    /// Answers for the next questions, in order; unscripted questions get Yes.
+    void answerNextQuestions(std::initializer_list<Answer> answers) { m_answers.append(answers); }
+    QList<Shown> shown;
+    QList<QWidget *> owners;
+
+    /// The one box shown since the last take(); fails the test otherwise.
+    Shown takeOnly();
+
+private:
+    QQueue<Answer> m_answers;
+};
+
+class ScriptedFileDialogs final : public FileDialogs
+{
+public:
+    struct Asked
+    {
+        QString title;
+        QString filters;
+        SaveRequest save; // set for save dialogs
+    };
+
+    QString openFile(QWidget *, const QString &title, const QString &filters) override;
+    QString saveFile(QWidget *, const SaveRequest &request) override;
+    QString folder(QWidget *, const QString &title) override;
+
+    /// Paths returned by the next dialogs, in order; an empty one is a cancel.
+    QQueue<QString> answers;
+    QList<Asked> asked;
+};
+
+class RecordingShell final : public Shell
+{
+public:
+    bool openUrl(const QString &pathOrAddress) override
+    {
+        opened.append(pathOrAddress);
+        return succeed;
+    }
+
+    QStringList opened;
+    bool succeed = true;
+};
+
+class FixedClock final : public Clock
+{
+public:
+    QDateTime now() const override { return current; }
+    QDateTime current{QDate(2024, 2, 28), QTime(9, 30)};
+};
+
+class FixedScreen final : public Screen
+{
+public:
+    QSize size() const override { return current; }
+    QSize current{1920, 1080};
+};
+
+// One set of doubles, ready to hand to the windows.
+struct PlatformDoubles
+{
+    RecordingMessageBoxes messages;
+    ScriptedFileDialogs fileDialogs;
+    RecordingShell shell;
+    FixedClock clock;
+    FixedScreen screen;
+
+    Platform platform() { return {messages, fileDialogs, shell, clock, screen}; }
+};
