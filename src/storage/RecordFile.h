@@ -19,9 +19,13 @@ QString accessMessage();
 
 // A headerless file of fixed-size records addressed by 0-based index (the
 // 1-based position minus one). Every operation throws RecordFileError on
-// failure. While open, the file is held under an exclusive lock so that two
-// copies of the program sharing a folder never interleave their writes;
-// closing flushes what was written to stable storage.
+// failure. While open, the file is held under an exclusive lock (on Unix; an
+// opener waits up to two seconds for it) so that two copies of the program
+// sharing a folder never interleave their writes; closing flushes what was
+// written to stable storage. An append that fails is cut off again, leaving
+// the file as it was. A replace that fails part-way may leave that one record
+// torn: overwriting bytes a file already holds fails only on a failing disk,
+// and a copy to restore from would have to be written to that same disk.
 class RecordFile
 {
 public:
@@ -33,17 +37,36 @@ public:
     /// Opens the file for reading and writing; creates it empty only when it does not exist.
     void openOrCreate(const QString &path, int recordSize);
     /// Number of whole records; a trailing fragment is not counted.
-    qint64 recordCount() const;
+    qint64 recordCount() const { return m_recordCount; }
     void seekRecord(qint64 index);
     qint64 currentIndex() const { return m_index; }
     void readNext(Record &record);
     void writeNext(const Record &record);
     bool atEnd() const { return m_index >= recordCount(); }
+    /// Flushes what was written to stable storage, releases the lock and closes.
+    /// currentIndex and recordCount keep their values, so that the caller can
+    /// show the position once the file is closed.
     void closeFile();
 
 private:
+    void lock();
+    void setSize(qint64 size);
+    void fillReadAhead();
+    void dropReadAhead();
+    void checkOpen() const;
+    [[noreturn]] void fail(const char *what) const;
+
     QFile m_file;
     int m_recordSize = 0;
     qint64 m_index = 0;
     bool m_written = false;
+    // The lock keeps other copies of the program from changing the file, so
+    // its size is known without asking the file system on every atEnd().
+    qint64 m_size = 0;
+    qint64 m_recordCount = 0;
+    // Whole records read ahead from the file, indexes [first, end), so that a
+    // scan costs one system call per few tens of kilobytes, not one per record.
+    QByteArray m_readAhead;
+    qint64 m_readAheadFirst = 0;
+    qint64 m_readAheadEnd = 0;
 };

@@ -1,0 +1,203 @@
+// Scans, navigation and saves over archives of 1,000 to 100,000 records, each
+// scan set against a plain sequential read of the same file in the same
+// iteration: the record file should add little to what the disk costs anyway.
+
+#include "storage/CostRecord.h"
+#include "storage/DogRecord.h"
+#include "storage/OwnerRecord.h"
+#include "storage/Record.h"
+#include "storage/RecordFile.h"
+#include "storage/ScheduleRecord.h"
+
+#include <QFile>
+#include <QMap>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <sys/resource.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct Archive
+{
+    const char *name;
+    const RecordLayout &layout;
+};
+
+const Archive archives[] = {
+    { "dog", DogRecord::layout() },
+    { "owner", OwnerRecord::layout() },
+    { "schedule", ScheduleRecord::layout() },
+    { "cost", CostRecord::layout() },
+};
+
+QTemporaryDir &folder()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+// A record with every field half full, as real cards mostly are.
+Record sampleRecord(const RecordLayout &layout, int number)
+{
+    Record record(layout);
+    for (int field = 0; field < layout.fieldCount(); ++field) {
+        const int capacity = layout.field(field).capacity;
+        record.setValue(field, QString((capacity + 1) / 2, QChar(u'a' + field % 26)));
+    }
+    record.setValue(0, QString::number(number));
+    return record;
+}
+
+// The archive file of that layout and size, written once per run.
+QString archivePath(const Archive &archive, qint64 records)
+{
+    static QMap<QString, QString> written;
+    const QString key = QStringLiteral("%1_%2").arg(QLatin1StringView(archive.name)).arg(records);
+    if (written.contains(key))
+        return written.value(key);
+
+    const QString path = folder().filePath(key + QStringLiteral(".pro"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write %s", qPrintable(path));
+    const int perChunk = std::max(1, (1 << 20) / archive.layout.recordSize());
+    QByteArray chunk;
+    for (qint64 i = 0; i < records; ++i) {
+        chunk += sampleRecord(archive.layout, int(i + 1)).bytes();
+        if ((i + 1) % perChunk == 0 || i + 1 == records) {
+            file.write(chunk);
+            chunk.clear();
+        }
+    }
+    written.insert(key, path);
+    return path;
+}
+
+double seconds(Clock::duration d)
+{
+    return std::chrono::duration<double>(d).count();
+}
+
+// The yardstick: the whole file read front to back in 64 KiB blocks.
+void rawRead(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        qFatal("cannot read %s", qPrintable(path));
+    QByteArray block(64 * 1024, Qt::Uninitialized);
+    qint64 got;
+    while ((got = file.read(block.data(), block.size())) > 0)
+        benchmark::DoNotOptimize(block.data());
+}
+
+double maxResidentMiB()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
+}
+
+// Every record read in position order, as searches, lists and exports do;
+// with decodeField, the first field of each record is also turned into text.
+void scan(benchmark::State &state, const Archive &archive, qint64 records, bool decodeField)
+{
+    const QString path = archivePath(archive, records);
+    const int recordSize = archive.layout.recordSize();
+    double rawTotal = 0;
+    double scanTotal = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        rawRead(path);
+        const auto rawDone = Clock::now();
+
+        RecordFile file;
+        file.openOrCreate(path, recordSize);
+        Record record(archive.layout);
+        while (!file.atEnd()) {
+            file.readNext(record);
+            if (decodeField)
+                benchmark::DoNotOptimize(record.value(0));
+            else
+                benchmark::DoNotOptimize(record.data());
+        }
+        file.closeFile();
+        const auto scanDone = Clock::now();
+
+        rawTotal += seconds(rawDone - start);
+        scanTotal += seconds(scanDone - rawDone);
+        state.SetIterationTime(seconds(scanDone - rawDone));
+    }
+    state.counters["raw_ms"] = 1000.0 * rawTotal / double(state.iterations());
+    state.counters["ratio_to_raw"] = scanTotal / rawTotal;
+    state.counters["max_rss_MiB"] = maxResidentMiB();
+    state.SetBytesProcessed(state.iterations() * records * recordSize);
+}
+
+constexpr qint64 largeArchive = 100000;
+
+// Pressing "last" on the dog card: open, read the last record, show its fields, close.
+void navigateToLast(benchmark::State &state)
+{
+    const QString path = archivePath(archives[0], largeArchive);
+    Record record(DogRecord::layout());
+    for (auto _ : state) {
+        RecordFile file;
+        file.openOrCreate(path, DogRecord::recordSize);
+        file.seekRecord(file.recordCount() - 1);
+        file.readNext(record);
+        file.closeFile();
+        for (int field = 0; field < DogRecord::FieldCount; ++field)
+            benchmark::DoNotOptimize(record.value(field));
+    }
+}
+
+// Saving a changed dog card in place, flushed to stable storage on close.
+void saveOneRecord(benchmark::State &state)
+{
+    const QString path = archivePath(archives[0], largeArchive);
+    Record record = sampleRecord(DogRecord::layout(), 0);
+    for (auto _ : state) {
+        record.setValue(DogRecord::Nome, QString::number(state.iterations()));
+        RecordFile file;
+        file.openOrCreate(path, DogRecord::recordSize);
+        file.seekRecord(largeArchive / 2);
+        file.writeNext(record);
+        file.closeFile();
+    }
+}
+
+void registerBenchmarks()
+{
+    for (const Archive &archive : archives) {
+        for (const qint64 records : { 1000, 10000, 100000 }) {
+            for (const bool decodeField : { false, true }) {
+                const std::string name = std::string(decodeField ? "scan_decode_field/" : "scan/")
+                    + archive.name + '/' + std::to_string(records);
+                benchmark::RegisterBenchmark(name.c_str(), scan, archive, records, decodeField)
+                    ->UseManualTime()
+                    ->Unit(benchmark::kMillisecond);
+            }
+        }
+    }
+    benchmark::RegisterBenchmark("navigate_to_last/dog/100000", navigateToLast)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("save_replace_one/dog/100000", saveOneRecord)->Unit(benchmark::kMillisecond);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    registerBenchmarks();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

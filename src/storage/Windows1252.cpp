@@ -1,0 +1,76 @@
+#include "storage/Windows1252.h"
+
+#include <QChar>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// Bytes 80 to 9F are where the code page departs from Latin-1. The five bytes
+// it leaves undefined (81, 8D, 8F, 90, 9D) map to the control characters of
+// the same value, as Windows itself does, so that every byte survives a
+// decode and re-encode unchanged.
+constexpr std::array<char16_t, 32> upperControlRange = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80-87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 88-8F
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90-97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98-9F
+};
+
+constexpr std::array<char16_t, 256> decodeTable = [] {
+    std::array<char16_t, 256> table {};
+    for (int byte = 0; byte < 256; ++byte)
+        table[byte] = char16_t(byte);
+    for (int i = 0; i < 32; ++i)
+        table[0x80 + i] = upperControlRange[i];
+    return table;
+}();
+
+char encodeChar(char16_t unit)
+{
+    if ((unit < 0x80 || unit >= 0xA0) && unit <= 0xFF)
+        return char(unit);
+    const auto found = std::find(upperControlRange.begin(), upperControlRange.end(), unit);
+    if (found == upperControlRange.end())
+        return Windows1252::substitute;
+    return char(0x80 + (found - upperControlRange.begin()));
+}
+
+} // namespace
+
+namespace Windows1252 {
+
+QByteArray encode(QStringView text)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char *out = bytes.data();
+    const char16_t *in = text.utf16();
+    const char16_t *end = in + text.size();
+    while (in != end) {
+        const char16_t unit = *in++;
+        if (unit < 0x80) {
+            *out++ = char(unit);
+        } else if (QChar::isHighSurrogate(unit) && in != end && QChar::isLowSurrogate(*in)) {
+            // A character beyond the basic plane is never in the code page;
+            // it is one character and gets one substitute.
+            ++in;
+            *out++ = substitute;
+        } else {
+            *out++ = encodeChar(unit);
+        }
+    }
+    bytes.truncate(out - bytes.constData());
+    return bytes;
+}
+
+QString decode(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    for (const char byte : bytes)
+        *out++ = decodeTable[static_cast<unsigned char>(byte)];
+    return text;
+}
+
+} // namespace Windows1252

@@ -1,0 +1,421 @@
+#include "storage/CostRecord.h"
+#include "storage/Record.h"
+#include "storage/RecordFile.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <csignal>
+#include <cstdio>
+#include <grp.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int R = CostRecord::recordSize;
+
+// Runs body in a forked copy of this process and returns its exit code; an
+// exception escaping body is exit code 99. Children only touch files and end
+// with _exit, so nothing of the test framework runs twice.
+template<typename Body> pid_t startChild(Body body)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        int code = 99;
+        try {
+            code = body();
+        } catch (const std::exception &e) {
+            std::fprintf(stderr, "child failed: %s\n", e.what());
+        }
+        ::_exit(code);
+    }
+    return pid;
+}
+
+int waitChild(pid_t pid)
+{
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+template<typename Body> int inChild(Body body)
+{
+    return waitChild(startChild(body));
+}
+
+// Tests run as root in CI, and root ignores permission bits: a child that
+// must meet them first becomes the unprivileged user "nobody".
+bool dropPrivileges()
+{
+    if (::geteuid() != 0)
+        return true;
+    constexpr uid_t nobody = 65534;
+    return ::setgroups(0, nullptr) == 0 && ::setgid(nobody) == 0 && ::setuid(nobody) == 0;
+}
+
+// Exit codes of the children.
+constexpr int threwRecordFileError = 0;
+constexpr int succeeded = 1;
+
+template<typename Action> int outcome(Action action)
+{
+    try {
+        action();
+    } catch (const RecordFileError &) {
+        return threwRecordFileError;
+    }
+    return succeeded;
+}
+
+Record costRecord(const QString &reason)
+{
+    Record record(CostRecord::layout());
+    record.setValue(CostRecord::Causale, reason);
+    return record;
+}
+
+QByteArray recordBytes(const QString &reason)
+{
+    return costRecord(reason).bytes();
+}
+
+} // namespace
+
+class TestRecordFile : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+
+    void accessMessage_isTheProgramsText();
+    void missingFile_isCreatedEmpty();
+    void missingFolder_fails();
+    void recordCount_ignoresTrailingFragment_data();
+    void recordCount_ignoresTrailingFragment();
+    void scan_readsRecordsInPositionOrder();
+    void readPastTheEnd_fails();
+    void seekPastTheEnd_fails();
+    void appendOverTrailingFragment_keepsEarlierRecords();
+    void replace_leavesEveryOtherByteUnchanged();
+    void readOnlyFile_failsAndIsNeverReplaced();
+    void pathThatIsAFolder_fails();
+    void readOnlyFolder_failsAndCreatesNothing();
+    void fullDisk_appendFails_fileUnchanged_data();
+    void fullDisk_appendFails_fileUnchanged();
+    void twoProgramsAppending_keepEveryRecord();
+    void lockHeldLongerThanTheWait_secondOpenerFails();
+    void lockReleasedWithinTheWait_secondOpenerGoesOn();
+
+private:
+    QString path() const { return m_dir->filePath(QStringLiteral("Costi_Cane_1.pro")); }
+    void writeFile(const QByteArray &bytes) const;
+    QByteArray readFile() const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestRecordFile::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    // Unprivileged children must reach the folder.
+    QVERIFY(::chmod(QFile::encodeName(m_dir->path()).constData(), 0755) == 0);
+}
+
+void TestRecordFile::writeFile(const QByteArray &bytes) const
+{
+    QFile file(path());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray TestRecordFile::readFile() const
+{
+    QFile file(path());
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray("<missing>");
+    return file.readAll();
+}
+
+void TestRecordFile::accessMessage_isTheProgramsText()
+{
+    QCOMPARE(accessMessage(),
+        QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                       "Accertarsi di possedere i privilegi di scrittura nella cartella di "
+                       "installazione del programma."));
+}
+
+void TestRecordFile::missingFile_isCreatedEmpty()
+{
+    RecordFile file;
+    file.openOrCreate(path(), R);
+    QCOMPARE(file.recordCount(), 0);
+    QVERIFY(file.atEnd());
+    file.closeFile();
+    QVERIFY(QFile::exists(path()));
+    QCOMPARE(QFileInfo(path()).size(), 0);
+}
+
+void TestRecordFile::missingFolder_fails()
+{
+    RecordFile file;
+    QVERIFY_THROWS_EXCEPTION(
+        RecordFileError, file.openOrCreate(m_dir->filePath(QStringLiteral("none/x.pro")), R));
+}
+
+void TestRecordFile::recordCount_ignoresTrailingFragment_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("count");
+    QTest::newRow("empty") << 0 << 0;
+    QTest::newRow("fragment only") << R - 1 << 0;
+    QTest::newRow("one record") << R << 1;
+    QTest::newRow("two records and a fragment") << 2 * R + 5 << 2;
+}
+
+void TestRecordFile::recordCount_ignoresTrailingFragment()
+{
+    QFETCH(int, size);
+    QFETCH(int, count);
+    writeFile(QByteArray(size, 'x'));
+    RecordFile file;
+    file.openOrCreate(path(), R);
+    QCOMPARE(file.recordCount(), count);
+}
+
+void TestRecordFile::scan_readsRecordsInPositionOrder()
+{
+    writeFile(recordBytes(QStringLiteral("a")) + recordBytes(QStringLiteral("b"))
+        + recordBytes(QStringLiteral("c")) + "frag");
+    RecordFile file;
+    file.openOrCreate(path(), R);
+    Record record(CostRecord::layout());
+    QStringList seen;
+    while (!file.atEnd()) {
+        file.readNext(record);
+        seen << QStringLiteral("%1:%2").arg(file.currentIndex()).arg(record.value(CostRecord::Causale));
+    }
+    QCOMPARE(seen, QStringList({ QStringLiteral("1:a"), QStringLiteral("2:b"), QStringLiteral("3:c") }));
+
+    file.seekRecord(1);
+    file.readNext(record);
+    QCOMPARE(record.value(CostRecord::Causale), QStringLiteral("b"));
+}
+
+void TestRecordFile::readPastTheEnd_fails()
+{
+    writeFile(recordBytes(QStringLiteral("a")) + "frag");
+    RecordFile file;
+    file.openOrCreate(path(), R);
+    Record record(CostRecord::layout());
+    file.readNext(record);
+    QVERIFY_THROWS_EXCEPTION(RecordFileError, file.readNext(record));
+}
+
+void TestRecordFile::seekPastTheEnd_fails()
+{
+    RecordFile file;
+    file.openOrCreate(path(), R);
+    file.seekRecord(0);
+    QVERIFY_THROWS_EXCEPTION(RecordFileError, file.seekRecord(1));
+    QVERIFY_THROWS_EXCEPTION(RecordFileError, file.seekRecord(-1));
+}
+
+void TestRecordFile::appendOverTrailingFragment_keepsEarlierRecords()
+{
+    const QByteArray first = recordBytes(QStringLiteral("first"));
+    writeFile(first + "interrupted write");
+    RecordFile file;
+    file.openOrCreate(path(), R);
+    file.seekRecord(file.recordCount());
+    file.writeNext(costRecord(QStringLiteral("second")));
+    QCOMPARE(file.currentIndex(), 2);
+    file.closeFile();
+    QCOMPARE(readFile(), first + recordBytes(QStringLiteral("second")));
+}
+
+void TestRecordFile::replace_leavesEveryOtherByteUnchanged()
+{
+    // Fields carrying bytes after their text, as files of other writers do.
+    QByteArray before;
+    for (int i = 0; i < 3 * R + 7; ++i)
+        before += char(i * 7 + 1);
+    writeFile(before);
+
+    RecordFile file;
+    file.openOrCreate(path(), R);
+    file.seekRecord(1);
+    file.writeNext(costRecord(QStringLiteral("new")));
+    file.closeFile();
+
+    QByteArray expected = before;
+    expected.replace(R, R, recordBytes(QStringLiteral("new")));
+    QCOMPARE(readFile(), expected);
+}
+
+void TestRecordFile::readOnlyFile_failsAndIsNeverReplaced()
+{
+    const QByteArray bytes = recordBytes(QStringLiteral("kept"));
+    writeFile(bytes);
+    QVERIFY(QFile::setPermissions(
+        path(), QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    const QString file = path();
+    const int result = inChild([&] {
+        if (!dropPrivileges())
+            return 98;
+        return outcome([&] {
+            RecordFile recordFile;
+            recordFile.openOrCreate(file, R);
+        });
+    });
+    QCOMPARE(result, threwRecordFileError);
+    QCOMPARE(readFile(), bytes);
+}
+
+void TestRecordFile::pathThatIsAFolder_fails()
+{
+    RecordFile file;
+    QVERIFY_THROWS_EXCEPTION(RecordFileError, file.openOrCreate(m_dir->path(), R));
+}
+
+void TestRecordFile::readOnlyFolder_failsAndCreatesNothing()
+{
+    QVERIFY(::chmod(QFile::encodeName(m_dir->path()).constData(), 0555) == 0);
+    const QString file = path();
+    const int result = inChild([&] {
+        if (!dropPrivileges())
+            return 98;
+        return outcome([&] {
+            RecordFile recordFile;
+            recordFile.openOrCreate(file, R);
+        });
+    });
+    QVERIFY(::chmod(QFile::encodeName(m_dir->path()).constData(), 0755) == 0);
+    QCOMPARE(result, threwRecordFileError);
+    QVERIFY(!QFile::exists(file));
+}
+
+void TestRecordFile::fullDisk_appendFails_fileUnchanged_data()
+{
+    QTest::addColumn<int>("room");
+    QTest::newRow("no room at all") << 0;
+    QTest::newRow("room for half a record") << R / 2;
+}
+
+void TestRecordFile::fullDisk_appendFails_fileUnchanged()
+{
+    QFETCH(int, room);
+    const QByteArray bytes = recordBytes(QStringLiteral("a")) + recordBytes(QStringLiteral("b"));
+    writeFile(bytes);
+    const QString file = path();
+    const int result = inChild([&] {
+        // A file size limit fails writes the way a full disk does; the signal
+        // it would raise is ignored so that the write reports the error.
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit { rlim_t(bytes.size() + room), rlim_t(bytes.size() + room) };
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            return 98;
+        RecordFile recordFile;
+        recordFile.openOrCreate(file, R);
+        recordFile.seekRecord(recordFile.recordCount());
+        return outcome([&] { recordFile.writeNext(costRecord(QStringLiteral("c"))); });
+    });
+    QCOMPARE(result, threwRecordFileError);
+    QCOMPARE(readFile(), bytes);
+}
+
+void TestRecordFile::twoProgramsAppending_keepEveryRecord()
+{
+    constexpr int perProgram = 1000;
+    constexpr int perAction = 1;
+    const QString file = path();
+    // Each action opens, appends and closes, as the windows do, back to back.
+    // The lock is not fair, so an action may give up waiting for it; like a
+    // user after the access message, the program then tries again.
+    const auto appendAll = [&](const QString &program) {
+        return [&, program] {
+            for (int i = 0; i < perProgram;) {
+                try {
+                    RecordFile recordFile;
+                    recordFile.openOrCreate(file, R);
+                    recordFile.seekRecord(recordFile.recordCount());
+                    for (int k = 0; k < perAction; ++k) {
+                        Record record = costRecord(program);
+                        record.setValue(CostRecord::Importo, QString::number(i + k));
+                        recordFile.writeNext(record);
+                    }
+                    recordFile.closeFile();
+                    i += perAction;
+                } catch (const RecordFileError &) {
+                }
+            }
+            return succeeded;
+        };
+    };
+    const pid_t first = startChild(appendAll(QStringLiteral("A")));
+    const pid_t second = startChild(appendAll(QStringLiteral("B")));
+    QCOMPARE(waitChild(first), succeeded);
+    QCOMPARE(waitChild(second), succeeded);
+
+    RecordFile recordFile;
+    recordFile.openOrCreate(file, R);
+    QCOMPARE(QFileInfo(file).size(), 2 * perProgram * R);
+    QHash<QString, int> next;
+    Record record(CostRecord::layout());
+    while (!recordFile.atEnd()) {
+        recordFile.readNext(record);
+        const QString program = record.value(CostRecord::Causale);
+        QCOMPARE(record.value(CostRecord::Importo), QString::number(next[program]++));
+    }
+    QCOMPARE(next.value(QStringLiteral("A")), perProgram);
+    QCOMPARE(next.value(QStringLiteral("B")), perProgram);
+}
+
+void TestRecordFile::lockHeldLongerThanTheWait_secondOpenerFails()
+{
+    RecordFile holder;
+    holder.openOrCreate(path(), R);
+    const QString file = path();
+    QElapsedTimer waited;
+    waited.start();
+    const int result = inChild([&] {
+        return outcome([&] {
+            RecordFile second;
+            second.openOrCreate(file, R);
+        });
+    });
+    QCOMPARE(result, threwRecordFileError);
+    QVERIFY(waited.elapsed() >= 1500);
+}
+
+void TestRecordFile::lockReleasedWithinTheWait_secondOpenerGoesOn()
+{
+    const QString file = path();
+    const pid_t holder = startChild([&] {
+        RecordFile recordFile;
+        recordFile.openOrCreate(file, R);
+        recordFile.writeNext(costRecord(QStringLiteral("held")));
+        QThread::msleep(300);
+        recordFile.closeFile();
+        return succeeded;
+    });
+    // Let the holder take the lock first.
+    QTRY_VERIFY(QFileInfo(file).size() == R);
+
+    RecordFile second;
+    second.openOrCreate(file, R);
+    QCOMPARE(second.recordCount(), 1);
+    second.closeFile();
+    QCOMPARE(waitChild(holder), succeeded);
+}
+
+QTEST_GUILESS_MAIN(TestRecordFile)
+#include "tst_recordfile.moc"
