@@ -1,0 +1,19 @@
+#include "checks/frmCodFisc.h"
+
+#include "checks/TaxCodeCheck.h"
+
+frmCodFisc::frmCodFisc(AppContext &context, QWidget *owner, const QString &preset)
+    : CheckWindow(context, owner, preset,
+        { .objectName = QStringLiteral("frmCodFisc"),
+            .caption = QStringLiteral(" Controllo codice fiscale"),
+            .clientSize = { 478, 254 },
+            .backgroundTop = QColor(0xFF206320),
+            .logo = QStringLiteral(":/checks/codfisc.svg"),
+            .instruction = QStringLiteral("Immettere il codice fiscale e premere il pulsante di controllo."),
+            .boxName = QStringLiteral("txtCodFisc"),
+            .boxLimit = 16,
+            .keys = CheckWindowDescription::Keys::All,
+            .tidying = CheckWindowDescription::Tidying::OnUserEdit,
+            .check = taxCodeReport })
+{
+}

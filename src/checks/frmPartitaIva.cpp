@@ -1,0 +1,20 @@
+#include "checks/frmPartitaIva.h"
+
+#include "checks/VatNumberCheck.h"
+
+frmPartitaIva::frmPartitaIva(AppContext &context, QWidget *owner, const QString &preset)
+    : CheckWindow(context, owner, preset,
+        { .objectName = QStringLiteral("frmPartitaIva"),
+            .caption = QStringLiteral(" Controllo partita IVA"),
+            .clientSize = { 480, 254 },
+            .backgroundTop = QColor(0xFF008080),
+            .logo = QStringLiteral(":/checks/partitaiva.svg"),
+            .instruction
+            = QStringLiteral("Immettere il numero di partita IVA e premere il pulsante di controllo."),
+            .boxName = QStringLiteral("txtPartitaIva"),
+            .boxLimit = 11,
+            .keys = CheckWindowDescription::Keys::DigitsAndEditing,
+            .tidying = CheckWindowDescription::Tidying::Never,
+            .check = vatNumberReport })
+{
+}
