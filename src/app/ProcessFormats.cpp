@@ -5,6 +5,7 @@
 void applyProcessFormats()
 {
     QLocale italian(QLocale::Italian, QLocale::Italy);
-    italian.setNumberOptions(QLocale::OmitGroupSeparator);
+    // Rejecting "." on reading keeps "1.500" from silently becoming 1500.
+    italian.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
     QLocale::setDefault(italian);
 }

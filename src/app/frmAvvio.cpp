@@ -7,9 +7,17 @@
 #include <QCloseEvent>
 #include <QSvgWidget>
 
-namespace {
-constexpr QSize panelSize(995, 692);
-}
+// One picture of the panel, drawn from ":/app/<artwork>.svg". A picture with
+// a signal is a PictureButton named for assistive tools by the words it shows
+// (or, for an icon, by what it stands for); the others are plain artwork.
+struct frmAvvio::Picture
+{
+    const char *name;
+    const char *artwork;
+    QRect geometry;
+    void (frmAvvio::*clicked)() = nullptr;
+    const char *words = nullptr;
+};
 
 frmAvvio::frmAvvio(QWidget *parent)
     : QWidget(parent)
@@ -17,6 +25,8 @@ frmAvvio::frmAvvio(QWidget *parent)
     applyProcessFormats();
     setObjectName(QStringLiteral("frmAvvio"));
     setWindowTitle(QStringLiteral("Zampora"));
+    // The menu opens maximised; restored, it still shows the whole panel.
+    resize(panelSize);
 
     m_background = new GradientWidget(QColor(0xFF5D85A6), this);
     m_panel = new QWidget(m_background);
@@ -25,42 +35,52 @@ frmAvvio::frmAvvio(QWidget *parent)
     m_panel->setAttribute(Qt::WA_StyledBackground);
     m_panel->setStyleSheet(QStringLiteral("#panAvvio { background: white; border: 1px solid #CDDFEE; }"));
 
-    addPicture(QStringLiteral("imgInfo"), QStringLiteral("info"), {14, 14, 30, 30}, &frmAvvio::infoRequested);
-    addPicture(QStringLiteral("imgIcona"), QStringLiteral("icona"), {110, 19, 66, 68});
-    addPicture(QStringLiteral("imgTitolo"), QStringLiteral("titolo"), {194, 26, 679, 63});
-    addPicture(QStringLiteral("imgGuida"), QStringLiteral("guida"), {952, 16, 29, 28}, &frmAvvio::helpRequested);
-    addPicture(QStringLiteral("imgSottotitolo"), QStringLiteral("sottotitolo"), {17, 100, 961, 22});
-    addPicture(QStringLiteral("imgProprietari"), QStringLiteral("proprietari"), {18, 152, 308, 368}, &frmAvvio::ownersRequested);
-    addPicture(QStringLiteral("imgCani"), QStringLiteral("cani"), {344, 152, 308, 368}, &frmAvvio::dogsRequested);
-    addPicture(QStringLiteral("imgScadenze"), QStringLiteral("scadenze"), {670, 152, 308, 368}, &frmAvvio::scheduleRequested);
-    addPicture(QStringLiteral("btnProprietari"), QStringLiteral("btnProprietari"), {17, 529, 306, 73}, &frmAvvio::ownersRequested);
-    addPicture(QStringLiteral("btnCani"), QStringLiteral("btnCani"), {343, 529, 306, 73}, &frmAvvio::dogsRequested);
-    addPicture(QStringLiteral("btnScadenze"), QStringLiteral("btnScadenze"), {669, 529, 306, 73}, &frmAvvio::scheduleRequested);
-    addPicture(QStringLiteral("imgSito"), QStringLiteral("sito"), {17, 628, 961, 22}, &frmAvvio::websiteRequested);
-    addPicture(QStringLiteral("imgCopyright"), QStringLiteral("copyright"), {16, 660, 23, 22}, &frmAvvio::splashRequested);
-    addPicture(QStringLiteral("imgEsci"), QStringLiteral("esci"), {960, 662, 17, 18}, &frmAvvio::exitRequested);
+    const Picture pictures[] = {
+        { "imgInfo", "info", { 14, 14, 30, 30 }, &frmAvvio::infoRequested, "Informazioni" },
+        { "imgIcona", "icona", { 110, 19, 66, 68 } },
+        { "imgTitolo", "titolo", { 194, 26, 679, 63 } },
+        { "imgGuida", "guida", { 952, 16, 29, 28 }, &frmAvvio::helpRequested, "Guida" },
+        { "imgSottotitolo", "sottotitolo", { 17, 100, 961, 22 } },
+        { "imgProprietari", "proprietari", { 18, 152, 308, 368 }, &frmAvvio::ownersRequested,
+            "Anagrafica proprietari" },
+        { "imgCani", "cani", { 344, 152, 308, 368 }, &frmAvvio::dogsRequested, "Anagrafica cani" },
+        { "imgScadenze", "scadenze", { 670, 152, 308, 368 }, &frmAvvio::scheduleRequested,
+            "Scadenze e appuntamenti" },
+        { "btnProprietari", "btnProprietari", { 17, 529, 306, 73 }, &frmAvvio::ownersRequested,
+            "Anagrafica proprietari" },
+        { "btnCani", "btnCani", { 343, 529, 306, 73 }, &frmAvvio::dogsRequested, "Anagrafica cani" },
+        { "btnScadenze", "btnScadenze", { 669, 529, 306, 73 }, &frmAvvio::scheduleRequested,
+            "Scadenze e appuntamenti" },
+        { "imgSito", "sito", { 17, 628, 961, 22 }, &frmAvvio::websiteRequested, "www.zampora.it" },
+        { "imgCopyright", "copyright", { 16, 660, 23, 22 }, &frmAvvio::splashRequested, "Copyright" },
+        { "imgEsci", "esci", { 960, 662, 17, 18 }, &frmAvvio::exitRequested, "Esci" },
+    };
+    for (const Picture &picture : pictures)
+        addPicture(picture);
 }
 
-void frmAvvio::addPicture(const QString &name, const QString &artwork, QRect geometry,
-                          void (frmAvvio::*signal)())
+void frmAvvio::addPicture(const Picture &picture)
 {
-    const QString path = QStringLiteral(":/app/%1.svg").arg(artwork);
-    QWidget *picture;
-    if (signal) {
+    const QString name = QString::fromLatin1(picture.name);
+    const QString path = QStringLiteral(":/app/%1.svg").arg(QLatin1StringView(picture.artwork));
+    QWidget *widget;
+    if (picture.clicked) {
         auto *button = new PictureButton(name, path, m_panel);
-        connect(button, &PictureButton::clicked, this, signal);
-        picture = button;
+        button->setAccessibleName(QString::fromUtf8(picture.words));
+        connect(button, &PictureButton::clicked, this, picture.clicked);
+        widget = button;
     } else {
-        picture = new QSvgWidget(path, m_panel);
-        picture->setObjectName(name);
+        widget = new QSvgWidget(path, m_panel);
+        widget->setObjectName(name);
     }
-    picture->setGeometry(geometry);
+    widget->setGeometry(picture.geometry);
 }
 
 void frmAvvio::resizeEvent(QResizeEvent *)
 {
     m_background->setGeometry(rect());
-    m_panel->move((width() - m_panel->width()) / 2, (height() - m_panel->height()) / 2);
+    // On a screen smaller than the panel its top-left corner stays in view.
+    m_panel->move(qMax(0, (width() - m_panel->width()) / 2), qMax(0, (height() - m_panel->height()) / 2));
 }
 
 void frmAvvio::closeEvent(QCloseEvent *event)

@@ -13,6 +13,9 @@ class frmAvvio : public QWidget
 public:
     explicit frmAvvio(QWidget *parent = nullptr);
 
+    /// The size of the centred panel that holds every picture.
+    static constexpr QSize panelSize { 995, 692 };
+
 Q_SIGNALS:
     void ownersRequested();
     void dogsRequested();
@@ -29,8 +32,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void addPicture(const QString &name, const QString &artwork, QRect geometry,
-                    void (frmAvvio::*signal)() = nullptr);
+    struct Picture;
+    void addPicture(const Picture &picture);
 
     GradientWidget *m_background;
     QWidget *m_panel;

@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "app/Fonts.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
@@ -10,19 +11,19 @@ int main(int argc, char *argv[])
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zampora"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zampora"));
+    Fonts::installSubstitutes();
 
     QCommandLineParser parser;
     parser.addHelpOption();
     const QCommandLineOption folderOption(QStringLiteral("cartella"),
-                                          QStringLiteral("Cartella del programma (archivi, foto, allegati)."),
-                                          QStringLiteral("DIR"));
+        QStringLiteral("Cartella del programma (archivi, foto, allegati)."), QStringLiteral("DIR"));
     parser.addOption(folderOption);
     parser.process(qapp);
-    const QString folder = parser.isSet(folderOption) ? parser.value(folderOption)
-                                                      : QCoreApplication::applicationDirPath();
+    const QString folder
+        = parser.isSet(folderOption) ? parser.value(folderOption) : QCoreApplication::applicationDirPath();
 
     QtPlatform platform;
-    Application application({ProgramFolder(folder), platform.platform()});
+    Application application({ ProgramFolder(folder), platform.platform() });
     QObject::connect(&application, &Application::quitRequested, &qapp, &QApplication::quit);
     application.start();
     return qapp.exec();

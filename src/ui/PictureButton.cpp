@@ -5,6 +5,7 @@
 
 PictureButton::PictureButton(const QString &objectName, const QString &artwork, QWidget *parent)
     : QAbstractButton(parent)
+    , m_renderer(new QSvgRenderer(this))
 {
     setObjectName(objectName);
     setCursor(Qt::PointingHandCursor);
@@ -14,7 +15,7 @@ PictureButton::PictureButton(const QString &objectName, const QString &artwork, 
 
 void PictureButton::setArtwork(const QString &artwork)
 {
-    m_artwork = artwork;
+    m_renderer->load(artwork);
     update();
 }
 
@@ -26,8 +27,7 @@ void PictureButton::setStatusText(const QString &text)
 
 QSize PictureButton::sizeHint() const
 {
-    QSvgRenderer renderer(m_artwork);
-    return renderer.isValid() ? renderer.defaultSize() : QSize(37, 39);
+    return m_renderer->isValid() ? m_renderer->defaultSize() : QSize(37, 39);
 }
 
 void PictureButton::paintEvent(QPaintEvent *)
@@ -38,9 +38,10 @@ void PictureButton::paintEvent(QPaintEvent *)
         painter.setOpacity(0.4);
     else if (isDown())
         painter.translate(1, 1);
-    QSvgRenderer renderer(m_artwork);
-    renderer.render(&painter, rect());
-    if (hasFocus()) {
+    m_renderer->render(&painter, rect());
+    // Like the native buttons, mark the focus only once the user navigates
+    // with the keyboard, not the focus a window gives its first control.
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
         painter.setOpacity(1.0);
         painter.setPen(QPen(palette().highlight().color(), 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -2,10 +2,13 @@
 
 #include <QAbstractButton>
 
+class QSvgRenderer;
+
 // A clickable picture: the words are part of the artwork, so the button has no
 // caption of its own. It shows a hand pointer and carries the one-line
-// description that StatusHints writes into the window's status strip; the
-// description (or the words of the artwork) is also its accessible name.
+// description that StatusHints writes into the window's status strip (also its
+// accessible description). Give it the words of its artwork as accessible name
+// with setAccessibleName.
 class PictureButton : public QAbstractButton
 {
     Q_OBJECT
@@ -22,6 +25,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QString m_artwork;
+    QSvgRenderer *m_renderer;
     QString m_statusText;
 };

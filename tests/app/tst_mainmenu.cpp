@@ -6,6 +6,9 @@
 #include "owners/frmClienti.h"
 #include "schedule/frmScadenzario.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QLocale>
 #include <QSignalSpy>
 
 class tst_MainMenu : public QObject
@@ -27,12 +30,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("caption");
-        for (auto [picture, button, window, caption] : {
-                 std::tuple{"imgProprietari", "btnProprietari", "frmClienti", " Zampora - Anagrafica Proprietari"},
-                 std::tuple{"imgCani", "btnCani", "frmCani", " Zampora - Anagrafica Cani"},
-                 std::tuple{"imgScadenze", "btnScadenze", "frmScadenzario", " Zampora - Scadenze e Appuntamenti"}}) {
-            QTest::newRow(picture) << QString::fromLatin1(picture) << QString::fromLatin1(window) << QString::fromUtf8(caption);
-            QTest::newRow(button) << QString::fromLatin1(button) << QString::fromLatin1(window) << QString::fromUtf8(caption);
+        for (auto [picture, button, window, caption] :
+            { std::tuple {
+                  "imgProprietari", "btnProprietari", "frmClienti", " Zampora - Anagrafica Proprietari" },
+                std::tuple { "imgCani", "btnCani", "frmCani", " Zampora - Anagrafica Cani" },
+                std::tuple { "imgScadenze", "btnScadenze", "frmScadenzario",
+                    " Zampora - Scadenze e Appuntamenti" } }) {
+            QTest::newRow(picture) << QString::fromLatin1(picture) << QString::fromLatin1(window)
+                                   << QString::fromUtf8(caption);
+            QTest::newRow(button) << QString::fromLatin1(button) << QString::fromLatin1(window)
+                                  << QString::fromUtf8(caption);
         }
     }
 
@@ -75,6 +82,89 @@ private Q_SLOTS:
         click(child(&m_fixture->app().mainMenu(), "imgSito"));
         QCOMPARE(m_fixture->doubles.shell.opened.size(), 1);
         QVERIFY(m_fixture->doubles.shell.opened.first().startsWith(QLatin1String("https://")));
+    }
+
+    // The panel stays centred on the common screen sizes, on the gradient.
+    void panelIsCentred_data()
+    {
+        QTest::addColumn<QSize>("window");
+        QTest::newRow("1366 x 768") << QSize(1366, 768);
+        QTest::newRow("1920 x 1080") << QSize(1920, 1080);
+    }
+
+    void panelIsCentred()
+    {
+        QFETCH(QSize, window);
+        frmAvvio &menu = m_fixture->app().mainMenu();
+        QVERIFY(menu.windowState() & Qt::WindowMaximized);
+        menu.showNormal();
+        menu.resize(window);
+        QWidget *panel = child(&menu, "panAvvio");
+        QCOMPARE(panel->size(), frmAvvio::panelSize);
+        QCOMPARE(panel->mapTo(&menu, QPoint(0, 0)),
+            QPoint((window.width() - 995) / 2, (window.height() - 692) / 2));
+        const QImage image = menu.grab().toImage();
+        QCOMPARE(image.pixelColor(window.width() / 2, 0), QColor(0x5D, 0x85, 0xA6));
+        QCOMPARE(image.pixelColor(window.width() / 2, window.height() - 1).lightness(), 255);
+    }
+
+    void pictures_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QString>("words"); // empty for the pictures that are not buttons
+        const auto row = [](const char *name, QRect geometry, const char *words = "") {
+            QTest::newRow(name) << QString::fromLatin1(name) << geometry << QString::fromUtf8(words);
+        };
+        row("imgInfo", { 14, 14, 30, 30 }, "Informazioni");
+        row("imgIcona", { 110, 19, 66, 68 });
+        row("imgTitolo", { 194, 26, 679, 63 });
+        row("imgGuida", { 952, 16, 29, 28 }, "Guida");
+        row("imgSottotitolo", { 17, 100, 961, 22 });
+        row("imgProprietari", { 18, 152, 308, 368 }, "Anagrafica proprietari");
+        row("imgCani", { 344, 152, 308, 368 }, "Anagrafica cani");
+        row("imgScadenze", { 670, 152, 308, 368 }, "Scadenze e appuntamenti");
+        row("btnProprietari", { 17, 529, 306, 73 }, "Anagrafica proprietari");
+        row("btnCani", { 343, 529, 306, 73 }, "Anagrafica cani");
+        row("btnScadenze", { 669, 529, 306, 73 }, "Scadenze e appuntamenti");
+        row("imgSito", { 17, 628, 961, 22 }, "www.zampora.it");
+        row("imgCopyright", { 16, 660, 23, 22 }, "Copyright");
+        row("imgEsci", { 960, 662, 17, 18 }, "Esci");
+    }
+
+    // Each picture sits at its place in the panel and its artwork loads at
+    // exactly that size (an artwork that fails to load has a different size
+    // hint). Buttons show a hand and are named for assistive tools by the
+    // words they show; plain pictures react to nothing.
+    void pictures()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        QFETCH(QString, words);
+        QWidget *picture = child(&m_fixture->app().mainMenu(), name.toLatin1().constData());
+        QCOMPARE(picture->parentWidget()->objectName(), QStringLiteral("panAvvio"));
+        QCOMPARE(picture->geometry(), geometry);
+        QCOMPARE(picture->sizeHint(), geometry.size());
+        const bool isButton = qobject_cast<QAbstractButton *>(picture) != nullptr;
+        QCOMPARE(isButton, !words.isEmpty());
+        if (isButton) {
+            QCOMPARE(picture->cursor().shape(), Qt::PointingHandCursor);
+            QCOMPARE(QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Name), words);
+        }
+    }
+
+    // Set by the menu whatever the machine's regional settings were; a
+    // thousands separator is neither written nor read.
+    void processFormats()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        frmAvvio menu;
+        QCOMPARE(QLocale().toString(1234.5, 'f', 2), QStringLiteral("1234,50"));
+        QCOMPARE(QLocale().toString(1234567.125, 'f', 3), QStringLiteral("1234567,125"));
+        QCOMPARE(QLocale().toDouble(QStringLiteral("1234,5")), 1234.5);
+        bool ok = true;
+        QLocale().toDouble(QStringLiteral("1.500"), &ok);
+        QVERIFY(!ok);
     }
 
 private:

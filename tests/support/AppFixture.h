@@ -3,6 +3,7 @@
 #include "PlatformDoubles.h"
 #include "app/AppContext.h"
 #include "app/Application.h"
+#include "app/Fonts.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -61,8 +62,9 @@ void whenModalShown(std::function<void(QWidget *)> handler);
 /// Clicks a button (or picture button) as the user would.
 void click(QWidget *button);
 
-// main() for GUI tests: headless unless the caller chose a platform, and a
-// fixed font DPI so that layout does not depend on the machine.
+// main() for GUI tests: headless unless the caller chose a platform, a fixed
+// font DPI so that layout does not depend on the machine, and the program's
+// font substitutes.
 #define ZAMPORA_GUI_TEST_MAIN(TestClass)                                   \
     int main(int argc, char *argv[])                                       \
     {                                                                      \
@@ -71,6 +73,7 @@ void click(QWidget *button);
         qputenv("QT_FONT_DPI", "96");                                      \
         QApplication app(argc, argv);                                      \
         QApplication::setApplicationDisplayName(QStringLiteral("Zampora")); \
+        Fonts::installSubstitutes();                                       \
         TestClass test;                                                    \
         return QTest::qExec(&test, argc, argv);                            \
     }
