@@ -2,12 +2,30 @@
 
 #include <QPainter>
 #include <QPixmap>
+#include <QSvgRenderer>
+
+namespace {
+
+QImage renderPlaceholder()
+{
+    QImage image(306, 353, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QSvgRenderer(QStringLiteral(":/dogs/photo/placeholder.svg")).render(&painter);
+    return image;
+}
+
+} // namespace
 
 PhotoBox::PhotoBox(const QString &objectName, QWidget *parent)
     : QLabel(parent)
 {
     setObjectName(objectName);
     setAlignment(Qt::AlignCenter);
+    // The box's size is set by its window; the scaled picture must never ask
+    // a layout to grow or keep the box from shrinking.
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     showPlaceholder();
 }
 
@@ -31,10 +49,8 @@ void PhotoBox::showPlaceholder()
 
 QImage PhotoBox::placeholder()
 {
-    // Replaced by the artwork of the placeholder picture.
-    QImage image(306, 353, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
+    static const QImage picture = renderPlaceholder();
+    return picture;
 }
 
 void PhotoBox::resizeEvent(QResizeEvent *event)
@@ -45,5 +61,15 @@ void PhotoBox::resizeEvent(QResizeEvent *event)
 
 void PhotoBox::refresh()
 {
-    setPixmap(QPixmap::fromImage(m_picture.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    if (size().isEmpty()) {
+        clear();
+        return;
+    }
+    // Scaled for the screen's pixel density, so that the photo stays sharp on
+    // high-resolution screens; small pictures are enlarged to fit.
+    const qreal ratio = devicePixelRatioF();
+    QPixmap shown
+        = QPixmap::fromImage(m_picture.scaled(size() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    shown.setDevicePixelRatio(ratio);
+    setPixmap(shown);
 }

@@ -1,14 +1,75 @@
 #pragma once
 
+#include "dogs/DogCardForm.h"
 #include "ui/ArchiveWindow.h"
 
-struct AppContext;
+#include <QList>
 
-// The dog card window.
+struct AppContext;
+class PhotoActions;
+class PhotoBox;
+class Record;
+
+// The dog card: one record of the dog archive at a time, with the arrows to
+// move through the archive, New, Save and Duplicate. The card on screen is a
+// working copy: navigation replaces it without asking and only Save writes it.
+// The position label is the card's only link to the file; blank means the card
+// has not been stored yet.
 class frmCani : public ArchiveWindow
 {
     Q_OBJECT
 
 public:
     frmCani(AppContext &context, QWidget *mainMenu);
+
+    /// Empties the card: a new card on the first section, focus on the name.
+    void PulisciScheda();
+    /// Shows a stored record and its album photo; the visible section stays.
+    void showRecord(const Record &record, qint64 position);
+
+    /// The trimmed position label: blank for a card not stored yet.
+    QString position() const;
+    PhotoBox *photoBox() const { return m_form.imgFoto; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void cmdNuovoClick();
+    void cmdSalvaClick();
+    void cmdDuplicaClick();
+    void cmdPrimoClick();
+    void cmdIndietroClick();
+    void cmdAvantiClick();
+    void cmdUltimoClick();
+    void btnCodFiscClick();
+
+    // What a navigation step does once it knows the record count.
+    struct Move
+    {
+        enum Kind { Show, Stay, Empty } kind;
+        qint64 index = 0;
+    };
+    /// Opens the archive, lets choose(shown position, record count) pick the
+    /// record, reads it and closes the file; only then is the card changed.
+    template<typename Choose> Move navigate(Choose choose);
+
+    void connectControls();
+    /// No position, the placeholder photo, the first section, focus on the name.
+    void startNewCard();
+    void showSection(int section);
+    bool requiredFieldsFilled();
+    QString archivePath() const;
+    qint64 shownPosition() const;
+    /// The album photo of the position shown: loaded after every read,
+    /// written after every successful save.
+    void CaricaFotoAlbum();
+    void SalvaFotoAlbum();
+    PhotoActions photo();
+
+    AppContext &m_context;
+    DogCardForm m_form;
+    // The control that shows each record field, in record order.
+    QList<QWidget *> m_fieldControls;
 };

@@ -1,0 +1,231 @@
+#include "dogs/DogCardForm.h"
+
+#include "dogs/DogCardParts.h"
+#include "dogs/PhotoBox.h"
+#include "ui/BoxStyle.h"
+#include "ui/GradientWidget.h"
+#include "ui/PictureButton.h"
+#include "ui/StatusHints.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace DogCardParts;
+
+namespace {
+
+const QColor backgroundTop(0xFF427AA8);
+constexpr QSize containerSize(996, 692);
+
+// The one-line description of each control, written into the status strip
+// while the mouse is over it.
+struct StatusText
+{
+    const char *control;
+    const char *text;
+};
+constexpr StatusText statusTexts[] = {
+    { "cmdNuovo", "Prepara la schermata per l'inserimento di una nuova scheda." },
+    { "cmdDuplica",
+        "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti." },
+    { "cmdSalva", "Salva la scheda corrente in archivio." },
+    { "cmdTrova", "Trova una scheda in archivio." },
+    { "cmdFile", "Allega file alla scheda corrente." },
+    { "cmdAnteprima", "Esporta la scheda corrente in formato RTF." },
+    { "cmdStampa", "Stampa la scheda corrente." },
+    { "cmdPrimo", "Visualizza la prima scheda in archivio." },
+    { "cmdIndietro", "Visualizza la scheda precedente in archivio." },
+    { "cmdAvanti", "Visualizza la scheda successiva in archivio." },
+    { "cmdUltimo", "Visualizza l'ultima scheda in archivio." },
+    { "cmdEsporta", "Esporta le schede in archivio in un file di Microsoft Excel." },
+    { "cmdGuida", "Visualizza la guida in linea." },
+    { "cmdEsci", "Esci dalla schermata di lavoro corrente." },
+    { "btnPsicosomatica", "Visualizza la sezione relativa ai dati psicosomatici." },
+    { "btnAlbero", "Visualizza la sezione relativa all'albero genealogico." },
+    { "btnSanitaria", "Visualizza la sezione relativa alla situazione sanitaria." },
+    { "btnDocumenti", "Visualizza la sezione relativa ai documenti e costi." },
+    { "btnCaricaFoto", "Carica una foto esistente." },
+    { "btnSalvaFoto", "Salva la foto su disco." },
+    { "btnCancFoto", "Cancella la foto." },
+    { "btnZoomFoto", "Visualizza la foto nelle sue dimensioni reali." },
+    { "btnCodFisc", "Controlla il codice fiscale." },
+    { "btnCarta", "Importa i dati dall'archivio anagrafico dei proprietari." },
+    { "btnCartella", "Apri la cartella abbinata al cane per aggiungere o rimuovere documenti." },
+    { "btnCosti", "Visualizza la finestra per l'annotazione dei costi sostenuti." },
+};
+
+} // namespace
+
+DogCardForm::DogCardForm(QWidget *window)
+{
+    m_background = new GradientWidget(backgroundTop, window);
+    m_background->setObjectName(QStringLiteral("panSfondo"));
+    m_container = new GradientWidget(backgroundTop, m_background);
+    m_container->setObjectName(QStringLiteral("panContenitore"));
+    background(m_background);
+    background(m_container);
+    m_container->setFixedSize(containerSize);
+
+    buildToolStrip(m_container)->setGeometry(10, 6, 976, 47);
+
+    QWidget *cardArea = background(new QWidget(m_container));
+    cardArea->setObjectName(QStringLiteral("panScheda"));
+    cardArea->setAttribute(Qt::WA_StyledBackground);
+    cardArea->setStyleSheet(QStringLiteral("#panScheda { background: #C8D6E3; border-radius: 6px; }"));
+    cardArea->setGeometry(10, 62, 976, 560);
+    buildHead(cardArea)->setGeometry(10, 10, 946, 62);
+    buildSectionButtons(cardArea)->setGeometry(10, 80, 946, 32);
+    buildSections(cardArea);
+
+    panInfo = new QLabel(QString::fromUtf8("Pronto per archiviare una nuova scheda..."), m_container);
+    panInfo->setObjectName(QStringLiteral("panInfo"));
+    panInfo->setGeometry(10, 636, 976, 32);
+    panInfo->setFont(QFont(QStringLiteral("Tahoma"), 12));
+    panInfo->setStyleSheet(QStringLiteral(
+        "#panInfo { background: #3030DD; color: white; padding-left: 10px; border-radius: 4px; }"));
+
+    BoxStyle::applyFocusColours(m_container);
+    describeControls(window);
+}
+
+void DogCardForm::fitTo(QWidget *window)
+{
+    m_background->setGeometry(window->rect());
+    m_container->move(
+        (window->width() - m_container->width()) / 2, (window->height() - m_container->height()) / 2);
+}
+
+QWidget *DogCardForm::background(QWidget *surface)
+{
+    m_backgrounds.append(surface);
+    return surface;
+}
+
+// A white group of tool strip buttons.
+QWidget *DogCardForm::toolGroup(QWidget *parent, std::initializer_list<QWidget *> members)
+{
+    QWidget *group = background(new QWidget(parent));
+    group->setAttribute(Qt::WA_StyledBackground);
+    group->setStyleSheet(QStringLiteral("background: white; border-radius: 5px;"));
+    auto *row = new QHBoxLayout(group);
+    row->setContentsMargins(4, 3, 4, 3);
+    row->setSpacing(2);
+    for (QWidget *member : members) {
+        member->setParent(group);
+        row->addWidget(member, 0, Qt::AlignVCenter);
+    }
+    return group;
+}
+
+QWidget *DogCardForm::buildToolStrip(QWidget *parent)
+{
+    QWidget *strip = background(new QWidget(parent));
+
+    cmdNuovo = pictureButton("cmdNuovo", "nuovo", strip);
+    cmdDuplica = pictureButton("cmdDuplica", "duplica", strip);
+    cmdSalva = pictureButton("cmdSalva", "salva", strip);
+    cmdPrimo = pictureButton("cmdPrimo", "primo", strip);
+    cmdIndietro = pictureButton("cmdIndietro", "indietro", strip);
+    cmdAvanti = pictureButton("cmdAvanti", "avanti", strip);
+    cmdUltimo = pictureButton("cmdUltimo", "ultimo", strip);
+    cmdEsci = pictureButton("cmdEsci", "esci", strip);
+
+    lblPosizione = new QLabel(strip);
+    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
+    lblPosizione->setFixedSize(82, 33);
+    lblPosizione->setAlignment(Qt::AlignCenter);
+    lblPosizione->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    lblPosizione->setStyleSheet(
+        QStringLiteral("color: #1F4E75; border: 1px solid #8FB0CC; border-radius: 3px;"));
+
+    auto *row = new QHBoxLayout(strip);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(16);
+    row->addWidget(
+        toolGroup(strip, { cmdNuovo, cmdDuplica, cmdSalva, pictureButton("cmdTrova", "trova", strip) }));
+    cmdFile = pictureButton("cmdFile", "file", strip);
+    row->addWidget(toolGroup(strip, { cmdFile }));
+    row->addWidget(toolGroup(strip,
+        { pictureButton("cmdAnteprima", "anteprima", strip), pictureButton("cmdStampa", "stampa", strip) }));
+    row->addWidget(toolGroup(strip, { cmdPrimo, cmdIndietro, lblPosizione, cmdAvanti, cmdUltimo }));
+    row->addWidget(toolGroup(strip, { pictureButton("cmdEsporta", "esporta", strip) }));
+    row->addWidget(toolGroup(strip, { pictureButton("cmdGuida", "guida", strip), cmdEsci }));
+    row->addStretch();
+
+    // The attached files' names and descriptions travel with the card but are
+    // edited only in the attach-files window.
+    for (int field = DogRecord::File01; field <= DogRecord::Desc03; ++field) {
+        auto *hidden = new QLabel(strip);
+        hidden->setObjectName(QStringLiteral("lbl") + QString(DogRecord::layout().field(field).name));
+        hidden->hide();
+    }
+    return strip;
+}
+
+QWidget *DogCardForm::buildHead(QWidget *parent)
+{
+    QWidget *head = background(framedPanel("panTestata", parent));
+    QWidget *boxes = background(new QWidget(head));
+    boxes->setGeometry(10, 5, 926, 52);
+    // clang-format off
+    addBoxRows(boxes, {{
+        {DogRecord::Nome, "Nome cane:", 3},
+        {DogRecord::Sesso, "Sesso:", 0},
+        {DogRecord::DataNasc, "Data nascita:", 0},
+        {DogRecord::Gruppo, "Gruppo appartenenza:", 3},
+        {DogRecord::Razza, "Razza:", 3},
+    }}, headBoxes);
+    // clang-format on
+    QLineEdit *sex = headBoxes[DogRecord::Sesso];
+    sex->setFixedWidth(60);
+    sex->setAlignment(Qt::AlignCenter);
+    return head;
+}
+
+QWidget *DogCardForm::buildSectionButtons(QWidget *parent)
+{
+    QWidget *row = background(new QWidget(parent));
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(8);
+    constexpr std::array<std::pair<const char *, const char *>, 4> captions { {
+        { "btnPsicosomatica", "Dati psicosomatici" },
+        { "btnAlbero", "Albero genealogico" },
+        { "btnSanitaria", "Situazione sanitaria" },
+        { "btnDocumenti", "Documenti e costi" },
+    } };
+    // The button of the visible section is disabled: drawn white, like a tab in front.
+    row->setStyleSheet(
+        QStringLiteral("QPushButton { color: white; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
+                       "stop:0 #5A8DB8, stop:1 #2F6A9A);"
+                       " border: 1px solid #245579; border-radius: 4px; }"
+                       "QPushButton:hover { background: #3F7BAD; }"
+                       "QPushButton:disabled { color: #1F4E75; background: white; border-color: #9DB6CC; }"));
+    for (int i = 0; i < 4; ++i) {
+        auto *button = new QPushButton(QString::fromUtf8(captions[i].second), row);
+        button->setObjectName(QString::fromLatin1(captions[i].first));
+        button->setCursor(Qt::PointingHandCursor);
+        button->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+        button->setFixedHeight(32);
+        layout->addWidget(button);
+        sections[i].button = button;
+    }
+    return row;
+}
+
+void DogCardForm::describeControls(QWidget *window)
+{
+    auto *hints = new StatusHints(panInfo);
+    for (const StatusText &entry : statusTexts) {
+        auto *control = window->findChild<QWidget *>(QString::fromLatin1(entry.control));
+        Q_ASSERT(control);
+        const QString text = QString::fromUtf8(entry.text);
+        if (auto *picture = qobject_cast<PictureButton *>(control))
+            picture->setStatusText(text);
+        hints->addHint(control, text);
+    }
+    for (QWidget *surface : std::as_const(m_backgrounds))
+        hints->addBackground(surface);
+}
