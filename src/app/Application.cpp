@@ -16,10 +16,7 @@ Application::Application(AppContext context)
     , m_dogs(std::make_unique<frmCani>(m_context, m_mainMenu.get()))
     , m_schedule(std::make_unique<frmScadenzario>(m_context, m_mainMenu.get()))
 {
-    connect(m_password.get(), &frmPassword::accepted, this, [this] {
-        m_mainMenu->showMaximized();
-        m_password->hide();
-    });
+    connect(m_password.get(), &frmPassword::accepted, this, &Application::enterMainMenu);
     connect(m_mainMenu.get(), &frmAvvio::ownersRequested, this, [this] { switchFromMenuTo(m_owners.get()); });
     connect(m_mainMenu.get(), &frmAvvio::dogsRequested, this, [this] { switchFromMenuTo(m_dogs.get()); });
     connect(m_mainMenu.get(), &frmAvvio::scheduleRequested, this, [this] { switchFromMenuTo(m_schedule.get()); });
@@ -32,8 +29,15 @@ Application::~Application() = default;
 
 void Application::start()
 {
-    // Until a password has been chosen the password window lets the user through.
-    Q_EMIT m_password->accepted();
+    // No password can be chosen yet, so the password window lets the user
+    // straight through to the main menu.
+    enterMainMenu();
+}
+
+void Application::enterMainMenu()
+{
+    m_mainMenu->showMaximized();
+    m_password->hide();
 }
 
 void Application::switchFromMenuTo(QWidget *archive)

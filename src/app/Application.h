@@ -37,6 +37,7 @@ Q_SIGNALS:
     void quitRequested();
 
 private:
+    void enterMainMenu();
     void switchFromMenuTo(QWidget *archive);
 
     AppContext m_context;

@@ -51,12 +51,10 @@ private Q_SLOTS:
     void init()
     {
         m_test = std::make_unique<TestContext>();
-        m_context = std::make_unique<AppContext>(m_test->context());
     }
     void cleanup()
     {
         m_window.reset();
-        m_context.reset();
         m_test.reset();
     }
 
@@ -87,7 +85,7 @@ private Q_SLOTS:
         QFETCH(QString, caption);
         QFETCH(QSize, size);
         QFETCH(QString, instruction);
-        m_window = makeWindow(window, *m_context, {});
+        m_window = makeWindow(window, m_test->context(), {});
         QCOMPARE(m_window->objectName(), window);
         QCOMPARE(m_window->windowTitle(), caption);
         QCOMPARE(m_window->minimumSize(), size);
@@ -160,7 +158,7 @@ private Q_SLOTS:
         QFETCH(Kind, kind);
         QFETCH(QString, message);
         QFETCH(bool, staysOpen);
-        m_window = makeWindow(window, *m_context, preset);
+        m_window = makeWindow(window, m_test->context(), preset);
         m_window->show();
         auto *box = child<QLineEdit>(m_window.get(), boxName(window));
         auto *controlla = child<QPushButton>(m_window.get(), "btnControlla");
@@ -179,7 +177,7 @@ private Q_SLOTS:
 
     void cardWithoutTypeClosesSilently()
     {
-        m_window = makeWindow(utf8("frmCarta"), *m_context, utf8("3200000000000002"));
+        m_window = makeWindow(utf8("frmCarta"), m_test->context(), utf8("3200000000000002"));
         m_window->show();
         click(child(m_window.get(), "btnControlla"));
         QVERIFY(m_test->doubles.messages.shown.isEmpty());
@@ -188,7 +186,7 @@ private Q_SLOTS:
 
     void chiudiClosesWithoutChecking()
     {
-        m_window = makeWindow(utf8("frmCodFisc"), *m_context, utf8("AAAAAA00A00A000I"));
+        m_window = makeWindow(utf8("frmCodFisc"), m_test->context(), utf8("AAAAAA00A00A000I"));
         m_window->show();
         click(child(m_window.get(), "btnChiudi"));
         QVERIFY(!m_window->isVisible());
@@ -211,7 +209,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, window);
         QFETCH(QString, typed);
-        m_window = makeWindow(window, *m_context, {});
+        m_window = makeWindow(window, m_test->context(), {});
         m_window->show();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         auto *box = child<QLineEdit>(m_window.get(), boxName(window));
@@ -257,7 +255,7 @@ private Q_SLOTS:
         QFETCH(QString, preset);
         QFETCH(QString, typed);
         QFETCH(QString, shown);
-        m_window = makeWindow(window, *m_context, preset);
+        m_window = makeWindow(window, m_test->context(), preset);
         m_window->show();
         auto *box = child<QLineEdit>(m_window.get(), boxName(window));
         box->setFocus();
@@ -268,7 +266,7 @@ private Q_SLOTS:
 
     void taxCodeOpenerTextIsNotConvertedUntilTyping()
     {
-        m_window = makeWindow(utf8("frmCodFisc"), *m_context, utf8("aaaaaa00a00a000"));
+        m_window = makeWindow(utf8("frmCodFisc"), m_test->context(), utf8("aaaaaa00a00a000"));
         m_window->show();
         auto *box = child<QLineEdit>(m_window.get(), "txtCodFisc");
         QCOMPARE(box->text(), utf8("aaaaaa00a00a000"));
@@ -281,7 +279,7 @@ private Q_SLOTS:
     // it but never lengthen it again.
     void longOpenerTextCanOnlyShrink()
     {
-        m_window = makeWindow(utf8("frmPartitaIva"), *m_context, utf8("1234567890312345"));
+        m_window = makeWindow(utf8("frmPartitaIva"), m_test->context(), utf8("1234567890312345"));
         m_window->show();
         auto *box = child<QLineEdit>(m_window.get(), "txtPartitaIva");
         box->end(false);
@@ -328,14 +326,13 @@ private Q_SLOTS:
             QCOMPARE(child<QLineEdit>(modal, boxName(window))->text(), preset);
             click(child(modal, "btnChiudi"));
         });
-        openTaxCodeCheck(*m_context, &card, field);
+        openTaxCodeCheck(m_test->context(), &card, field);
         QVERIFY(opened.isNull());
         QVERIFY(m_test->doubles.messages.shown.isEmpty());
     }
 
 private:
     std::unique_ptr<TestContext> m_test;
-    std::unique_ptr<AppContext> m_context;
     std::unique_ptr<CheckWindow> m_window;
 };
 

@@ -7,7 +7,6 @@
 #include <QBuffer>
 #include <QDir>
 
-#include <optional>
 
 namespace {
 
@@ -41,7 +40,6 @@ private Q_SLOTS:
     void init()
     {
         m_test = std::make_unique<TestContext>();
-        m_context.emplace(m_test->context());
         m_box = std::make_unique<PhotoBox>(QStringLiteral("imgFoto"));
         m_box->resize(306, 353);
         m_box->setPicture(samplePicture());
@@ -50,7 +48,6 @@ private Q_SLOTS:
     void cleanup()
     {
         m_box.reset();
-        m_context.reset();
         m_test.reset();
     }
 
@@ -78,7 +75,7 @@ private Q_SLOTS:
         QVERIFY(m_test->readFile(QStringLiteral("Album/Cane_3.jpg")).startsWith("\xFF\xD8"));
 
         PhotoBox other(QStringLiteral("imgFoto"));
-        PhotoActions(*m_context, nullptr, &other).showAlbumPhoto(QStringLiteral(" 3 "));
+        PhotoActions(m_test->context(), nullptr, &other).showAlbumPhoto(QStringLiteral(" 3 "));
         QVERIFY(!other.showsPlaceholder());
         QCOMPARE(other.picture().size(), QSize(400, 300));
         QVERIFY(m_test->doubles.messages.shown.isEmpty());
@@ -88,7 +85,7 @@ private Q_SLOTS:
     {
         actions().clear();
         actions().storeAlbumPhoto(QStringLiteral("5"));
-        QCOMPARE(AlbumPhoto::load(m_context->folder, QStringLiteral("5")).size(), QSize(306, 353));
+        QCOMPARE(AlbumPhoto::load(m_test->context().folder, QStringLiteral("5")).size(), QSize(306, 353));
     }
 
     void unusableAlbumPhoto_showsPlaceholder_data()
@@ -203,10 +200,9 @@ private Q_SLOTS:
     }
 
 private:
-    PhotoActions actions() { return PhotoActions(*m_context, nullptr, m_box.get()); }
+    PhotoActions actions() { return PhotoActions(m_test->context(), nullptr, m_box.get()); }
 
     std::unique_ptr<TestContext> m_test;
-    std::optional<AppContext> m_context;
     std::unique_ptr<PhotoBox> m_box;
 };
 

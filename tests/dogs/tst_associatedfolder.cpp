@@ -4,7 +4,6 @@
 
 #include <QDir>
 
-#include <optional>
 
 using Kind = MessageBoxes::Kind;
 
@@ -24,25 +23,23 @@ private Q_SLOTS:
     void init()
     {
         m_test = std::make_unique<TestContext>();
-        m_context.emplace(m_test->context());
     }
 
     void cleanup()
     {
-        m_context.reset();
         m_test.reset();
     }
 
     void createdOnFirstUseAndOpened()
     {
-        openAssociatedFolder(*m_context, nullptr, QStringLiteral(" 12 "));
+        openAssociatedFolder(m_test->context(), nullptr, QStringLiteral(" 12 "));
         const QString folder = m_test->path(QStringLiteral("Cartelle_Abbinate/Cane_12"));
         QVERIFY(QFileInfo(folder).isDir());
         QCOMPARE(m_test->doubles.shell.opened, QStringList { QDir::toNativeSeparators(folder) });
         QVERIFY(m_test->doubles.messages.shown.isEmpty());
 
         m_test->writeFile(QStringLiteral("Cartelle_Abbinate/Cane_12/Libretto.pdf"), "kept");
-        openAssociatedFolder(*m_context, nullptr, QStringLiteral("12"));
+        openAssociatedFolder(m_test->context(), nullptr, QStringLiteral("12"));
         QCOMPARE(m_test->doubles.shell.opened.size(), 2);
         QCOMPARE(
             m_test->readFile(QStringLiteral("Cartelle_Abbinate/Cane_12/Libretto.pdf")), QByteArray("kept"));
@@ -58,7 +55,7 @@ private Q_SLOTS:
     void cardNotStoredYet_warns()
     {
         QFETCH(QString, position);
-        openAssociatedFolder(*m_context, nullptr, position);
+        openAssociatedFolder(m_test->context(), nullptr, position);
         QCOMPARE(m_test->doubles.messages.takeOnly(),
             (RecordingMessageBoxes::Shown { Kind::Warning,
                 QStringLiteral(
@@ -72,7 +69,7 @@ private Q_SLOTS:
     void folderCannotBeMade_reportsError()
     {
         m_test->writeFile(QStringLiteral("Cartelle_Abbinate"), "not a folder");
-        openAssociatedFolder(*m_context, nullptr, QStringLiteral("12"));
+        openAssociatedFolder(m_test->context(), nullptr, QStringLiteral("12"));
         QCOMPARE(
             m_test->doubles.messages.takeOnly(), (RecordingMessageBoxes::Shown { Kind::Error, failure }));
         QVERIFY(m_test->doubles.shell.opened.isEmpty());
@@ -81,14 +78,13 @@ private Q_SLOTS:
     void desktopRefuses_reportsError()
     {
         m_test->doubles.shell.succeed = false;
-        openAssociatedFolder(*m_context, nullptr, QStringLiteral("12"));
+        openAssociatedFolder(m_test->context(), nullptr, QStringLiteral("12"));
         QCOMPARE(
             m_test->doubles.messages.takeOnly(), (RecordingMessageBoxes::Shown { Kind::Error, failure }));
     }
 
 private:
     std::unique_ptr<TestContext> m_test;
-    std::optional<AppContext> m_context;
 };
 
 ZAMPORA_GUI_TEST_MAIN(tst_AssociatedFolder)

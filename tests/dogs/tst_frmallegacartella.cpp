@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <optional>
 
 using Kind = MessageBoxes::Kind;
 using Answer = MessageBoxes::Answer;
@@ -45,13 +44,11 @@ private Q_SLOTS:
     void init()
     {
         m_test = std::make_unique<TestContext>();
-        m_context.emplace(m_test->context());
     }
 
     void cleanup()
     {
         m_window.reset();
-        m_context.reset();
         m_test.reset();
     }
 
@@ -236,7 +233,7 @@ private Q_SLOTS:
             QTest::keyClicks(child(window, "txtDesc01"), QStringLiteral("  Esami  "));
             click(child(window, button.toLatin1().constData()));
         });
-        frmAllegaCartella::editCardAttachments(*m_context, &card, QStringLiteral("clienti"));
+        frmAllegaCartella::editCardAttachments(m_test->context(), &card, QStringLiteral("clienti"));
 
         QCOMPARE(mode, QStringLiteral("clienti"));
         QCOMPARE(card.text("lblFile01"), QStringLiteral("Referto.pdf"));
@@ -249,7 +246,7 @@ private Q_SLOTS:
 private:
     void open(const Attachments &current)
     {
-        m_window = std::make_unique<frmAllegaCartella>(*m_context, nullptr, QStringLiteral("cani"), current);
+        m_window = std::make_unique<frmAllegaCartella>(m_test->context(), nullptr, QStringLiteral("cani"), current);
         m_window->show();
     }
 
@@ -278,7 +275,6 @@ private:
     }
 
     std::unique_ptr<TestContext> m_test;
-    std::optional<AppContext> m_context;
     std::unique_ptr<frmAllegaCartella> m_window;
 };
 

@@ -31,9 +31,8 @@ private Q_SLOTS:
 
     void statusStripStartsReady()
     {
-        AppContext context = m_fixture->context();
         QWidget menu;
-        frmCani card(context, &menu);
+        frmCani card(m_fixture->context(), &menu);
         QCOMPARE(child<QLabel>(&card, "panInfo")->text(),
             QStringLiteral("Pronto per archiviare una nuova scheda..."));
     }

@@ -3,7 +3,6 @@
 #include "dogs/PhotoBox.h"
 #include "dogs/frmZoom.h"
 
-#include <optional>
 
 class tst_frmZoom : public QObject
 {
@@ -13,18 +12,16 @@ private Q_SLOTS:
     void init()
     {
         m_test = std::make_unique<TestContext>();
-        m_context.emplace(m_test->context());
     }
 
     void cleanup()
     {
-        m_context.reset();
         m_test.reset();
     }
 
     void opensMaximisedWithItsCaption()
     {
-        frmZoom zoom(*m_context, nullptr, QImage(10, 10, QImage::Format_RGB32));
+        frmZoom zoom(m_test->context(), nullptr, QImage(10, 10, QImage::Format_RGB32));
         zoom.show();
         QCOMPARE(zoom.windowTitle(), QStringLiteral(" Fai clic sulla foto per chiudere questa finestra"));
         QVERIFY(zoom.windowState() & Qt::WindowMaximized);
@@ -49,7 +46,7 @@ private Q_SLOTS:
         m_test->doubles.screen.current = screen;
         QImage picture(photo, QImage::Format_RGB32);
         picture.fill(Qt::darkGreen);
-        frmZoom zoom(*m_context, nullptr, picture);
+        frmZoom zoom(m_test->context(), nullptr, picture);
         zoom.show();
         const QSize area = screen - QSize(60, 90);
         QCOMPARE(child(&zoom, "panFoto")->size(), area);
@@ -61,7 +58,7 @@ private Q_SLOTS:
 
     void panelIsCentred()
     {
-        frmZoom zoom(*m_context, nullptr, QImage(10, 10, QImage::Format_RGB32));
+        frmZoom zoom(m_test->context(), nullptr, QImage(10, 10, QImage::Format_RGB32));
         zoom.show();
         const QSize area(1860, 990);
         const QPoint centred((zoom.width() - area.width()) / 2, (zoom.height() - area.height()) / 2);
@@ -85,13 +82,12 @@ private Q_SLOTS:
             if (!closed)
                 window->close();
         });
-        frmZoom(*m_context, nullptr, QImage(10, 10, QImage::Format_RGB32)).exec();
+        frmZoom(m_test->context(), nullptr, QImage(10, 10, QImage::Format_RGB32)).exec();
         QVERIFY(closed);
     }
 
 private:
     std::unique_ptr<TestContext> m_test;
-    std::optional<AppContext> m_context;
 };
 
 ZAMPORA_GUI_TEST_MAIN(tst_frmZoom)

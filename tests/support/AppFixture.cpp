@@ -7,6 +7,7 @@
 #include <QTimer>
 
 TestContext::TestContext()
+    : m_context{ProgramFolder(m_folder.path()), doubles.platform()}
 {
     if (!m_folder.isValid())
         qFatal("cannot create a temporary program folder");

@@ -19,7 +19,8 @@ class TestContext
 public:
     TestContext();
 
-    AppContext context() { return {ProgramFolder(m_folder.path()), doubles.platform()}; }
+    /// The program folder and the doubles, as every window takes them.
+    AppContext &context() { return m_context; }
     /// Full path of a file or folder inside the temporary program folder.
     QString path(const QString &relative) const;
     QByteArray readFile(const QString &relative) const;
@@ -29,6 +30,7 @@ public:
 
 private:
     QTemporaryDir m_folder;
+    AppContext m_context;
 };
 
 // The whole application on a temporary program folder: the six long-lived
