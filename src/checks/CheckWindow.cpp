@@ -1,6 +1,7 @@
 #include "checks/CheckWindow.h"
 
 #include "app/AppContext.h"
+#include "app/Fonts.h"
 #include "checks/CheckText.h"
 #include "ui/EnterKeyRing.h"
 #include "ui/GradientWidget.h"
@@ -29,16 +30,6 @@ const QColor midnightBlue(0xFF191970);
 QFont instructionFont()
 {
     return QFont(QStringLiteral("Arial"), 12);
-}
-
-// Courier New where installed; the hints keep any substitute monospaced, so
-// the box always shows the code in even columns.
-QFont boxFont()
-{
-    QFont font(QStringLiteral("Courier New"), 20, QFont::Bold);
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    return font;
 }
 
 // Typing keys other than digits are refused; editing and focus keys pass
@@ -129,7 +120,7 @@ QWidget *CheckWindow::buildPanel(const CheckWindowDescription &description, QWid
     band->setFixedHeight(bandHeight);
     m_box = new QLineEdit(band);
     m_box->setObjectName(description.boxName);
-    m_box->setFont(boxFont());
+    m_box->setFont(Fonts::fixedPitch(QStringLiteral("Courier New"), 20, true));
     m_btnControlla
         = addButton(QStringLiteral("btnControlla"), QStringLiteral("Controlla"), controllaWidth, band);
     auto *bandRow = new QHBoxLayout(band);

@@ -2,13 +2,14 @@
 
 #include "app/AppContext.h"
 #include "dogs/DogFolders.h"
+#include "storage/ShortText.h"
 
 #include <QDir>
 
 void openAssociatedFolder(AppContext &context, QWidget *owner, const QString &position)
 {
     MessageBoxes &messages = context.platform.messages;
-    if (position.trimmed().isEmpty()) {
+    if (trimmedText(position).isEmpty()) {
         messages.warning(owner,
             QStringLiteral("Attenzione: l'abbinamento della cartella al cane può avvenire soltanto dopo che "
                            "la scheda è stata inserita in archivio."));

@@ -1,5 +1,7 @@
 #include "dogs/Attachments.h"
 
+#include "storage/ShortText.h"
+
 #include <QLabel>
 
 namespace {
@@ -15,13 +17,13 @@ QLabel *slotLabel(const QWidget *card, const char *kind, int slot)
 QString labelText(const QWidget *card, const char *kind, int slot)
 {
     const QLabel *label = slotLabel(card, kind, slot);
-    return label ? label->text().trimmed() : QString();
+    return label ? trimmedText(label->text()) : QString();
 }
 
 void setLabelText(QWidget *card, const char *kind, int slot, const QString &text)
 {
     if (QLabel *label = slotLabel(card, kind, slot))
-        label->setText(text.trimmed());
+        label->setText(trimmedText(text));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "dogs/DogFolders.h"
 
 #include "storage/ProgramFolder.h"
+#include "storage/ShortText.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -9,12 +10,12 @@ namespace DogFolders {
 
 QString albumPhotoPath(const ProgramFolder &folder, const QString &position)
 {
-    return folder.filePath(QStringLiteral("Album/Cane_%1.jpg").arg(position.trimmed()));
+    return folder.filePath(QStringLiteral("Album/Cane_%1.jpg").arg(trimmedText(position)));
 }
 
 QString associatedFolderPath(const ProgramFolder &folder, const QString &position)
 {
-    return folder.filePath(QStringLiteral("Cartelle_Abbinate/Cane_%1").arg(position.trimmed()));
+    return folder.filePath(QStringLiteral("Cartelle_Abbinate/Cane_%1").arg(trimmedText(position)));
 }
 
 QString attachmentFolderPath(const ProgramFolder &folder)
@@ -26,9 +27,9 @@ QString bareFileName(const QString &storedName)
 {
     // Archives written on another system may carry either separator, so both
     // are folders here, whatever this system's own separator is.
-    const QString trimmed = storedName.trimmed();
+    const QString trimmed = trimmedText(storedName);
     const qsizetype lastSeparator = qMax(trimmed.lastIndexOf(u'/'), trimmed.lastIndexOf(u'\\'));
-    const QString bare = trimmed.mid(lastSeparator + 1).trimmed();
+    const QString bare = trimmedText(trimmed.mid(lastSeparator + 1));
     if (bare == u"." || bare == u"..")
         return {};
     return bare;

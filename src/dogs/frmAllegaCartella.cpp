@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "dogs/DogFolders.h"
+#include "storage/ShortText.h"
 #include "ui/PictureButton.h"
 
 #include <QDir>
@@ -30,7 +31,7 @@ class AttachmentSlot : public QWidget
 public:
     AttachmentSlot(AppContext &context, int number, QWidget *parent);
 
-    Attachment value() const { return { m_name->text().trimmed(), m_description->text().trimmed() }; }
+    Attachment value() const { return { trimmedText(m_name->text()), trimmedText(m_description->text()) }; }
     void setValue(const Attachment &attachment);
 
 private:
@@ -91,8 +92,8 @@ AttachmentSlot::AttachmentSlot(AppContext &context, int number, QWidget *parent)
 
 void AttachmentSlot::setValue(const Attachment &attachment)
 {
-    m_name->setText(attachment.name.trimmed());
-    m_description->setText(attachment.description.trimmed());
+    m_name->setText(trimmedText(attachment.name));
+    m_description->setText(trimmedText(attachment.description));
 }
 
 void AttachmentSlot::browse()
@@ -134,7 +135,7 @@ void AttachmentSlot::openFile()
 
 void AttachmentSlot::updateOpenButton()
 {
-    m_open->setEnabled(!m_name->text().trimmed().isEmpty());
+    m_open->setEnabled(!trimmedText(m_name->text()).isEmpty());
 }
 
 frmAllegaCartella::frmAllegaCartella(
