@@ -20,38 +20,40 @@ const QColor backgroundTop(0xFF427AA8);
 constexpr QSize containerSize(996, 692);
 
 // The one-line description of each control, written into the status strip
-// while the mouse is over it.
+// while the mouse is over it, and the words a picture button's artwork shows
+// (its accessible name; buttons with a caption have theirs already).
 struct StatusText
 {
     const char *control;
     const char *text;
+    const char *words = nullptr;
 };
 constexpr StatusText statusTexts[] = {
-    { "cmdNuovo", "Prepara la schermata per l'inserimento di una nuova scheda." },
+    { "cmdNuovo", "Prepara la schermata per l'inserimento di una nuova scheda.", "Nuovo" },
     { "cmdDuplica",
-        "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti." },
-    { "cmdSalva", "Salva la scheda corrente in archivio." },
-    { "cmdTrova", "Trova una scheda in archivio." },
-    { "cmdFile", "Allega file alla scheda corrente." },
-    { "cmdAnteprima", "Esporta la scheda corrente in formato RTF." },
-    { "cmdStampa", "Stampa la scheda corrente." },
-    { "cmdPrimo", "Visualizza la prima scheda in archivio." },
-    { "cmdIndietro", "Visualizza la scheda precedente in archivio." },
-    { "cmdAvanti", "Visualizza la scheda successiva in archivio." },
-    { "cmdUltimo", "Visualizza l'ultima scheda in archivio." },
-    { "cmdEsporta", "Esporta le schede in archivio in un file di Microsoft Excel." },
-    { "cmdGuida", "Visualizza la guida in linea." },
-    { "cmdEsci", "Esci dalla schermata di lavoro corrente." },
+        "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti.", "Duplica" },
+    { "cmdSalva", "Salva la scheda corrente in archivio.", "Salva" },
+    { "cmdTrova", "Trova una scheda in archivio.", "Trova" },
+    { "cmdFile", "Allega file alla scheda corrente.", "Allega file" },
+    { "cmdAnteprima", "Esporta la scheda corrente in formato RTF.", "Esporta in RTF" },
+    { "cmdStampa", "Stampa la scheda corrente.", "Stampa" },
+    { "cmdPrimo", "Visualizza la prima scheda in archivio.", "Prima scheda" },
+    { "cmdIndietro", "Visualizza la scheda precedente in archivio.", "Scheda precedente" },
+    { "cmdAvanti", "Visualizza la scheda successiva in archivio.", "Scheda successiva" },
+    { "cmdUltimo", "Visualizza l'ultima scheda in archivio.", "Ultima scheda" },
+    { "cmdEsporta", "Esporta le schede in archivio in un file di Microsoft Excel.", "Esporta in Excel" },
+    { "cmdGuida", "Visualizza la guida in linea.", "Guida" },
+    { "cmdEsci", "Esci dalla schermata di lavoro corrente.", "Esci" },
     { "btnPsicosomatica", "Visualizza la sezione relativa ai dati psicosomatici." },
     { "btnAlbero", "Visualizza la sezione relativa all'albero genealogico." },
     { "btnSanitaria", "Visualizza la sezione relativa alla situazione sanitaria." },
     { "btnDocumenti", "Visualizza la sezione relativa ai documenti e costi." },
-    { "btnCaricaFoto", "Carica una foto esistente." },
-    { "btnSalvaFoto", "Salva la foto su disco." },
-    { "btnCancFoto", "Cancella la foto." },
-    { "btnZoomFoto", "Visualizza la foto nelle sue dimensioni reali." },
-    { "btnCodFisc", "Controlla il codice fiscale." },
-    { "btnCarta", "Importa i dati dall'archivio anagrafico dei proprietari." },
+    { "btnCaricaFoto", "Carica una foto esistente.", "Carica foto" },
+    { "btnSalvaFoto", "Salva la foto su disco.", "Salva foto" },
+    { "btnCancFoto", "Cancella la foto.", "Cancella foto" },
+    { "btnZoomFoto", "Visualizza la foto nelle sue dimensioni reali.", "Ingrandisci foto" },
+    { "btnCodFisc", "Controlla il codice fiscale.", "Controlla codice fiscale" },
+    { "btnCarta", "Importa i dati dall'archivio anagrafico dei proprietari.", "Importa proprietario" },
     { "btnCartella", "Apri la cartella abbinata al cane per aggiungere o rimuovere documenti." },
     { "btnCosti", "Visualizza la finestra per l'annotazione dei costi sostenuti." },
 };
@@ -222,8 +224,10 @@ void DogCardForm::describeControls(QWidget *window)
         auto *control = window->findChild<QWidget *>(QString::fromLatin1(entry.control));
         Q_ASSERT(control);
         const QString text = QString::fromUtf8(entry.text);
-        if (auto *picture = qobject_cast<PictureButton *>(control))
+        if (auto *picture = qobject_cast<PictureButton *>(control)) {
             picture->setStatusText(text);
+            picture->setAccessibleName(QString::fromUtf8(entry.words));
+        }
         hints->addHint(control, text);
     }
     for (QWidget *surface : std::as_const(m_backgrounds))

@@ -60,6 +60,8 @@ QWidget *DogCardForm::buildPsicosomatica(QWidget *parent)
     imgFoto = new PhotoBox(QStringLiteral("imgFoto"), frame);
     imgFoto->setGeometry(8, 8, 306, 353);
     background(imgFoto);
+    // The placeholder that stands for a missing photo, kept out of sight.
+    (new PhotoBox(QStringLiteral("imgBianco"), panel))->hide();
 
     auto *photoButtons = new QHBoxLayout;
     photoButtons->setSpacing(6);

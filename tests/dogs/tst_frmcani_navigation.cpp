@@ -2,6 +2,7 @@
 #include "tst_frmcani_fixture.h"
 
 #include "storage/RecordFile.h"
+#include "ui/PictureButton.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -27,6 +28,14 @@ private Q_SLOTS:
             { "lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03" })
             QVERIFY(!child(f.card(), hidden)->isVisible());
         QVERIFY(f.card()->photoBox()->showsPlaceholder());
+    }
+
+    void everyPictureButtonHasAnAccessibleName()
+    {
+        const QList<PictureButton *> buttons = m_fixture->card()->findChildren<PictureButton *>();
+        QVERIFY(buttons.size() >= 20);
+        for (const PictureButton *button : buttons)
+            QVERIFY2(!button->accessibleName().isEmpty(), qPrintable(button->objectName()));
     }
 
     void statusStripStartsReady()
