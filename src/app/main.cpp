@@ -10,7 +10,9 @@ int main(int argc, char *argv[])
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zampora"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Zampora"));
+    // Captions are shown exactly as the windows give them; an empty display
+    // name keeps the platform from appending the program's name to each.
+    QApplication::setApplicationDisplayName(QString());
     Fonts::installSubstitutes();
 
     QCommandLineParser parser;

@@ -9,7 +9,7 @@
 
 MessageBoxes::Answer QtMessageBoxes::show(Kind kind, QWidget *owner, const QString &text)
 {
-    const QString title = QApplication::applicationDisplayName();
+    const QString title = QApplication::applicationName();
     using B = QMessageBox;
     switch (kind) {
     case Kind::Information:

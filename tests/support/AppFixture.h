@@ -74,7 +74,7 @@ void click(QWidget *button);
             qputenv("QT_QPA_PLATFORM", "offscreen");                       \
         qputenv("QT_FONT_DPI", "96");                                      \
         QApplication app(argc, argv);                                      \
-        QApplication::setApplicationDisplayName(QStringLiteral("Zampora")); \
+        QApplication::setApplicationName(QStringLiteral("Zampora"));        \
         Fonts::installSubstitutes();                                       \
         TestClass test;                                                    \
         return QTest::qExec(&test, argc, argv);                            \
