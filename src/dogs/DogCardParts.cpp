@@ -24,10 +24,10 @@ namespace {
 
     QLineEdit *box(DogRecord::Field field, QWidget *parent)
     {
-        const FieldSpec &spec = DogRecord::layout().field(field);
+        const FieldSpec &fieldSpec = DogRecord::layout().field(field);
         auto *edit = new QLineEdit(parent);
-        edit->setObjectName(QStringLiteral("txt") + QString(spec.name));
-        edit->setMaxLength(spec.capacity);
+        edit->setObjectName(QStringLiteral("txt") + QString(fieldSpec.name));
+        edit->setMaxLength(fieldSpec.capacity);
         edit->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
         edit->setFixedHeight(boxHeight);
         return edit;

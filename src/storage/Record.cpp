@@ -10,12 +10,12 @@ Record::Record(const RecordLayout &layout)
 
 QString Record::value(int field) const
 {
-    const FieldSpec &spec = m_layout->field(field);
-    return fromShortText(data() + spec.offset, spec.capacity);
+    const FieldSpec &fieldSpec = m_layout->field(field);
+    return fromShortText(data() + fieldSpec.offset, fieldSpec.capacity);
 }
 
 void Record::setValue(int field, QStringView text)
 {
-    const FieldSpec &spec = m_layout->field(field);
-    toShortText(text, spec.capacity, data() + spec.offset);
+    const FieldSpec &fieldSpec = m_layout->field(field);
+    toShortText(text, fieldSpec.capacity, data() + fieldSpec.offset);
 }

@@ -49,11 +49,11 @@ private Q_SLOTS:
     void everyBoxIsLimitedToItsFieldCapacity()
     {
         for (int field = DogRecord::Nome; field <= DogRecord::Alimentazione; ++field) {
-            const FieldSpec &spec = DogRecord::layout().field(field);
-            const QString name = QStringLiteral("txt") + QString(spec.name);
+            const FieldSpec &fieldSpec = DogRecord::layout().field(field);
+            const QString name = QStringLiteral("txt") + QString(fieldSpec.name);
             QLineEdit *box = m_fixture->card()->findChild<QLineEdit *>(name);
             QVERIFY2(box, qPrintable(name));
-            QCOMPARE(box->maxLength(), spec.capacity);
+            QCOMPARE(box->maxLength(), fieldSpec.capacity);
         }
     }
 
