@@ -4,6 +4,7 @@
 #include "checks/TaxCodeCheck.h"
 #include "checks/VatNumberCheck.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 namespace QTest {
@@ -293,6 +294,30 @@ private Q_SLOTS:
         QFETCH(QString, iban);
         QFETCH(CheckReport, report);
         QCOMPARE(::ibanReport(iban), report);
+    }
+
+    // Whatever an opener or the user puts in a box (any length, any
+    // characters, broken surrogate pairs), every check answers with a message
+    // of its own, and only a text it cannot check keeps its window open.
+    void randomTextAlwaysGetsAReport()
+    {
+        QRandomGenerator random(20261209);
+        const QString alphabet = utf8("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcxyz -àé€/");
+        for (int round = 0; round < 20000; ++round) {
+            QString text;
+            const int length = random.bounded(40);
+            for (int i = 0; i < length; ++i) {
+                text += random.bounded(10) == 0 ? QChar(char16_t(random.bounded(0x10000)))
+                                                 : alphabet[random.bounded(alphabet.size())];
+            }
+            using Check = CheckReport (*)(QStringView);
+            for (Check check : { &::taxCodeReport, &::vatNumberReport, &::ibanReport }) {
+                const CheckReport report = check(text);
+                QVERIFY2(report.message != Message::None && !report.text.isEmpty(), qPrintable(text));
+            }
+            const CheckReport card = ::paymentCardReport(text);
+            QVERIFY(card.closesWindow || card.message == Message::Warning);
+        }
     }
 };
 
