@@ -74,6 +74,19 @@ template<typename Action> int outcome(Action action)
     return succeeded;
 }
 
+/// Opens the file in a child that meets permission bits; the child's outcome.
+int openWithoutPrivileges(const QString &file)
+{
+    return inChild([&] {
+        if (!dropPrivileges())
+            return 98;
+        return outcome([&] {
+            RecordFile recordFile;
+            recordFile.openOrCreate(file, R);
+        });
+    });
+}
+
 Record costRecord(const QString &reason)
 {
     Record record(CostRecord::layout());
@@ -268,14 +281,7 @@ void TestRecordFile::readOnlyFile_failsAndIsNeverReplaced()
     QVERIFY(QFile::setPermissions(
         path(), QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
     const QString file = path();
-    const int result = inChild([&] {
-        if (!dropPrivileges())
-            return 98;
-        return outcome([&] {
-            RecordFile recordFile;
-            recordFile.openOrCreate(file, R);
-        });
-    });
+    const int result = openWithoutPrivileges(file);
     QCOMPARE(result, threwRecordFileError);
     QCOMPARE(readFile(), bytes);
 }
@@ -290,14 +296,7 @@ void TestRecordFile::readOnlyFolder_failsAndCreatesNothing()
 {
     QVERIFY(::chmod(QFile::encodeName(m_dir->path()).constData(), 0555) == 0);
     const QString file = path();
-    const int result = inChild([&] {
-        if (!dropPrivileges())
-            return 98;
-        return outcome([&] {
-            RecordFile recordFile;
-            recordFile.openOrCreate(file, R);
-        });
-    });
+    const int result = openWithoutPrivileges(file);
     QVERIFY(::chmod(QFile::encodeName(m_dir->path()).constData(), 0755) == 0);
     QCOMPARE(result, threwRecordFileError);
     QVERIFY(!QFile::exists(file));
