@@ -96,11 +96,16 @@ void RecordFile::seekRecord(qint64 index)
 
 void RecordFile::readNext(Record &record)
 {
-    checkOpen();
-    if (record.size() != m_recordSize || m_index >= recordCount())
+    if (record.size() != m_recordSize)
         fail("read");
-    if (m_index < m_readAheadFirst || m_index >= m_readAheadEnd)
+    // Records read ahead are whole records of an open file, so only a read
+    // outside them needs the file's checks.
+    if (m_index < m_readAheadFirst || m_index >= m_readAheadEnd) {
+        checkOpen();
+        if (m_index >= recordCount())
+            fail("read");
         fillReadAhead();
+    }
     const qint64 at = (m_index - m_readAheadFirst) * m_recordSize;
     std::copy_n(m_readAhead.constData() + at, m_recordSize, record.data());
     ++m_index;
