@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 
 int main(int argc, char *argv[])
 {
@@ -21,8 +22,13 @@ int main(int argc, char *argv[])
         QStringLiteral("Cartella del programma (archivi, foto, allegati)."), QStringLiteral("DIR"));
     parser.addOption(folderOption);
     parser.process(qapp);
-    const QString folder
-        = parser.isSet(folderOption) ? parser.value(folderOption) : QCoreApplication::applicationDirPath();
+    QString folder = QCoreApplication::applicationDirPath();
+    if (parser.isSet(folderOption)) {
+        // A folder named on the command line is the user's choice: make it
+        // ready rather than fail at the first save.
+        folder = parser.value(folderOption);
+        QDir().mkpath(folder);
+    }
 
     QtPlatform platform;
     Application application({ ProgramFolder(folder), platform.platform() });
