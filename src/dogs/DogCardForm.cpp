@@ -206,10 +206,7 @@ QWidget *DogCardForm::buildSectionButtons(QWidget *parent)
                        "QPushButton:hover { background: #3F7BAD; }"
                        "QPushButton:disabled { color: #1F4E75; background: white; border-color: #9DB6CC; }"));
     for (int i = 0; i < 4; ++i) {
-        auto *button = new QPushButton(QString::fromUtf8(captions[i].second), row);
-        button->setObjectName(QString::fromLatin1(captions[i].first));
-        button->setCursor(Qt::PointingHandCursor);
-        button->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+        QPushButton *button = captionedButton(captions[i].first, captions[i].second, row);
         button->setFixedHeight(32);
         layout->addWidget(button);
         sections[i].button = button;

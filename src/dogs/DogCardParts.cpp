@@ -5,6 +5,7 @@
 #include <QBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace DogCardParts {
 
@@ -40,6 +41,15 @@ PictureButton *pictureButton(const char *objectName, const char *artwork, QWidge
     auto *button = new PictureButton(QString::fromLatin1(objectName),
         QStringLiteral(":/dogcard/%1.svg").arg(QLatin1StringView(artwork)), parent);
     button->setFixedSize(button->sizeHint());
+    return button;
+}
+
+QPushButton *captionedButton(const char *objectName, const char *caption, QWidget *parent)
+{
+    auto *button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
     return button;
 }
 

@@ -9,6 +9,7 @@
 class PictureButton;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QString;
 class QWidget;
 
@@ -17,6 +18,9 @@ namespace DogCardParts {
 
 /// A picture button showing artwork/<name>.svg at the artwork's own size.
 PictureButton *pictureButton(const char *objectName, const char *artwork, QWidget *parent);
+
+/// A button with its caption written on it, in the card's font.
+QPushButton *captionedButton(const char *objectName, const char *caption, QWidget *parent);
 
 /// One text box with its caption above it. stretch 0 makes the box as wide as
 /// a date; a side button (the tax code check, the owner import) sits beside it.

@@ -26,15 +26,6 @@ QSvgWidget *picture(const char *artwork, QRect geometry, QWidget *parent)
     return svg;
 }
 
-QPushButton *captionedButton(const char *objectName, const char *text, QWidget *parent)
-{
-    auto *button = new QPushButton(QString::fromUtf8(text), parent);
-    button->setObjectName(QString::fromLatin1(objectName));
-    button->setCursor(Qt::PointingHandCursor);
-    button->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
-    return button;
-}
-
 } // namespace
 
 void DogCardForm::buildSections(QWidget *cardArea)
