@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/Fonts.h"
 #include "checks/CheckText.h"
+#include "storage/ShortText.h"
 #include "ui/EnterKeyRing.h"
 #include "ui/GradientWidget.h"
 
@@ -206,7 +207,7 @@ void CheckWindow::followTextLength(const QString &text)
 
 void CheckWindow::tidyBox()
 {
-    const QString tidied = tidiedCheckText(m_box->text());
+    const QString tidied = trimmedCapitals(m_box->text());
     if (tidied == m_box->text())
         return;
     const int cursor = m_box->cursorPosition();

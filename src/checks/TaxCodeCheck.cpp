@@ -1,6 +1,7 @@
 #include "checks/TaxCodeCheck.h"
 
 #include "checks/CheckText.h"
+#include "storage/ShortText.h"
 
 #include <array>
 #include <optional>

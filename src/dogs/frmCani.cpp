@@ -2,7 +2,6 @@
 
 #include "app/AppContext.h"
 #include "app/ProcessFormats.h"
-#include "checks/CheckText.h"
 #include "checks/OpenCheck.h"
 #include "dogs/AssociatedFolder.h"
 #include "dogs/PhotoActions.h"
@@ -42,7 +41,7 @@ constexpr std::pair<DogRecord::Field, const char *> requiredFields[] = {
 void keepTidy(QLineEdit *box)
 {
     QObject::connect(box, &QLineEdit::textChanged, box, [box](const QString &text) {
-        const QString tidy = tidiedCheckText(text);
+        const QString tidy = trimmedCapitals(text);
         if (tidy == text)
             return;
         qsizetype leading = 0;

@@ -57,12 +57,7 @@ QString fileNameForYear(int year)
 
 std::optional<int> monthNumber(QStringView name)
 {
-    // Lower-casing touches only A to Z, as every comparison of the program does.
-    QString compared = trimmedText(name);
-    for (QChar &c : compared) {
-        if (c >= u'A' && c <= u'Z')
-            c = QChar(c.unicode() + (u'a' - u'A'));
-    }
+    const QString compared = smallLettersAtoZ(trimmedText(name));
     for (const Month &month : months) {
         if (compared == month.comparedAs)
             return month.number;

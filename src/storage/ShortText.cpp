@@ -40,6 +40,29 @@ QString trimmedText(QStringView text)
     return trimmedView(text).toString();
 }
 
+QString capitalsAtoZ(QStringView text)
+{
+    QString capitals = text.toString();
+    for (QChar &c : capitals)
+        if (c >= u'a' && c <= u'z')
+            c = QChar(c.unicode() - u'a' + u'A');
+    return capitals;
+}
+
+QString smallLettersAtoZ(QStringView text)
+{
+    QString small = text.toString();
+    for (QChar &c : small)
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() - u'A' + u'a');
+    return small;
+}
+
+QString trimmedCapitals(QStringView text)
+{
+    return capitalsAtoZ(trimmedView(text));
+}
+
 void toShortText(QStringView text, int capacity, char *field)
 {
     Q_ASSERT(capacity >= 1 && capacity <= maxCapacity);

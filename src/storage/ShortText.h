@@ -8,6 +8,15 @@
 /// Trims blanks and control characters (codes 0 to 32) at both ends.
 QString trimmedText(QStringView text);
 
+// Case changes touch only the letters a to z; accented letters never change case.
+
+/// The text with the letters a to z in capitals.
+QString capitalsAtoZ(QStringView text);
+/// The text with the letters A to Z in small letters.
+QString smallLettersAtoZ(QStringView text);
+/// Trimmed at both ends, letters a to z in capitals: how upper-case boxes keep their text.
+QString trimmedCapitals(QStringView text);
+
 /// Writes text into the N + 1 bytes at field: trimmed, encoded, cut to N bytes.
 /// The bytes after the text are set to zero.
 void toShortText(QStringView text, int capacity, char *field);

@@ -1,8 +1,8 @@
-#include "checks/CheckText.h"
 #include "checks/IbanCheck.h"
 #include "checks/PaymentCardCheck.h"
 #include "checks/TaxCodeCheck.h"
 #include "checks/VatNumberCheck.h"
+#include "storage/ShortText.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -46,7 +46,7 @@ class tst_IdentifierChecks : public QObject
 
 private Q_SLOTS:
     // Only a to z change case, as everywhere in the program.
-    void tidiedCheckText() { QCOMPARE(::tidiedCheckText(utf8(" \trss-mrà éz\n")), utf8("RSS-MRà éZ")); }
+    void trimmedCapitals() { QCOMPARE(::trimmedCapitals(utf8(" \trss-mrà éz\n")), utf8("RSS-MRà éZ")); }
 
     void taxCode_data()
     {
