@@ -3,7 +3,7 @@
 #include "app/AppContext.h"
 #include "app/Fonts.h"
 #include "checks/CheckText.h"
-#include "storage/ShortText.h"
+#include "ui/CapitalsBox.h"
 #include "ui/EnterKeyRing.h"
 #include "ui/GradientWidget.h"
 
@@ -91,7 +91,7 @@ CheckWindow::CheckWindow(
     m_box->setText(preset);
     connect(m_box, &QLineEdit::textChanged, this, &CheckWindow::followTextLength);
     if (description.tidying == CheckWindowDescription::Tidying::OnUserEdit)
-        connect(m_box, &QLineEdit::textEdited, this, &CheckWindow::tidyBox);
+        connect(m_box, &QLineEdit::textEdited, this, [this] { CapitalsBox::tidy(m_box); });
     m_box->installEventFilter(this);
     (new EnterKeyRing(this))->chain({ m_box, m_btnControlla });
 
@@ -193,7 +193,7 @@ bool CheckWindow::eventFilter(QObject *watched, QEvent *event)
             return true;
         if (event->type() == QEvent::KeyRelease
             && m_description.tidying == CheckWindowDescription::Tidying::OnKeyRelease)
-            tidyBox();
+            CapitalsBox::tidy(m_box);
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -205,12 +205,3 @@ void CheckWindow::followTextLength(const QString &text)
     m_box->setMaxLength(std::max<int>(m_description.boxLimit, text.size()));
 }
 
-void CheckWindow::tidyBox()
-{
-    const QString tidied = trimmedCapitals(m_box->text());
-    if (tidied == m_box->text())
-        return;
-    const int cursor = m_box->cursorPosition();
-    m_box->setText(tidied);
-    m_box->setCursorPosition(std::min<int>(cursor, tidied.size()));
-}

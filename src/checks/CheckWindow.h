@@ -55,7 +55,6 @@ protected:
 private:
     QWidget *buildPanel(const CheckWindowDescription &description, QWidget *parent);
     void followTextLength(const QString &text);
-    void tidyBox();
 
     AppContext &m_context;
     const CheckWindowDescription m_description;

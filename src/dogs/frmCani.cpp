@@ -11,6 +11,7 @@
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
 #include "storage/ShortText.h"
+#include "ui/CapitalsBox.h"
 #include "ui/EnterKeyRing.h"
 #include "ui/FileActionGuard.h"
 #include "ui/PictureButton.h"
@@ -36,21 +37,10 @@ constexpr std::pair<DogRecord::Field, const char *> requiredFields[] = {
     { DogRecord::Razza, "Attenzione: per salvare la scheda è necessario indicare la razza del cane." },
 };
 
-// Keeps a box trimmed and in capitals after every change, the cursor staying
-// beside the character it was next to.
+// Keeps a box trimmed and in capitals after every change.
 void keepTidy(QLineEdit *box)
 {
-    QObject::connect(box, &QLineEdit::textChanged, box, [box](const QString &text) {
-        const QString tidy = trimmedCapitals(text);
-        if (tidy == text)
-            return;
-        qsizetype leading = 0;
-        while (leading < text.size() && text[leading].unicode() <= 32)
-            ++leading;
-        const qsizetype cursor = std::clamp<qsizetype>(box->cursorPosition() - leading, 0, tidy.size());
-        box->setText(tidy);
-        box->setCursorPosition(int(cursor));
-    });
+    QObject::connect(box, &QLineEdit::textChanged, box, [box] { CapitalsBox::tidy(box); });
 }
 
 // Enter in each box moves to the next one; from the last, to what end() names.
