@@ -1,6 +1,7 @@
 #include "app/frmAvvio.h"
 
 #include "app/ProcessFormats.h"
+#include "ui/Centring.h"
 #include "ui/GradientWidget.h"
 #include "ui/PictureButton.h"
 
@@ -79,8 +80,7 @@ void frmAvvio::addPicture(const Picture &picture)
 void frmAvvio::resizeEvent(QResizeEvent *)
 {
     m_background->setGeometry(rect());
-    // On a screen smaller than the panel its top-left corner stays in view.
-    m_panel->move(qMax(0, (width() - m_panel->width()) / 2), qMax(0, (height() - m_panel->height()) / 2));
+    m_panel->move(centredIn(size(), m_panel->size()));
 }
 
 void frmAvvio::closeEvent(QCloseEvent *event)

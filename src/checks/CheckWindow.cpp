@@ -4,6 +4,7 @@
 #include "app/Fonts.h"
 #include "checks/CheckText.h"
 #include "ui/CapitalsBox.h"
+#include "ui/Centring.h"
 #include "ui/EnterKeyRing.h"
 #include "ui/GradientWidget.h"
 
@@ -85,7 +86,7 @@ CheckWindow::CheckWindow(
     auto *background = new GradientWidget(description.backgroundTop, this);
     background->setGeometry(rect());
     QWidget *panel = buildPanel(description, background);
-    panel->move((width() - panel->width()) / 2, (height() - panel->height()) / 2);
+    panel->move(centredIn(size(), panel->size()));
 
     m_box->setMaxLength(std::max<int>(description.boxLimit, preset.size()));
     m_box->setText(preset);
@@ -95,8 +96,7 @@ CheckWindow::CheckWindow(
     m_box->installEventFilter(this);
     (new EnterKeyRing(this))->chain({ m_box, m_btnControlla });
 
-    const QSize screen = context.platform.screen.size();
-    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+    move(centredIn(context.platform.screen.size(), size()));
 }
 
 QWidget *CheckWindow::buildPanel(const CheckWindowDescription &description, QWidget *parent)

@@ -3,6 +3,7 @@
 #include "dogs/DogCardParts.h"
 #include "dogs/PhotoBox.h"
 #include "ui/BoxStyle.h"
+#include "ui/Centring.h"
 #include "ui/GradientWidget.h"
 #include "ui/PictureButton.h"
 #include "ui/StatusHints.h"
@@ -95,8 +96,7 @@ DogCardForm::DogCardForm(QWidget *window)
 void DogCardForm::fitTo(QWidget *window)
 {
     m_background->setGeometry(window->rect());
-    m_container->move(
-        (window->width() - m_container->width()) / 2, (window->height() - m_container->height()) / 2);
+    m_container->move(centredIn(window->size(), m_container->size()));
 }
 
 QWidget *DogCardForm::background(QWidget *surface)

@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "dogs/DogFolders.h"
 #include "storage/ShortText.h"
+#include "ui/Centring.h"
 #include "ui/PictureButton.h"
 
 #include <QDir>
@@ -145,8 +146,7 @@ frmAllegaCartella::frmAllegaCartella(
     setObjectName(QStringLiteral("frmAllegaCartella"));
     setWindowTitle(QStringLiteral(" Allega file"));
     setFixedSize(windowSize);
-    const QSize screen = context.platform.screen.size();
-    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+    move(centredIn(context.platform.screen.size(), size()));
     setModal(true);
 
     auto *modeLabel = new QLabel(mode, this);

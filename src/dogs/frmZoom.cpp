@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/ProcessFormats.h"
 #include "dogs/PhotoBox.h"
+#include "ui/Centring.h"
 #include "ui/GradientWidget.h"
 
 #include <QMouseEvent>
@@ -37,7 +38,7 @@ frmZoom::frmZoom(AppContext &context, QWidget *owner, const QImage &photo)
 void frmZoom::resizeEvent(QResizeEvent *)
 {
     m_background->setGeometry(rect());
-    m_panel->move((width() - m_panel->width()) / 2, (height() - m_panel->height()) / 2);
+    m_panel->move(centredIn(size(), m_panel->size()));
 }
 
 bool frmZoom::eventFilter(QObject *watched, QEvent *event)
