@@ -80,7 +80,9 @@ void frmAvvio::addPicture(const Picture &picture)
 void frmAvvio::resizeEvent(QResizeEvent *)
 {
     m_background->setGeometry(rect());
-    m_panel->move(centredIn(size(), m_panel->size()));
+    // On a screen smaller than the panel its top-left corner stays in view.
+    const QPoint centred = centredIn(size(), m_panel->size());
+    m_panel->move(qMax(0, centred.x()), qMax(0, centred.y()));
 }
 
 void frmAvvio::closeEvent(QCloseEvent *event)
