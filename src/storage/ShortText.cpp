@@ -33,6 +33,16 @@ template<typename View> View trimmedView(View text)
     return text.sliced(first, last - first);
 }
 
+// The 26 letters from `from` onwards moved to the 26 from `to`; nothing else changes.
+QString withCaseChanged(QStringView text, char16_t from, char16_t to)
+{
+    QString changed = text.toString();
+    for (QChar &c : changed)
+        if (c.unicode() >= from && c.unicode() < from + 26)
+            c = QChar(char16_t(c.unicode() - from + to));
+    return changed;
+}
+
 } // namespace
 
 QString trimmedText(QStringView text)
@@ -42,20 +52,12 @@ QString trimmedText(QStringView text)
 
 QString capitalsAtoZ(QStringView text)
 {
-    QString capitals = text.toString();
-    for (QChar &c : capitals)
-        if (c >= u'a' && c <= u'z')
-            c = QChar(c.unicode() - u'a' + u'A');
-    return capitals;
+    return withCaseChanged(text, u'a', u'A');
 }
 
 QString smallLettersAtoZ(QStringView text)
 {
-    QString small = text.toString();
-    for (QChar &c : small)
-        if (c >= u'A' && c <= u'Z')
-            c = QChar(c.unicode() - u'A' + u'a');
-    return small;
+    return withCaseChanged(text, u'A', u'a');
 }
 
 QString trimmedCapitals(QStringView text)
