@@ -9,11 +9,9 @@
 #include "dogs/PhotoBox.h"
 #include "storage/DogRecord.h"
 #include "storage/Record.h"
-#include "storage/RecordFile.h"
 #include "storage/ShortText.h"
 #include "ui/CapitalsBox.h"
 #include "ui/EnterKeyRing.h"
-#include "ui/FileActionGuard.h"
 #include "ui/PictureButton.h"
 
 #include <QLabel>
@@ -22,8 +20,6 @@
 #include <QShowEvent>
 
 namespace {
-
-const char emptyArchive[] = "L'archivio non contiene nessuna scheda.";
 
 // The head boxes Save requires, in the order they are checked.
 constexpr std::pair<DogRecord::Field, const char *> requiredFields[] = {
@@ -59,6 +55,9 @@ frmCani::frmCani(AppContext &context, QWidget *mainMenu)
     : ArchiveWindow(QStringLiteral("frmCani"), QStringLiteral(" Zampora - Anagrafica Cani"), mainMenu)
     , m_context(context)
     , m_form(this)
+    , m_navigator(context.platform.messages, this, m_form.lblPosizione, DogRecord::layout(),
+                  [&context] { return context.folder.filePath(DogRecord::fileName); },
+                  [this](const Record &record, qint64 position) { showRecord(record, position); })
 {
     applyProcessFormats();
     for (const FieldSpec &field : DogRecord::layout().fields()) {
@@ -78,10 +77,10 @@ void frmCani::connectControls()
     connect(m_form.cmdNuovo, &PictureButton::clicked, this, &frmCani::cmdNuovoClick);
     connect(m_form.cmdSalva, &PictureButton::clicked, this, &frmCani::cmdSalvaClick);
     connect(m_form.cmdDuplica, &PictureButton::clicked, this, &frmCani::cmdDuplicaClick);
-    connect(m_form.cmdPrimo, &PictureButton::clicked, this, &frmCani::cmdPrimoClick);
-    connect(m_form.cmdIndietro, &PictureButton::clicked, this, &frmCani::cmdIndietroClick);
-    connect(m_form.cmdAvanti, &PictureButton::clicked, this, &frmCani::cmdAvantiClick);
-    connect(m_form.cmdUltimo, &PictureButton::clicked, this, &frmCani::cmdUltimoClick);
+    connect(m_form.cmdPrimo, &PictureButton::clicked, this, [this] { m_navigator.first(); });
+    connect(m_form.cmdIndietro, &PictureButton::clicked, this, [this] { m_navigator.previous(); });
+    connect(m_form.cmdAvanti, &PictureButton::clicked, this, [this] { m_navigator.next(); });
+    connect(m_form.cmdUltimo, &PictureButton::clicked, this, [this] { m_navigator.last(); });
     connect(m_form.cmdEsci, &PictureButton::clicked, this, &QWidget::close);
     connect(m_form.btnCodFisc, &PictureButton::clicked, this, &frmCani::btnCodFiscClick);
     connect(m_form.btnCaricaFoto, &PictureButton::clicked, this, [this] { photo().loadFromFile(); });
@@ -123,17 +122,7 @@ void frmCani::resizeEvent(QResizeEvent *)
 
 QString frmCani::position() const
 {
-    return trimmedText(m_form.lblPosizione->text());
-}
-
-qint64 frmCani::shownPosition() const
-{
-    return position().toLongLong(); // 0 for a blank label
-}
-
-QString frmCani::archivePath() const
-{
-    return m_context.folder.filePath(DogRecord::fileName);
+    return m_navigator.position();
 }
 
 void frmCani::PulisciScheda()
@@ -171,69 +160,6 @@ void frmCani::showRecord(const Record &record, qint64 position)
     CaricaFotoAlbum();
 }
 
-template<typename Choose> frmCani::Move frmCani::navigate(Choose choose)
-{
-    Record record(DogRecord::layout());
-    Move move { Move::Stay };
-    qint64 position = 0;
-    const bool done = runFileAction(m_context.platform.messages, this, MessageBoxes::Kind::Error, [&] {
-        RecordFile file;
-        file.openOrCreate(archivePath(), DogRecord::recordSize);
-        const qint64 count = file.recordCount();
-        move = count == 0 ? Move { Move::Empty } : choose(shownPosition(), count);
-        if (move.kind == Move::Show) {
-            file.seekRecord(move.index);
-            file.readNext(record);
-            position = file.currentIndex();
-        }
-        file.closeFile();
-    });
-    if (!done)
-        return { Move::Stay };
-    if (move.kind == Move::Show)
-        showRecord(record, position);
-    return move;
-}
-
-void frmCani::cmdPrimoClick()
-{
-    if (navigate([](qint64, qint64) { return Move { Move::Show, 0 }; }).kind == Move::Empty)
-        m_context.platform.messages.information(this, QString::fromUtf8(emptyArchive));
-}
-
-void frmCani::cmdUltimoClick()
-{
-    if (navigate([](qint64, qint64 count) { return Move { Move::Show, count - 1 }; }).kind == Move::Empty)
-        m_context.platform.messages.information(this, QString::fromUtf8(emptyArchive));
-}
-
-void frmCani::cmdAvantiClick()
-{
-    // A new card (blank label, 0) stands before the first record.
-    const Move move = navigate([](qint64 shown, qint64 count) {
-        return shown < count ? Move { Move::Show, shown } : Move { Move::Stay };
-    });
-    if (move.kind == Move::Empty) {
-        m_form.lblPosizione->clear();
-        m_context.platform.messages.information(this, QString::fromUtf8(emptyArchive));
-    }
-}
-
-void frmCani::cmdIndietroClick()
-{
-    // The first card stays whatever the archive holds; a new card goes to the
-    // first record. A position beyond the end (the archive was replaced behind
-    // the card's back) goes to the last record rather than reading past the end.
-    const bool onFirst = position() == QLatin1String("1");
-    const Move move = navigate([onFirst](qint64 shown, qint64 count) {
-        if (onFirst)
-            return Move { Move::Stay };
-        return Move { Move::Show, std::clamp<qint64>(shown - 2, 0, count - 1) };
-    });
-    if (move.kind == Move::Empty && !onFirst)
-        m_context.platform.messages.information(this, QString::fromUtf8(emptyArchive));
-}
-
 void frmCani::cmdNuovoClick()
 {
     PulisciScheda();
@@ -259,41 +185,16 @@ void frmCani::cmdSalvaClick()
     Record record(DogRecord::layout());
     for (int field = 0; field < m_fieldControls.size(); ++field)
         record.setValue(field, m_fieldControls[field]->property("text").toString());
-
-    const qint64 shown = shownPosition();
-    bool replaced = false;
-    qint64 saved = 0;
-    const bool done = runFileAction(m_context.platform.messages, this, MessageBoxes::Kind::Error, [&] {
-        RecordFile file;
-        file.openOrCreate(archivePath(), DogRecord::recordSize);
-        const qint64 count = file.recordCount();
-        // A position beyond the end means the archive was replaced or cut
-        // behind the card's back: writing there would leave a gap of records
-        // that never existed, so the card is appended as a new record instead.
-        replaced = shown > 0 && shown <= count;
-        file.seekRecord(replaced ? shown - 1 : count);
-        file.writeNext(record);
-        saved = file.currentIndex();
-        file.closeFile();
-    });
-    if (!done)
-        return;
-    m_form.lblPosizione->setText(QString::number(saved));
-    SalvaFotoAlbum();
-    m_context.platform.messages.information(this,
-        replaced
-            ? QString::fromUtf8("Le modifiche apportate alla scheda corrente sono state salvate in archivio.")
-            : QString::fromUtf8("La scheda corrente è stata inserita in archivio."));
+    if (const auto saved = m_navigator.save(record)) {
+        SalvaFotoAlbum();
+        m_navigator.confirm(*saved);
+    }
 }
 
 void frmCani::cmdDuplicaClick()
 {
-    if (position().isEmpty()) {
-        m_context.platform.messages.warning(this,
-            QString::fromUtf8("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che "
-                              "questa è stata inserita in archivio."));
+    if (!m_navigator.allowsDuplicate())
         return;
-    }
     // The copy keeps the 54 values but none of the attachments, which
     // belong to the stored card.
     for (int field = DogRecord::File01; field <= DogRecord::Desc03; ++field)

@@ -2,6 +2,7 @@
 
 #include "dogs/DogCardForm.h"
 #include "ui/ArchiveWindow.h"
+#include "ui/RecordNavigator.h"
 
 #include <QList>
 
@@ -39,29 +40,13 @@ private:
     void cmdNuovoClick();
     void cmdSalvaClick();
     void cmdDuplicaClick();
-    void cmdPrimoClick();
-    void cmdIndietroClick();
-    void cmdAvantiClick();
-    void cmdUltimoClick();
     void btnCodFiscClick();
-
-    // What a navigation step does once it knows the record count.
-    struct Move
-    {
-        enum Kind { Show, Stay, Empty } kind;
-        qint64 index = 0;
-    };
-    /// Opens the archive, lets choose(shown position, record count) pick the
-    /// record, reads it and closes the file; only then is the card changed.
-    template<typename Choose> Move navigate(Choose choose);
 
     void connectControls();
     /// No position, the placeholder photo, the first section, focus on the name.
     void startNewCard();
     void showSection(int section);
     bool requiredFieldsFilled();
-    QString archivePath() const;
-    qint64 shownPosition() const;
     /// The album photo of the position shown: loaded after every read,
     /// written after every successful save.
     void CaricaFotoAlbum();
@@ -72,4 +57,5 @@ private:
     DogCardForm m_form;
     // The control that shows each record field, in record order.
     QList<QWidget *> m_fieldControls;
+    RecordNavigator m_navigator;
 };

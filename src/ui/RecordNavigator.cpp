@@ -1,0 +1,143 @@
+#include "ui/RecordNavigator.h"
+
+#include "platform/MessageBoxes.h"
+#include "storage/RecordFile.h"
+#include "storage/ShortText.h"
+#include "ui/FileActionGuard.h"
+
+#include <QLabel>
+
+#include <algorithm>
+
+RecordNavigator::RecordNavigator(MessageBoxes &messages, QWidget *window, QLabel *positionLabel,
+                                 const RecordLayout &layout, PathSource filePath, ShowRecord show)
+    : m_messages(messages)
+    , m_window(window)
+    , m_positionLabel(positionLabel)
+    , m_layout(layout)
+    , m_filePath(std::move(filePath))
+    , m_show(std::move(show))
+{
+}
+
+QString RecordNavigator::position() const
+{
+    return trimmedText(m_positionLabel->text());
+}
+
+qint64 RecordNavigator::shownPosition() const
+{
+    return position().toLongLong(); // 0 for a blank label
+}
+
+void RecordNavigator::sayEmpty() const
+{
+    m_messages.information(m_window, QString::fromUtf8("L'archivio non contiene nessuna scheda."));
+}
+
+// Opens the file, lets choose(shown position, record count) pick the record,
+// reads it and closes the file; only then is the card changed.
+template<typename Choose> RecordNavigator::Move RecordNavigator::navigate(Choose choose)
+{
+    Record record(m_layout);
+    Move move { Move::Stay };
+    qint64 position = 0;
+    const bool done = runFileAction(m_messages, m_window, MessageBoxes::Kind::Error, [&] {
+        RecordFile file;
+        file.openOrCreate(m_filePath(), m_layout.recordSize());
+        const qint64 count = file.recordCount();
+        move = count == 0 ? Move { Move::Empty } : choose(shownPosition(), count);
+        if (move.kind == Move::Show) {
+            file.seekRecord(move.index);
+            file.readNext(record);
+            position = file.currentIndex();
+        }
+        file.closeFile();
+    });
+    if (!done)
+        return { Move::Stay };
+    if (move.kind == Move::Show)
+        m_show(record, position);
+    return move;
+}
+
+void RecordNavigator::first()
+{
+    if (navigate([](qint64, qint64) { return Move { Move::Show, 0 }; }).kind == Move::Empty)
+        sayEmpty();
+}
+
+void RecordNavigator::last()
+{
+    if (navigate([](qint64, qint64 count) { return Move { Move::Show, count - 1 }; }).kind == Move::Empty)
+        sayEmpty();
+}
+
+void RecordNavigator::next()
+{
+    // A new card (blank label, 0) stands before the first record; at the last
+    // record nothing happens and nothing is said.
+    const Move move = navigate([](qint64 shown, qint64 count) {
+        return shown < count ? Move { Move::Show, shown } : Move { Move::Stay };
+    });
+    if (move.kind == Move::Empty) {
+        m_positionLabel->clear();
+        sayEmpty();
+    }
+}
+
+void RecordNavigator::previous()
+{
+    // The first card stays whatever the file holds; a new card goes to the
+    // first record. A position beyond the end (the file was replaced behind
+    // the card's back) goes to the last record rather than reading past the end.
+    const bool onFirst = position() == QLatin1String("1");
+    const Move move = navigate([onFirst](qint64 shown, qint64 count) {
+        if (onFirst)
+            return Move { Move::Stay };
+        return Move { Move::Show, std::clamp<qint64>(shown - 2, 0, count - 1) };
+    });
+    if (move.kind == Move::Empty && !onFirst)
+        sayEmpty();
+}
+
+std::optional<RecordNavigator::Saved> RecordNavigator::save(const Record &record)
+{
+    const qint64 shown = shownPosition();
+    Saved saved { 0, false };
+    const bool done = runFileAction(m_messages, m_window, MessageBoxes::Kind::Error, [&] {
+        RecordFile file;
+        file.openOrCreate(m_filePath(), m_layout.recordSize());
+        const qint64 count = file.recordCount();
+        // A position beyond the end means the file was replaced or cut behind
+        // the card's back: writing there would leave a gap of records that
+        // never existed, so the card is appended as a new record instead.
+        saved.replaced = shown > 0 && shown <= count;
+        file.seekRecord(saved.replaced ? shown - 1 : count);
+        file.writeNext(record);
+        saved.position = file.currentIndex();
+        file.closeFile();
+    });
+    if (!done)
+        return std::nullopt;
+    m_positionLabel->setText(QString::number(saved.position));
+    return saved;
+}
+
+void RecordNavigator::confirm(const Saved &saved) const
+{
+    m_messages.information(m_window,
+        saved.replaced
+            ? QString::fromUtf8("Le modifiche apportate alla scheda corrente sono state salvate in archivio.")
+            : QString::fromUtf8("La scheda corrente è stata inserita in archivio."));
+}
+
+bool RecordNavigator::allowsDuplicate() const
+{
+    if (!position().isEmpty())
+        return true;
+    m_messages.warning(m_window,
+        QString::fromUtf8("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che "
+                          "questa è stata inserita in archivio."));
+    return false;
+}

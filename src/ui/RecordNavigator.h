@@ -1,0 +1,71 @@
+#pragma once
+
+#include "storage/Record.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class MessageBoxes;
+class QLabel;
+class QWidget;
+
+// What the card windows (dogs, owners, schedule entries) share: walking one
+// record file with the four arrows, and saving the card in place or at the
+// end. The position label is the card's only link to the file; blank means
+// the card has not been stored yet. Every action opens the file, creating it
+// empty when missing, and closes it before it returns; on any failure the
+// access message appears as an error box and the card stays as it was.
+class RecordNavigator
+{
+public:
+    using PathSource = std::function<QString()>;
+    using ShowRecord = std::function<void(const Record &record, qint64 position)>;
+
+    struct Saved
+    {
+        qint64 position;
+        bool replaced; // false when the card was appended
+    };
+
+    /// filePath() names the record file at each action; show() fills the card,
+    /// position label included, from a record read at a position.
+    RecordNavigator(MessageBoxes &messages, QWidget *window, QLabel *positionLabel,
+                    const RecordLayout &layout, PathSource filePath, ShowRecord show);
+
+    /// The trimmed position label: blank for a card not stored yet.
+    QString position() const;
+
+    void first();
+    void previous();
+    void next();
+    void last();
+
+    /// Replaces the record at the shown position, or appends a new card, and
+    /// shows the position it was written at. Nothing is said yet: the window
+    /// may finish its own work before confirm().
+    std::optional<Saved> save(const Record &record);
+    /// The information box that tells the user the save went through.
+    void confirm(const Saved &saved) const;
+
+    /// Duplicating needs a stored card: otherwise a warning and false.
+    bool allowsDuplicate() const;
+
+private:
+    struct Move
+    {
+        enum Kind { Show, Stay, Empty } kind;
+        qint64 index = 0;
+    };
+    template<typename Choose> Move navigate(Choose choose);
+    qint64 shownPosition() const;
+    void sayEmpty() const;
+
+    MessageBoxes &m_messages;
+    QWidget *m_window;
+    QLabel *m_positionLabel;
+    const RecordLayout &m_layout;
+    PathSource m_filePath;
+    ShowRecord m_show;
+};
