@@ -13,6 +13,6 @@ QString pattern();
 /// "03/02/2024"; empty for an invalid date.
 QString format(QDate date);
 /// The date written as "dd/mm/yyyy"; invalid for any other text.
-QDate parse(const QString &text);
+QDate parse(QStringView text);
 
 } // namespace DateText

@@ -32,6 +32,13 @@ private Q_SLOTS:
         QTest::newRow("month first") << QStringLiteral("02/13/2024") << QDate();
         QTest::newRow("dashes") << QStringLiteral("03-02-2024") << QDate();
         QTest::newRow("empty") << QString() << QDate();
+        QTest::newRow("one-digit day") << QStringLiteral("3/02/2024") << QDate();
+        QTest::newRow("day 31 in April") << QStringLiteral("31/04/2025") << QDate();
+        QTest::newRow("day 00") << QStringLiteral("00/04/2025") << QDate();
+        QTest::newRow("year 0") << QStringLiteral("01/01/0000") << QDate();
+        QTest::newRow("year 1") << QStringLiteral("01/01/0001") << QDate(1, 1, 1);
+        QTest::newRow("blank inside") << QStringLiteral("03/ 2/2024") << QDate();
+        QTest::newRow("trailing text") << QStringLiteral("03/02/20245") << QDate();
     }
 
     void parse()
