@@ -5,6 +5,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Screen.h"
 #include "platform/Shell.h"
+#include "platform/Sound.h"
 
 // Everything the windows reach outside the program, gathered so that tests can
 // swap each piece for a double.
@@ -15,4 +16,5 @@ struct Platform
     Shell &shell;
     Clock &clock;
     Screen &screen;
+    Sound &sound;
 };

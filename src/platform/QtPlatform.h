@@ -2,6 +2,8 @@
 
 #include "platform/Platform.h"
 
+#include <memory>
+
 class QtMessageBoxes final : public MessageBoxes
 {
 public:
@@ -34,11 +36,29 @@ public:
     QSize size() const override;
 };
 
+// Plays through Qt Multimedia. The player is made on the first load, so that
+// a run that never sounds the alarm never starts the media back end.
+class MediaSound final : public Sound
+{
+public:
+    MediaSound();
+    ~MediaSound() override;
+
+    bool load(const QString &path) override;
+    bool isLoaded() const override;
+    void play() override;
+    void stop() override;
+
+private:
+    struct Player;
+    std::unique_ptr<Player> m_player;
+};
+
 // The real platform, as the application uses it outside tests.
 class QtPlatform
 {
 public:
-    Platform platform() { return {m_messages, m_fileDialogs, m_shell, m_clock, m_screen}; }
+    Platform platform() { return {m_messages, m_fileDialogs, m_shell, m_clock, m_screen, m_sound}; }
 
 private:
     QtMessageBoxes m_messages;
@@ -46,4 +66,5 @@ private:
     DesktopShell m_shell;
     SystemClock m_clock;
     PrimaryScreen m_screen;
+    MediaSound m_sound;
 };

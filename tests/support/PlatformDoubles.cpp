@@ -1,5 +1,6 @@
 #include "PlatformDoubles.h"
 
+#include <QFileInfo>
 #include <QTest>
 
 MessageBoxes::Answer RecordingMessageBoxes::show(Kind kind, QWidget *owner, const QString &text)
@@ -43,4 +44,25 @@ QString ScriptedFileDialogs::folder(QWidget *, const QString &title)
 {
     asked.append({title, {}, {}});
     return answers.isEmpty() ? QString() : answers.dequeue();
+}
+
+bool RecordingSound::load(const QString &path)
+{
+    loads.append(path);
+    m_loaded = playable && QFileInfo(path).isFile();
+    return QFileInfo(path).isFile();
+}
+
+void RecordingSound::play()
+{
+    if (!m_loaded)
+        return;
+    ++plays;
+    playing = true;
+}
+
+void RecordingSound::stop()
+{
+    ++stops;
+    playing = false;
 }

@@ -79,6 +79,28 @@ public:
     QSize current{1920, 1080};
 };
 
+// Plays nothing: records what was loaded and how often the sound was played
+// and stopped. A load succeeds when the file exists, unless playable is false
+// (a file the media back end cannot decode).
+class RecordingSound final : public Sound
+{
+public:
+    bool load(const QString &path) override;
+    bool isLoaded() const override { return m_loaded; }
+    void play() override;
+    void stop() override;
+
+    bool playable = true;
+    QStringList loads;
+    int plays = 0;
+    int stops = 0;
+    /// Played and not stopped since.
+    bool playing = false;
+
+private:
+    bool m_loaded = false;
+};
+
 // One set of doubles, ready to hand to the windows.
 struct PlatformDoubles
 {
@@ -87,6 +109,7 @@ struct PlatformDoubles
     RecordingShell shell;
     FixedClock clock;
     FixedScreen screen;
+    RecordingSound sound;
 
-    Platform platform() { return {messages, fileDialogs, shell, clock, screen}; }
+    Platform platform() { return {messages, fileDialogs, shell, clock, screen, sound}; }
 };
