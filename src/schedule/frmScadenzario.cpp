@@ -1,6 +1,317 @@
 #include "schedule/frmScadenzario.h"
 
-frmScadenzario::frmScadenzario(AppContext &, QWidget *mainMenu)
-    : ArchiveWindow(QStringLiteral("frmScadenzario"), QStringLiteral(" Zampora - Scadenze e Appuntamenti"), mainMenu)
+#include "app/AppContext.h"
+#include "app/ProcessFormats.h"
+#include "checks/OpenCheck.h"
+#include "schedule/ListSelector.h"
+#include "schedule/ScheduleRules.h"
+#include "storage/AmountText.h"
+#include "storage/DogRecord.h"
+#include "storage/Flags.h"
+#include "storage/Record.h"
+#include "storage/RecordFile.h"
+#include "storage/ShortText.h"
+#include "ui/Centring.h"
+#include "ui/FocusLeave.h"
+#include "ui/GradientWidget.h"
+#include "ui/PictureButton.h"
+
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace {
+
+constexpr QSize panelSize(995, 692);
+const QString startCaption = QStringLiteral(" Zampora - Scadenze e Appuntamenti");
+const QString soundFile = QStringLiteral("Avviso.mp3");
+
+QWidget *viewPanel(const char *objectName, QWidget *parent)
 {
+    auto *panel = new QWidget(parent);
+    panel->setObjectName(QString::fromLatin1(objectName));
+    panel->setFixedSize(panelSize);
+    panel->setAttribute(Qt::WA_StyledBackground);
+    panel->setStyleSheet(QStringLiteral("#%1 { background: white; border: 1px solid #CDDFEE; }")
+                             .arg(panel->objectName()));
+    return panel;
+}
+
+// Leaves the focus where a failed check points, whatever the box's kind.
+void focusOn(QWidget *control)
+{
+    control->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace
+
+frmScadenzario::frmScadenzario(AppContext &context, QWidget *mainMenu)
+    : ArchiveWindow(QStringLiteral("frmScadenzario"), startCaption, mainMenu)
+    , m_context(context)
+    , m_background(new GradientWidget(QColor(0xFF427AA8), this))
+    , m_startPanel(viewPanel("panAvvio", m_background))
+    , m_cardPanel(viewPanel("panContainer", m_background))
+    , m_start(m_startPanel)
+    , m_card(m_cardPanel)
+    , m_navigator(context.platform.messages, this, m_card.lblPosizione, ScheduleRecord::layout(),
+                  [this] { return trimmedText(m_card.lblFile->text()); },
+                  [this](const Record &entry, qint64 position) { showRecord(entry, position); },
+                  QString::fromUtf8("La scheda corrente è stata salvata in archivio."))
+{
+    applyProcessFormats();
+    resize(panelSize);
+    m_start.calAppuntamenti->setSelectedDate(context.platform.clock.today());
+    m_cardPanel->hide();
+    PulisciScheda();
+    connectControls();
+}
+
+void frmScadenzario::connectControls()
+{
+    connect(m_start.btnApri, &QPushButton::clicked, this, &frmScadenzario::btnApriClick);
+    connect(m_start.imgEsci, &PictureButton::clicked, this, &QWidget::close);
+    connect(m_card.cmdEsci, &PictureButton::clicked, this, &QWidget::close);
+    connect(m_card.cmdNuovo, &PictureButton::clicked, this, &frmScadenzario::PulisciScheda);
+    connect(m_card.cmdSalva, &PictureButton::clicked, this, &frmScadenzario::cmdSalvaClick);
+    connect(m_card.cmdDuplica, &PictureButton::clicked, this, &frmScadenzario::cmdDuplicaClick);
+    connect(m_card.btnCodFisc, &PictureButton::clicked, this, &frmScadenzario::btnCodFiscClick);
+    connect(m_card.cmdPrimo, &PictureButton::clicked, this, [this] { m_navigator.first(); });
+    connect(m_card.cmdIndietro, &PictureButton::clicked, this, [this] { m_navigator.previous(); });
+    connect(m_card.cmdAvanti, &PictureButton::clicked, this, [this] { m_navigator.next(); });
+    connect(m_card.cmdUltimo, &PictureButton::clicked, this, [this] { m_navigator.last(); });
+
+    // Enter in the year box goes to "Apri" (it does not press it).
+    connect(m_start.txtAnno, &QLineEdit::returnPressed, this, [this] { m_start.btnApri->setFocus(); });
+    // The tax code turns to capitals as it is typed or pasted; a code shown
+    // from the file stays as stored.
+    connect(m_card.txtCodFisc, &QLineEdit::textEdited, this,
+            [this] { m_card.txtCodFisc->setText(trimmedCapitals(m_card.txtCodFisc->text())); });
+    whenFocusLeaves(m_card.txtCosto, [this] { txtCostoLostFocus(); });
+}
+
+QString frmScadenzario::yearFilePath() const
+{
+    return trimmedText(m_card.lblFile->text());
+}
+
+QDate frmScadenzario::calendarDate() const
+{
+    return m_start.calAppuntamenti->selectedDate();
+}
+
+QString frmScadenzario::position() const
+{
+    return m_navigator.position();
+}
+
+QString frmScadenzario::textOf(ScheduleRecord::Field field) const
+{
+    return m_card.fields[field]->property("text").toString();
+}
+
+void frmScadenzario::setTextOf(ScheduleRecord::Field field, const QString &text)
+{
+    QWidget *control = m_card.fields[field];
+    control->setProperty("text", text);
+    if (auto *box = qobject_cast<QLineEdit *>(control))
+        box->home(false); // long values show their beginning
+}
+
+void frmScadenzario::resizeEvent(QResizeEvent *)
+{
+    m_background->setGeometry(rect());
+    // On a screen smaller than the panel its top-left corner stays in view.
+    const QPoint centred = centredIn(size(), panelSize);
+    const QPoint corner(qMax(0, centred.x()), qMax(0, centred.y()));
+    m_startPanel->move(corner);
+    m_cardPanel->move(corner);
+}
+
+void frmScadenzario::showEvent(QShowEvent *event)
+{
+    ArchiveWindow::showEvent(event);
+    // Restoring the window from the task bar is not opening it.
+    if (event->spontaneous())
+        return;
+    showStartView();
+    m_start.txtAnno->setText(QString::number(m_context.platform.clock.today().year()));
+    m_start.txtAnno->setFocus();
+    checkImminentDeadlines();
+}
+
+void frmScadenzario::closeEvent(QCloseEvent *event)
+{
+    showStartView();
+    if (m_context.platform.sound.isLoaded())
+        m_context.platform.sound.stop();
+    ArchiveWindow::closeEvent(event);
+}
+
+void frmScadenzario::showStartView()
+{
+    setWindowTitle(startCaption);
+    m_cardPanel->hide();
+    m_startPanel->show();
+}
+
+void frmScadenzario::checkImminentDeadlines()
+{
+    const QDate today = m_context.platform.clock.today();
+    const QString path = m_context.folder.filePath(ScheduleRecord::fileNameForYear(today.year()));
+    qint64 imminent = 0;
+    try {
+        imminent = ScheduleRules::countImminent(path, today);
+    } catch (const RecordFileError &) {
+        return; // the notice is a courtesy: a file that cannot be read changes nothing
+    }
+    m_start.imgPresenti->setVisible(imminent > 0);
+    m_start.imgAssenti->setVisible(imminent == 0);
+    m_start.btnOK->setEnabled(imminent > 0);
+    Sound &sound = m_context.platform.sound;
+    if (imminent > 0 && sound.load(m_context.folder.filePath(soundFile)) && sound.isLoaded())
+        sound.play();
+}
+
+void frmScadenzario::btnApriClick()
+{
+    const QString year = m_start.txtAnno->text();
+    if (year.size() != 4) {
+        m_context.platform.messages.warning(this,
+            QString::fromUtf8("Attenzione: indicare l'anno solare utilizzando quattro cifre."));
+        m_start.txtAnno->setFocus();
+        return;
+    }
+    const QString trimmed = trimmedText(year);
+    m_card.lblFile->setText(m_context.folder.filePath(trimmed + QStringLiteral(".sca")));
+    m_card.fields[ScheduleRecord::Anno]->setProperty("text", trimmed);
+    setWindowTitle(QStringLiteral(" Zampora - Scadenze e appuntamenti anno ") + trimmed);
+    m_startPanel->hide();
+    m_cardPanel->show();
+    PulisciScheda();
+}
+
+void frmScadenzario::resetSelectors()
+{
+    for (ListSelector *selector : m_card.selectors)
+        selector->resetSelection();
+}
+
+void frmScadenzario::PulisciScheda()
+{
+    resetSelectors();
+    for (int field = 0; field < ScheduleRecord::FieldCount; ++field) {
+        if (auto *box = qobject_cast<QLineEdit *>(m_card.fields[field]))
+            box->clear();
+    }
+    setTextOf(ScheduleRecord::Giorno, {});
+    setTextOf(ScheduleRecord::Mese, {});
+    setTextOf(ScheduleRecord::OreApp, QStringLiteral("00"));
+    setTextOf(ScheduleRecord::MinutiApp, QStringLiteral("00"));
+    m_card.txtCosto->setText(QStringLiteral("0,00"));
+    m_card.chkDaConfermare->setChecked(false);
+    m_card.chkEffettuata->setChecked(false);
+    m_card.lblPosizione->clear();
+    m_card.fields[ScheduleRecord::Giorno]->setFocus();
+}
+
+void frmScadenzario::showRecord(const Record &entry, qint64 position)
+{
+    for (int field = 0; field < ScheduleRecord::FieldCount; ++field) {
+        const QString value = entry.value(field);
+        if (auto *check = qobject_cast<QCheckBox *>(m_card.fields[field])) {
+            // Only "Sì" and "No" are answers: any other text leaves the box as it was.
+            if (const std::optional<bool> ticked = FlagText::parse(value))
+                check->setChecked(*ticked);
+        } else {
+            setTextOf(ScheduleRecord::Field(field), value);
+        }
+    }
+    m_card.lblPosizione->setText(QString::number(position));
+}
+
+void frmScadenzario::importDog(const Record &dog)
+{
+    constexpr std::pair<DogRecord::Field, ScheduleRecord::Field> copied[] = {
+        { DogRecord::Nome, ScheduleRecord::Nome },
+        { DogRecord::DataNasc, ScheduleRecord::DataNasc },
+        { DogRecord::Razza, ScheduleRecord::Razza },
+        { DogRecord::Mantello, ScheduleRecord::Mantello },
+        { DogRecord::Microchip, ScheduleRecord::Microchip },
+        { DogRecord::Segni, ScheduleRecord::Segni },
+        { DogRecord::Proprietario, ScheduleRecord::Proprietario },
+        { DogRecord::Recapito, ScheduleRecord::Recapito },
+        { DogRecord::CodFisc, ScheduleRecord::CodFisc },
+    };
+    for (const auto &[from, to] : copied)
+        setTextOf(to, dog.value(from));
+}
+
+Record frmScadenzario::cardRecord() const
+{
+    Record entry(ScheduleRecord::layout());
+    for (int field = 0; field < ScheduleRecord::FieldCount; ++field) {
+        if (auto *check = qobject_cast<QCheckBox *>(m_card.fields[field]))
+            entry.setValue(field, FlagText::of(check->isChecked()));
+        else
+            entry.setValue(field, textOf(ScheduleRecord::Field(field)));
+    }
+    return entry;
+}
+
+void frmScadenzario::txtCostoLostFocus()
+{
+    m_card.txtCosto->setText(AmountText::formatted(m_card.txtCosto->text(), 4));
+}
+
+void frmScadenzario::cmdSalvaClick()
+{
+    // A click on a picture button leaves the focus where it was: the amount
+    // box is given its form as if the click had taken the focus from it.
+    if (m_card.txtCosto->hasFocus())
+        txtCostoLostFocus();
+    resetSelectors();
+    if (trimmedText(m_card.txtCosto->text()).isEmpty())
+        m_card.txtCosto->setText(QStringLiteral("0,00"));
+
+    Record entry = cardRecord();
+    const std::optional<ScheduleRules::SaveProblem> problem = ScheduleRules::checkForSave(entry);
+    // The time and date are worked out as the checks reach them, and shown
+    // even when a later check fails.
+    for (ScheduleRecord::Field computed : { ScheduleRecord::Ora, ScheduleRecord::Data })
+        setTextOf(computed, entry.value(computed));
+    if (problem) {
+        m_context.platform.messages.show(
+            problem->plain ? MessageBoxes::Kind::Notice : MessageBoxes::Kind::Warning, this, problem->message);
+        focusOn(m_card.fields[problem->focus]);
+        return;
+    }
+    if (const auto saved = m_navigator.save(entry))
+        m_navigator.confirm(*saved);
+}
+
+void frmScadenzario::cmdDuplicaClick()
+{
+    if (!m_navigator.allowsDuplicate())
+        return;
+    m_card.lblPosizione->clear();
+    if (!m_navigator.reachFile())
+        return;
+    setTextOf(ScheduleRecord::Giorno, {});
+    setTextOf(ScheduleRecord::Mese, {});
+    setTextOf(ScheduleRecord::OreApp, QStringLiteral("00"));
+    setTextOf(ScheduleRecord::MinutiApp, QStringLiteral("00"));
+    resetSelectors();
+    m_card.fields[ScheduleRecord::Giorno]->setFocus();
+    m_context.platform.messages.information(this,
+        QString::fromUtf8("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+                          "Al termine premere Salva per inserire la scheda in archivio."));
+}
+
+void frmScadenzario::btnCodFiscClick()
+{
+    openTaxCodeCheck(m_context, this, m_card.txtCodFisc->text());
 }

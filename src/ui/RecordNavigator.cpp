@@ -10,14 +10,21 @@
 #include <algorithm>
 
 RecordNavigator::RecordNavigator(MessageBoxes &messages, QWidget *window, QLabel *positionLabel,
-                                 const RecordLayout &layout, PathSource filePath, ShowRecord show)
+                                 const RecordLayout &layout, PathSource filePath, ShowRecord show,
+                                 QString appendedMessage)
     : m_messages(messages)
     , m_window(window)
     , m_positionLabel(positionLabel)
     , m_layout(layout)
     , m_filePath(std::move(filePath))
     , m_show(std::move(show))
+    , m_appendedMessage(std::move(appendedMessage))
 {
+}
+
+QString RecordNavigator::insertedMessage()
+{
+    return QString::fromUtf8("La scheda corrente è stata inserita in archivio.");
 }
 
 QString RecordNavigator::position() const
@@ -129,7 +136,7 @@ void RecordNavigator::confirm(const Saved &saved) const
     m_messages.information(m_window,
         saved.replaced
             ? QString::fromUtf8("Le modifiche apportate alla scheda corrente sono state salvate in archivio.")
-            : QString::fromUtf8("La scheda corrente è stata inserita in archivio."));
+            : m_appendedMessage);
 }
 
 bool RecordNavigator::allowsDuplicate() const
@@ -140,4 +147,13 @@ bool RecordNavigator::allowsDuplicate() const
         QString::fromUtf8("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che "
                           "questa è stata inserita in archivio."));
     return false;
+}
+
+bool RecordNavigator::reachFile()
+{
+    return runFileAction(m_messages, m_window, MessageBoxes::Kind::Error, [&] {
+        RecordFile file;
+        file.openOrCreate(m_filePath(), m_layout.recordSize());
+        file.closeFile();
+    });
 }

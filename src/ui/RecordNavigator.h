@@ -31,8 +31,14 @@ public:
 
     /// filePath() names the record file at each action; show() fills the card,
     /// position label included, from a record read at a position.
+    /// appendedMessage confirms a new card: the schedule says "salvata" where
+    /// the dog and owner cards say "inserita".
     RecordNavigator(MessageBoxes &messages, QWidget *window, QLabel *positionLabel,
-                    const RecordLayout &layout, PathSource filePath, ShowRecord show);
+                    const RecordLayout &layout, PathSource filePath, ShowRecord show,
+                    QString appendedMessage = insertedMessage());
+
+    /// "La scheda corrente è stata inserita in archivio."
+    static QString insertedMessage();
 
     /// The trimmed position label: blank for a card not stored yet.
     QString position() const;
@@ -52,6 +58,11 @@ public:
     /// Duplicating needs a stored card: otherwise a warning and false.
     bool allowsDuplicate() const;
 
+    /// Opens the file, creating it empty when missing, and closes it: proves
+    /// the archive can be reached. False, after the access message as an
+    /// error box, when it cannot.
+    bool reachFile();
+
 private:
     struct Move
     {
@@ -68,4 +79,5 @@ private:
     const RecordLayout &m_layout;
     PathSource m_filePath;
     ShowRecord m_show;
+    QString m_appendedMessage;
 };

@@ -1,0 +1,131 @@
+#include "schedule/ScheduleRules.h"
+
+#include "app/DateText.h"
+#include "storage/Record.h"
+#include "storage/RecordFile.h"
+
+namespace ScheduleRules {
+
+namespace {
+
+    std::optional<int> readNotice(QStringView text)
+    {
+        if (text.isEmpty())
+            return std::nullopt;
+        int days = 0;
+        for (const QChar c : text) {
+            if (c < u'0' || c > u'9')
+                return std::nullopt;
+            days = days * 10 + (c.unicode() - u'0');
+            if (days > 100000000) // no file field is that long; keeps addDays sane
+                return std::nullopt;
+        }
+        return days;
+    }
+
+    enum class Rule { Empty, ShorterThanTwo };
+
+    struct Check
+    {
+        ScheduleRecord::Field field;
+        Rule rule;
+        const char *message;
+    };
+
+    // The checks of a card, in the order Save makes them.
+    constexpr Check checks[] = {
+        { ScheduleRecord::Giorno, Rule::Empty,
+            "Attenzione: per salvare la scheda è necessario indicare il giorno della scadenza." },
+        { ScheduleRecord::Giorno, Rule::ShorterThanTwo,
+            "Attenzione: per salvare la scheda è necessario indicare il giorno della scadenza usando due cifre." },
+        { ScheduleRecord::Mese, Rule::Empty,
+            "Attenzione: per salvare la scheda è necessario indicare il mese della scadenza." },
+        { ScheduleRecord::OreApp, Rule::Empty,
+            "Attenzione: per salvare la scheda è necessario indicare l'ora dell'appuntamento." },
+        { ScheduleRecord::MinutiApp, Rule::Empty,
+            "Attenzione: per salvare la scheda è necessario indicare i minuti dell'ora dell'appuntamento." },
+        { ScheduleRecord::OreApp, Rule::ShorterThanTwo,
+            "Attenzione: per salvare la scheda è necessario indicare l'ora dell'appuntamento usando due cifre." },
+        { ScheduleRecord::MinutiApp, Rule::ShorterThanTwo,
+            "Attenzione: per salvare la scheda è necessario indicare i minuti dell'ora dell'appuntamento "
+            "usando due cifre." },
+        { ScheduleRecord::Avviso, Rule::Empty,
+            "Attenzione: per salvare la scheda è necessario indicare i giorni di preavviso." },
+        { ScheduleRecord::Proprietario, Rule::Empty,
+            "Attenzione: per salvare la scheda è necessario indicare il nome del proprietario del cane." },
+        { ScheduleRecord::Nome, Rule::Empty,
+            "Attenzione: per salvare la scheda è necessario indicare il nome del cane a cui la scadenza "
+            "si riferisce." },
+        { ScheduleRecord::Dettagli, Rule::Empty,
+            "Attenzione: per salvare la scheda è necessario indicare la causale della scadenza." },
+    };
+
+    const QString validDateNeeded = QStringLiteral("Per poter salvare la scheda è necessario indicare una data valida.");
+
+} // namespace
+
+bool isImminent(QDate deadline, int noticeDays, QDate day)
+{
+    return deadline.addDays(-noticeDays) <= day && day <= deadline;
+}
+
+std::optional<bool> isImminentOn(const Record &entry, QDate day)
+{
+    const QDate deadline = DateText::parse(entry.value(ScheduleRecord::Data));
+    const std::optional<int> notice = readNotice(entry.value(ScheduleRecord::Avviso));
+    if (!deadline.isValid() || !notice)
+        return std::nullopt;
+    return isImminent(deadline, *notice, day);
+}
+
+qint64 countImminent(const QString &yearFilePath, QDate day)
+{
+    RecordFile file;
+    file.openOrCreate(yearFilePath, ScheduleRecord::recordSize);
+    Record entry(ScheduleRecord::layout());
+    qint64 imminent = 0;
+    while (!file.atEnd()) {
+        file.readNext(entry);
+        // An entry that cannot be judged (written by another program, or
+        // damaged) must not hide the deadlines stored after it.
+        if (isImminentOn(entry, day).value_or(false))
+            ++imminent;
+    }
+    file.closeFile();
+    return imminent;
+}
+
+QString chronologicalKey(const Record &entry)
+{
+    return entry.value(ScheduleRecord::Data).mid(3, 2) + entry.value(ScheduleRecord::Giorno)
+        + entry.value(ScheduleRecord::OreApp) + entry.value(ScheduleRecord::MinutiApp);
+}
+
+std::optional<SaveProblem> checkForSave(Record &entry)
+{
+    for (const Check &check : checks) {
+        const qsizetype length = entry.value(check.field).size();
+        if (check.rule == Rule::Empty ? length == 0 : length < 2)
+            return SaveProblem { check.field, QString::fromUtf8(check.message) };
+    }
+    entry.setValue(ScheduleRecord::Ora,
+        entry.value(ScheduleRecord::OreApp) + u':' + entry.value(ScheduleRecord::MinutiApp));
+
+    const std::optional<int> month = ScheduleRecord::monthNumber(entry.value(ScheduleRecord::Mese));
+    if (!month) {
+        return SaveProblem { ScheduleRecord::Mese,
+            QStringLiteral("Attenzione: selezionare il mese dal menu a cascata.\n\r\n\r") + validDateNeeded };
+    }
+    const QString date = entry.value(ScheduleRecord::Giorno) + u'/' + QStringLiteral("%1").arg(*month, 2, 10, QLatin1Char('0'))
+        + u'/' + entry.value(ScheduleRecord::Anno);
+    entry.setValue(ScheduleRecord::Data, date);
+    if (!DateText::parse(date).isValid()) {
+        return SaveProblem { ScheduleRecord::Giorno,
+            QStringLiteral("Attenzione: la data ") + entry.value(ScheduleRecord::Data) + QStringLiteral(" non esiste.")
+                + QStringLiteral("\n\r\n\r") + validDateNeeded,
+            true };
+    }
+    return std::nullopt;
+}
+
+} // namespace ScheduleRules

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "storage/ScheduleRecord.h"
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+class Record;
+
+// The schedule's shared notions over Schedule entry records: when an entry is
+// imminent, the key that orders a year's entries, and what a card must hold
+// before it is saved. Used by the schedule window, its deadline lists,
+// summaries and exports.
+namespace ScheduleRules {
+
+/// An entry falling due on deadline with noticeDays of notice is imminent on
+/// day from noticeDays before the deadline up to the deadline day itself.
+bool isImminent(QDate deadline, int noticeDays, QDate day);
+
+/// The rule applied to a stored entry's Data and Avviso; nothing when either
+/// cannot be read (a date that is not "dd/mm/yyyy" or does not exist, a
+/// notice that is not made of digits).
+std::optional<bool> isImminentOn(const Record &entry, QDate day);
+
+/// How many entries of the year file are imminent on day, reading it from the
+/// first entry to the last; entries that cannot be judged are passed over.
+/// Opens the file (creating it empty when missing) and closes it; throws
+/// RecordFileError on any failure.
+qint64 countImminent(const QString &yearFilePath, QDate day);
+
+/// Eight digits MMDDHHMM: the month of Data, Giorno, OreApp and MinutiApp.
+/// It orders the entries of one year file by date and time.
+QString chronologicalKey(const Record &entry);
+
+// Why a card cannot be saved: the message, the control to put the focus in
+// (named after its field) and whether the message is a plain notice rather
+// than a warning.
+struct SaveProblem
+{
+    ScheduleRecord::Field focus;
+    QString message;
+    bool plain = false;
+
+    bool operator==(const SaveProblem &) const = default;
+};
+
+/// Checks a card about to be saved, given as the record filled from it, in
+/// the order the user is told about them. As they are reached, the time
+/// (Ora, from the hour and minutes) and then the date (Data, from the day,
+/// the month's number and Anno) are written into the entry, so the caller
+/// can show them even when a later check fails. Nothing when the entry may
+/// be saved.
+std::optional<SaveProblem> checkForSave(Record &entry);
+
+} // namespace ScheduleRules

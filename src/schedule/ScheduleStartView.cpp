@@ -1,0 +1,89 @@
+#include "schedule/ScheduleStartView.h"
+
+#include "schedule/ScheduleParts.h"
+#include "ui/PictureButton.h"
+
+#include <QCalendarWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+using namespace ScheduleParts;
+
+namespace {
+
+constexpr char greyBlue[] = "#D6DCE1";
+
+// A grey-blue panel under a band with its white caption, and a line of
+// instructions.
+QWidget *captionedPanel(const char *objectName, const char *title, const char *instructions, QRect geometry,
+                        QWidget *parent)
+{
+    QWidget *surface = panel(objectName, greyBlue, geometry, parent);
+    auto *band = new QLabel(QString::fromUtf8(title), surface);
+    band->setWordWrap(true);
+    band->setFont(QFont(QStringLiteral("Verdana"), 9, QFont::Bold));
+    band->setStyleSheet(QStringLiteral("color: white; background: #5A7A96; border-top-left-radius: 6px;"
+                                       " border-top-right-radius: 6px; padding: 0 10px;"));
+    band->setGeometry(0, 0, geometry.width(), 44);
+    QLabel *text = caption(QString::fromUtf8(instructions), surface);
+    text->setGeometry(16, 52, geometry.width() - 32, 22);
+    return surface;
+}
+
+} // namespace
+
+ScheduleStartView::ScheduleStartView(QWidget *view)
+{
+    picture("imgTitolo", "titolo", { 16, 10, 963, 78 }, view);
+    picture("imgIstruzioni", "istruzioni", { 16, 100, 300, 86 }, view);
+
+    QWidget *calendarPanel = panel("panCalendario", greyBlue, { 16, 194, 300, 270 }, view);
+    calAppuntamenti = new QCalendarWidget(calendarPanel);
+    calAppuntamenti->setObjectName(QStringLiteral("calAppuntamenti"));
+    calAppuntamenti->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    calAppuntamenti->setFirstDayOfWeek(Qt::Monday);
+    calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calAppuntamenti->setGeometry(8, 8, 284, 254);
+
+    btnGiorno = pictureButton("btnGiorno", "btnGiorno", "Scadenze del giorno", view);
+    btnGiorno->move(16, 474);
+    btnMese = pictureButton("btnMese", "btnMese", "Scadenze del mese", view);
+    btnMese->move(16, 524);
+
+    picture("imgDecorazione", "decorazione", { 332, 100, 240, 460 }, view);
+
+    QWidget *yearPanel = captionedPanel("panAnno",
+        "Accedi all'archivio annuale per inserire o modificare le scadenze.",
+        "Indicare l'anno solare e premere Apri.", { 590, 100, 389, 170 }, view);
+    txtAnno = new QLineEdit(yearPanel);
+    txtAnno->setObjectName(QStringLiteral("txtAnno"));
+    txtAnno->setMaxLength(4);
+    // Only digits can be typed or pasted: the year names a file.
+    txtAnno->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), txtAnno));
+    txtAnno->setAlignment(Qt::AlignCenter);
+    txtAnno->setFont(QFont(QStringLiteral("Verdana"), 22, QFont::Bold));
+    txtAnno->setGeometry(16, 86, 140, 50);
+    btnApri = captionedButton("btnApri", "Apri", yearPanel);
+    btnApri->setGeometry(176, 92, 110, 38);
+
+    QWidget *imminentPanel = captionedPanel("panImminenti", "Visualizza le scadenze imminenti.",
+        "Premere OK per ottenere l'elenco delle scadenze.", { 590, 282, 389, 130 }, view);
+    btnOK = captionedButton("btnOK", "OK", imminentPanel);
+    btnOK->setGeometry(16, 82, 110, 36);
+
+    QWidget *frame = panel("panNotifica", "white; border: 1px solid #9DB6CC", { 590, 424, 389, 146 }, view);
+    imgPresenti = picture("imgPresenti", "presenti", { 3, 3, 383, 140 }, frame);
+    imgAssenti = picture("imgAssenti", "assenti", { 3, 3, 383, 140 }, frame);
+    imgPresenti->hide();
+
+    imgGuida = pictureButton("imgGuida", "guida", "Guida", view);
+    imgGuida->move(16, 644);
+    imgEsci = pictureButton("imgEsci", "esci", "Esci", view);
+    imgEsci->move(947, 644);
+
+    QWidget::setTabOrder(txtAnno, btnApri);
+    QWidget::setTabOrder(btnApri, btnOK);
+    QWidget::setTabOrder(btnOK, calAppuntamenti);
+}

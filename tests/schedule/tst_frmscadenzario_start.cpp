@@ -1,0 +1,165 @@
+// The schedule's start view: the imminent-deadline notice with its alarm,
+// the calendar, opening a year and closing the window.
+#include "tst_frmscadenzario_fixture.h"
+
+#include <QCalendarWidget>
+#include <QDir>
+#include <QPushButton>
+
+class tst_FrmScadenzarioStart : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { m_fixture.reset(); }
+
+    // With nothing due, the current year's file is created empty and the
+    // notice says so, silently.
+    void nothingDue_createsTheYearFileAndStaysSilent()
+    {
+        ScheduleFixture &f = start([](ScheduleFixture &f) {
+            f.writeYear(2024, { ScheduleFixture::deadline(QStringLiteral("20/03/2024"), QStringLiteral("5")) });
+            f.writeYear(2025, { ScheduleFixture::deadline(QStringLiteral("01/01/2025"), QStringLiteral("999")) });
+        });
+        QCOMPARE(f.window()->windowTitle(), QStringLiteral(" Zampora - Scadenze e Appuntamenti"));
+        QVERIFY(child(f.window(), "panAvvio")->isVisible());
+        QVERIFY(!child(f.window(), "panContainer")->isVisible());
+        QCOMPARE(f.box("txtAnno")->text(), QStringLiteral("2024"));
+        QCOMPARE(f.focused(), QStringLiteral("txtAnno"));
+        QVERIFY(child(f.window(), "imgAssenti")->isVisible());
+        QVERIFY(!child(f.window(), "imgPresenti")->isVisible());
+        QVERIFY(!child(f.window(), "btnOK")->isEnabled());
+        QCOMPARE(f.doubles.sound.plays, 0);
+        QCOMPARE(child<QCalendarWidget>(f.window(), "calAppuntamenti")->selectedDate(), QDate(2024, 2, 28));
+        QCOMPARE(f.window()->calendarDate(), QDate(2024, 2, 28));
+        QVERIFY(f.doubles.messages.shown.isEmpty());
+
+        m_fixture.reset();
+        ScheduleFixture missing;
+        QVERIFY(QFileInfo::exists(missing.path(QStringLiteral("2024.sca"))));
+        QCOMPARE(missing.yearFile(2024).size(), 0);
+    }
+
+    void somethingDue_data()
+    {
+        QTest::addColumn<QByteArray>("soundFile"); // empty: no file
+        QTest::addColumn<bool>("playable");
+        QTest::addColumn<int>("plays");
+        QTest::newRow("sound") << QByteArray("ID3") << true << 1;
+        QTest::newRow("no sound file") << QByteArray() << true << 0;
+        QTest::newRow("sound file unplayable") << QByteArray("garbage") << false << 0;
+    }
+
+    // An entry due within its notice enables "OK", shows the picture and
+    // plays the alarm once from the program folder; a missing or unplayable
+    // sound is only silence. An entry that cannot be judged does not hide
+    // the ones after it.
+    void somethingDue()
+    {
+        QFETCH(QByteArray, soundFile);
+        QFETCH(bool, playable);
+        QFETCH(int, plays);
+        ScheduleFixture &f = start([&](ScheduleFixture &f) {
+            f.writeYear(2024, { ScheduleFixture::deadline(QStringLiteral("31/04/2024"), QStringLiteral("1")),
+                                  ScheduleFixture::deadline(QStringLiteral("09/03/2024"), QStringLiteral("10")) });
+            if (!soundFile.isEmpty())
+                f.writeFile(QStringLiteral("Avviso.mp3"), soundFile);
+            f.doubles.sound.playable = playable;
+        });
+        QVERIFY(child(f.window(), "imgPresenti")->isVisible());
+        QVERIFY(!child(f.window(), "imgAssenti")->isVisible());
+        QVERIFY(child(f.window(), "btnOK")->isEnabled());
+        QCOMPARE(f.doubles.sound.loads, QStringList { f.path(QStringLiteral("Avviso.mp3")) });
+        QCOMPARE(f.doubles.sound.plays, plays);
+        QVERIFY(f.doubles.messages.shown.isEmpty());
+    }
+
+    // Closing stops the alarm, returns to the start view and shows the main
+    // menu; showing again judges afresh and sounds again.
+    void closingStopsTheAlarm_showingAgainChecksAgain()
+    {
+        ScheduleFixture &f = start([](ScheduleFixture &f) {
+            f.writeYear(2024, { ScheduleFixture::deadline(QStringLiteral("28/02/2024"), QStringLiteral("0")) });
+            f.writeFile(QStringLiteral("Avviso.mp3"), "ID3");
+        });
+        QVERIFY(f.doubles.sound.playing);
+        f.openYear(QStringLiteral("2024"));
+        click(child(f.window(), "cmdEsci"));
+        QVERIFY(!f.doubles.sound.playing);
+        QVERIFY(!f.window()->isVisible());
+        QVERIFY(f.app().mainMenu().isVisible());
+
+        f.writeYear(2024, {});
+        click(child(&f.app().mainMenu(), "btnScadenze"));
+        QVERIFY(f.window()->isVisible());
+        QVERIFY(child(f.window(), "panAvvio")->isVisible());
+        QVERIFY(!child(f.window(), "panContainer")->isVisible());
+        QVERIFY(!child(f.window(), "btnOK")->isEnabled());
+        QCOMPARE(f.doubles.sound.plays, 1);
+    }
+
+    // A year file that cannot be read leaves the notice as it was, silently.
+    void unreadableYearFile_changesNothing()
+    {
+        ScheduleFixture &f = start([](ScheduleFixture &f) { QVERIFY(QDir().mkdir(f.path(QStringLiteral("2024.sca")))); });
+        QVERIFY(child(f.window(), "imgAssenti")->isVisible());
+        QVERIFY(child(f.window(), "btnOK")->isEnabled());
+        QVERIFY(f.doubles.messages.shown.isEmpty());
+    }
+
+    void openingAYear_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("year"); // empty: refused
+        QTest::newRow("three digits") << QStringLiteral("202") << QString();
+        QTest::newRow("empty") << QString() << QString();
+        QTest::newRow("letters are not typed") << QStringLiteral("20a23") << QStringLiteral("2023");
+        QTest::newRow("fifth digit not taken") << QStringLiteral("20239") << QStringLiteral("2023");
+    }
+
+    // Four digits open the card view of that year without creating its file;
+    // anything else is refused with the four-digit warning.
+    void openingAYear()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, year);
+        ScheduleFixture &f = start();
+        f.openYear(typed);
+        if (year.isEmpty()) {
+            QCOMPARE(f.doubles.messages.takeOnly(),
+                (Shown { Kind::Warning, QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.") }));
+            QCOMPARE(f.focused(), QStringLiteral("txtAnno"));
+            QVERIFY(child(f.window(), "panAvvio")->isVisible());
+            return;
+        }
+        QVERIFY(f.doubles.messages.shown.isEmpty());
+        QVERIFY(!child(f.window(), "panAvvio")->isVisible());
+        QVERIFY(child(f.window(), "panContainer")->isVisible());
+        QCOMPARE(f.window()->windowTitle(), QStringLiteral(" Zampora - Scadenze e appuntamenti anno ") + year);
+        QCOMPARE(f.label("lblAnno"), year);
+        QCOMPARE(f.window()->yearFilePath(), f.path(year + QStringLiteral(".sca")));
+        QVERIFY(!QFileInfo::exists(f.path(year + QStringLiteral(".sca"))));
+        QCOMPARE(f.window()->position(), QString());
+        QCOMPARE(f.focused(), QStringLiteral("txtGiorno"));
+    }
+
+    void enterInTheYearBoxGoesToOpen()
+    {
+        ScheduleFixture &f = start();
+        QTest::keyClick(f.box("txtAnno"), Qt::Key_Return);
+        QCOMPARE(f.focused(), QStringLiteral("btnApri"));
+        QVERIFY(child(f.window(), "panAvvio")->isVisible());
+    }
+
+private:
+    ScheduleFixture &start(std::function<void(ScheduleFixture &)> before = {})
+    {
+        m_fixture = std::make_unique<ScheduleFixture>(std::move(before));
+        return *m_fixture;
+    }
+
+    std::unique_ptr<ScheduleFixture> m_fixture;
+};
+
+ZAMPORA_GUI_TEST_MAIN(tst_FrmScadenzarioStart)
+#include "tst_frmscadenzario_start.moc"
