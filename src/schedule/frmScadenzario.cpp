@@ -271,7 +271,7 @@ void frmScadenzario::cmdSalvaClick()
 {
     // A click on a picture button leaves the focus where it was: the amount
     // box is given its form as if the click had taken the focus from it.
-    if (m_card.txtCosto->hasFocus())
+    if (focusWidget() == m_card.txtCosto)
         txtCostoLostFocus();
     resetSelectors();
     if (trimmedText(m_card.txtCosto->text()).isEmpty())
