@@ -10,11 +10,13 @@ QString DateText::format(QDate date)
     return date.toString(pattern());
 }
 
-QDate DateText::parse(QStringView text)
+namespace {
+
+// Read by hand rather than through QDate::fromString: the schedule judges
+// every entry of a year file at start-up, and the general parser costs
+// microseconds per date, more than reading the record from disk.
+template<typename View> QDate parseDate(View text)
 {
-    // Read by hand rather than through QDate::fromString: the schedule judges
-    // every entry of a year file at start-up, and the general parser costs
-    // microseconds per date, more than reading the record from disk.
     if (text.size() != 10 || text[2] != u'/' || text[5] != u'/')
         return {};
     int parts[3] = {};
@@ -29,4 +31,16 @@ QDate DateText::parse(QStringView text)
     }
     // Year 0 does not exist in QDate's calendar either: it is refused there.
     return QDate(parts[2], parts[1], parts[0]);
+}
+
+} // namespace
+
+QDate DateText::parse(QStringView text)
+{
+    return parseDate(text);
+}
+
+QDate DateText::parse(QLatin1StringView text)
+{
+    return parseDate(text);
 }

@@ -14,5 +14,7 @@ QString pattern();
 QString format(QDate date);
 /// The date written as "dd/mm/yyyy"; invalid for any other text.
 QDate parse(QStringView text);
+/// The same, for 8-bit text read straight from a record.
+QDate parse(QLatin1StringView text);
 
 } // namespace DateText

@@ -8,15 +8,30 @@ namespace ScheduleRules {
 
 namespace {
 
-    std::optional<int> readNotice(QStringView text)
+    // A field's text as its bytes, trimmed as fromShortText trims. Dates and
+    // notices are plain digits, so reading them needs no decoding: the start-up
+    // check then costs little more than reading the file.
+    QLatin1StringView fieldBytes(const Record &entry, ScheduleRecord::Field field)
+    {
+        const FieldSpec &spec = ScheduleRecord::layout().field(field);
+        const char *bytes = entry.data() + spec.offset;
+        QLatin1StringView text(bytes + 1, std::min<int>(uchar(bytes[0]), spec.capacity));
+        while (!text.isEmpty() && uchar(text.front().toLatin1()) <= 32)
+            text = text.sliced(1);
+        while (!text.isEmpty() && uchar(text.back().toLatin1()) <= 32)
+            text.chop(1);
+        return text;
+    }
+
+    std::optional<int> readNotice(QLatin1StringView text)
     {
         if (text.isEmpty())
             return std::nullopt;
         int days = 0;
-        for (const QChar c : text) {
-            if (c < u'0' || c > u'9')
+        for (const char c : text) {
+            if (c < '0' || c > '9')
                 return std::nullopt;
-            days = days * 10 + (c.unicode() - u'0');
+            days = days * 10 + (c - '0');
             if (days > 100000000) // no file field is that long; keeps addDays sane
                 return std::nullopt;
         }
@@ -71,8 +86,8 @@ bool isImminent(QDate deadline, int noticeDays, QDate day)
 
 std::optional<bool> isImminentOn(const Record &entry, QDate day)
 {
-    const QDate deadline = DateText::parse(entry.value(ScheduleRecord::Data));
-    const std::optional<int> notice = readNotice(entry.value(ScheduleRecord::Avviso));
+    const QDate deadline = DateText::parse(fieldBytes(entry, ScheduleRecord::Data));
+    const std::optional<int> notice = readNotice(fieldBytes(entry, ScheduleRecord::Avviso));
     if (!deadline.isValid() || !notice)
         return std::nullopt;
     return isImminent(deadline, *notice, day);
