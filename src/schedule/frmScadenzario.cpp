@@ -11,6 +11,7 @@
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
 #include "storage/ShortText.h"
+#include "ui/CapitalsBox.h"
 #include "ui/Centring.h"
 #include "ui/FocusLeave.h"
 #include "ui/GradientWidget.h"
@@ -88,8 +89,7 @@ void frmScadenzario::connectControls()
     connect(m_start.txtAnno, &QLineEdit::returnPressed, this, [this] { m_start.btnApri->setFocus(); });
     // The tax code turns to capitals as it is typed or pasted; a code shown
     // from the file stays as stored.
-    connect(m_card.txtCodFisc, &QLineEdit::textEdited, this,
-            [this] { m_card.txtCodFisc->setText(trimmedCapitals(m_card.txtCodFisc->text())); });
+    connect(m_card.txtCodFisc, &QLineEdit::textEdited, this, [this] { CapitalsBox::tidy(m_card.txtCodFisc); });
     whenFocusLeaves(m_card.txtCosto, [this] { txtCostoLostFocus(); });
 }
 
