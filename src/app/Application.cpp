@@ -1,27 +1,47 @@
 #include "app/Application.h"
 
+#include "app/Help.h"
+#include "app/MakerLinks.h"
 #include "app/frmAvvio.h"
 #include "app/frmCambiaPassword.h"
+#include "app/frmInfo.h"
 #include "app/frmPassword.h"
+#include "app/frmSplash.h"
 #include "dogs/frmCani.h"
 #include "owners/frmClienti.h"
 #include "schedule/frmScadenzario.h"
 
 Application::Application(AppContext context)
     : m_context(std::move(context))
-    , m_password(std::make_unique<frmPassword>())
+    , m_password(std::make_unique<frmPassword>(m_context))
     , m_mainMenu(std::make_unique<frmAvvio>())
-    , m_changePassword(std::make_unique<frmCambiaPassword>())
+    , m_changePassword(std::make_unique<frmCambiaPassword>(m_context))
     , m_owners(std::make_unique<frmClienti>(m_context, m_mainMenu.get()))
     , m_dogs(std::make_unique<frmCani>(m_context, m_mainMenu.get()))
     , m_schedule(std::make_unique<frmScadenzario>(m_context, m_mainMenu.get()))
 {
     connect(m_password.get(), &frmPassword::accepted, this, &Application::enterMainMenu);
+    connect(m_password.get(), &frmPassword::exitRequested, this, &Application::quitRequested);
+    connect(m_password.get(), &frmPassword::changeRequested, this, [this] {
+        m_changePassword->show();
+        m_password->hide();
+    });
+    connect(m_changePassword.get(), &frmCambiaPassword::closed, m_password.get(), &frmPassword::showEmpty);
     connect(m_mainMenu.get(), &frmAvvio::ownersRequested, this, [this] { switchFromMenuTo(m_owners.get()); });
     connect(m_mainMenu.get(), &frmAvvio::dogsRequested, this, [this] { switchFromMenuTo(m_dogs.get()); });
     connect(m_mainMenu.get(), &frmAvvio::scheduleRequested, this, [this] { switchFromMenuTo(m_schedule.get()); });
     connect(m_mainMenu.get(), &frmAvvio::websiteRequested, this,
-            [this] { m_context.platform.shell.openUrl(QStringLiteral("https://www.zampora.it")); });
+            [this] { m_context.platform.shell.openUrl(MakerLinks::webUrl()); });
+    connect(m_mainMenu.get(), &frmAvvio::infoRequested, this, [this] {
+        frmInfo window(m_context, m_mainMenu.get());
+        window.exec();
+    });
+    connect(m_mainMenu.get(), &frmAvvio::splashRequested, this, [this] {
+        frmSplash window(m_context, m_mainMenu.get());
+        window.exec();
+    });
+    connect(m_mainMenu.get(), &frmAvvio::helpRequested, this,
+            [this] { openHelp(m_context, m_mainMenu.get(), HelpPage::MainMenu); });
     connect(m_mainMenu.get(), &frmAvvio::exitRequested, this, &Application::quitRequested);
 }
 
@@ -29,9 +49,7 @@ Application::~Application() = default;
 
 void Application::start()
 {
-    // No password can be chosen yet, so the password window lets the user
-    // straight through to the main menu.
-    enterMainMenu();
+    m_password->show();
 }
 
 void Application::enterMainMenu()

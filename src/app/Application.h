@@ -27,6 +27,7 @@ public:
     void start();
 
     frmPassword &password() const { return *m_password; }
+    frmCambiaPassword &changePassword() const { return *m_changePassword; }
     frmAvvio &mainMenu() const { return *m_mainMenu; }
     frmClienti &owners() const { return *m_owners; }
     frmCani &dogs() const { return *m_dogs; }

@@ -1,3 +1,4 @@
+#include "app/AccessPassword.h"
 #include "app/Application.h"
 #include "app/Fonts.h"
 #include "platform/QtPlatform.h"
@@ -5,6 +6,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 
 int main(int argc, char *argv[])
 {
@@ -28,6 +30,10 @@ int main(int argc, char *argv[])
         // ready rather than fail at the first save.
         folder = parser.value(folderOption);
         QDir().mkpath(folder);
+        // The folder also needs the settings file the installation delivers
+        // beside the executable, or nobody could enter it.
+        const QString settings = QString::fromLatin1(AccessPassword::settingsFileName);
+        QFile::copy(QDir(QCoreApplication::applicationDirPath()).filePath(settings), QDir(folder).filePath(settings));
     }
 
     QtPlatform platform;

@@ -153,7 +153,8 @@ QWidget *DogCardForm::buildToolStrip(QWidget *parent)
         { pictureButton("cmdAnteprima", "anteprima", strip), pictureButton("cmdStampa", "stampa", strip) }));
     row->addWidget(toolGroup(strip, { cmdPrimo, cmdIndietro, lblPosizione, cmdAvanti, cmdUltimo }));
     row->addWidget(toolGroup(strip, { pictureButton("cmdEsporta", "esporta", strip) }));
-    row->addWidget(toolGroup(strip, { pictureButton("cmdGuida", "guida", strip), cmdEsci }));
+    cmdGuida = pictureButton("cmdGuida", "guida", strip);
+    row->addWidget(toolGroup(strip, { cmdGuida, cmdEsci }));
     row->addStretch();
 
     // The attached files' names and descriptions travel with the card but are

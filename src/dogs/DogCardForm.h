@@ -52,6 +52,7 @@ public:
     PictureButton *cmdUltimo;
     PictureButton *cmdEsci;
     PictureButton *cmdFile;
+    PictureButton *cmdGuida;
     PictureButton *btnCodFisc;
     PictureButton *btnCaricaFoto;
     PictureButton *btnSalvaFoto;

@@ -1,6 +1,7 @@
 #include "dogs/frmCani.h"
 
 #include "app/AppContext.h"
+#include "app/Help.h"
 #include "app/ProcessFormats.h"
 #include "checks/OpenCheck.h"
 #include "dogs/AssociatedFolder.h"
@@ -82,6 +83,7 @@ void frmCani::connectControls()
     connect(m_form.cmdAvanti, &PictureButton::clicked, this, [this] { m_navigator.next(); });
     connect(m_form.cmdUltimo, &PictureButton::clicked, this, [this] { m_navigator.last(); });
     connect(m_form.cmdEsci, &PictureButton::clicked, this, &QWidget::close);
+    connect(m_form.cmdGuida, &PictureButton::clicked, this, [this] { openHelp(m_context, this, HelpPage::Dogs); });
     connect(m_form.btnCodFisc, &PictureButton::clicked, this, &frmCani::btnCodFiscClick);
     connect(m_form.btnCaricaFoto, &PictureButton::clicked, this, [this] { photo().loadFromFile(); });
     connect(m_form.btnSalvaFoto, &PictureButton::clicked, this, [this] { photo().saveToFile(); });

@@ -1,9 +1,14 @@
 #include "AppFixture.h"
 
+#include "app/AccessPassword.h"
+#include "app/frmPassword.h"
+
 #include <QAbstractButton>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
+#include <QPointer>
 #include <QTimer>
 
 TestContext::TestContext()
@@ -33,10 +38,22 @@ void TestContext::writeFile(const QString &relative, const QByteArray &bytes) co
         qFatal("cannot write a test file");
 }
 
-AppFixture::AppFixture()
-    : m_app(std::make_unique<Application>(context()))
+AppFixture::AppFixture(Start start)
 {
+    writeFile(QString::fromLatin1(AccessPassword::settingsFileName), AccessPassword::initialSettings());
+    m_app = std::make_unique<Application>(context());
     m_app->start();
+    if (start == Start::MainMenu)
+        enterPassword(AccessPassword::initialPassword());
+}
+
+void AppFixture::enterPassword(const QString &text)
+{
+    QWidget *window = &m_app->password();
+    auto *box = child<QLineEdit>(window, "txtPassword");
+    box->clear();
+    QTest::keyClicks(box, text);
+    click(child(window, "cmdOK"));
 }
 
 void whenModalShown(std::function<void(QWidget *)> handler)
@@ -55,7 +72,12 @@ void whenModalShown(std::function<void(QWidget *)> handler)
             QTest::qFail("no modal window opened", __FILE__, __LINE__);
             return;
         }
+        const QPointer<QWidget> window = modal;
         handler(modal);
+        // A handler stopped by a failed check leaves the window open; closing
+        // it lets the test report the failure instead of waiting forever.
+        if (window && window->isVisible())
+            window->close();
     });
     poll->start(5);
 }

@@ -35,10 +35,17 @@ private:
 
 // The whole application on a temporary program folder: the six long-lived
 // windows created in their order, with the doubles in place of the platform.
+// The folder holds the settings file as delivered; unless asked to stay at the
+// password window, the fixture types the initial password and enters the
+// main menu as the user would.
 class AppFixture : public TestContext
 {
 public:
-    AppFixture();
+    enum class Start { MainMenu, PasswordWindow };
+    explicit AppFixture(Start start = Start::MainMenu);
+
+    /// Types text into the password window's box and presses OK.
+    void enterPassword(const QString &text);
 
     Application &app() { return *m_app; }
 
@@ -58,7 +65,8 @@ T *child(QWidget *window, const char *name)
 
 /// Runs handler on the next modal window that opens (a check window, the
 /// attach-files window…). Call it before the click that opens the window; the
-/// handler must close the window. Fails the test when none opens in time.
+/// handler must close the window (when a failed check stops the handler, the
+/// window is closed for it). Fails the test when none opens in time.
 void whenModalShown(std::function<void(QWidget *)> handler);
 
 /// Clicks a button (or picture button) as the user would.

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QSize>
+
+class QLineEdit;
+class QPushButton;
+class QString;
+class QVBoxLayout;
+class QWidget;
+
+// The common look of the password and change-password windows: a fixed-size
+// window without system buttons, a white panel with the logo on a gradient,
+// masked boxes marked in yellow while they have the focus.
+namespace PasswordLook {
+
+/// Sets up window and returns the column of its panel, under the logo.
+QVBoxLayout *frame(QWidget *window, QSize clientSize);
+/// A masked box in Verdana 14 bold with the yellow focus highlight.
+QLineEdit *passwordBox(const char *objectName, QWidget *parent);
+QPushButton *button(const char *objectName, const QString &caption, QWidget *parent);
+
+} // namespace PasswordLook

@@ -1,0 +1,27 @@
+#include "app/frmInfo.h"
+
+#include "app/AppContext.h"
+#include "app/InfoWindowParts.h"
+#include "app/MakerLinks.h"
+#include "ui/Centring.h"
+
+#include <QSvgWidget>
+
+frmInfo::frmInfo(AppContext &context, QWidget *owner)
+    : QDialog(owner)
+{
+    setObjectName(QStringLiteral("frmInfo"));
+    setWindowTitle(QStringLiteral(" Informazioni su Zampora"));
+    InfoWindowParts::frame(this, { 473, 579 }, Qt::black, Qt::white);
+    InfoWindowParts::logoBand(this, 84);
+
+    auto *picture = new QSvgWidget(QStringLiteral(":/app/informazioni.svg"), this);
+    picture->setObjectName(QStringLiteral("imgInformazioni"));
+    picture->setGeometry(20, 100, 433, 330);
+
+    InfoWindowParts::link(this, { 74, 456 }, "imgEmail", "email", MakerLinks::supportAddress(),
+        [&context] { context.platform.shell.openUrl(MakerLinks::supportMailLink()); });
+    InfoWindowParts::closeButton(this, { 176, 522, 120, 36 });
+
+    move(centredIn(context.platform.screen.size(), size()));
+}
