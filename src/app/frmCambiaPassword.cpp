@@ -20,7 +20,7 @@ frmCambiaPassword::frmCambiaPassword(AppContext &context)
 {
     setObjectName(QStringLiteral("frmCambiaPassword"));
     setWindowTitle(QStringLiteral(" Cambia password"));
-    QVBoxLayout *column = PasswordLook::frame(this, { 440, 400 });
+    QVBoxLayout *column = PasswordLook::frame(this, { 440, 372 });
     QWidget *panel = column->parentWidget();
 
     m_txtPasswordOld = PasswordLook::passwordBox("txtPasswordOld", panel);

@@ -18,7 +18,7 @@ frmPassword::frmPassword(AppContext &context)
 {
     setObjectName(QStringLiteral("frmPassword"));
     setWindowTitle(QStringLiteral(" Zampora - Autenticazione"));
-    QVBoxLayout *column = PasswordLook::frame(this, { 440, 300 });
+    QVBoxLayout *column = PasswordLook::frame(this, { 440, 262 });
     QWidget *panel = column->parentWidget();
 
     auto *instruction = new QLabel(QStringLiteral("Immetti la password e premi OK."), panel);

@@ -33,7 +33,8 @@ bool writeManual(const QString &path)
         QPdfWriter pdf(&file);
         pdf.setTitle(QStringLiteral("Zampora - Guida all'utilizzo del software"));
         pdf.setCreator(QStringLiteral("Zampora"));
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20),
+        // The text document keeps a margin of 2 cm of its own on every side.
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
             QPageLayout::Millimeter));
         pdf.setResolution(300);
         QTextDocument document;
