@@ -1,6 +1,7 @@
 #include "schedule/frmScadenzario.h"
 
 #include "app/AppContext.h"
+#include "app/Help.h"
 #include "app/ProcessFormats.h"
 #include "checks/OpenCheck.h"
 #include "schedule/ListSelector.h"
@@ -76,6 +77,8 @@ void frmScadenzario::connectControls()
     connect(m_start.btnApri, &QPushButton::clicked, this, &frmScadenzario::btnApriClick);
     connect(m_start.imgEsci, &PictureButton::clicked, this, &QWidget::close);
     connect(m_card.cmdEsci, &PictureButton::clicked, this, &QWidget::close);
+    for (PictureButton *help : { m_start.imgGuida, m_card.cmdGuida })
+        connect(help, &PictureButton::clicked, this, [this] { openHelp(m_context, this, HelpPage::Schedule); });
     connect(m_card.cmdNuovo, &PictureButton::clicked, this, &frmScadenzario::PulisciScheda);
     connect(m_card.cmdSalva, &PictureButton::clicked, this, &frmScadenzario::cmdSalvaClick);
     connect(m_card.cmdDuplica, &PictureButton::clicked, this, &frmScadenzario::cmdDuplicaClick);

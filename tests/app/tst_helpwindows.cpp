@@ -5,6 +5,7 @@
 #include "app/frmAvvio.h"
 #include "app/frmGuida.h"
 #include "dogs/frmCani.h"
+#include "schedule/frmScadenzario.h"
 #include "ui/LinkLabel.h"
 
 #include <QAbstractButton>
@@ -64,24 +65,31 @@ private Q_SLOTS:
 
     void helpPagesOfTheOpeners_data()
     {
-        QTest::addColumn<bool>("fromDogCard");
+        QTest::addColumn<QString>("archive"); // the main menu's button to the opener, if any
+        QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("title");
         QTest::addColumn<int>("paragraphs");
-        QTest::newRow("main menu") << false << QStringLiteral("Uno sguardo a Zampora.") << 38;
-        QTest::newRow("dog card") << true << QStringLiteral("Applicazione Anagrafica Cani.") << 14;
+        QTest::newRow("main menu") << QString() << QStringLiteral("imgGuida")
+                                   << QStringLiteral("Uno sguardo a Zampora.") << 38;
+        QTest::newRow("dog card") << QStringLiteral("btnCani") << QStringLiteral("cmdGuida")
+                                  << QStringLiteral("Applicazione Anagrafica Cani.") << 14;
+        QTest::newRow("schedule") << QStringLiteral("btnScadenze") << QStringLiteral("imgGuida")
+                                  << QStringLiteral("Applicazione Scadenze e Appuntamenti.") << 9;
     }
 
     // The title above the paragraphs, an empty line between two of them; the
     // text is read-only and wraps.
     void helpPagesOfTheOpeners()
     {
-        QFETCH(bool, fromDogCard);
+        QFETCH(QString, archive);
+        QFETCH(QString, button);
         QFETCH(QString, title);
         QFETCH(int, paragraphs);
         QWidget *opener = &m_f->app().mainMenu();
-        if (fromDogCard) {
-            click(child(opener, "btnCani"));
-            opener = &m_f->app().dogs();
+        if (!archive.isEmpty()) {
+            click(child(opener, archive.toLatin1().constData()));
+            opener = archive == QLatin1String("btnCani") ? static_cast<QWidget *>(&m_f->app().dogs())
+                                                         : static_cast<QWidget *>(&m_f->app().schedule());
         }
         whenModalShown([&](QWidget *modal) {
             QCOMPARE(modal->parentWidget(), opener);
@@ -95,7 +103,7 @@ private Q_SLOTS:
             QVERIFY(!shown.last().isEmpty() && !shown.last().endsWith(u'\n'));
             click(child(modal, "btnChiudi"));
         });
-        click(child(opener, fromDogCard ? "cmdGuida" : "imgGuida"));
+        click(child(opener, button.toLatin1().constData()));
     }
 
     void helpWindowBeforeAnyPage()
