@@ -1,6 +1,6 @@
 #include "app/PasswordLook.h"
 
-#include "ui/FocusHighlight.h"
+#include "ui/FocusRectangles.h"
 #include "ui/GradientWidget.h"
 
 #include <QLineEdit>
@@ -38,14 +38,14 @@ QVBoxLayout *PasswordLook::frame(QWidget *window, QSize clientSize)
     return column;
 }
 
-QLineEdit *PasswordLook::passwordBox(const char *objectName, QWidget *parent)
+QLineEdit *PasswordLook::passwordBox(const char *objectName, QWidget *parent, FocusRectangles &rectangles)
 {
     auto *box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(objectName));
     box->setEchoMode(QLineEdit::Password);
     box->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
     box->setMinimumHeight(32);
-    FocusHighlight::attach(box);
+    rectangles.add(box);
     return box;
 }
 

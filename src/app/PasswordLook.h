@@ -2,6 +2,7 @@
 
 #include <QSize>
 
+class FocusRectangles;
 class QLineEdit;
 class QPushButton;
 class QString;
@@ -15,8 +16,9 @@ namespace PasswordLook {
 
 /// Sets up window and returns the column of its panel, under the logo.
 QVBoxLayout *frame(QWidget *window, QSize clientSize);
-/// A masked box in Verdana 14 bold with the yellow focus highlight.
-QLineEdit *passwordBox(const char *objectName, QWidget *parent);
+/// A masked box in Verdana 14 bold, marked by its yellow rectangle while it
+/// has the focus.
+QLineEdit *passwordBox(const char *objectName, QWidget *parent, FocusRectangles &rectangles);
 QPushButton *button(const char *objectName, const QString &caption, QWidget *parent);
 
 } // namespace PasswordLook

@@ -5,6 +5,7 @@
 #include "app/PasswordLook.h"
 #include "storage/ShortText.h"
 #include "ui/Centring.h"
+#include "ui/FocusRectangles.h"
 #include "ui/EnterKeyRing.h"
 
 #include <QCloseEvent>
@@ -22,10 +23,11 @@ frmCambiaPassword::frmCambiaPassword(AppContext &context)
     setWindowTitle(QStringLiteral(" Cambia password"));
     QVBoxLayout *column = PasswordLook::frame(this, { 440, 372 });
     QWidget *panel = column->parentWidget();
+    auto *rectangles = new FocusRectangles(this);
 
-    m_txtPasswordOld = PasswordLook::passwordBox("txtPasswordOld", panel);
-    m_txtPasswordNew = PasswordLook::passwordBox("txtPasswordNew", panel);
-    m_txtConferma = PasswordLook::passwordBox("txtConferma", panel);
+    m_txtPasswordOld = PasswordLook::passwordBox("txtPasswordOld", panel, *rectangles);
+    m_txtPasswordNew = PasswordLook::passwordBox("txtPasswordNew", panel, *rectangles);
+    m_txtConferma = PasswordLook::passwordBox("txtConferma", panel, *rectangles);
     const QFont labelFont(QStringLiteral("Arial"), 11, QFont::Bold);
     for (auto [box, caption] : { std::pair { m_txtPasswordOld, "Vecchia password:" },
              std::pair { m_txtPasswordNew, "Nuova password:" },

@@ -5,6 +5,7 @@
 #include "app/PasswordLook.h"
 #include "storage/ShortText.h"
 #include "ui/Centring.h"
+#include "ui/FocusRectangles.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -20,12 +21,13 @@ frmPassword::frmPassword(AppContext &context)
     setWindowTitle(QStringLiteral(" Zampora - Autenticazione"));
     QVBoxLayout *column = PasswordLook::frame(this, { 440, 262 });
     QWidget *panel = column->parentWidget();
+    auto *rectangles = new FocusRectangles(this);
 
     auto *instruction = new QLabel(QStringLiteral("Immetti la password e premi OK."), panel);
     instruction->setObjectName(QStringLiteral("lblIstruzioni"));
     instruction->setFont(QFont(QStringLiteral("Arial"), 12));
     instruction->setAlignment(Qt::AlignCenter);
-    m_txtPassword = PasswordLook::passwordBox("txtPassword", panel);
+    m_txtPassword = PasswordLook::passwordBox("txtPassword", panel, *rectangles);
     m_cmdOK = PasswordLook::button("cmdOK", QStringLiteral("OK"), panel);
     QPushButton *cmdEsci = PasswordLook::button("cmdEsci", QStringLiteral("Esci"), panel);
     QPushButton *btnCambiaPassword

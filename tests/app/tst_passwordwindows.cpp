@@ -45,6 +45,11 @@ private Q_SLOTS:
         QCOMPARE(box()->echoMode(), QLineEdit::Password);
         QCOMPARE(password()->focusWidget(), box());
         QVERIFY(!ok()->isEnabled());
+        // The yellow rectangle behind the box that has the focus.
+        QVERIFY(QTest::qWaitForWindowActive(password()));
+        QWidget *rectangle = child(password(), "shpPassword");
+        QVERIFY(rectangle->isVisible());
+        QVERIFY(rectangle->geometry().contains(box()->geometry()));
     }
 
     // OK follows the text: enabled for any non-blank text, Enter acting as OK
