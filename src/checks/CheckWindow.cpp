@@ -2,14 +2,14 @@
 
 #include "app/AppContext.h"
 #include "app/Fonts.h"
-#include "checks/CheckText.h"
 #include "ui/CapitalsBox.h"
 #include "ui/Centring.h"
+#include "ui/DigitKeys.h"
 #include "ui/EnterKeyRing.h"
 #include "ui/GradientWidget.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -32,25 +32,6 @@ const QColor midnightBlue(0xFF191970);
 QFont instructionFont()
 {
     return QFont(QStringLiteral("Arial"), 12);
-}
-
-// Typing keys other than digits are refused; editing and focus keys pass
-// (Enter is taken by the window's Enter-key ring before it reaches the box).
-bool acceptedInDigitBox(const QKeyEvent &key)
-{
-    switch (key.key()) {
-    case Qt::Key_Backspace:
-    case Qt::Key_Delete:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return true;
-    default:
-        return key.text().size() == 1 && isAsciiDigit(key.text().front());
-    }
 }
 
 // Wide enough to show the box's whole limit where the band has the room; a
@@ -94,6 +75,8 @@ CheckWindow::CheckWindow(
     if (description.tidying == CheckWindowDescription::Tidying::OnUserEdit)
         connect(m_box, &QLineEdit::textEdited, this, [this] { CapitalsBox::tidy(m_box); });
     m_box->installEventFilter(this);
+    if (description.keys == CheckWindowDescription::Keys::DigitsAndEditing)
+        DigitKeys::install(m_box);
     (new EnterKeyRing(this))->chain({ m_box, m_btnControlla });
 
     move(centredIn(context.platform.screen.size(), size()));
@@ -187,10 +170,6 @@ void CheckWindow::showEvent(QShowEvent *event)
 bool CheckWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_box) {
-        if (event->type() == QEvent::KeyPress
-            && m_description.keys == CheckWindowDescription::Keys::DigitsAndEditing
-            && !acceptedInDigitBox(*static_cast<QKeyEvent *>(event)))
-            return true;
         if (event->type() == QEvent::KeyRelease
             && m_description.tidying == CheckWindowDescription::Tidying::OnKeyRelease)
             CapitalsBox::tidy(m_box);

@@ -1,8 +1,9 @@
 #include "dogs/DogCardForm.h"
 
-#include "dogs/DogCardParts.h"
 #include "dogs/PhotoBox.h"
+#include "storage/DogRecord.h"
 #include "ui/BoxStyle.h"
+#include "ui/CardParts.h"
 #include "ui/Centring.h"
 #include "ui/GradientWidget.h"
 #include "ui/PictureButton.h"
@@ -13,7 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-using namespace DogCardParts;
+using namespace CardParts;
 
 namespace {
 
@@ -21,15 +22,8 @@ const QColor backgroundTop(0xFF427AA8);
 constexpr QSize containerSize(996, 692);
 
 // The one-line description of each control, written into the status strip
-// while the mouse is over it, and the words a picture button's artwork shows
-// (its accessible name; buttons with a caption have theirs already).
-struct StatusText
-{
-    const char *control;
-    const char *text;
-    const char *words = nullptr;
-};
-constexpr StatusText statusTexts[] = {
+// while the mouse is over it, and the words a picture button's artwork shows.
+constexpr StatusHints::Description statusTexts[] = {
     { "cmdNuovo", "Prepara la schermata per l'inserimento di una nuova scheda.", "Nuovo" },
     { "cmdDuplica",
         "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti.", "Duplica" },
@@ -60,6 +54,11 @@ constexpr StatusText statusTexts[] = {
 };
 
 } // namespace
+
+QString dogArtwork(const char *name)
+{
+    return QStringLiteral(":/dogcard/%1.svg").arg(QLatin1StringView(name));
+}
 
 DogCardForm::DogCardForm(QWidget *window)
 {
@@ -125,45 +124,35 @@ QWidget *DogCardForm::buildToolStrip(QWidget *parent)
 {
     QWidget *strip = background(new QWidget(parent));
 
-    cmdNuovo = pictureButton("cmdNuovo", "nuovo", strip);
-    cmdDuplica = pictureButton("cmdDuplica", "duplica", strip);
-    cmdSalva = pictureButton("cmdSalva", "salva", strip);
-    cmdPrimo = pictureButton("cmdPrimo", "primo", strip);
-    cmdIndietro = pictureButton("cmdIndietro", "indietro", strip);
-    cmdAvanti = pictureButton("cmdAvanti", "avanti", strip);
-    cmdUltimo = pictureButton("cmdUltimo", "ultimo", strip);
-    cmdEsci = pictureButton("cmdEsci", "esci", strip);
+    cmdNuovo = pictureButton("cmdNuovo", dogArtwork("nuovo"), strip);
+    cmdDuplica = pictureButton("cmdDuplica", dogArtwork("duplica"), strip);
+    cmdSalva = pictureButton("cmdSalva", dogArtwork("salva"), strip);
+    cmdPrimo = pictureButton("cmdPrimo", dogArtwork("primo"), strip);
+    cmdIndietro = pictureButton("cmdIndietro", dogArtwork("indietro"), strip);
+    cmdAvanti = pictureButton("cmdAvanti", dogArtwork("avanti"), strip);
+    cmdUltimo = pictureButton("cmdUltimo", dogArtwork("ultimo"), strip);
+    cmdEsci = pictureButton("cmdEsci", dogArtwork("esci"), strip);
 
-    lblPosizione = new QLabel(strip);
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione->setFixedSize(82, 33);
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
-    lblPosizione->setStyleSheet(
-        QStringLiteral("color: #1F4E75; border: 1px solid #8FB0CC; border-radius: 3px;"));
+    lblPosizione = positionLabel(strip, 82);
 
     auto *row = new QHBoxLayout(strip);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(16);
     row->addWidget(
-        toolGroup(strip, { cmdNuovo, cmdDuplica, cmdSalva, pictureButton("cmdTrova", "trova", strip) }));
-    cmdFile = pictureButton("cmdFile", "file", strip);
+        toolGroup(strip, { cmdNuovo, cmdDuplica, cmdSalva, pictureButton("cmdTrova", dogArtwork("trova"), strip) }));
+    cmdFile = pictureButton("cmdFile", dogArtwork("file"), strip);
     row->addWidget(toolGroup(strip, { cmdFile }));
     row->addWidget(toolGroup(strip,
-        { pictureButton("cmdAnteprima", "anteprima", strip), pictureButton("cmdStampa", "stampa", strip) }));
+        { pictureButton("cmdAnteprima", dogArtwork("anteprima"), strip), pictureButton("cmdStampa", dogArtwork("stampa"), strip) }));
     row->addWidget(toolGroup(strip, { cmdPrimo, cmdIndietro, lblPosizione, cmdAvanti, cmdUltimo }));
-    row->addWidget(toolGroup(strip, { pictureButton("cmdEsporta", "esporta", strip) }));
-    cmdGuida = pictureButton("cmdGuida", "guida", strip);
+    row->addWidget(toolGroup(strip, { pictureButton("cmdEsporta", dogArtwork("esporta"), strip) }));
+    cmdGuida = pictureButton("cmdGuida", dogArtwork("guida"), strip);
     row->addWidget(toolGroup(strip, { cmdGuida, cmdEsci }));
     row->addStretch();
 
     // The attached files' names and descriptions travel with the card but are
     // edited only in the attach-files window.
-    for (int field = DogRecord::File01; field <= DogRecord::Desc03; ++field) {
-        auto *hidden = new QLabel(strip);
-        hidden->setObjectName(QStringLiteral("lbl") + QString(DogRecord::layout().field(field).name));
-        hidden->hide();
-    }
+    addHiddenLabels(DogRecord::layout(), DogRecord::File01, DogRecord::Desc03, strip);
     return strip;
 }
 
@@ -172,18 +161,17 @@ QWidget *DogCardForm::buildHead(QWidget *parent)
     QWidget *head = background(framedPanel("panTestata", parent));
     QWidget *boxes = background(new QWidget(head));
     boxes->setGeometry(10, 5, 926, 52);
+    const BoxMaker box(DogRecord::layout(), boxes, headBoxes);
     // clang-format off
-    addBoxRows(boxes, {{
-        {DogRecord::Nome, "Nome cane:", 3},
-        {DogRecord::Sesso, "Sesso:", 0},
-        {DogRecord::DataNasc, "Data nascita:", 0},
-        {DogRecord::Gruppo, "Gruppo appartenenza:", 3},
-        {DogRecord::Razza, "Razza:", 3},
-    }}, headBoxes);
+    addRows(boxes, {{
+        {box(DogRecord::Nome), "Nome cane:", 3},
+        {box(DogRecord::Sesso), "Sesso:", 0, 60},
+        {box(DogRecord::DataNasc), "Data nascita:", 0, dateWidth},
+        {box(DogRecord::Gruppo), "Gruppo appartenenza:", 3},
+        {box(DogRecord::Razza), "Razza:", 3},
+    }});
     // clang-format on
-    QLineEdit *sex = headBoxes[DogRecord::Sesso];
-    sex->setFixedWidth(60);
-    sex->setAlignment(Qt::AlignCenter);
+    headBoxes[DogRecord::Sesso]->setAlignment(Qt::AlignCenter);
     return head;
 }
 
@@ -218,16 +206,7 @@ QWidget *DogCardForm::buildSectionButtons(QWidget *parent)
 void DogCardForm::describeControls(QWidget *window)
 {
     auto *hints = new StatusHints(panInfo);
-    for (const StatusText &entry : statusTexts) {
-        auto *control = window->findChild<QWidget *>(QString::fromLatin1(entry.control));
-        Q_ASSERT(control);
-        const QString text = QString::fromUtf8(entry.text);
-        if (auto *picture = qobject_cast<PictureButton *>(control)) {
-            picture->setStatusText(text);
-            picture->setAccessibleName(QString::fromUtf8(entry.words));
-        }
-        hints->addHint(control, text);
-    }
+    hints->describe(window, statusTexts);
     for (QWidget *surface : std::as_const(m_backgrounds))
         hints->addBackground(surface);
 }

@@ -11,7 +11,13 @@ class PictureButton;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QString;
 class QWidget;
+
+/// The path of the dog card's artwork of that name.
+QString dogArtwork(const char *name);
+/// Boxes of dates and other short values.
+inline constexpr int dateWidth = 130;
 
 // The widgets of the dog card, built once on its window: the tool strip with
 // the position label and the hidden attachment labels, the card head, the

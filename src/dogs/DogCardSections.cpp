@@ -1,8 +1,9 @@
 // The four sections of the dog card, all at the same place, one visible.
 #include "dogs/DogCardForm.h"
 
-#include "dogs/DogCardParts.h"
 #include "dogs/PhotoBox.h"
+#include "storage/DogRecord.h"
+#include "ui/CardParts.h"
 #include "ui/GradientWidget.h"
 #include "ui/PictureButton.h"
 
@@ -12,7 +13,7 @@
 #include <QPushButton>
 #include <QSvgWidget>
 
-using namespace DogCardParts;
+using namespace CardParts;
 using namespace DogRecord;
 
 namespace {
@@ -21,7 +22,7 @@ constexpr QRect sectionGeometry(10, 118, 946, 432);
 
 QSvgWidget *picture(const char *artwork, QRect geometry, QWidget *parent)
 {
-    auto *svg = new QSvgWidget(QStringLiteral(":/dogcard/%1.svg").arg(QLatin1StringView(artwork)), parent);
+    auto *svg = new QSvgWidget(dogArtwork(artwork), parent);
     svg->setGeometry(geometry);
     return svg;
 }
@@ -56,13 +57,13 @@ QWidget *DogCardForm::buildPsicosomatica(QWidget *parent)
 
     auto *photoButtons = new QHBoxLayout;
     photoButtons->setSpacing(6);
-    btnCaricaFoto = pictureButton("btnCaricaFoto", "caricafoto", panel);
+    btnCaricaFoto = pictureButton("btnCaricaFoto", dogArtwork("caricafoto"), panel);
     photoButtons->addWidget(btnCaricaFoto);
-    btnSalvaFoto = pictureButton("btnSalvaFoto", "salvafoto", panel);
+    btnSalvaFoto = pictureButton("btnSalvaFoto", dogArtwork("salvafoto"), panel);
     photoButtons->addWidget(btnSalvaFoto);
-    btnCancFoto = pictureButton("btnCancFoto", "cancfoto", panel);
+    btnCancFoto = pictureButton("btnCancFoto", dogArtwork("cancfoto"), panel);
     photoButtons->addWidget(btnCancFoto);
-    btnZoomFoto = pictureButton("btnZoomFoto", "zoomfoto", panel);
+    btnZoomFoto = pictureButton("btnZoomFoto", dogArtwork("zoomfoto"), panel);
     photoButtons->addWidget(btnZoomFoto);
     photoButtons->addStretch();
     QWidget *photoButtonArea = background(new QWidget(panel));
@@ -72,22 +73,25 @@ QWidget *DogCardForm::buildPsicosomatica(QWidget *parent)
 
     QWidget *boxes = background(new QWidget(panel));
     boxes->setGeometry(344, 6, 592, 420);
+    const BoxMaker box(layout(), boxes, sections[Psicosomatica].boxes);
     // One line per row of boxes, as on screen.
     // clang-format off
-    addBoxRows(boxes, {
-        {{Mantello, "Colore mantello:", 2}, {Pelo, "Tipologia pelo:", 2}, {Segni, "Segni particolari:", 3}},
-        {{Altezza, "Altezza:"}, {Lunghezza, "Lunghezza:"}, {Taglia, "Taglia:"}, {Peso, "Peso:"},
-         {Sterilizzato, "Sterilizzato:"}},
-        {{Libretto, "Libretto sanitario:"}, {Medico, "Medico veterinario:"}, {ROI, "Numero ROI/LOI/RSR/LIR/ES:"}},
-        {{Microchip, "Codice microchip:", 3}, {DataApp, "Data applicazione:", 0},
-         {Localizzazione, "Localizzazione:", 3}},
-        {{Tatuaggio, "Tatuaggio:"}},
-        {{Pedigree, "Pedigree:"}},
-        {{Aggressivo, "Aggressività verso persone o altri cani:"}},
-        {{Guinzaglio, "Comportamento al guinzaglio:"}},
-        {{Giochi, "Giochi preferiti:"}},
-        {{Note, "Note:"}},
-    }, sections[Psicosomatica].boxes);
+    addRows(boxes, {
+        {{box(Mantello), "Colore mantello:", 2}, {box(Pelo), "Tipologia pelo:", 2},
+         {box(Segni), "Segni particolari:", 3}},
+        {{box(Altezza), "Altezza:"}, {box(Lunghezza), "Lunghezza:"}, {box(Taglia), "Taglia:"},
+         {box(Peso), "Peso:"}, {box(Sterilizzato), "Sterilizzato:"}},
+        {{box(Libretto), "Libretto sanitario:"}, {box(Medico), "Medico veterinario:"},
+         {box(ROI), "Numero ROI/LOI/RSR/LIR/ES:"}},
+        {{box(Microchip), "Codice microchip:", 3}, {box(DataApp), "Data applicazione:", 0, dateWidth},
+         {box(Localizzazione), "Localizzazione:", 3}},
+        {{box(Tatuaggio), "Tatuaggio:"}},
+        {{box(Pedigree), "Pedigree:"}},
+        {{box(Aggressivo), "Aggressività verso persone o altri cani:"}},
+        {{box(Guinzaglio), "Comportamento al guinzaglio:"}},
+        {{box(Giochi), "Giochi preferiti:"}},
+        {{box(Note), "Note:"}},
+    });
     // clang-format on
     return panel;
 }
@@ -97,27 +101,28 @@ QWidget *DogCardForm::buildAlbero(QWidget *parent)
     QWidget *panel = background(framedPanel("panAlbero", parent));
     QWidget *boxes = background(new QWidget(panel));
     boxes->setGeometry(10, 6, 926, 380);
+    const BoxMaker box(layout(), boxes, sections[Albero].boxes);
+    btnCodFisc = pictureButton("btnCodFisc", dogArtwork("codfisc"), boxes);
     // One line per row of boxes, as on screen.
     // clang-format off
-    addBoxRows(boxes, {
-        {{Proprietario, "Proprietario attuale:", 3}, {Recapito, "Telefono preferenziale:", 2},
-         {CodFisc, "Codice fiscale:", 3, "btnCodFisc", "codfisc"},
-         {ComuneRes, "Comune di residenza:", 3, "btnCarta", "carta"}},
-        {{InizioProp, "Data inizio proprietà:", 0}, {Allevatore, "Allevatore:", 3},
-         {Passaggi, "Passaggi di proprietà:", 3}},
-        {{Padre, "Padre:"}, {NonniPat, "Nonni paterni:"}, {BisnonniPat, "Bisnonni paterni:"},
-         {TrisnonniPat, "Trisnonni paterni:"}},
-        {{Madre, "Madre:"}, {NonniMat, "Nonni materni:"}, {BisnonniMat, "Bisnonni materni:"},
-         {TrisnonniMat, "Trisnonni materni:"}},
-        {{CampionatiIta, "Campionati italiani:"}},
-        {{CampionatiInt, "Campionati internazionali:"}},
-        {{Titoli, "Titoli e brevetti vari:"}},
-        {{Accompagnatori, "Accompagnatori (escluso proprietario):"}},
-        {{Iscrizioni, "Iscrizioni a club:"}},
-    }, sections[Albero].boxes);
+    addRows(boxes, {
+        {{box(Proprietario), "Proprietario attuale:", 3}, {box(Recapito), "Telefono preferenziale:", 2},
+         {box(CodFisc), "Codice fiscale:", 3, 0, btnCodFisc},
+         {box(ComuneRes), "Comune di residenza:", 3, 0, pictureButton("btnCarta", dogArtwork("carta"), boxes)}},
+        {{box(InizioProp), "Data inizio proprietà:", 0, dateWidth}, {box(Allevatore), "Allevatore:", 3},
+         {box(Passaggi), "Passaggi di proprietà:", 3}},
+        {{box(Padre), "Padre:"}, {box(NonniPat), "Nonni paterni:"}, {box(BisnonniPat), "Bisnonni paterni:"},
+         {box(TrisnonniPat), "Trisnonni paterni:"}},
+        {{box(Madre), "Madre:"}, {box(NonniMat), "Nonni materni:"}, {box(BisnonniMat), "Bisnonni materni:"},
+         {box(TrisnonniMat), "Trisnonni materni:"}},
+        {{box(CampionatiIta), "Campionati italiani:"}},
+        {{box(CampionatiInt), "Campionati internazionali:"}},
+        {{box(Titoli), "Titoli e brevetti vari:"}},
+        {{box(Accompagnatori), "Accompagnatori (escluso proprietario):"}},
+        {{box(Iscrizioni), "Iscrizioni a club:"}},
+    });
     // clang-format on
     picture("zampe", { 10, 386, 926, 40 }, panel);
-    btnCodFisc = panel->findChild<PictureButton *>(QStringLiteral("btnCodFisc"));
     return panel;
 }
 
@@ -127,19 +132,20 @@ QWidget *DogCardForm::buildSanitaria(QWidget *parent)
     picture("sanitaria", { 10, 10, 300, 412 }, panel);
     QWidget *boxes = background(new QWidget(panel));
     boxes->setGeometry(330, 6, 606, 420);
+    const BoxMaker box(layout(), boxes, sections[Sanitaria].boxes);
     // One line per row of boxes, as on screen.
     // clang-format off
-    addBoxRows(boxes, {
-        {{Vaccinazioni, "Vaccinazioni:"}},
-        {{Sverminazioni, "Sverminazioni:"}},
-        {{Trattamenti, "Trattamenti antiparassitari:"}},
-        {{Accertamenti, "Accertamenti diagnostici:"}},
-        {{Malattie, "Malattie pregresse:"}},
-        {{Interventi, "Interventi chirurgici:"}},
-        {{Profilassi, "Profilassi in corso:"}},
-        {{Difetti, "Difetti fisici:"}},
-        {{Alimentazione, "Alimentazione:"}},
-    }, sections[Sanitaria].boxes);
+    addRows(boxes, {
+        {{box(Vaccinazioni), "Vaccinazioni:"}},
+        {{box(Sverminazioni), "Sverminazioni:"}},
+        {{box(Trattamenti), "Trattamenti antiparassitari:"}},
+        {{box(Accertamenti), "Accertamenti diagnostici:"}},
+        {{box(Malattie), "Malattie pregresse:"}},
+        {{box(Interventi), "Interventi chirurgici:"}},
+        {{box(Profilassi), "Profilassi in corso:"}},
+        {{box(Difetti), "Difetti fisici:"}},
+        {{box(Alimentazione), "Alimentazione:"}},
+    });
     // clang-format on
     return panel;
 }

@@ -56,20 +56,14 @@ frmCani::frmCani(AppContext &context, QWidget *mainMenu)
     : ArchiveWindow(QStringLiteral("frmCani"), QStringLiteral(" Zampora - Anagrafica Cani"), mainMenu)
     , m_context(context)
     , m_form(this)
+    , m_fields(this, DogRecord::layout())
     , m_navigator(context.platform.messages, this, m_form.lblPosizione, DogRecord::layout(),
                   [&context] { return context.folder.filePath(DogRecord::fileName); },
                   [this](const Record &record, qint64 position) { showRecord(record, position); })
 {
     applyProcessFormats();
-    for (const FieldSpec &field : DogRecord::layout().fields()) {
-        const QString prefix = findChild<QLineEdit *>(QStringLiteral("txt") + QString(field.name))
-            ? QStringLiteral("txt")
-            : QStringLiteral("lbl");
-        m_fieldControls.append(findChild<QWidget *>(prefix + QString(field.name)));
-        Q_ASSERT(m_fieldControls.last());
-    }
     for (DogRecord::Field field : { DogRecord::Sesso, DogRecord::DataNasc, DogRecord::CodFisc })
-        keepTidy(static_cast<QLineEdit *>(m_fieldControls[field]));
+        keepTidy(static_cast<QLineEdit *>(m_fields.control(field)));
     connectControls();
 }
 
@@ -129,8 +123,7 @@ QString frmCani::position() const
 
 void frmCani::PulisciScheda()
 {
-    for (QWidget *control : std::as_const(m_fieldControls))
-        control->setProperty("text", QString());
+    m_fields.clear(0, DogRecord::FieldCount - 1);
     startNewCard();
 }
 
@@ -153,11 +146,7 @@ void frmCani::showSection(int shown)
 
 void frmCani::showRecord(const Record &record, qint64 position)
 {
-    for (int field = 0; field < m_fieldControls.size(); ++field) {
-        m_fieldControls[field]->setProperty("text", record.value(field));
-        if (auto *box = qobject_cast<QLineEdit *>(m_fieldControls[field]))
-            box->home(false); // long values show their beginning
-    }
+    m_fields.show(record);
     m_form.lblPosizione->setText(QString::number(position));
     CaricaFotoAlbum();
 }
@@ -184,10 +173,7 @@ void frmCani::cmdSalvaClick()
 {
     if (!requiredFieldsFilled())
         return;
-    Record record(DogRecord::layout());
-    for (int field = 0; field < m_fieldControls.size(); ++field)
-        record.setValue(field, m_fieldControls[field]->property("text").toString());
-    if (const auto saved = m_navigator.save(record)) {
+    if (const auto saved = m_navigator.save(m_fields.record())) {
         SalvaFotoAlbum();
         m_navigator.confirm(*saved);
     }
@@ -199,8 +185,7 @@ void frmCani::cmdDuplicaClick()
         return;
     // The copy keeps the 54 values but none of the attachments, which
     // belong to the stored card.
-    for (int field = DogRecord::File01; field <= DogRecord::Desc03; ++field)
-        m_fieldControls[field]->setProperty("text", QString());
+    m_fields.clear(DogRecord::File01, DogRecord::Desc03);
     startNewCard();
     m_context.platform.messages.information(this,
         QString::fromUtf8("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
@@ -209,7 +194,7 @@ void frmCani::cmdDuplicaClick()
 
 void frmCani::btnCodFiscClick()
 {
-    openTaxCodeCheck(m_context, this, m_fieldControls[DogRecord::CodFisc]->property("text").toString());
+    openTaxCodeCheck(m_context, this, m_fields.value(DogRecord::CodFisc));
 }
 
 PhotoActions frmCani::photo()

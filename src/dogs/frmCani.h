@@ -2,9 +2,8 @@
 
 #include "dogs/DogCardForm.h"
 #include "ui/ArchiveWindow.h"
+#include "ui/CardFields.h"
 #include "ui/RecordNavigator.h"
-
-#include <QList>
 
 struct AppContext;
 class PhotoActions;
@@ -55,7 +54,6 @@ private:
 
     AppContext &m_context;
     DogCardForm m_form;
-    // The control that shows each record field, in record order.
-    QList<QWidget *> m_fieldControls;
+    CardFields m_fields;
     RecordNavigator m_navigator;
 };

@@ -9,6 +9,28 @@ ArchiveWindow::ArchiveWindow(const QString &objectName, const QString &caption, 
     setWindowTitle(caption);
 }
 
+void ArchiveWindow::setVisible(bool visible)
+{
+    // Once only: later the user's own size, or the maximised one, stays.
+    if (visible && !testAttribute(Qt::WA_Resized)) {
+        const QSize panel = panelSize();
+        if (!panel.isEmpty())
+            resize(panel);
+    }
+    QWidget::setVisible(visible);
+}
+
+QSize ArchiveWindow::panelSize() const
+{
+    QSize largest;
+    for (const QWidget *part : findChildren<QWidget *>()) {
+        const QSize fixed = part->minimumSize();
+        if (fixed == part->maximumSize() && fixed.width() * fixed.height() > largest.width() * largest.height())
+            largest = fixed;
+    }
+    return largest;
+}
+
 void ArchiveWindow::closeEvent(QCloseEvent *event)
 {
     // Show the menu before hiding, so there is never a moment without a window.

@@ -6,16 +6,39 @@
 
 #include <algorithm>
 
-void CapitalsBox::tidy(QLineEdit *box)
+namespace {
+
+// Replaces the text by shaped, which dropped `leading` characters before the cursor.
+void replace(QLineEdit *box, const QString &shaped, qsizetype leading)
 {
-    const QString text = box->text();
-    const QString tidied = trimmedCapitals(text);
-    if (tidied == text)
+    if (shaped == box->text())
         return;
+    const qsizetype cursor = std::clamp<qsizetype>(box->cursorPosition() - leading, 0, shaped.size());
+    box->setText(shaped);
+    box->setCursorPosition(int(cursor));
+}
+
+qsizetype leadingBlanks(const QString &text)
+{
     qsizetype leading = 0;
     while (leading < text.size() && text[leading].unicode() <= 32)
         ++leading;
-    const qsizetype cursor = std::clamp<qsizetype>(box->cursorPosition() - leading, 0, tidied.size());
-    box->setText(tidied);
-    box->setCursorPosition(int(cursor));
+    return leading;
+}
+
+} // namespace
+
+void CapitalsBox::tidy(QLineEdit *box)
+{
+    replace(box, trimmedCapitals(box->text()), leadingBlanks(box->text()));
+}
+
+void CapitalsBox::capitalise(QLineEdit *box)
+{
+    replace(box, capitalsAtoZ(box->text()), 0);
+}
+
+void CapitalsBox::trim(QLineEdit *box)
+{
+    replace(box, trimmedText(box->text()), leadingBlanks(box->text()));
 }

@@ -20,6 +20,20 @@ void StatusHints::addHint(QWidget *control, const QString &text)
     control->installEventFilter(this);
 }
 
+void StatusHints::describe(QWidget *window, std::span<const Description> descriptions)
+{
+    for (const Description &entry : descriptions) {
+        auto *control = window->findChild<QWidget *>(QString::fromLatin1(entry.control));
+        Q_ASSERT_X(control, "StatusHints::describe", entry.control);
+        const QString text = QString::fromUtf8(entry.text);
+        if (auto *picture = qobject_cast<PictureButton *>(control)) {
+            picture->setStatusText(text);
+            picture->setAccessibleName(QString::fromUtf8(entry.words));
+        }
+        addHint(control, text);
+    }
+}
+
 void StatusHints::addPictureButtons(QWidget *root)
 {
     for (PictureButton *button : root->findChildren<PictureButton *>()) {

@@ -39,6 +39,26 @@ private Q_SLOTS:
         QCOMPARE(window->windowTitle(), QStringLiteral(" Prova"));
         delete window;
     }
+
+    // Where the desktop does not maximise the window, it shows its whole
+    // panel rather than the toolkit's default strip; later sizes stay.
+    void firstShowTakesThePanelSize()
+    {
+        QWidget menu;
+        ArchiveWindow window(QStringLiteral("frmProva"), QStringLiteral(" Prova"), &menu);
+        auto *background = new QWidget(&window);
+        auto *panel = new QWidget(background);
+        panel->setFixedSize(995, 692);
+        (new QWidget(panel))->setFixedSize(148, 32); // a smaller fixed part
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.size(), QSize(995, 692));
+
+        window.hide();
+        window.resize(700, 500);
+        window.show();
+        QCOMPARE(window.size(), QSize(700, 500));
+    }
 };
 
 ZAMPORA_GUI_TEST_MAIN(tst_ArchiveWindow)
