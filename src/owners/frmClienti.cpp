@@ -1,6 +1,213 @@
 #include "owners/frmClienti.h"
 
-frmClienti::frmClienti(AppContext &, QWidget *mainMenu)
-    : ArchiveWindow(QStringLiteral("frmClienti"), QStringLiteral(" Zampora - Anagrafica Proprietari"), mainMenu)
+#include "app/AppContext.h"
+#include "checks/OpenCheck.h"
+#include "checks/frmCarta.h"
+#include "checks/frmIban.h"
+#include "checks/frmPartitaIva.h"
+#include "dogs/frmAllegaCartella.h"
+#include "owners/ProvinceBox.h"
+#include "storage/Record.h"
+#include "storage/ShortText.h"
+#include "ui/CapitalsBox.h"
+#include "ui/DigitKeys.h"
+#include "ui/EnterKeyRing.h"
+#include "ui/FocusHighlight.h"
+#include "ui/PictureButton.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QShowEvent>
+#include <QUrl>
+
+using namespace OwnerRecord;
+
+namespace {
+
+// The address alone follows "mailto:": characters that would start a header
+// of the link ("?", "&", "#") or escape ("%") are written as escapes, so a
+// stored address never adds a subject, a copy or an attachment to the message.
+QString mailtoLink(const QString &address)
 {
+    return QStringLiteral("mailto:")
+        + QString::fromLatin1(QUrl::toPercentEncoding(address, QByteArrayLiteral("@!$'()*+,;=:")));
+}
+
+} // namespace
+
+frmClienti::frmClienti(AppContext &context, QWidget *mainMenu)
+    : ArchiveWindow(QStringLiteral("frmClienti"), QStringLiteral(" Zampora - Anagrafica Proprietari"), mainMenu)
+    , m_context(context)
+    , m_form(this)
+    , m_fields(this, OwnerRecord::layout())
+    , m_navigator(context.platform.messages, this, m_form.lblPosizione, OwnerRecord::layout(),
+                  [&context] { return context.folder.filePath(fileName); },
+                  [this](const Record &record, qint64 position) { showRecord(record, position); })
+    , m_highlight(new FocusHighlight(this))
+{
+    connectControls();
+    setTypingRules();
+    setFocusOrder();
+}
+
+QLineEdit *frmClienti::box(Field field) const
+{
+    return static_cast<QLineEdit *>(m_fields.control(field));
+}
+
+void frmClienti::connectControls()
+{
+    connect(m_form.cmdNuovo, &PictureButton::clicked, this, &frmClienti::cmdNuovoClick);
+    connect(m_form.cmdDuplica, &PictureButton::clicked, this, &frmClienti::cmdDuplicaClick);
+    connect(m_form.cmdFile, &PictureButton::clicked, this, &frmClienti::cmdFileClick);
+    connect(m_form.cmdSalva, &PictureButton::clicked, this, &frmClienti::cmdSalvaClick);
+    connect(m_form.cmdEsci, &PictureButton::clicked, this, &QWidget::close);
+    connect(m_form.cmdPrimo, &PictureButton::clicked, this, [this] { m_navigator.first(); });
+    connect(m_form.cmdIndietro, &PictureButton::clicked, this, [this] { m_navigator.previous(); });
+    connect(m_form.cmdAvanti, &PictureButton::clicked, this, [this] { m_navigator.next(); });
+    connect(m_form.cmdUltimo, &PictureButton::clicked, this, [this] { m_navigator.last(); });
+    connect(m_form.btnEmail, &PictureButton::clicked, this, &frmClienti::btnEmailClick);
+    connect(m_form.btnCodFisc, &PictureButton::clicked, this, &frmClienti::btnCodFiscClick);
+    connect(m_form.btnCarta, &PictureButton::clicked, this, &frmClienti::btnCartaClick);
+    connect(m_form.btnPartitaIva, &PictureButton::clicked, this, &frmClienti::btnPartitaIvaClick);
+    connect(m_form.btnIban, &PictureButton::clicked, this, &frmClienti::btnIbanClick);
+}
+
+void frmClienti::setTypingRules()
+{
+    // Province boxes keep their own rules (ProvinceBox).
+    connect(box(Sesso), &QLineEdit::textEdited, this, [this] { CapitalsBox::capitalise(box(Sesso)); });
+    connect(box(Email), &QLineEdit::textEdited, this, [this] { CapitalsBox::trim(box(Email)); });
+    for (Field field : { CodFisc, Iban })
+        connect(box(field), &QLineEdit::textEdited, this, [this, field] { CapitalsBox::tidy(box(field)); });
+    for (Field field : { Carta, PartitaIva })
+        DigitKeys::install(box(field));
+    box(CapRes)->installEventFilter(this);
+    box(Email)->installEventFilter(this);
+}
+
+bool frmClienti::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == box(CapRes) && event->type() == QEvent::KeyRelease)
+        CapitalsBox::capitalise(box(CapRes));
+    else if (watched == box(Email) && event->type() == QEvent::FocusOut)
+        CapitalsBox::trim(box(Email));
+    return ArchiveWindow::eventFilter(watched, event);
+}
+
+void frmClienti::setFocusOrder()
+{
+    // Enter walks the boxes in record order, from the notes back to the name,
+    // skipping the check box; Tab takes the same path with the check box
+    // between the pending questions and the notes.
+    const QList<QWidget *> &boxes = m_form.boxes;
+    auto *ring = new EnterKeyRing(this);
+    for (qsizetype i = 0; i < boxes.size(); ++i) {
+        ring->link(boxes[i], [next = boxes[(i + 1) % boxes.size()]] { return next; });
+        m_highlight->follow(boxes[i]);
+    }
+    QWidget *previous = nullptr;
+    for (QWidget *next : boxes) {
+        if (next == box(Note))
+            QWidget::setTabOrder(std::exchange(previous, m_form.chkRicontatta), m_form.chkRicontatta);
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void frmClienti::showEvent(QShowEvent *event)
+{
+    ArchiveWindow::showEvent(event);
+    // Restoring the window from the task bar is not opening it: the card stays.
+    if (!event->spontaneous())
+        blankCard();
+}
+
+void frmClienti::resizeEvent(QResizeEvent *)
+{
+    m_form.fitTo(this);
+}
+
+QString frmClienti::position() const
+{
+    return m_navigator.position();
+}
+
+void frmClienti::blankCard()
+{
+    m_fields.clear(0, FieldCount - 1);
+    m_form.lblPosizione->clear();
+    box(Cliente)->setFocus();
+}
+
+void frmClienti::showRecord(const Record &record, qint64 position)
+{
+    m_fields.show(record);
+    m_form.lblPosizione->setText(QString::number(position));
+}
+
+void frmClienti::cmdNuovoClick()
+{
+    blankCard();
+}
+
+void frmClienti::cmdSalvaClick()
+{
+    if (m_fields.value(Cliente).isEmpty()) {
+        m_context.platform.messages.warning(this,
+            QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare il nome del proprietario."));
+        box(Cliente)->setFocus();
+        return;
+    }
+    if (const auto saved = m_navigator.save(m_fields.record()))
+        m_navigator.confirm(*saved);
+}
+
+void frmClienti::cmdDuplicaClick()
+{
+    if (!m_navigator.allowsDuplicate())
+        return;
+    // The copy keeps every box and the mark but none of the attachments,
+    // which belong to the stored card.
+    m_fields.clear(File01, Desc03);
+    m_form.lblPosizione->clear();
+    if (!m_navigator.reachArchive())
+        return;
+    box(Cliente)->setFocus();
+    m_context.platform.messages.information(this,
+        QString::fromUtf8("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+                          "Al termine premere Salva per inserire la scheda in archivio."));
+}
+
+void frmClienti::cmdFileClick()
+{
+    frmAllegaCartella::editCardAttachments(m_context, this, QStringLiteral("clienti"));
+}
+
+void frmClienti::btnEmailClick()
+{
+    m_context.platform.shell.openUrl(mailtoLink(m_fields.value(Email)));
+}
+
+void frmClienti::btnCodFiscClick()
+{
+    openTaxCodeCheck(m_context, this, m_fields.value(CodFisc));
+}
+
+void frmClienti::btnCartaClick()
+{
+    openCheckWindow<frmCarta>(m_context, this, m_fields.value(Carta));
+}
+
+void frmClienti::btnPartitaIvaClick()
+{
+    openCheckWindow<frmPartitaIva>(m_context, this, m_fields.value(PartitaIva));
+}
+
+void frmClienti::btnIbanClick()
+{
+    openCheckWindow<frmIban>(m_context, this, m_fields.value(Iban));
 }

@@ -12,7 +12,10 @@ ArchiveWindow::ArchiveWindow(const QString &objectName, const QString &caption, 
 void ArchiveWindow::setVisible(bool visible)
 {
     // Once only: later the user's own size, or the maximised one, stays.
-    if (visible && !testAttribute(Qt::WA_Resized)) {
+    // (Asking to maximise already marks the window as sized, so the toolkit's
+    // own record of a resize cannot tell the first showing.)
+    if (visible && !m_sizedToPanel) {
+        m_sizedToPanel = true;
         const QSize panel = panelSize();
         if (!panel.isEmpty())
             resize(panel);

@@ -27,4 +27,5 @@ protected:
 
 private:
     QWidget *m_mainMenu;
+    bool m_sizedToPanel = false;
 };

@@ -97,7 +97,7 @@ private Q_SLOTS:
         click(child(f.card(), "cmdSalva"));
         f.doubles.messages.takeOnly();
         const int desc02Offset = 10355;
-        QCOMPARE(f.recordAt(1).mid(desc02Offset, 1 + storedDescription.size()),
+        QCOMPARE(recordAt(f.archive(), DogRecord::layout(), 1).mid(desc02Offset, 1 + storedDescription.size()),
                  shortText(storedDescription.toLatin1()));
     }
 

@@ -22,27 +22,15 @@ using DogValues = std::map<DogRecord::Field, QString>;
 class DogCardFixture : public AppFixture
 {
 public:
-    DogCardFixture()
-    {
-        click(child(&app().mainMenu(), "btnCani"));
-        if (!QTest::qWaitForWindowActive(card()))
-            QTest::qFail("the dog card did not become active", __FILE__, __LINE__);
-    }
+    DogCardFixture() { openFromMenu("btnCani", card()); }
 
     frmCani *card() { return &app().dogs(); }
     QLineEdit *box(const char *name) { return child<QLineEdit>(card(), name); }
     QString label(const char *name) { return child<QLabel>(card(), name)->text(); }
-    QString focused() const
-    {
-        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-    }
 
     static QByteArray dogRecord(const DogValues &values)
     {
-        Record record(DogRecord::layout());
-        for (const auto &[field, text] : values)
-            record.setValue(field, text);
-        return record.bytes();
+        return recordBytes(DogRecord::layout(), FieldValues(values.begin(), values.end()));
     }
     /// A complete head, the minimum Save accepts, with the given name.
     static DogValues head(const QString &name)
@@ -60,18 +48,10 @@ public:
         writeFile(DogRecord::fileName, bytes);
     }
     QByteArray archive() const { return readFile(DogRecord::fileName); }
-    /// The bytes of the record at a 1-based position.
-    QByteArray recordAt(int position) const
-    {
-        return archive().mid(qsizetype(position - 1) * DogRecord::recordSize, DogRecord::recordSize);
-    }
     /// One field of the record at a position, read back through the layout.
     QString fieldAt(int position, DogRecord::Field field) const
     {
-        Record record(DogRecord::layout());
-        const QByteArray bytes = recordAt(position);
-        std::copy(bytes.begin(), bytes.end(), record.data());
-        return record.value(field);
+        return ::fieldAt(archive(), DogRecord::layout(), position, field);
     }
     void typeHead(const QString &name)
     {
@@ -83,9 +63,3 @@ public:
         }
     }
 };
-
-/// The short text field as stored: its length byte, then the text.
-inline QByteArray shortText(const QByteArray &latin1)
-{
-    return char(latin1.size()) + latin1;
-}

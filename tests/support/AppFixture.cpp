@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 
 #include "app/AccessPassword.h"
+#include "app/frmAvvio.h"
 #include "app/frmPassword.h"
 
 #include <QAbstractButton>
@@ -54,6 +55,18 @@ void AppFixture::enterPassword(const QString &text)
     box->clear();
     QTest::keyClicks(box, text);
     click(child(window, "cmdOK"));
+}
+
+void AppFixture::openFromMenu(const char *menuButton, QWidget *window)
+{
+    click(child(&m_app->mainMenu(), menuButton));
+    if (!QTest::qWaitForWindowActive(window))
+        QTest::qFail("the archive window did not become active", __FILE__, __LINE__);
+}
+
+QString AppFixture::focused()
+{
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
 }
 
 void whenModalShown(std::function<void(QWidget *)> handler)

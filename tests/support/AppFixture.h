@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PlatformDoubles.h"
+#include "RecordBytes.h"
 #include "app/AppContext.h"
 #include "app/Application.h"
 #include "app/Fonts.h"
@@ -48,6 +49,11 @@ public:
     void enterPassword(const QString &text);
 
     Application &app() { return *m_app; }
+    /// Opens an archive window as the user does, with its main menu button
+    /// ("btnCani", "btnProprietari", "btnScadenze"); fails unless it becomes active.
+    void openFromMenu(const char *menuButton, QWidget *window);
+    /// The name of the control that has the focus, or nothing.
+    static QString focused();
 
 private:
     std::unique_ptr<Application> m_app;

@@ -1,0 +1,295 @@
+#include "owners/OwnerCardForm.h"
+
+#include "owners/ProvinceBox.h"
+#include "storage/OwnerRecord.h"
+#include "ui/CardParts.h"
+#include "ui/Centring.h"
+#include "ui/GradientWidget.h"
+#include "ui/PictureButton.h"
+#include "ui/StatusHints.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSvgWidget>
+
+using namespace CardParts;
+using namespace OwnerRecord;
+
+namespace {
+
+constexpr QSize panelSize(995, 692);
+constexpr int margin = 8;
+constexpr int sectionWidth = 777;
+constexpr int sectionGap = 6;
+constexpr int squareSide = 96;
+constexpr int columnX = margin + sectionWidth + sectionGap;
+constexpr int columnWidth = 196;
+constexpr int bottomY = 640;
+constexpr int bottomHeight = 44;
+constexpr int provinceWidth = 64;
+
+QString artwork(const char *name)
+{
+    return QStringLiteral(":/ownercard/%1.svg").arg(QLatin1StringView(name));
+}
+
+PictureButton *button(const char *objectName, const char *art, QWidget *parent)
+{
+    return pictureButton(objectName, artwork(art), parent);
+}
+
+// The one-line description of each control, written into the status line
+// while the mouse is over it, and the words a picture button's artwork shows.
+constexpr StatusHints::Description statusTexts[] = {
+    { "cmdNuovo", "Prepara la schermata per la registrazione di una nuova scheda.", "Nuova scheda" },
+    { "cmdDuplica",
+        "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti.",
+        "Duplica" },
+    { "cmdFile", "Allega file alla scheda corrente.", "Allega file" },
+    { "cmdSalva", "Salva la scheda corrente in archivio.", "Salva" },
+    { "cmdTrova", "Trova una scheda in archivio.", "Trova" },
+    { "cmdAnteprima", "Visualizza l'anteprima di stampa.", "Anteprima" },
+    { "cmdStampa", "Stampa la scheda corrente.", "Stampa" },
+    { "cmdPDF", "Esporta la scheda in formato PDF.", "Salva in PDF" },
+    { "cmdRicontatta", "Visualizza il riepilogo dei proprietari da ricontattare.", "Ricontattare" },
+    { "cmdEsporta", "Esporta le schede in archivio in un file di Microsoft Excel.", "Esporta Excel" },
+    { "cmdGuida", "Visualizza la guida in linea.", "Guida" },
+    { "cmdEsci", "Esci dalla schermata di lavoro corrente.", "Esci" },
+    { "cmdPrimo", "Visualizza la prima scheda in archivio.", "Prima scheda" },
+    { "cmdIndietro", "Visualizza la scheda precedente in archivio.", "Scheda precedente" },
+    { "cmdAvanti", "Visualizza la scheda successiva in archivio.", "Scheda successiva" },
+    { "cmdUltimo", "Visualizza l'ultima scheda in archivio.", "Ultima scheda" },
+    { "btnEmail", "Invia una e-mail all'indirizzo indicato.", "Invia e-mail" },
+    { "btnCodFisc", "Controlla il codice fiscale.", "Controlla codice fiscale" },
+    { "btnCarta", "Controlla il numero di carta di credito.", "Controlla carta di credito" },
+    { "btnPartitaIva", "Controlla il numero di partita IVA.", "Controlla partita IVA" },
+    { "btnIban", "Controlla l'IBAN.", "Controlla IBAN" },
+    { "chkRicontatta", "Annota che il proprietario è da ricontattare per questioni in sospeso." },
+};
+
+} // namespace
+
+OwnerCardForm::OwnerCardForm(QWidget *window)
+{
+    m_background = new GradientWidget(QColor(0xFF6195C0), window);
+    m_background->setObjectName(QStringLiteral("panSfondo"));
+    m_panel = background(new QWidget(m_background));
+    m_panel->setObjectName(QStringLiteral("panScheda"));
+    m_panel->setFixedSize(panelSize);
+    m_panel->setAttribute(Qt::WA_StyledBackground);
+    m_panel->setStyleSheet(QStringLiteral("#panScheda { background: #C3D0DE; }"));
+    background(m_background);
+
+    buildSections(m_panel);
+    buildButtonColumn(m_panel)->setGeometry(columnX, margin, columnWidth, bottomY - 2 * margin);
+    buildNavigation(m_panel)->setGeometry(columnX, bottomY, columnWidth, bottomHeight);
+
+    panInfo = new QLabel(QString::fromUtf8("Pronto per archiviare una nuova scheda..."), m_panel);
+    background(panInfo);
+    panInfo->setObjectName(QStringLiteral("panInfo"));
+    panInfo->setGeometry(margin, bottomY, sectionWidth, bottomHeight);
+    panInfo->setFont(QFont(QStringLiteral("Tahoma"), 12));
+    panInfo->setStyleSheet(QStringLiteral(
+        "#panInfo { background: #6A5ACD; color: white; padding-left: 10px; border-radius: 4px; }"));
+
+    // The attached files' names and descriptions travel with the card but are
+    // edited only in the attach-files window.
+    addHiddenLabels(layout(), File01, Desc03, m_panel);
+    describeControls(window);
+}
+
+void OwnerCardForm::fitTo(QWidget *window)
+{
+    m_background->setGeometry(window->rect());
+    m_panel->move(centredIn(window->size(), m_panel->size()));
+}
+
+QWidget *OwnerCardForm::background(QWidget *surface)
+{
+    m_backgrounds.append(surface);
+    return surface;
+}
+
+// A pale blue section with its picture in a white square on the left; returns
+// the area its rows of boxes go on.
+QWidget *OwnerCardForm::section(const char *objectName, const char *art, int height, QWidget *parent)
+{
+    QWidget *panel = background(new QWidget(parent));
+    panel->setObjectName(QString::fromLatin1(objectName));
+    panel->setAttribute(Qt::WA_StyledBackground);
+    panel->setStyleSheet(QStringLiteral("#%1 { background: #E7EFF7; border: 1px solid #A9BED3; border-radius: 5px; }")
+                             .arg(panel->objectName()));
+    panel->resize(sectionWidth, height);
+
+    QWidget *square = background(new QWidget(panel));
+    square->setObjectName(panel->objectName() + QStringLiteral("Riquadro"));
+    square->setAttribute(Qt::WA_StyledBackground);
+    square->setStyleSheet(QStringLiteral("#%1 { background: white; border: 1px solid #A9BED3; }")
+                              .arg(square->objectName()));
+    square->setGeometry(margin, (height - squareSide) / 2, squareSide, squareSide);
+    auto *picture = background(new QSvgWidget(artwork(art), square));
+    picture->setGeometry((squareSide - 80) / 2, (squareSide - 80) / 2, 80, 80);
+
+    QWidget *area = background(new QWidget(panel));
+    const int left = margin + squareSide + 12;
+    area->setGeometry(left, 4, sectionWidth - left - 12, height - 10);
+    return area;
+}
+
+void OwnerCardForm::buildSections(QWidget *parent)
+{
+    QList<QLineEdit *> texts; // record order, as the rows below list them
+    auto sectionAt = [&, top = margin](const char *name, const char *art, int height) mutable {
+        QWidget *area = section(name, art, height, parent);
+        area->parentWidget()->move(margin, top);
+        top += height + sectionGap;
+        return area;
+    };
+    // Boxes are made in record order; the province boxes are not text boxes,
+    // so the Enter order is kept here.
+    const auto text = [&](QWidget *area) { return BoxMaker(layout(), area, texts); };
+    const auto add = [this](QWidget *control) {
+        boxes.append(control);
+        return control;
+    };
+
+    QWidget *area = sectionAt("panPersonali", "sez_persona", 154);
+    txtProvNasc = new ProvinceBox(QStringLiteral("txtProvNasc"), area);
+    txtProvRes = new ProvinceBox(QStringLiteral("txtProvRes"), area);
+    for (ProvinceBox *province : { txtProvNasc, txtProvRes }) {
+        province->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+        province->lineEdit()->setFont(province->font());
+        province->setFixedHeight(26);
+    }
+    {
+        const BoxMaker box = text(area);
+        // clang-format off
+        addRows(area, {
+            {{add(box(Cliente)), "Cognome e nome:", 3}, {add(box(DataNasc)), "Data di nascita:", 0, 130},
+             {add(box(ComuneNasc)), "Comune di nascita:", 2}, {add(txtProvNasc), "Prov.", 0, provinceWidth}},
+            {{add(box(Sesso)), "Sesso:", 0, 60}, {add(box(Recapito)), "Telefono preferenziale:", 2},
+             {add(box(IndirizzoRes)), "Residente in Via / Piazza e numero civico:", 3},
+             {add(txtProvRes), "Prov.", 0, provinceWidth}},
+            {{add(box(ComuneRes)), "Comune di residenza:", 2}, {add(box(CapRes)), "CAP:", 0, 80},
+             {add(box(Estremi)), "Modalità di pagamento:", 3}},
+        });
+        // clang-format on
+    }
+
+    area = sectionAt("panContatti", "sez_contatti", 112);
+    btnEmail = button("btnEmail", "email_invia", area);
+    {
+        const BoxMaker box = text(area);
+        auto *mailPicture = new QSvgWidget(artwork("email"), area);
+        mailPicture->setObjectName(QStringLiteral("imgEmail"));
+        mailPicture->setFixedSize(30, 26);
+        // clang-format off
+        addRows(area, {
+            {{add(box(TelCasa)), "Tel. casa:"}, {add(box(TelUff)), "Tel. ufficio:"},
+             {add(box(TelCel)), "Tel. cellulare:"}},
+            {{add(box(Fax)), "Fax:", 2},
+             {add(box(Email)), "E-mail:", 4, 0, btnEmail, mailPicture}},
+        });
+        // clang-format on
+    }
+
+    area = sectionAt("panFiscali", "sez_fiscale", 112);
+    btnCodFisc = button("btnCodFisc", "codfisc", area);
+    btnCarta = button("btnCarta", "carta", area);
+    btnPartitaIva = button("btnPartitaIva", "partitaiva", area);
+    btnIban = button("btnIban", "iban", area);
+    {
+        const BoxMaker box = text(area);
+        // clang-format off
+        addRows(area, {
+            {{add(box(CodFisc)), "Codice fiscale:", 4, 0, btnCodFisc},
+             {add(box(Carta)), "Carta di credito n.", 4, 0, btnCarta},
+             {add(box(ScadeCarta)), "Scadenza:", 2}},
+            {{add(box(PartitaIva)), "Partita IVA:", 3, 0, btnPartitaIva},
+             {add(box(Iban)), "IBAN:", 6, 0, btnIban}},
+        });
+        // clang-format on
+    }
+
+    area = sectionAt("panAltri", "sez_altri", 112);
+    {
+        const BoxMaker box = text(area);
+        // clang-format off
+        addRows(area, {
+            {{add(box(Documento)), "Estremi documento:"}, {add(box(Occupazione)), "Occupazione:"},
+             {add(box(Civile)), "Stato civile:"}},
+            {{add(box(Titoli)), "Titoli e qualifiche:"}, {add(box(CaniOra)), "Cani posseduti attualmente:"},
+             {add(box(CaniPrima)), "Cani posseduti in passato:"}},
+        });
+        // clang-format on
+    }
+
+    area = sectionAt("panSeguito", "sez_seguito", 112);
+    chkRicontatta = new QCheckBox(QStringLiteral("Da ricontattare"), area);
+    chkRicontatta->setObjectName(QStringLiteral("chkRicontatta"));
+    chkRicontatta->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    chkRicontatta->setCursor(Qt::PointingHandCursor);
+    {
+        const BoxMaker box = text(area);
+        // clang-format off
+        addRows(area, {
+            {{add(box(Questioni)), "Questioni in sospeso:", 4}, {chkRicontatta, nullptr, 0}},
+            {{add(box(Note)), "Note:"}},
+        });
+        // clang-format on
+    }
+}
+
+QWidget *OwnerCardForm::buildButtonColumn(QWidget *parent)
+{
+    QWidget *column = background(framedPanel("panPulsanti", parent));
+    auto *stack = new QVBoxLayout(column);
+    stack->setContentsMargins(0, 10, 0, 8);
+    stack->setSpacing(5);
+    cmdNuovo = button("cmdNuovo", "nuovo", column);
+    cmdDuplica = button("cmdDuplica", "duplica", column);
+    cmdFile = button("cmdFile", "file", column);
+    cmdSalva = button("cmdSalva", "salva", column);
+    cmdEsci = button("cmdEsci", "esci", column);
+    const std::initializer_list<QWidget *> members = { cmdNuovo, cmdDuplica, cmdFile, cmdSalva,
+        button("cmdTrova", "trova", column), button("cmdAnteprima", "anteprima", column),
+        button("cmdStampa", "stampa", column), button("cmdPDF", "pdf", column),
+        button("cmdRicontatta", "ricontatta", column), button("cmdEsporta", "esporta", column),
+        button("cmdGuida", "guida", column), cmdEsci };
+    for (QWidget *member : members)
+        stack->addWidget(member, 0, Qt::AlignHCenter);
+    stack->addStretch();
+    auto *decoration = background(new QSvgWidget(artwork("decorazione"), column));
+    decoration->setObjectName(QStringLiteral("imgDecorazione"));
+    decoration->setFixedSize(170, 150);
+    stack->addWidget(decoration, 0, Qt::AlignHCenter);
+    return column;
+}
+
+QWidget *OwnerCardForm::buildNavigation(QWidget *parent)
+{
+    QWidget *strip = background(framedPanel("panNavigazione", parent));
+    cmdPrimo = button("cmdPrimo", "primo", strip);
+    cmdIndietro = button("cmdIndietro", "indietro", strip);
+    lblPosizione = positionLabel(strip, 91);
+    background(lblPosizione);
+    cmdAvanti = button("cmdAvanti", "avanti", strip);
+    cmdUltimo = button("cmdUltimo", "ultimo", strip);
+    auto *row = new QHBoxLayout(strip);
+    row->setContentsMargins(4, 0, 4, 0);
+    row->setSpacing(2);
+    const std::initializer_list<QWidget *> members = { cmdPrimo, cmdIndietro, lblPosizione, cmdAvanti, cmdUltimo };
+    for (QWidget *member : members)
+        row->addWidget(member, 0, Qt::AlignVCenter);
+    return strip;
+}
+
+void OwnerCardForm::describeControls(QWidget *window)
+{
+    auto *hints = new StatusHints(panInfo);
+    hints->describe(window, statusTexts);
+    for (QWidget *surface : std::as_const(m_backgrounds))
+        hints->addBackground(surface);
+}
