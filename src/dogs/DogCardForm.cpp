@@ -161,7 +161,7 @@ QWidget *DogCardForm::buildHead(QWidget *parent)
     QWidget *head = background(framedPanel("panTestata", parent));
     QWidget *boxes = background(new QWidget(head));
     boxes->setGeometry(10, 5, 926, 52);
-    const BoxMaker box(DogRecord::layout(), boxes, headBoxes);
+    const BoxMaker box(DogRecord::layout(), boxes, &headBoxes);
     // clang-format off
     addRows(boxes, {{
         {box(DogRecord::Nome), "Nome cane:", 3},

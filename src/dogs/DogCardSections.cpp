@@ -73,7 +73,7 @@ QWidget *DogCardForm::buildPsicosomatica(QWidget *parent)
 
     QWidget *boxes = background(new QWidget(panel));
     boxes->setGeometry(344, 6, 592, 420);
-    const BoxMaker box(layout(), boxes, sections[Psicosomatica].boxes);
+    const BoxMaker box(layout(), boxes, &sections[Psicosomatica].boxes);
     // One line per row of boxes, as on screen.
     // clang-format off
     addRows(boxes, {
@@ -101,7 +101,7 @@ QWidget *DogCardForm::buildAlbero(QWidget *parent)
     QWidget *panel = background(framedPanel("panAlbero", parent));
     QWidget *boxes = background(new QWidget(panel));
     boxes->setGeometry(10, 6, 926, 380);
-    const BoxMaker box(layout(), boxes, sections[Albero].boxes);
+    const BoxMaker box(layout(), boxes, &sections[Albero].boxes);
     btnCodFisc = pictureButton("btnCodFisc", dogArtwork("codfisc"), boxes);
     // One line per row of boxes, as on screen.
     // clang-format off
@@ -132,7 +132,7 @@ QWidget *DogCardForm::buildSanitaria(QWidget *parent)
     picture("sanitaria", { 10, 10, 300, 412 }, panel);
     QWidget *boxes = background(new QWidget(panel));
     boxes->setGeometry(330, 6, 606, 420);
-    const BoxMaker box(layout(), boxes, sections[Sanitaria].boxes);
+    const BoxMaker box(layout(), boxes, &sections[Sanitaria].boxes);
     // One line per row of boxes, as on screen.
     // clang-format off
     addRows(boxes, {

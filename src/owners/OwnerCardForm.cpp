@@ -140,22 +140,17 @@ QWidget *OwnerCardForm::section(const char *objectName, const char *art, int hei
 
 void OwnerCardForm::buildSections(QWidget *parent)
 {
-    QList<QLineEdit *> texts; // record order, as the rows below list them
     auto sectionAt = [&, top = margin](const char *name, const char *art, int height) mutable {
         QWidget *area = section(name, art, height, parent);
         area->parentWidget()->move(margin, top);
         top += height + sectionGap;
         return area;
     };
-    // Boxes are made in record order; the province boxes are not text boxes,
-    // so the Enter order is kept here.
-    const auto text = [&](QWidget *area) { return BoxMaker(layout(), area, texts); };
-    const auto add = [this](QWidget *control) {
-        boxes.append(control);
-        return control;
-    };
 
-    QWidget *area = sectionAt("panPersonali", "sez_persona", 154);
+    QWidget *area = nullptr; // the section being built
+    const auto box = [&area](Field field) { return textBox(layout(), field, area); };
+
+    area = sectionAt("panPersonali", "sez_persona", 154);
     txtProvNasc = new ProvinceBox(QStringLiteral("txtProvNasc"), area);
     txtProvRes = new ProvinceBox(QStringLiteral("txtProvRes"), area);
     for (ProvinceBox *province : { txtProvNasc, txtProvRes }) {
@@ -163,83 +158,68 @@ void OwnerCardForm::buildSections(QWidget *parent)
         province->lineEdit()->setFont(province->font());
         province->setFixedHeight(26);
     }
-    {
-        const BoxMaker box = text(area);
-        // clang-format off
-        addRows(area, {
-            {{add(box(Cliente)), "Cognome e nome:", 3}, {add(box(DataNasc)), "Data di nascita:", 0, 130},
-             {add(box(ComuneNasc)), "Comune di nascita:", 2}, {add(txtProvNasc), "Prov.", 0, provinceWidth}},
-            {{add(box(Sesso)), "Sesso:", 0, 60}, {add(box(Recapito)), "Telefono preferenziale:", 2},
-             {add(box(IndirizzoRes)), "Residente in Via / Piazza e numero civico:", 3},
-             {add(txtProvRes), "Prov.", 0, provinceWidth}},
-            {{add(box(ComuneRes)), "Comune di residenza:", 2}, {add(box(CapRes)), "CAP:", 0, 80},
-             {add(box(Estremi)), "Modalità di pagamento:", 3}},
-        });
-        // clang-format on
-    }
+    // clang-format off
+    addRows(area, {
+        {{box(Cliente), "Cognome e nome:", 3}, {box(DataNasc), "Data di nascita:", 0, 130},
+         {box(ComuneNasc), "Comune di nascita:", 2}, {txtProvNasc, "Prov.", 0, provinceWidth}},
+        {{box(Sesso), "Sesso:", 0, 60}, {box(Recapito), "Telefono preferenziale:", 2},
+         {box(IndirizzoRes), "Residente in Via / Piazza e numero civico:", 3},
+         {txtProvRes, "Prov.", 0, provinceWidth}},
+        {{box(ComuneRes), "Comune di residenza:", 2}, {box(CapRes), "CAP:", 0, 80},
+         {box(Estremi), "Modalità di pagamento:", 3}},
+    });
+    // clang-format on
 
     area = sectionAt("panContatti", "sez_contatti", 112);
     btnEmail = button("btnEmail", "email_invia", area);
-    {
-        const BoxMaker box = text(area);
-        auto *mailPicture = new QSvgWidget(artwork("email"), area);
-        mailPicture->setObjectName(QStringLiteral("imgEmail"));
-        mailPicture->setFixedSize(30, 26);
-        // clang-format off
-        addRows(area, {
-            {{add(box(TelCasa)), "Tel. casa:"}, {add(box(TelUff)), "Tel. ufficio:"},
-             {add(box(TelCel)), "Tel. cellulare:"}},
-            {{add(box(Fax)), "Fax:", 2},
-             {add(box(Email)), "E-mail:", 4, 0, btnEmail, mailPicture}},
-        });
-        // clang-format on
-    }
+    auto *mailPicture = new QSvgWidget(artwork("email"), area);
+    mailPicture->setObjectName(QStringLiteral("imgEmail"));
+    mailPicture->setFixedSize(30, 26);
+    // clang-format off
+    addRows(area, {
+        {{box(TelCasa), "Tel. casa:"}, {box(TelUff), "Tel. ufficio:"},
+         {box(TelCel), "Tel. cellulare:"}},
+        {{box(Fax), "Fax:", 2},
+         {box(Email), "E-mail:", 4, 0, btnEmail, mailPicture}},
+    });
+    // clang-format on
 
     area = sectionAt("panFiscali", "sez_fiscale", 112);
     btnCodFisc = button("btnCodFisc", "codfisc", area);
     btnCarta = button("btnCarta", "carta", area);
     btnPartitaIva = button("btnPartitaIva", "partitaiva", area);
     btnIban = button("btnIban", "iban", area);
-    {
-        const BoxMaker box = text(area);
-        // clang-format off
-        addRows(area, {
-            {{add(box(CodFisc)), "Codice fiscale:", 4, 0, btnCodFisc},
-             {add(box(Carta)), "Carta di credito n.", 4, 0, btnCarta},
-             {add(box(ScadeCarta)), "Scadenza:", 2}},
-            {{add(box(PartitaIva)), "Partita IVA:", 3, 0, btnPartitaIva},
-             {add(box(Iban)), "IBAN:", 6, 0, btnIban}},
-        });
-        // clang-format on
-    }
+    // clang-format off
+    addRows(area, {
+        {{box(CodFisc), "Codice fiscale:", 4, 0, btnCodFisc},
+         {box(Carta), "Carta di credito n.", 4, 0, btnCarta},
+         {box(ScadeCarta), "Scadenza:", 2}},
+        {{box(PartitaIva), "Partita IVA:", 3, 0, btnPartitaIva},
+         {box(Iban), "IBAN:", 6, 0, btnIban}},
+    });
+    // clang-format on
 
     area = sectionAt("panAltri", "sez_altri", 112);
-    {
-        const BoxMaker box = text(area);
-        // clang-format off
-        addRows(area, {
-            {{add(box(Documento)), "Estremi documento:"}, {add(box(Occupazione)), "Occupazione:"},
-             {add(box(Civile)), "Stato civile:"}},
-            {{add(box(Titoli)), "Titoli e qualifiche:"}, {add(box(CaniOra)), "Cani posseduti attualmente:"},
-             {add(box(CaniPrima)), "Cani posseduti in passato:"}},
-        });
-        // clang-format on
-    }
+    // clang-format off
+    addRows(area, {
+        {{box(Documento), "Estremi documento:"}, {box(Occupazione), "Occupazione:"},
+         {box(Civile), "Stato civile:"}},
+        {{box(Titoli), "Titoli e qualifiche:"}, {box(CaniOra), "Cani posseduti attualmente:"},
+         {box(CaniPrima), "Cani posseduti in passato:"}},
+    });
+    // clang-format on
 
     area = sectionAt("panSeguito", "sez_seguito", 112);
     chkRicontatta = new QCheckBox(QStringLiteral("Da ricontattare"), area);
     chkRicontatta->setObjectName(QStringLiteral("chkRicontatta"));
     chkRicontatta->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
     chkRicontatta->setCursor(Qt::PointingHandCursor);
-    {
-        const BoxMaker box = text(area);
-        // clang-format off
-        addRows(area, {
-            {{add(box(Questioni)), "Questioni in sospeso:", 4}, {chkRicontatta, nullptr, 0}},
-            {{add(box(Note)), "Note:"}},
-        });
-        // clang-format on
-    }
+    // clang-format off
+    addRows(area, {
+        {{box(Questioni), "Questioni in sospeso:", 4}, {chkRicontatta, nullptr, 0}},
+        {{box(Note), "Note:"}},
+    });
+    // clang-format on
 }
 
 QWidget *OwnerCardForm::buildButtonColumn(QWidget *parent)

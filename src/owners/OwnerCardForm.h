@@ -23,8 +23,6 @@ public:
     /// Fills the window with the background and centres the panel in it.
     void fitTo(QWidget *window);
 
-    /// The boxes in record order (text and province boxes), the Enter order.
-    QList<QWidget *> boxes;
     QCheckBox *chkRicontatta;
     ProvinceBox *txtProvNasc;
     ProvinceBox *txtProvRes;

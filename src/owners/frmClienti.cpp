@@ -102,7 +102,9 @@ void frmClienti::setFocusOrder()
     // Enter walks the boxes in record order, from the notes back to the name,
     // skipping the check box; Tab takes the same path with the check box
     // between the pending questions and the notes.
-    const QList<QWidget *> &boxes = m_form.boxes;
+    QList<QWidget *> boxes;
+    for (int field = Cliente; field <= Note; ++field)
+        boxes.append(m_fields.control(field));
     auto *ring = new EnterKeyRing(this);
     for (qsizetype i = 0; i < boxes.size(); ++i) {
         ring->link(boxes[i], [next = boxes[(i + 1) % boxes.size()]] { return next; });

@@ -68,7 +68,8 @@ QLineEdit *textBox(const RecordLayout &layout, int field, QWidget *parent)
 QLineEdit *BoxMaker::operator()(int field) const
 {
     QLineEdit *box = textBox(m_layout, field, m_area);
-    m_boxes.append(box);
+    if (m_made)
+        m_made->append(box);
     return box;
 }
 

@@ -27,13 +27,13 @@ QPushButton *captionedButton(const char *objectName, const char *caption, QWidge
 /// the field's capacity, in the cards' font.
 QLineEdit *textBox(const RecordLayout &layout, int field, QWidget *parent);
 
-/// Makes the text boxes of one area, collecting them in the order they are
-/// made (the record order, as the rows list them) for the Enter key.
+/// Makes the text boxes of one area; when given a list, collects them in the
+/// order they are made (the record order, as the rows list them).
 class BoxMaker
 {
 public:
-    BoxMaker(const RecordLayout &layout, QWidget *area, QList<QLineEdit *> &boxes)
-        : m_layout(layout), m_area(area), m_boxes(boxes)
+    BoxMaker(const RecordLayout &layout, QWidget *area, QList<QLineEdit *> *made = nullptr)
+        : m_layout(layout), m_area(area), m_made(made)
     {
     }
     QLineEdit *operator()(int field) const;
@@ -41,7 +41,7 @@ public:
 private:
     const RecordLayout &m_layout;
     QWidget *m_area;
-    QList<QLineEdit *> &m_boxes;
+    QList<QLineEdit *> *m_made;
 };
 
 /// Hidden labels "lbl" + field name for the fields first to last: values that
