@@ -119,15 +119,16 @@ QWidget *OwnerCardForm::section(const char *objectName, const char *art, int hei
     QWidget *panel = background(new QWidget(parent));
     panel->setObjectName(QString::fromLatin1(objectName));
     panel->setAttribute(Qt::WA_StyledBackground);
-    panel->setStyleSheet(QStringLiteral("#%1 { background: #E7EFF7; border: 1px solid #A9BED3; border-radius: 5px; }")
-                             .arg(panel->objectName()));
+    panel->setStyleSheet(
+        QStringLiteral("#%1 { background: #E7EFF7; border: 1px solid #A9BED3; border-radius: 5px; }")
+            .arg(panel->objectName()));
     panel->resize(sectionWidth, height);
 
     QWidget *square = background(new QWidget(panel));
     square->setObjectName(panel->objectName() + QStringLiteral("Riquadro"));
     square->setAttribute(Qt::WA_StyledBackground);
-    square->setStyleSheet(QStringLiteral("#%1 { background: white; border: 1px solid #A9BED3; }")
-                              .arg(square->objectName()));
+    square->setStyleSheet(
+        QStringLiteral("#%1 { background: white; border: 1px solid #A9BED3; }").arg(square->objectName()));
     square->setGeometry(margin, (height - squareSide) / 2, squareSide, squareSide);
     auto *picture = background(new QSvgWidget(artwork(art), square));
     picture->setGeometry((squareSide - 80) / 2, (squareSide - 80) / 2, 80, 80);
@@ -233,11 +234,11 @@ QWidget *OwnerCardForm::buildButtonColumn(QWidget *parent)
     cmdFile = button("cmdFile", "file", column);
     cmdSalva = button("cmdSalva", "salva", column);
     cmdEsci = button("cmdEsci", "esci", column);
-    const std::initializer_list<QWidget *> members = { cmdNuovo, cmdDuplica, cmdFile, cmdSalva,
-        button("cmdTrova", "trova", column), button("cmdAnteprima", "anteprima", column),
-        button("cmdStampa", "stampa", column), button("cmdPDF", "pdf", column),
-        button("cmdRicontatta", "ricontatta", column), button("cmdEsporta", "esporta", column),
-        button("cmdGuida", "guida", column), cmdEsci };
+    const std::initializer_list<QWidget *> members
+        = { cmdNuovo, cmdDuplica, cmdFile, cmdSalva, button("cmdTrova", "trova", column),
+              button("cmdAnteprima", "anteprima", column), button("cmdStampa", "stampa", column),
+              button("cmdPDF", "pdf", column), button("cmdRicontatta", "ricontatta", column),
+              button("cmdEsporta", "esporta", column), button("cmdGuida", "guida", column), cmdEsci };
     for (QWidget *member : members)
         stack->addWidget(member, 0, Qt::AlignHCenter);
     stack->addStretch();
@@ -260,7 +261,8 @@ QWidget *OwnerCardForm::buildNavigation(QWidget *parent)
     auto *row = new QHBoxLayout(strip);
     row->setContentsMargins(4, 0, 4, 0);
     row->setSpacing(2);
-    const std::initializer_list<QWidget *> members = { cmdPrimo, cmdIndietro, lblPosizione, cmdAvanti, cmdUltimo };
+    const std::initializer_list<QWidget *> members
+        = { cmdPrimo, cmdIndietro, lblPosizione, cmdAvanti, cmdUltimo };
     for (QWidget *member : members)
         row->addWidget(member, 0, Qt::AlignVCenter);
     return strip;

@@ -38,13 +38,15 @@ QString mailtoLink(const QString &address)
 } // namespace
 
 frmClienti::frmClienti(AppContext &context, QWidget *mainMenu)
-    : ArchiveWindow(QStringLiteral("frmClienti"), QStringLiteral(" Zampora - Anagrafica Proprietari"), mainMenu)
+    : ArchiveWindow(
+        QStringLiteral("frmClienti"), QStringLiteral(" Zampora - Anagrafica Proprietari"), mainMenu)
     , m_context(context)
     , m_form(this)
     , m_fields(this, OwnerRecord::layout())
-    , m_navigator(context.platform.messages, this, m_form.lblPosizione, OwnerRecord::layout(),
-                  [&context] { return context.folder.filePath(fileName); },
-                  [this](const Record &record, qint64 position) { showRecord(record, position); })
+    , m_navigator(
+          context.platform.messages, this, m_form.lblPosizione, OwnerRecord::layout(),
+          [&context] { return context.folder.filePath(fileName); },
+          [this](const Record &record, qint64 position) { showRecord(record, position); })
     , m_highlight(new FocusHighlight(this))
 {
     connectControls();
@@ -160,7 +162,8 @@ void frmClienti::cmdSalvaClick()
 {
     if (m_fields.value(Cliente).isEmpty()) {
         m_context.platform.messages.warning(this,
-            QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare il nome del proprietario."));
+            QString::fromUtf8(
+                "Attenzione: per salvare la scheda è necessario indicare il nome del proprietario."));
         box(Cliente)->setFocus();
         return;
     }

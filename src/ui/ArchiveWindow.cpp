@@ -3,7 +3,8 @@
 #include <QCloseEvent>
 
 ArchiveWindow::ArchiveWindow(const QString &objectName, const QString &caption, QWidget *mainMenu)
-    : QWidget(nullptr), m_mainMenu(mainMenu)
+    : QWidget(nullptr)
+    , m_mainMenu(mainMenu)
 {
     setObjectName(objectName);
     setWindowTitle(caption);
@@ -28,7 +29,8 @@ QSize ArchiveWindow::panelSize() const
     QSize largest;
     for (const QWidget *part : findChildren<QWidget *>()) {
         const QSize fixed = part->minimumSize();
-        if (fixed == part->maximumSize() && fixed.width() * fixed.height() > largest.width() * largest.height())
+        if (fixed == part->maximumSize()
+            && fixed.width() * fixed.height() > largest.width() * largest.height())
             largest = fixed;
     }
     return largest;

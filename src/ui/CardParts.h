@@ -33,7 +33,9 @@ class BoxMaker
 {
 public:
     BoxMaker(const RecordLayout &layout, QWidget *area, QList<QLineEdit *> *made = nullptr)
-        : m_layout(layout), m_area(area), m_made(made)
+        : m_layout(layout)
+        , m_area(area)
+        , m_made(made)
     {
     }
     QLineEdit *operator()(int field) const;

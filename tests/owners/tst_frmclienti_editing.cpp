@@ -155,7 +155,8 @@ private Q_SLOTS:
             { Ricontatta, FlagText::yes() }, { File01, QStringLiteral("contratto.pdf") },
             { Desc01, QStringLiteral("Contratto") } };
         f.writeFile(fileName,
-            OwnerCardFixture::owner(QStringLiteral("Uno")) + OwnerCardFixture::owner(QStringLiteral("Due"), second)
+            OwnerCardFixture::owner(QStringLiteral("Uno"))
+                + OwnerCardFixture::owner(QStringLiteral("Due"), second)
                 + OwnerCardFixture::owner(QStringLiteral("Tre")));
         const QByteArray before = f.archive();
         f.goTo(2);
@@ -163,8 +164,9 @@ private Q_SLOTS:
         click(child(f.card(), "cmdDuplica"));
         QCOMPARE(f.doubles.messages.takeOnly(),
             (Shown { Kind::Information,
-                QString::fromUtf8("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
-                                  "Al termine premere Salva per inserire la scheda in archivio.") }));
+                QString::fromUtf8(
+                    "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+                    "Al termine premere Salva per inserire la scheda in archivio.") }));
         QCOMPARE(f.card()->position(), QString());
         QCOMPARE(f.label("lblFile01"), QString());
         QCOMPARE(f.label("lblDesc01"), QString());
@@ -190,7 +192,8 @@ private Q_SLOTS:
     void duplicateOfAnUnreachableArchive()
     {
         OwnerCardFixture &f = *m_fixture;
-        f.writeFile(fileName, OwnerCardFixture::owner(QStringLiteral("Uno"), { { File02, QStringLiteral("a.pdf") } }));
+        f.writeFile(fileName,
+            OwnerCardFixture::owner(QStringLiteral("Uno"), { { File02, QStringLiteral("a.pdf") } }));
         f.goTo(1);
         QVERIFY(QFile::remove(f.path(fileName)));
         QVERIFY(QDir().mkdir(f.path(fileName)));
@@ -228,16 +231,17 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("button");
         QTest::addColumn<QString>("window");
         QTest::addColumn<QByteArray>("windowBox");
-        QTest::newRow("company number") << QByteArray("txtCodFisc") << QStringLiteral(" 12345678903 ")
-                                        << QByteArray("btnCodFisc") << QStringLiteral("frmPartitaIva")
-                                        << QByteArray("txtPartitaIva");
+        QTest::newRow("company number")
+            << QByteArray("txtCodFisc") << QStringLiteral(" 12345678903 ") << QByteArray("btnCodFisc")
+            << QStringLiteral("frmPartitaIva") << QByteArray("txtPartitaIva");
         QTest::newRow("tax code") << QByteArray("txtCodFisc") << QStringLiteral("RSSMRA70B01H501U")
                                   << QByteArray("btnCodFisc") << QStringLiteral("frmCodFisc")
                                   << QByteArray("txtCodFisc");
         QTest::newRow("blank tax code") << QByteArray("txtCodFisc") << QString() << QByteArray("btnCodFisc")
                                         << QStringLiteral("frmCodFisc") << QByteArray("txtCodFisc");
         QTest::newRow("card") << QByteArray("txtCarta") << QStringLiteral(" 4111111111111111 ")
-                              << QByteArray("btnCarta") << QStringLiteral("frmCarta") << QByteArray("txtNumero");
+                              << QByteArray("btnCarta") << QStringLiteral("frmCarta")
+                              << QByteArray("txtNumero");
         QTest::newRow("vat") << QByteArray("txtPartitaIva") << QStringLiteral("1234567890 ")
                              << QByteArray("btnPartitaIva") << QStringLiteral("frmPartitaIva")
                              << QByteArray("txtPartitaIva");

@@ -66,8 +66,8 @@ private Q_SLOTS:
         QTest::newRow("duplicate") << QByteArray("cmdDuplica")
                                    << QStringLiteral("Prepara la schermata per la registrazione di una nuova "
                                                      "scheda duplicando i dati correnti.");
-        QTest::newRow("recontact list") << QByteArray("cmdRicontatta")
-                                        << QStringLiteral("Visualizza il riepilogo dei proprietari da ricontattare.");
+        QTest::newRow("recontact list") << QByteArray(
+            "cmdRicontatta") << QStringLiteral("Visualizza il riepilogo dei proprietari da ricontattare.");
         QTest::newRow("iban") << QByteArray("btnIban") << QStringLiteral("Controlla l'IBAN.");
         QTest::newRow("mark") << QByteArray("chkRicontatta")
                               << QString::fromUtf8("Annota che il proprietario è da ricontattare per "
@@ -86,8 +86,8 @@ private Q_SLOTS:
         QApplication::sendEvent(child(f.card(), "cmdSalva"), &enter);
         QWidget *target = child(f.card(), control.constData());
         if (hint.isEmpty()) {
-            QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton,
-                Qt::NoModifier);
+            QMouseEvent move(
+                QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
             QApplication::sendEvent(target, &move);
         } else {
             QApplication::sendEvent(target, &enter);
@@ -105,16 +105,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("position");
         QTest::addColumn<QString>("message");
         for (const char *arrow : { "cmdPrimo", "cmdUltimo", "cmdAvanti", "cmdIndietro" }) {
-            QTest::addRow("missing %s", arrow) << -1 << 0 << -1 << QByteArray(arrow) << QString() << emptyArchive;
+            QTest::addRow("missing %s", arrow)
+                << -1 << 0 << -1 << QByteArray(arrow) << QString() << emptyArchive;
             QTest::addRow("empty %s", arrow) << 0 << 0 << 0 << QByteArray(arrow) << QString() << emptyArchive;
         }
         QTest::newRow("first") << 3 << 2 << 3 << QByteArray("cmdPrimo") << QStringLiteral("1") << QString();
         QTest::newRow("last") << 3 << 0 << 3 << QByteArray("cmdUltimo") << QStringLiteral("3") << QString();
-        QTest::newRow("blank next") << 3 << 0 << 3 << QByteArray("cmdAvanti") << QStringLiteral("1") << QString();
+        QTest::newRow("blank next") << 3 << 0 << 3 << QByteArray("cmdAvanti") << QStringLiteral("1")
+                                    << QString();
         QTest::newRow("blank previous")
             << 3 << 0 << 3 << QByteArray("cmdIndietro") << QStringLiteral("1") << QString();
         QTest::newRow("next") << 3 << 2 << 3 << QByteArray("cmdAvanti") << QStringLiteral("3") << QString();
-        QTest::newRow("previous") << 3 << 3 << 3 << QByteArray("cmdIndietro") << QStringLiteral("2") << QString();
+        QTest::newRow("previous") << 3 << 3 << 3 << QByteArray("cmdIndietro") << QStringLiteral("2")
+                                  << QString();
         QTest::newRow("next on the last")
             << 3 << 3 << 3 << QByteArray("cmdAvanti") << QStringLiteral("3") << QString();
         QTest::newRow("previous on the first")
@@ -286,11 +289,12 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("box");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("sex in capitals") << QByteArray("txtSesso") << QStringLiteral("f") << QStringLiteral("F");
-        QTest::newRow("province in capitals") << QByteArray("txtProvRes") << QStringLiteral("mi")
-                                              << QStringLiteral("MI");
-        QTest::newRow("province trimmed") << QByteArray("txtProvNasc") << QStringLiteral(" r")
-                                          << QStringLiteral("R");
+        QTest::newRow("sex in capitals")
+            << QByteArray("txtSesso") << QStringLiteral("f") << QStringLiteral("F");
+        QTest::newRow("province in capitals")
+            << QByteArray("txtProvRes") << QStringLiteral("mi") << QStringLiteral("MI");
+        QTest::newRow("province trimmed")
+            << QByteArray("txtProvNasc") << QStringLiteral(" r") << QStringLiteral("R");
         QTest::newRow("postcode in capitals, blanks kept")
             << QByteArray("txtCapRes") << QStringLiteral("ab 1") << QStringLiteral("AB 1");
         QTest::newRow("e-mail trimmed, letters kept")
@@ -298,13 +302,14 @@ private Q_SLOTS:
         // A blank typed at the end vanishes at once, so none is left between letters.
         QTest::newRow("tax code") << QByteArray("txtCodFisc") << QStringLiteral(" rss mr ")
                                   << QStringLiteral("RSSMR");
-        QTest::newRow("iban") << QByteArray("txtIban") << QStringLiteral("it60 x ") << QStringLiteral("IT60X");
-        QTest::newRow("card digits only") << QByteArray("txtCarta") << QStringLiteral("41 11-a/2")
-                                          << QStringLiteral("41112");
-        QTest::newRow("vat digits only") << QByteArray("txtPartitaIva") << QStringLiteral("IT 0123")
-                                         << QStringLiteral("0123");
-        QTest::newRow("other boxes as typed") << QByteArray("txtCivile") << QStringLiteral(" nubile ")
-                                              << QStringLiteral(" nubile ");
+        QTest::newRow("iban") << QByteArray("txtIban") << QStringLiteral("it60 x ")
+                              << QStringLiteral("IT60X");
+        QTest::newRow("card digits only")
+            << QByteArray("txtCarta") << QStringLiteral("41 11-a/2") << QStringLiteral("41112");
+        QTest::newRow("vat digits only")
+            << QByteArray("txtPartitaIva") << QStringLiteral("IT 0123") << QStringLiteral("0123");
+        QTest::newRow("other boxes as typed")
+            << QByteArray("txtCivile") << QStringLiteral(" nubile ") << QStringLiteral(" nubile ");
     }
     void typingRules()
     {
