@@ -12,7 +12,8 @@
 #include "ui/CapitalsBox.h"
 #include "ui/DigitKeys.h"
 #include "ui/EnterKeyRing.h"
-#include "ui/FocusHighlight.h"
+#include "ui/FocusLeave.h"
+#include "ui/FocusRectangles.h"
 #include "ui/PictureButton.h"
 
 #include <QCheckBox>
@@ -47,7 +48,6 @@ frmClienti::frmClienti(AppContext &context, QWidget *mainMenu)
           context.platform.messages, this, m_form.lblPosizione, OwnerRecord::layout(),
           [&context] { return context.folder.filePath(fileName); },
           [this](const Record &record, qint64 position) { showRecord(record, position); })
-    , m_highlight(new FocusHighlight(this))
 {
     connectControls();
     setTypingRules();
@@ -87,15 +87,13 @@ void frmClienti::setTypingRules()
     for (Field field : { Carta, PartitaIva })
         DigitKeys::install(box(field));
     box(CapRes)->installEventFilter(this);
-    box(Email)->installEventFilter(this);
+    whenFocusLeaves(box(Email), [this] { CapitalsBox::trim(box(Email)); });
 }
 
 bool frmClienti::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == box(CapRes) && event->type() == QEvent::KeyRelease)
         CapitalsBox::capitalise(box(CapRes));
-    else if (watched == box(Email) && event->type() == QEvent::FocusOut)
-        CapitalsBox::trim(box(Email));
     return ArchiveWindow::eventFilter(watched, event);
 }
 
@@ -108,9 +106,10 @@ void frmClienti::setFocusOrder()
     for (int field = Cliente; field <= Note; ++field)
         boxes.append(m_fields.control(field));
     auto *ring = new EnterKeyRing(this);
+    auto *highlight = new FocusRectangles(this);
     for (qsizetype i = 0; i < boxes.size(); ++i) {
         ring->link(boxes[i], [next = boxes[(i + 1) % boxes.size()]] { return next; });
-        m_highlight->follow(boxes[i]);
+        highlight->add(boxes[i]);
     }
     QWidget *previous = nullptr;
     for (QWidget *next : boxes) {
@@ -179,7 +178,7 @@ void frmClienti::cmdDuplicaClick()
     // which belong to the stored card.
     m_fields.clear(File01, Desc03);
     m_form.lblPosizione->clear();
-    if (!m_navigator.reachArchive())
+    if (!m_navigator.reachFile())
         return;
     box(Cliente)->setFocus();
     m_context.platform.messages.information(this,

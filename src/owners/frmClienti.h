@@ -7,7 +7,6 @@
 #include "ui/RecordNavigator.h"
 
 struct AppContext;
-class FocusHighlight;
 class QLineEdit;
 class Record;
 
@@ -60,5 +59,4 @@ private:
     OwnerCardForm m_form;
     CardFields m_fields;
     RecordNavigator m_navigator;
-    FocusHighlight *m_highlight;
 };

@@ -65,7 +65,6 @@ frmScadenzario::frmScadenzario(AppContext &context, QWidget *mainMenu)
                   QString::fromUtf8("La scheda corrente è stata salvata in archivio."))
 {
     applyProcessFormats();
-    resize(panelSize);
     m_start.calAppuntamenti->setSelectedDate(context.platform.clock.today());
     m_cardPanel->hide();
     PulisciScheda();

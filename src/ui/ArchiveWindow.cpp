@@ -17,14 +17,14 @@ void ArchiveWindow::setVisible(bool visible)
     // own record of a resize cannot tell the first showing.)
     if (visible && !m_sizedToPanel) {
         m_sizedToPanel = true;
-        const QSize panel = panelSize();
+        const QSize panel = largestFixedPart();
         if (!panel.isEmpty())
             resize(panel);
     }
     QWidget::setVisible(visible);
 }
 
-QSize ArchiveWindow::panelSize() const
+QSize ArchiveWindow::largestFixedPart() const
 {
     QSize largest;
     for (const QWidget *part : findChildren<QWidget *>()) {

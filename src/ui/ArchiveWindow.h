@@ -19,13 +19,13 @@ public:
 
     void setVisible(bool visible) override;
 
-    /// The size of the largest fixed-size part of the window: its panel.
-    QSize panelSize() const;
-
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    /// The size of the largest fixed-size part of the window: its panel.
+    QSize largestFixedPart() const;
+
     QWidget *m_mainMenu;
     bool m_sizedToPanel = false;
 };

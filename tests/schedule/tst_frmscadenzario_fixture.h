@@ -8,7 +8,6 @@
 
 #include "app/frmAvvio.h"
 #include "schedule/frmScadenzario.h"
-#include "storage/Record.h"
 #include "storage/ScheduleRecord.h"
 
 #include <QCheckBox>
@@ -31,9 +30,7 @@ public:
     {
         if (before)
             before(*this);
-        click(child(&app().mainMenu(), "btnScadenze"));
-        if (!QTest::qWaitForWindowActive(window()))
-            QTest::qFail("the schedule did not become active", __FILE__, __LINE__);
+        openFromMenu("btnScadenze", window());
     }
 
     frmScadenzario *window() { return &app().schedule(); }
@@ -41,10 +38,6 @@ public:
     QComboBox *selector(const char *name) { return child<QComboBox>(window(), name); }
     QCheckBox *check(const char *name) { return child<QCheckBox>(window(), name); }
     QString label(const char *name) { return child<QLabel>(window(), name)->text(); }
-    QString focused() const
-    {
-        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-    }
 
     /// Types a year in the start view and presses "Apri".
     void openYear(const QString &year)
@@ -57,10 +50,7 @@ public:
 
     static QByteArray entry(const EntryValues &values)
     {
-        Record record(ScheduleRecord::layout());
-        for (const auto &[field, text] : values)
-            record.setValue(field, text);
-        return record.bytes();
+        return recordBytes(ScheduleRecord::layout(), FieldValues(values.begin(), values.end()));
     }
     /// An entry falling due on date with the notice given, for a dog.
     static QByteArray deadline(const QString &date, const QString &notice, const QString &dog = QStringLiteral("Fido"))
@@ -79,7 +69,7 @@ public:
     QByteArray yearFile(int year) const { return readFile(ScheduleRecord::fileNameForYear(year)); }
     QByteArray entryAt(int year, int position) const
     {
-        return yearFile(year).mid(qsizetype(position - 1) * ScheduleRecord::recordSize, ScheduleRecord::recordSize);
+        return recordAt(yearFile(year), ScheduleRecord::layout(), position);
     }
 
     /// Fills a card that Save accepts: 5 March at 09:30 with 3 days of notice.
@@ -102,9 +92,3 @@ public:
         list->setCurrentIndex(list->findText(item));
     }
 };
-
-/// The short text field as stored: its length byte, then the text.
-inline QByteArray shortText(const QByteArray &latin1)
-{
-    return char(latin1.size()) + latin1;
-}
