@@ -1,6 +1,7 @@
 #include "owners/frmClienti.h"
 
 #include "app/AppContext.h"
+#include "app/Help.h"
 #include "checks/OpenCheck.h"
 #include "checks/frmCarta.h"
 #include "checks/frmIban.h"
@@ -65,6 +66,7 @@ void frmClienti::connectControls()
     connect(m_form.cmdDuplica, &PictureButton::clicked, this, &frmClienti::cmdDuplicaClick);
     connect(m_form.cmdFile, &PictureButton::clicked, this, &frmClienti::cmdFileClick);
     connect(m_form.cmdSalva, &PictureButton::clicked, this, &frmClienti::cmdSalvaClick);
+    connect(m_form.cmdGuida, &PictureButton::clicked, this, [this] { openHelp(m_context, this, HelpPage::Owners); });
     connect(m_form.cmdEsci, &PictureButton::clicked, this, &QWidget::close);
     connect(m_form.cmdPrimo, &PictureButton::clicked, this, [this] { m_navigator.first(); });
     connect(m_form.cmdIndietro, &PictureButton::clicked, this, [this] { m_navigator.previous(); });

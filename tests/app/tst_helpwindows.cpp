@@ -5,6 +5,7 @@
 #include "app/frmAvvio.h"
 #include "app/frmGuida.h"
 #include "dogs/frmCani.h"
+#include "owners/frmClienti.h"
 #include "schedule/frmScadenzario.h"
 #include "ui/LinkLabel.h"
 
@@ -75,6 +76,8 @@ private Q_SLOTS:
                                   << QStringLiteral("Applicazione Anagrafica Cani.") << 14;
         QTest::newRow("schedule") << QStringLiteral("btnScadenze") << QStringLiteral("imgGuida")
                                   << QStringLiteral("Applicazione Scadenze e Appuntamenti.") << 9;
+        QTest::newRow("owner card") << QStringLiteral("btnProprietari") << QStringLiteral("cmdGuida")
+                                    << QStringLiteral("Applicazione Anagrafica proprietari.") << 9;
     }
 
     // The title above the paragraphs, an empty line between two of them; the
@@ -88,8 +91,10 @@ private Q_SLOTS:
         QWidget *opener = &m_f->app().mainMenu();
         if (!archive.isEmpty()) {
             click(child(opener, archive.toLatin1().constData()));
-            opener = archive == QLatin1String("btnCani") ? static_cast<QWidget *>(&m_f->app().dogs())
-                                                         : static_cast<QWidget *>(&m_f->app().schedule());
+            const Application &app = m_f->app();
+            opener = archive == QLatin1String("btnCani")            ? static_cast<QWidget *>(&app.dogs())
+                : archive == QLatin1String("btnProprietari") ? static_cast<QWidget *>(&app.owners())
+                                                             : static_cast<QWidget *>(&app.schedule());
         }
         whenModalShown([&](QWidget *modal) {
             QCOMPARE(modal->parentWidget(), opener);
