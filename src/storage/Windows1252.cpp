@@ -27,40 +27,27 @@ constexpr std::array<char16_t, 256> decodeTable = [] {
     return table;
 }();
 
-char encodeChar(char16_t unit)
-{
-    if ((unit < 0x80 || unit >= 0xA0) && unit <= 0xFF)
-        return char(unit);
-    const auto found = std::find(upperControlRange.begin(), upperControlRange.end(), unit);
-    if (found == upperControlRange.end())
-        return Windows1252::substitute;
-    return char(0x80 + (found - upperControlRange.begin()));
-}
-
 } // namespace
 
 namespace Windows1252 {
 
+std::optional<char> byteFor(char32_t character)
+{
+    if ((character < 0x80 || character >= 0xA0) && character <= 0xFF)
+        return char(character);
+    const auto found = std::find(upperControlRange.begin(), upperControlRange.end(), character);
+    if (found == upperControlRange.end())
+        return std::nullopt;
+    return char(0x80 + (found - upperControlRange.begin()));
+}
+
 QByteArray encode(QStringView text)
 {
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    char *out = bytes.data();
-    const char16_t *in = text.utf16();
-    const char16_t *end = in + text.size();
-    while (in != end) {
-        const char16_t unit = *in++;
-        if (unit < 0x80) {
-            *out++ = char(unit);
-        } else if (QChar::isHighSurrogate(unit) && in != end && QChar::isLowSurrogate(*in)) {
-            // A character beyond the basic plane is never in the code page;
-            // it is one character and gets one substitute.
-            ++in;
-            *out++ = substitute;
-        } else {
-            *out++ = encodeChar(unit);
-        }
-    }
-    bytes.truncate(out - bytes.constData());
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    // A character beyond the basic plane is never in the code page; it is one
+    // character and gets one substitute.
+    appendEncoded(bytes, text, [](QByteArray &, char32_t) { return false; });
     return bytes;
 }
 

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "export/SpreadsheetDocument.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+
+#include <vector>
+
+// Rows of cell texts, each row kept as one text with the cells' ends beside
+// it, so that an archive of many thousands of cards costs little more memory
+// than its texts.
+class ExportRows
+{
+public:
+    explicit ExportRows(int columns)
+        : m_columns(columns)
+    {
+    }
+
+    int columnCount() const { return m_columns; }
+    int rowCount() const { return int(m_texts.size()); }
+    /// Appends a row; cells beyond the columns are dropped, missing ones are empty.
+    void append(std::span<const QString> cells);
+    /// The text of a cell, columns counted from 0.
+    QStringView cell(int row, int column) const;
+
+private:
+    int m_columns;
+    QList<QString> m_texts;
+    // Cell c of row r ends at m_ends[r * columns + c] in the row's text.
+    std::vector<quint32> m_ends;
+};
+
+// The grid of an export window: column 0 is the running number "N.", then
+// one column per spreadsheet column with its label as header.
+class ExportGrid : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    explicit ExportGrid(std::span<const SpreadsheetColumn> columns, QObject *parent = nullptr);
+
+    /// Shows these rows in place of the previous ones.
+    void setRows(ExportRows rows);
+    const ExportRows &rows() const { return m_rows; }
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    std::span<const SpreadsheetColumn> m_columns;
+    ExportRows m_rows;
+};

@@ -1,0 +1,144 @@
+#include "export/SpreadsheetDocument.h"
+
+#include "export/ExportError.h"
+#include "storage/ShortText.h"
+#include "storage/Windows1252.h"
+
+#include <QAbstractItemModel>
+#include <QIODevice>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Pending bytes go to the device once they pass this size.
+constexpr qsizetype flushThreshold = 32 * 1024;
+
+// The fixed pieces before the sheet's name, between it and the header row,
+// and after the last row; written as one text with nothing between pieces.
+constexpr auto documentStart
+    = "<html"
+      " xmlns:o=\"urn:schemas-microsoft-com:office:office\""
+      " xmlns:x=\"urn:schemas-microsoft-com:office:excel\""
+      " xmlns=\"http://www.w3.org/TR/REC-html40\">"
+      "<head>"
+      "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
+      "<!--[if gte mso 9]><xml>"
+      "<x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
+      "<x:Name>"_L1;
+constexpr auto afterSheetName
+    = "</x:Name>"
+      "<x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number>"
+      "<x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes>"
+      "<x:ProtectContents>False</x:ProtectContents>"
+      "<x:ProtectObjects>False</x:ProtectObjects>"
+      "<x:ProtectScenarios>False</x:ProtectScenarios>"
+      "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook>"
+      "</xml><![endif]-->"
+      "</head><body><table x:str>"_L1;
+constexpr auto documentEnd = "</table></body></html>"_L1;
+constexpr auto headerCellStart = "<td style=\"text-align: left; font-weight: bold;\" width="_L1;
+constexpr auto dataCellStart = "<td style=\"text-align: left;\">"_L1;
+constexpr auto cellEnd = "</td>"_L1;
+
+// The three characters markup gives a meaning, as character references; a
+// character the code page cannot hold, as its numeric reference.
+bool escapeForHtml(QByteArray &out, char32_t character)
+{
+    switch (character) {
+    case U'&':
+        out.append("&amp;");
+        return true;
+    case U'<':
+        out.append("&lt;");
+        return true;
+    case U'>':
+        out.append("&gt;");
+        return true;
+    default:
+        if (character < 0x80 || (character >= 0xD800 && character <= 0xDFFF))
+            return false; // plain ASCII; a lone surrogate is no character and gets the substitute
+        out.append("&#").append(QByteArray::number(uint(character))).append(';');
+        return true;
+    }
+}
+
+} // namespace
+
+SpreadsheetWriter::SpreadsheetWriter(QIODevice &device, const SpreadsheetFormat &format)
+    : m_device(device)
+{
+    m_pending.reserve(flushThreshold + 4096);
+    append(documentStart);
+    appendText(format.sheetName);
+    append(afterSheetName);
+    append("<tr>"_L1);
+    for (const SpreadsheetColumn &column : format.columns) {
+        append(headerCellStart);
+        m_pending.append(QByteArray::number(column.width)).append('>');
+        appendText(column.label);
+        append(cellEnd);
+    }
+    append("</tr>"_L1);
+    flushIfFull();
+}
+
+void SpreadsheetWriter::beginRow()
+{
+    append("<tr>"_L1);
+}
+
+void SpreadsheetWriter::writeCell(QStringView text)
+{
+    append(dataCellStart);
+    appendText(trimmedText(text));
+    append(cellEnd);
+}
+
+void SpreadsheetWriter::endRow()
+{
+    append("</tr>"_L1);
+    flushIfFull();
+}
+
+void SpreadsheetWriter::finish()
+{
+    append(documentEnd);
+    flush();
+}
+
+void SpreadsheetWriter::append(QLatin1StringView piece)
+{
+    m_pending.append(piece.data(), piece.size());
+}
+
+void SpreadsheetWriter::appendText(QStringView text)
+{
+    Windows1252::appendEncoded(m_pending, text, escapeForHtml);
+}
+
+void SpreadsheetWriter::flushIfFull()
+{
+    if (m_pending.size() >= flushThreshold)
+        flush();
+}
+
+void SpreadsheetWriter::flush()
+{
+    if (m_device.write(m_pending) != m_pending.size())
+        throw ExportError("cannot write the spreadsheet document");
+    m_pending.resize(0); // keeps the buffer for the next rows
+}
+
+void writeGridSpreadsheet(QIODevice &device, const SpreadsheetFormat &format, const QAbstractItemModel &grid)
+{
+    SpreadsheetWriter writer(device, format);
+    const int columns = int(format.columns.size());
+    for (int row = 0, rows = grid.rowCount(); row < rows; ++row) {
+        writer.beginRow();
+        for (int column = 1; column <= columns; ++column)
+            writer.writeCell(grid.index(row, column).data().toString());
+        writer.endRow();
+    }
+    writer.finish();
+}
