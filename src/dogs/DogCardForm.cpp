@@ -142,10 +142,11 @@ QWidget *DogCardForm::buildToolStrip(QWidget *parent)
         toolGroup(strip, { cmdNuovo, cmdDuplica, cmdSalva, pictureButton("cmdTrova", dogArtwork("trova"), strip) }));
     cmdFile = pictureButton("cmdFile", dogArtwork("file"), strip);
     row->addWidget(toolGroup(strip, { cmdFile }));
-    row->addWidget(toolGroup(strip,
-        { pictureButton("cmdAnteprima", dogArtwork("anteprima"), strip), pictureButton("cmdStampa", dogArtwork("stampa"), strip) }));
+    cmdAnteprima = pictureButton("cmdAnteprima", dogArtwork("anteprima"), strip);
+    row->addWidget(toolGroup(strip, { cmdAnteprima, pictureButton("cmdStampa", dogArtwork("stampa"), strip) }));
     row->addWidget(toolGroup(strip, { cmdPrimo, cmdIndietro, lblPosizione, cmdAvanti, cmdUltimo }));
-    row->addWidget(toolGroup(strip, { pictureButton("cmdEsporta", dogArtwork("esporta"), strip) }));
+    cmdEsporta = pictureButton("cmdEsporta", dogArtwork("esporta"), strip);
+    row->addWidget(toolGroup(strip, { cmdEsporta }));
     cmdGuida = pictureButton("cmdGuida", dogArtwork("guida"), strip);
     row->addWidget(toolGroup(strip, { cmdGuida, cmdEsci }));
     row->addStretch();

@@ -59,6 +59,8 @@ public:
     PictureButton *cmdEsci;
     PictureButton *cmdFile;
     PictureButton *cmdGuida;
+    PictureButton *cmdAnteprima;
+    PictureButton *cmdEsporta;
     PictureButton *btnCodFisc;
     PictureButton *btnCaricaFoto;
     PictureButton *btnSalvaFoto;

@@ -6,8 +6,10 @@
 #include "checks/OpenCheck.h"
 #include "dogs/AssociatedFolder.h"
 #include "dogs/PhotoActions.h"
-#include "dogs/frmAllegaCartella.h"
 #include "dogs/PhotoBox.h"
+#include "dogs/frmAllegaCartella.h"
+#include "export/frmCreaRTF.h"
+#include "export/frmExpArchivio.h"
 #include "storage/DogRecord.h"
 #include "storage/Record.h"
 #include "storage/ShortText.h"
@@ -84,9 +86,13 @@ void frmCani::connectControls()
     connect(m_form.btnCancFoto, &PictureButton::clicked, this, [this] { photo().clear(); });
     connect(m_form.btnZoomFoto, &PictureButton::clicked, this, [this] { photo().zoom(); });
     connect(m_form.btnCartella, &QPushButton::clicked, this,
-            [this] { openAssociatedFolder(m_context, this, position()); });
+        [this] { openAssociatedFolder(m_context, this, position()); });
     connect(m_form.cmdFile, &PictureButton::clicked, this,
-            [this] { frmAllegaCartella::editCardAttachments(m_context, this, QStringLiteral("cani")); });
+        [this] { frmAllegaCartella::editCardAttachments(m_context, this, QStringLiteral("cani")); });
+    connect(m_form.cmdAnteprima, &PictureButton::clicked, this,
+        [this] { frmCreaRTF::openForDogCard(m_context, this); });
+    connect(m_form.cmdEsporta, &PictureButton::clicked, this,
+        [this] { frmExpArchivio::openForDogs(m_context, this); });
     for (int i = 0; i < int(m_form.sections.size()); ++i)
         connect(m_form.sections[i].button, &QPushButton::clicked, this, [this, i] { showSection(i); });
 

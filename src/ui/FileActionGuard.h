@@ -4,22 +4,30 @@
 #include "storage/RecordFile.h"
 
 #include <exception>
+#include <utility>
 
 class QWidget;
 
-// Runs one user action that touches files. Any failure stops it and shows the
-// access message as a box of the given kind; the action must change what the
+// Runs one user action that touches files. Any failure stops it and shows
+// failureMessage as a box of the given kind; the action must change what the
 // window shows only after its reads and writes have succeeded, so that a
 // failure leaves the window as it was. Returns true when the action completed.
 template<typename Action>
 bool runFileAction(MessageBoxes &messages, QWidget *owner, MessageBoxes::Kind failureKind,
-                   Action &&action)
+    const QString &failureMessage, Action &&action)
 {
     try {
         action();
         return true;
     } catch (const std::exception &) {
-        messages.show(failureKind, owner, accessMessage());
+        messages.show(failureKind, owner, failureMessage);
         return false;
     }
+}
+
+/// The same for an action on the archives, whose failures show the access message.
+template<typename Action>
+bool runFileAction(MessageBoxes &messages, QWidget *owner, MessageBoxes::Kind failureKind, Action &&action)
+{
+    return runFileAction(messages, owner, failureKind, accessMessage(), std::forward<Action>(action));
 }
