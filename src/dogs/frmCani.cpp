@@ -6,8 +6,8 @@
 #include "checks/OpenCheck.h"
 #include "dogs/AssociatedFolder.h"
 #include "dogs/PhotoActions.h"
-#include "dogs/PhotoBox.h"
 #include "dogs/frmAllegaCartella.h"
+#include "dogs/PhotoBox.h"
 #include "export/frmCreaRTF.h"
 #include "export/frmExpArchivio.h"
 #include "storage/DogRecord.h"
@@ -86,9 +86,9 @@ void frmCani::connectControls()
     connect(m_form.btnCancFoto, &PictureButton::clicked, this, [this] { photo().clear(); });
     connect(m_form.btnZoomFoto, &PictureButton::clicked, this, [this] { photo().zoom(); });
     connect(m_form.btnCartella, &QPushButton::clicked, this,
-        [this] { openAssociatedFolder(m_context, this, position()); });
+            [this] { openAssociatedFolder(m_context, this, position()); });
     connect(m_form.cmdFile, &PictureButton::clicked, this,
-        [this] { frmAllegaCartella::editCardAttachments(m_context, this, QStringLiteral("cani")); });
+            [this] { frmAllegaCartella::editCardAttachments(m_context, this, QStringLiteral("cani")); });
     connect(m_form.cmdAnteprima, &PictureButton::clicked, this,
         [this] { frmCreaRTF::openForDogCard(m_context, this); });
     connect(m_form.cmdEsporta, &PictureButton::clicked, this,
