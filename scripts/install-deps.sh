@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, everything needed to build, test and run Zampora.
 # Idempotent and non-interactive: packages already present are left alone.
+#   --with-office   also installs LibreOffice Calc and Writer (headless), which
+#                   the round-trip test of the exported documents runs when present
 set -euo pipefail
 
 packages=(
@@ -14,6 +16,13 @@ packages=(
     fonts-liberation fonts-dejavu-core
     xvfb xauth
 )
+
+for arg in "$@"; do
+    case "$arg" in
+        --with-office) packages+=(libreoffice-calc-nogui libreoffice-writer-nogui) ;;
+        *) echo "usage: $0 [--with-office]" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for p in "${packages[@]}"; do
