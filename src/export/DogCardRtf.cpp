@@ -5,6 +5,8 @@
 
 #include <QChar>
 
+#include <cstdio>
+
 namespace DogCardRtf {
 
 namespace {
@@ -86,27 +88,24 @@ namespace {
     // RTF gives the backslash and the braces a meaning; a character the code
     // page cannot hold goes as its UTF-16 units, each a signed 16-bit \u escape
     // followed by one fallback character (\uc1).
-    bool escapeForRtf(QByteArray &out, char32_t character)
+    QByteArrayView escapeForRtf(char32_t character, Windows1252::EscapeRoom &room)
     {
         switch (character) {
         case U'\\':
+            return "\\\\";
         case U'{':
+            return "\\{";
         case U'}':
-            out.append('\\').append(char(character));
-            return true;
+            return "\\}";
         default:
             if (character < 0x80 || (character >= 0xD800 && character <= 0xDFFF))
-                return false; // plain ASCII; a lone surrogate is no character and gets the substitute
-            const auto appendUnit = [&out](char16_t unit) {
-                out.append("\\u").append(QByteArray::number(int(qint16(unit)))).append('?');
-            };
-            if (QChar::requiresSurrogates(character)) {
-                appendUnit(QChar::highSurrogate(character));
-                appendUnit(QChar::lowSurrogate(character));
-            } else {
-                appendUnit(char16_t(character));
-            }
-            return true;
+                return {}; // plain ASCII; a lone surrogate is no character and gets the substitute
+            const auto signedUnit = [](char16_t unit) { return int(qint16(unit)); };
+            const int length = QChar::requiresSurrogates(character)
+                ? std::snprintf(room.data(), room.size(), "\\u%d?\\u%d?",
+                    signedUnit(QChar::highSurrogate(character)), signedUnit(QChar::lowSurrogate(character)))
+                : std::snprintf(room.data(), room.size(), "\\u%d?", signedUnit(char16_t(character)));
+            return QByteArrayView(room.data(), length);
         }
     }
 

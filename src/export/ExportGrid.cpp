@@ -2,18 +2,21 @@
 
 void ExportRows::append(std::span<const QString> cells)
 {
-    const size_t used = std::min(cells.size(), size_t(m_columns));
-    qsizetype length = 0;
-    for (size_t column = 0; column < used; ++column)
-        length += cells[column].size();
     QString text;
-    text.reserve(length);
+    std::vector<quint32> ends;
     for (size_t column = 0; column < size_t(m_columns); ++column) {
-        if (column < used)
+        if (column < cells.size())
             text += cells[column];
-        m_ends.push_back(quint32(text.size()));
+        ends.push_back(quint32(text.size()));
     }
-    m_texts.append(text);
+    append(text, ends);
+}
+
+void ExportRows::append(QStringView text, std::span<const quint32> ends)
+{
+    Q_ASSERT(ends.size() == size_t(m_columns) && (ends.empty() || ends.back() == text.size()));
+    m_texts.append(text.toString()); // a copy of its own exact size
+    m_ends.insert(m_ends.end(), ends.begin(), ends.end());
 }
 
 QStringView ExportRows::cell(int row, int column) const

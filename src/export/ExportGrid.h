@@ -22,6 +22,9 @@ public:
     int rowCount() const { return int(m_texts.size()); }
     /// Appends a row; cells beyond the columns are dropped, missing ones are empty.
     void append(std::span<const QString> cells);
+    /// Appends a row whose cells stand one after the other in text, cell c
+    /// ending at ends[c]; there is one end per column.
+    void append(QStringView text, std::span<const quint32> ends);
     /// The text of a cell, columns counted from 0.
     QStringView cell(int row, int column) const;
 

@@ -1,11 +1,14 @@
 #include "export/SpreadsheetDocument.h"
 
 #include "export/ExportError.h"
+#include "export/ExportGrid.h"
 #include "storage/ShortText.h"
 #include "storage/Windows1252.h"
 
 #include <QAbstractItemModel>
 #include <QIODevice>
+
+#include <cstdio>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -43,23 +46,20 @@ constexpr auto cellEnd = "</td>"_L1;
 
 // The three characters markup gives a meaning, as character references; a
 // character the code page cannot hold, as its numeric reference.
-bool escapeForHtml(QByteArray &out, char32_t character)
+QByteArrayView escapeForHtml(char32_t character, Windows1252::EscapeRoom &room)
 {
     switch (character) {
     case U'&':
-        out.append("&amp;");
-        return true;
+        return "&amp;";
     case U'<':
-        out.append("&lt;");
-        return true;
+        return "&lt;";
     case U'>':
-        out.append("&gt;");
-        return true;
+        return "&gt;";
     default:
         if (character < 0x80 || (character >= 0xD800 && character <= 0xDFFF))
-            return false; // plain ASCII; a lone surrogate is no character and gets the substitute
-        out.append("&#").append(QByteArray::number(uint(character))).append(';');
-        return true;
+            return {}; // plain ASCII; a lone surrogate is no character and gets the substitute
+        const int length = std::snprintf(room.data(), room.size(), "&#%u;", unsigned(character));
+        return QByteArrayView(room.data(), length);
     }
 }
 
@@ -91,7 +91,7 @@ void SpreadsheetWriter::beginRow()
 void SpreadsheetWriter::writeCell(QStringView text)
 {
     append(dataCellStart);
-    appendText(trimmedText(text));
+    appendText(trimmedView(text));
     append(cellEnd);
 }
 
@@ -134,10 +134,17 @@ void writeGridSpreadsheet(QIODevice &device, const SpreadsheetFormat &format, co
 {
     SpreadsheetWriter writer(device, format);
     const int columns = int(format.columns.size());
-    for (int row = 0, rows = grid.rowCount(); row < rows; ++row) {
+    // The archive grids hand their cells over as they hold them, without a
+    // copy of each through the model's interface.
+    const auto *rows = qobject_cast<const ExportGrid *>(&grid);
+    for (int row = 0, count = grid.rowCount(); row < count; ++row) {
         writer.beginRow();
-        for (int column = 1; column <= columns; ++column)
-            writer.writeCell(grid.index(row, column).data().toString());
+        for (int column = 1; column <= columns; ++column) {
+            if (rows && column <= rows->rows().columnCount())
+                writer.writeCell(rows->rows().cell(row, column - 1));
+            else
+                writer.writeCell(grid.index(row, column).data().toString());
+        }
         writer.endRow();
     }
     writer.finish();

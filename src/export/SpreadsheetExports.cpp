@@ -5,7 +5,7 @@
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
 #include "storage/ScheduleRecord.h"
-#include "storage/ShortText.h"
+#include "storage/Windows1252.h"
 
 #include <array>
 
@@ -183,20 +183,30 @@ const SpreadsheetFormat &monthlyDeadlines()
 ExportRows readArchiveRows(const QString &path, const ArchiveExport &archive)
 {
     ExportRows rows(int(archive.cells.size()));
-    QList<QString> cells(archive.cells.size());
     Record record(archive.layout);
+    // Each row is decoded straight into one text, kept for the next row.
+    QString text;
+    std::vector<quint32> ends(archive.cells.size());
     try {
         RecordFile file;
         file.openOrCreate(path, archive.layout.recordSize());
         while (!file.atEnd()) {
             file.readNext(record);
+            text.resize(0);
             for (size_t column = 0; column < archive.cells.size(); ++column) {
                 const CellSource &source = archive.cells[column];
-                cells[column] = record.value(source.field);
-                if (source.joinedField >= 0)
-                    cells[column] = trimmedText(cells[column] + u' ' + record.value(source.joinedField));
+                const QByteArrayView first = record.bytesOf(source.field);
+                Windows1252::appendDecoded(text, first);
+                if (source.joinedField >= 0) {
+                    // Two trimmed fields joined by one blank, trimmed as a whole.
+                    const QByteArrayView second = record.bytesOf(source.joinedField);
+                    if (!first.isEmpty() && !second.isEmpty())
+                        text += u' ';
+                    Windows1252::appendDecoded(text, second);
+                }
+                ends[column] = quint32(text.size());
             }
-            rows.append(cells);
+            rows.append(text, ends);
         }
         file.closeFile();
     } catch (const RecordFileError &) {

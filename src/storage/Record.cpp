@@ -14,6 +14,12 @@ QString Record::value(int field) const
     return fromShortText(data() + fieldSpec.offset, fieldSpec.capacity);
 }
 
+QByteArrayView Record::bytesOf(int field) const
+{
+    const FieldSpec &fieldSpec = m_layout->field(field);
+    return shortTextBytes(data() + fieldSpec.offset, fieldSpec.capacity);
+}
+
 void Record::setValue(int field, QStringView text)
 {
     const FieldSpec &fieldSpec = m_layout->field(field);

@@ -22,7 +22,7 @@ bool isBlankOrControl(char byte)
     return static_cast<unsigned char>(byte) <= 32;
 }
 
-template<typename View> View trimmedView(View text)
+template<typename View> View trimmedEnds(View text)
 {
     qsizetype first = 0;
     qsizetype last = text.size();
@@ -47,7 +47,12 @@ QString withCaseChanged(QStringView text, char16_t from, char16_t to)
 
 QString trimmedText(QStringView text)
 {
-    return trimmedView(text).toString();
+    return trimmedEnds(text).toString();
+}
+
+QStringView trimmedView(QStringView text)
+{
+    return trimmedEnds(text);
 }
 
 QString capitalsAtoZ(QStringView text)
@@ -62,13 +67,13 @@ QString smallLettersAtoZ(QStringView text)
 
 QString trimmedCapitals(QStringView text)
 {
-    return capitalsAtoZ(trimmedView(text));
+    return capitalsAtoZ(trimmedEnds(text));
 }
 
 void toShortText(QStringView text, int capacity, char *field)
 {
     Q_ASSERT(capacity >= 1 && capacity <= maxCapacity);
-    const QByteArray bytes = Windows1252::encode(trimmedView(text));
+    const QByteArray bytes = Windows1252::encode(trimmedEnds(text));
     const int length = int(std::min<qsizetype>(bytes.size(), std::min(capacity, maxCapacity)));
     field[0] = char(length);
     std::memcpy(field + 1, bytes.constData(), size_t(length));
@@ -77,8 +82,13 @@ void toShortText(QStringView text, int capacity, char *field)
     std::memset(field + 1 + length, 0, size_t(capacity - length));
 }
 
-QString fromShortText(const char *field, int capacity)
+QByteArrayView shortTextBytes(const char *field, int capacity)
 {
     const int length = std::min<int>(static_cast<unsigned char>(field[0]), capacity);
-    return Windows1252::decode(trimmedView(QByteArrayView(field + 1, length)));
+    return trimmedEnds(QByteArrayView(field + 1, length));
+}
+
+QString fromShortText(const char *field, int capacity)
+{
+    return Windows1252::decode(shortTextBytes(field, capacity));
 }

@@ -13,6 +13,7 @@
 #include "storage/ShortText.h"
 #include "storage/Windows1252.h"
 
+#include <QAbstractTableModel>
 #include <QBuffer>
 #include <QFile>
 #include <QRandomGenerator>
@@ -128,6 +129,29 @@ QStringList cellsOf(const QByteArray &document)
     return cells;
 }
 
+// A grid as other windows may have it: any table model whose column 0 is the
+// running number.
+class TableModel : public QAbstractTableModel
+{
+public:
+    explicit TableModel(QList<QStringList> rows)
+        : m_rows(std::move(rows))
+    {
+    }
+    int rowCount(const QModelIndex & = {}) const override { return int(m_rows.size()); }
+    int columnCount(const QModelIndex & = {}) const override
+    {
+        return m_rows.isEmpty() ? 0 : int(m_rows[0].size());
+    }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        return role == Qt::DisplayRole ? QVariant(m_rows[index.row()][index.column()]) : QVariant();
+    }
+
+private:
+    QList<QStringList> m_rows;
+};
+
 // A device that takes the first bytes it is given and then refuses, as a
 // full disk does.
 class FailingDevice : public QIODevice
@@ -191,6 +215,29 @@ private Q_SLOTS:
         QFETCH(QList<QStringList>, rows);
         QFETCH(QByteArray, expected);
         QCOMPARE(written(twoColumnSheet, rows), expected);
+    }
+
+    // The deadline lists hand over their own grid of 21 columns: the running
+    // number is left out and the document is the one the archive grids give.
+    void anyGridModelWritesColumnsOneToN()
+    {
+        const SpreadsheetFormat &format = SpreadsheetExports::imminentDeadlines();
+        QList<QStringList> modelRows;
+        QList<QStringList> cells;
+        for (int row = 0; row < 3; ++row) {
+            QStringList line { QString::number(row + 1) };
+            for (int column = 1; column <= 20; ++column)
+                line << u" %1 & %2 ✓"_s.arg(row).arg(column);
+            modelRows << line;
+            cells << line.mid(1);
+        }
+        const TableModel model(modelRows);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        writeGridSpreadsheet(buffer, format, model);
+        QCOMPARE(buffer.data(), written(format, cells));
+        QVERIFY(buffer.data().contains(
+            "width=150>Codice univoco</td></tr><tr>" + dataCell("0 &amp; 1 &#10003;")));
     }
 
     // Whatever a cell holds comes back from the document as the trimmed text.

@@ -1,0 +1,206 @@
+// Exporting the dog archive to the spreadsheet document as the export window
+// does it (the grid filled from the archive, then the document written from
+// the grid through QSaveFile) at 1,000 to 100,000 records, set against a raw
+// read of the same archive plus a raw write of as many bytes as the document
+// holds, in the same iteration. The write is streamed: the peak memory it
+// adds stays the same whatever the record count.
+
+#include "export/ExportGrid.h"
+#include "export/SavedFile.h"
+#include "export/SpreadsheetDocument.h"
+#include "export/SpreadsheetExports.h"
+#include "storage/DogRecord.h"
+#include "storage/Record.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <ctime>
+#include <malloc.h>
+#include <unistd.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+QTemporaryDir &folder()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+double seconds(Clock::duration d)
+{
+    return std::chrono::duration<double>(d).count();
+}
+
+// Processor time of this process, which other programs on a busy machine do
+// not distort as they distort the time on the clock.
+double cpuSeconds()
+{
+    timespec now {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
+// A dog with every field half full, a few accented letters and a character
+// that markup must escape, as real cards have them.
+Record sampleDog(int number)
+{
+    const RecordLayout &layout = DogRecord::layout();
+    Record record(layout);
+    for (int field = 0; field < layout.fieldCount(); ++field) {
+        QString text((layout.field(field).capacity + 1) / 2, QChar(u'a' + field % 26));
+        if (text.size() > 8)
+            text.replace(2, 6, QStringLiteral("è & à "));
+        record.setValue(field, text);
+    }
+    record.setValue(DogRecord::Nome, QStringLiteral("Cane %1").arg(number));
+    return record;
+}
+
+QString archivePath(qint64 records)
+{
+    const QString path = folder().filePath(QStringLiteral("cani_%1.pro").arg(records));
+    if (QFile::exists(path))
+        return path;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(path));
+    QByteArray chunk;
+    for (qint64 i = 0; i < records; ++i) {
+        chunk += sampleDog(int(i + 1)).bytes();
+        if (chunk.size() >= (1 << 20) || i + 1 == records) {
+            file.write(chunk);
+            chunk.clear();
+        }
+    }
+    return path;
+}
+
+// The yardstick: the archive read front to back, then as many bytes as the
+// document holds written to a file, both in 64 KiB blocks. The export's file
+// is synced to stable storage before it replaces the old one, so the raw
+// write is synced too.
+void rawReadAndWrite(const QString &archive, const QString &out, qint64 outputBytes)
+{
+    QByteArray block(64 * 1024, 'x');
+    QFile in(archive);
+    if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        qFatal("cannot read %s", qPrintable(archive));
+    while (in.read(block.data(), block.size()) > 0)
+        benchmark::DoNotOptimize(block.data());
+    QFile file(out);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        qFatal("cannot write %s", qPrintable(out));
+    for (qint64 left = outputBytes; left > 0; left -= block.size())
+        file.write(block.constData(), std::min<qint64>(left, block.size()));
+    ::fsync(file.handle());
+}
+
+// Resident memory in KiB: now, and the peak since the last reset.
+qint64 statusKiB(const char *key)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith(key))
+            return line.mid(qstrlen(key)).trimmed().split(' ').first().toLongLong();
+    return -1;
+}
+
+// Starts counting the peak resident memory again from the current one.
+void resetPeakResident()
+{
+    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
+    if (clearRefs.open(QIODevice::WriteOnly))
+        clearRefs.write("5");
+}
+
+qint64 heapInUse()
+{
+    malloc_trim(0);
+    return qint64(mallinfo2().uordblks);
+}
+
+void exportDogs(benchmark::State &state)
+{
+    const qint64 records = state.range(0);
+    const QString archive = archivePath(records);
+    const QString document = folder().filePath(QStringLiteral("Cani.xls"));
+    const QString raw = folder().filePath(QStringLiteral("raw.xls"));
+    const SpreadsheetExports::ArchiveExport &dogs = SpreadsheetExports::dogs();
+
+    const auto exportOnce = [&](const ExportGrid &grid) {
+        writeWholeFile(document, [&](QIODevice &device) { writeGridSpreadsheet(device, dogs.format, grid); });
+    };
+    // One export first, untimed, tells how many bytes the raw write writes.
+    {
+        ExportGrid grid(dogs.format.columns);
+        grid.setRows(SpreadsheetExports::readArchiveRows(archive, dogs));
+        exportOnce(grid);
+    }
+    const qint64 outputBytes = QFileInfo(document).size();
+
+    double rawTotal = 0;
+    double rawCpu = 0;
+    double exportCpu = 0;
+    double fillTotal = 0;
+    double writeTotal = 0;
+    qint64 gridBytes = 0;
+    qint64 writePeakKiB = 0;
+    for (auto _ : state) {
+        const double cpuStart = cpuSeconds();
+        const auto start = Clock::now();
+        rawReadAndWrite(archive, raw, outputBytes);
+        const auto rawDone = Clock::now();
+        rawCpu += cpuSeconds() - cpuStart;
+
+        state.PauseTiming();
+        const qint64 heapBefore = heapInUse();
+        state.ResumeTiming();
+        double cpuMark = cpuSeconds();
+        const auto fillStart = Clock::now();
+        ExportGrid grid(dogs.format.columns);
+        grid.setRows(SpreadsheetExports::readArchiveRows(archive, dogs));
+        const auto filled = Clock::now();
+        exportCpu += cpuSeconds() - cpuMark;
+
+        state.PauseTiming();
+        gridBytes = heapInUse() - heapBefore;
+        const qint64 residentBefore = statusKiB("VmRSS:");
+        resetPeakResident();
+        state.ResumeTiming();
+        cpuMark = cpuSeconds();
+        const auto writeStart = Clock::now();
+        exportOnce(grid);
+        const auto written = Clock::now();
+        exportCpu += cpuSeconds() - cpuMark;
+        writePeakKiB = statusKiB("VmHWM:") - residentBefore;
+
+        rawTotal += seconds(rawDone - start);
+        fillTotal += seconds(filled - fillStart);
+        writeTotal += seconds(written - writeStart);
+        state.SetIterationTime(seconds(filled - fillStart) + seconds(written - writeStart));
+    }
+    const double n = double(state.iterations());
+    state.counters["raw_ms"] = 1000.0 * rawTotal / n;
+    state.counters["fill_ms"] = 1000.0 * fillTotal / n;
+    state.counters["write_ms"] = 1000.0 * writeTotal / n;
+    state.counters["ratio_to_raw"] = (fillTotal + writeTotal) / rawTotal;
+    state.counters["cpu_ratio_to_raw"] = exportCpu / rawCpu;
+    state.counters["document_MiB"] = double(outputBytes) / (1 << 20);
+    state.counters["grid_bytes_per_record"] = double(gridBytes) / double(records);
+    state.counters["write_peak_rss_KiB"] = double(writePeakKiB);
+}
+
+} // namespace
+
+BENCHMARK(exportDogs)->Arg(1000)->Arg(10000)->Arg(100000)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
