@@ -333,6 +333,7 @@ void ScheduleCardView::buildCommands(QWidget *view)
     cmdDuplica = buttons[1];
     cmdImporta = buttons[2];
     cmdSalva = buttons[3];
+    cmdEsporta = buttons[6];
     cmdGuida = buttons[10];
     cmdEsci = buttons[11];
     m_backgrounds.append(picture("imgColonna", "colonna", { 22, 466, 148, 150 }, column));

@@ -41,6 +41,7 @@ public:
     PictureButton *cmdDuplica;
     PictureButton *cmdImporta;
     PictureButton *cmdSalva;
+    PictureButton *cmdEsporta;
     PictureButton *cmdGuida;
     PictureButton *cmdEsci;
     PictureButton *cmdPrimo;

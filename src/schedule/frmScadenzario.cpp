@@ -4,6 +4,7 @@
 #include "app/Help.h"
 #include "app/ProcessFormats.h"
 #include "checks/OpenCheck.h"
+#include "export/frmExpArchivio.h"
 #include "schedule/ListSelector.h"
 #include "schedule/ScheduleRules.h"
 #include "storage/AmountText.h"
@@ -82,6 +83,8 @@ void frmScadenzario::connectControls()
     connect(m_card.cmdSalva, &PictureButton::clicked, this, &frmScadenzario::cmdSalvaClick);
     connect(m_card.cmdDuplica, &PictureButton::clicked, this, &frmScadenzario::cmdDuplicaClick);
     connect(m_card.btnCodFisc, &PictureButton::clicked, this, &frmScadenzario::btnCodFiscClick);
+    connect(m_card.cmdEsporta, &PictureButton::clicked, this,
+            [this] { frmExpArchivio::openForSchedule(m_context, this, m_card.lblFile->text()); });
     connect(m_card.cmdPrimo, &PictureButton::clicked, this, [this] { m_navigator.first(); });
     connect(m_card.cmdIndietro, &PictureButton::clicked, this, [this] { m_navigator.previous(); });
     connect(m_card.cmdAvanti, &PictureButton::clicked, this, [this] { m_navigator.next(); });
