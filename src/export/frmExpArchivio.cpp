@@ -1,6 +1,7 @@
 #include "export/frmExpArchivio.h"
 
 #include "app/AppContext.h"
+#include "app/Help.h"
 #include "export/DocumentExport.h"
 #include "export/ExportGrid.h"
 #include "storage/DogRecord.h"
@@ -84,13 +85,13 @@ QWidget *frmExpArchivio::buildBand()
 
     PictureButton *cmdEsporta = bandButton(
         "cmdEsporta", "esporta", "Esporta in Excel", "Esporta l'archivio in formato Microsoft Excel.", band);
-    // The help window is not part of the program yet: the button stays
-    // unconnected until it is.
     PictureButton *cmdGuida = bandButton(
         "cmdGuida", "guida", "Guida", "Visualizza la pagina della guida sensibile al contesto.", band);
     PictureButton *cmdEsci
         = bandButton("cmdEsci", "esci", "Esci", "Esci da questo ambiente di lavoro.", band);
     connect(cmdEsporta, &PictureButton::clicked, this, &frmExpArchivio::cmdEsportaClick);
+    connect(cmdGuida, &PictureButton::clicked, this,
+        [this] { openHelp(m_context, this, m_description.helpPage); });
     connect(cmdEsci, &PictureButton::clicked, this, &QDialog::reject);
 
     auto *row = new QHBoxLayout(band);
@@ -143,6 +144,7 @@ void frmExpArchivio::openForDogs(AppContext &context, QWidget *owner)
     static const Description description {
         QStringLiteral("frmExpCani"),
         QStringLiteral(" Esporta archivio anagrafico cani in Microsoft Excel"),
+        HelpPage::DogExport,
         SpreadsheetExports::dogs(),
     };
     frmExpArchivio window(context, owner, description, context.folder.filePath(DogRecord::fileName));
@@ -154,6 +156,7 @@ void frmExpArchivio::openForOwners(AppContext &context, QWidget *owner)
     static const Description description {
         QStringLiteral("frmExpClienti"),
         QStringLiteral(" Esporta archivio proprietari in Microsoft Excel"),
+        HelpPage::OwnerExport,
         SpreadsheetExports::owners(),
     };
     frmExpArchivio window(context, owner, description, context.folder.filePath(OwnerRecord::fileName));
@@ -165,6 +168,7 @@ void frmExpArchivio::openForSchedule(AppContext &context, QWidget *owner, const 
     static const Description description {
         QStringLiteral("frmExpScadenzario"),
         QStringLiteral(" Esporta archivio Scadenzario pagamenti"),
+        HelpPage::ScheduleExport,
         SpreadsheetExports::schedule(),
     };
     frmExpArchivio window(context, owner, description, trimmedText(yearFilePath));

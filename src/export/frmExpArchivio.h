@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/HelpPages.h"
 #include "export/SpreadsheetExports.h"
 
 #include <QDialog>
@@ -22,6 +23,7 @@ public:
     {
         QString objectName;
         QString caption;
+        HelpPage helpPage;
         const SpreadsheetExports::ArchiveExport &archive;
     };
 

@@ -68,21 +68,26 @@ private Q_SLOTS:
         QTest::addColumn<int>("columns");
         QTest::addColumn<QString>("firstLabel");
         QTest::addColumn<QStringList>("secondRow"); // its first two cells after "N."
+        QTest::addColumn<QString>("helpTitle");
         QTest::newRow("dogs") << Archive::Dogs << u"frmExpCani"_s
                               << u" Esporta archivio anagrafico cani in Microsoft Excel"_s << u"Cani.xls"_s
                               << QByteArray("Riepilogo Cani") << 26 << u"Nome cane"_s
-                              << QStringList { u"Lilli"_s, u"F"_s };
+                              << QStringList { u"Lilli"_s, u"F"_s }
+                              << u"Esportazione archivio anagrafico cani in Microsoft Excel."_s;
         QTest::newRow("owners") << Archive::Owners << u"frmExpClienti"_s
                                 << u" Esporta archivio proprietari in Microsoft Excel"_s
                                 << u"Proprietari.xls"_s << QByteArray("Riepilogo Proprietari") << 26
-                                << u"Cognome e nome"_s << QStringList { u"Bianchi Anna"_s, u"02/03/1980"_s };
+                                << u"Cognome e nome"_s << QStringList { u"Bianchi Anna"_s, u"02/03/1980"_s }
+                                << u"Esportazione archivio proprietari in Microsoft Excel."_s;
         QTest::newRow("schedule") << Archive::Schedule << u"frmExpScadenzario"_s
                                   << u" Esporta archivio Scadenzario pagamenti"_s
                                   << u"Scadenze_e_Appuntamenti.xls"_s << QByteArray("Scadenze e appuntamenti")
-                                  << 20 << u"Data scadenza"_s << QStringList { u"05/03/2025"_s, u"09:30"_s };
+                                  << 20 << u"Data scadenza"_s << QStringList { u"05/03/2025"_s, u"09:30"_s }
+                                  << u"Esportazione archivio Scadenze e appuntamenti in Microsoft Excel."_s;
     }
-    // Each window reads its own archive when shown and exports it to its own
-    // file and sheet; the owner's answer No to opening leaves the file unopened.
+    // Each window reads its own archive when shown, shows its own help page
+    // and exports to its own file and sheet; answering No to opening leaves the
+    // file unopened.
     void configurations()
     {
         QFETCH(Archive, archive);
@@ -93,6 +98,7 @@ private Q_SLOTS:
         QFETCH(int, columns);
         QFETCH(QString, firstLabel);
         QFETCH(QStringList, secondRow);
+        QFETCH(QString, helpTitle);
         writeTwoRecords(archive);
 
         TestContext &f = *m_fixture;
@@ -109,6 +115,15 @@ private Q_SLOTS:
             QCOMPARE(grid.index(1, 0).data().toString(), u"2"_s);
             QCOMPARE(QStringList({ grid.index(1, 1).data().toString(), grid.index(1, 2).data().toString() }),
                 secondRow);
+
+            QString shownHelp;
+            whenModalShown([&](QWidget *help) {
+                QCOMPARE(help->parentWidget(), window);
+                shownHelp = child<QLabel>(help, "lblTitolo")->text();
+                click(child(help, "btnChiudi"));
+            });
+            click(child(window, "cmdGuida"));
+            QCOMPARE(shownHelp, helpTitle);
 
             click(child(window, "cmdEsporta"));
             QVERIFY(window->isVisible());
