@@ -233,13 +233,14 @@ QWidget *OwnerCardForm::buildButtonColumn(QWidget *parent)
     cmdDuplica = button("cmdDuplica", "duplica", column);
     cmdFile = button("cmdFile", "file", column);
     cmdSalva = button("cmdSalva", "salva", column);
+    cmdEsporta = button("cmdEsporta", "esporta", column);
     cmdGuida = button("cmdGuida", "guida", column);
     cmdEsci = button("cmdEsci", "esci", column);
     const std::initializer_list<QWidget *> members
         = { cmdNuovo, cmdDuplica, cmdFile, cmdSalva, button("cmdTrova", "trova", column),
               button("cmdAnteprima", "anteprima", column), button("cmdStampa", "stampa", column),
               button("cmdPDF", "pdf", column), button("cmdRicontatta", "ricontatta", column),
-              button("cmdEsporta", "esporta", column), cmdGuida, cmdEsci };
+              cmdEsporta, cmdGuida, cmdEsci };
     for (QWidget *member : members)
         stack->addWidget(member, 0, Qt::AlignHCenter);
     stack->addStretch();

@@ -33,6 +33,7 @@ public:
     PictureButton *cmdDuplica;
     PictureButton *cmdFile;
     PictureButton *cmdSalva;
+    PictureButton *cmdEsporta;
     PictureButton *cmdGuida;
     PictureButton *cmdEsci;
     PictureButton *cmdPrimo;

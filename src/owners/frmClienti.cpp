@@ -7,6 +7,7 @@
 #include "checks/frmIban.h"
 #include "checks/frmPartitaIva.h"
 #include "dogs/frmAllegaCartella.h"
+#include "export/frmExpArchivio.h"
 #include "owners/ProvinceBox.h"
 #include "storage/Record.h"
 #include "storage/ShortText.h"
@@ -66,6 +67,8 @@ void frmClienti::connectControls()
     connect(m_form.cmdDuplica, &PictureButton::clicked, this, &frmClienti::cmdDuplicaClick);
     connect(m_form.cmdFile, &PictureButton::clicked, this, &frmClienti::cmdFileClick);
     connect(m_form.cmdSalva, &PictureButton::clicked, this, &frmClienti::cmdSalvaClick);
+    connect(m_form.cmdEsporta, &PictureButton::clicked, this,
+        [this] { frmExpArchivio::openForOwners(m_context, this); });
     connect(m_form.cmdGuida, &PictureButton::clicked, this, [this] { openHelp(m_context, this, HelpPage::Owners); });
     connect(m_form.cmdEsci, &PictureButton::clicked, this, &QWidget::close);
     connect(m_form.cmdPrimo, &PictureButton::clicked, this, [this] { m_navigator.first(); });
