@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class Record;
+class RecordFile;
+class RecordLayout;
+
+// Searching an archive: every record read from the first to the last, no
+// index. What a search keeps is its result lines, never the file.
+namespace ArchiveSearch {
+
+/// Builds the one-line description of a record (see ResultLines).
+using LineOf = QString (*)(const Record &record);
+
+// What the user typed in one criterion box, and the field it is matched against.
+struct Criterion
+{
+    int field;
+    QString typed;
+};
+
+// The criteria of one search, combined with AND. A criterion whose text is
+// blank is ignored; any other is its text exactly as typed, blanks included,
+// looked for anywhere within the field, the letters A to Z without regard to
+// case (accented letters keep theirs).
+class Criteria
+{
+public:
+    explicit Criteria(const QList<Criterion> &typed);
+
+    /// How many criteria take part.
+    qsizetype filled() const { return m_filled.size(); }
+    /// True when every filled criterion occurs in its field; always with none filled.
+    bool matches(const Record &record) const;
+
+private:
+    QList<Criterion> m_filled; // texts already in small letters
+};
+
+/// Reads the open file from its first record to its last and appends to lines
+/// the line of every record that accepted() takes. Throws RecordFileError;
+/// the lines added before a failure stay.
+void collectLines(RecordFile &file, const RecordLayout &layout, const std::function<bool(const Record &)> &accepted,
+                  LineOf lineOf, QStringList &lines);
+
+/// Walks the open file from its first record to its last and hands load()
+/// every record whose line, trimmed, equals line trimmed, exactly, with its
+/// 1-based position: with several equal lines, the last one loaded is the
+/// last in the file. Returns how many were loaded. Throws RecordFileError.
+int loadRecordsWithLine(RecordFile &file, const RecordLayout &layout, LineOf lineOf, const QString &line,
+                        const std::function<void(const Record &, qint64 position)> &load);
+
+} // namespace ArchiveSearch

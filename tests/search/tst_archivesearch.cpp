@@ -1,0 +1,210 @@
+// Searching the archives without windows: the result lines, their order, the
+// criteria and the two scans (collecting lines, loading by a chosen line).
+#include "search/ArchiveSearch.h"
+#include "search/ResultLines.h"
+#include "storage/DogRecord.h"
+#include "storage/OwnerRecord.h"
+#include "storage/Record.h"
+#include "storage/RecordFile.h"
+#include "storage/ScheduleRecord.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <map>
+
+namespace {
+
+using Values = std::map<int, QString>;
+
+Record recordOf(const RecordLayout &layout, const Values &values)
+{
+    Record record(layout);
+    for (const auto &[field, text] : values)
+        record.setValue(field, text);
+    return record;
+}
+
+Record dog(const QString &name, const QString &breed = QStringLiteral("Pastore"))
+{
+    return recordOf(DogRecord::layout(), { { DogRecord::Nome, name }, { DogRecord::Razza, breed } });
+}
+
+} // namespace
+
+using namespace ArchiveSearch;
+
+class tst_ArchiveSearch : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void dogLinePadsCutsAndKeepsTheTelephoneWhole()
+    {
+        const Record record = recordOf(DogRecord::layout(),
+            { { DogRecord::Nome, QStringLiteral("Argo del Poggio Alto dei Colli Fioriti") },
+                { DogRecord::Razza, QStringLiteral("Pastore tedesco") },
+                { DogRecord::Microchip, QStringLiteral("380260000123456") },
+                { DogRecord::Proprietario, QStringLiteral("  Rossi Mario  ") },
+                { DogRecord::Recapito, QStringLiteral("333 1234567 (sera, dopo le 20)") } });
+        const QString line = ResultLines::dogSearch(record);
+        QCOMPARE(line,
+            QStringLiteral("Argo del Poggio Alto dei Colli") + QStringLiteral("  Razza: ")
+                + QStringLiteral("Pastore tedesco").leftJustified(28) + QStringLiteral("  Chip: ")
+                + QStringLiteral("380260000123456").leftJustified(20) + QStringLiteral("  Prop. ")
+                + QStringLiteral("Rossi Mario").leftJustified(30) + QStringLiteral("  Tel. ")
+                + QStringLiteral("333 1234567 (sera, dopo le 20)"));
+    }
+
+    void ownerLinesDifferOnlyInTheirLastField()
+    {
+        const Record record = recordOf(OwnerRecord::layout(),
+            { { OwnerRecord::Cliente, QStringLiteral("Bianchi Giovanna Maria Teresa") },
+                { OwnerRecord::Recapito, QStringLiteral("02 12345678901234") },
+                { OwnerRecord::Occupazione, QStringLiteral("Veterinaria") },
+                { OwnerRecord::CaniOra, QStringLiteral("Argo, Bobi") },
+                { OwnerRecord::Questioni, QStringLiteral("Saldo di marzo") },
+                { OwnerRecord::Note, QStringLiteral("Cliente dal 2019") } });
+        const QString columns = QStringLiteral("Bianchi Giovanna Maria Ter") + QStringLiteral("  Tel. ")
+            + QStringLiteral("02 123456789012") + QStringLiteral("  ") + QStringLiteral("Veterinaria").leftJustified(25)
+            + QStringLiteral("  Cani: ") + QStringLiteral("Argo, Bobi").leftJustified(30) + QStringLiteral("  ");
+        QCOMPARE(ResultLines::ownerSearch(record), columns + QStringLiteral("Cliente dal 2019"));
+        QCOMPARE(ResultLines::ownerToRecontact(record), columns + QStringLiteral("Saldo di marzo"));
+        // "  Tel. " always starts in column 27, however short the name.
+        const Record shortName = recordOf(OwnerRecord::layout(), { { OwnerRecord::Cliente, QStringLiteral("Bo") } });
+        QCOMPARE(ResultLines::ownerToRecontact(shortName).indexOf(QStringLiteral("  Tel. ")), 26);
+    }
+
+    void scheduleLineEndsWithTheWholeAmount()
+    {
+        const Record record = recordOf(ScheduleRecord::layout(),
+            { { ScheduleRecord::Dettagli, QStringLiteral("Vaccino") },
+                { ScheduleRecord::Data, QStringLiteral("05/03/2025") }, { ScheduleRecord::Ora, QStringLiteral("09:30") },
+                { ScheduleRecord::Proprietario, QStringLiteral("Rossi Mario") },
+                { ScheduleRecord::Nome, QStringLiteral("Argo") }, { ScheduleRecord::Costo, QStringLiteral("1234,5678") } });
+        QCOMPARE(ResultLines::scheduleEntry(record),
+            QStringLiteral("Vaccino").leftJustified(30) + QStringLiteral("  Data: 05/03/2025  Ora: 09:30  Prop. ")
+                + QStringLiteral("Rossi Mario").leftJustified(28) + QStringLiteral("  Cane: ")
+                + QStringLiteral("Argo").leftJustified(28) + QString::fromUtf8("  € 1234,5678"));
+    }
+
+    void linesSortByCodeWithAToZFolded()
+    {
+        QStringList lines = { QStringLiteral("bobi"), QStringLiteral("Èrcole"), QStringLiteral("argo"),
+            QStringLiteral("Zara"), QStringLiteral("BOBI"), QStringLiteral("[Rex]"), QStringLiteral("_fido"),
+            QStringLiteral("D\u2019Artagnan"), QStringLiteral("Dàrio"), QStringLiteral("1 Primo") };
+        ResultLines::sortAsListed(lines);
+        // '[' and '_' sort between the capitals and the small letters, so after
+        // every name once a to z are capitals; "bobi" before "BOBI" as in the
+        // file; the typographic apostrophe (0x92) before "à" (0xE0).
+        QCOMPARE(lines,
+            (QStringList { QStringLiteral("1 Primo"), QStringLiteral("argo"), QStringLiteral("bobi"),
+                QStringLiteral("BOBI"), QStringLiteral("D\u2019Artagnan"), QStringLiteral("Dàrio"),
+                QStringLiteral("Zara"), QStringLiteral("[Rex]"), QStringLiteral("_fido"), QStringLiteral("Èrcole") }));
+    }
+
+    // One criterion on the name, or two (name and breed) combined with AND.
+    void matching_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("typedName");
+        QTest::addColumn<QString>("typedBreed");
+        QTest::addColumn<bool>("listed");
+
+        QTest::newRow("no criterion lists every card") << "Argo" << "" << "" << true;
+        QTest::newRow("capitals find small letters") << "argo" << "ARGO" << "" << true;
+        QTest::newRow("small letters find capitals") << "ARGO" << "rg" << "" << true;
+        QTest::newRow("accented small letter misses its capital") << "ÈRCOLE" << "èrcole" << "" << false;
+        QTest::newRow("accented letter finds itself") << "Èrcole" << "Èrc" << "" << true;
+        QTest::newRow("consecutive words inside the field") << "Argo del Poggio" << "o del p" << "" << true;
+        QTest::newRow("trailing blank misses a name ending with the text") << "Argo" << "argo " << "" << false;
+        QTest::newRow("trailing blank finds a blank inside the field") << "Argo Junior" << "argo " << "" << true;
+        QTest::newRow("leading blank is typed text too") << "Argo" << " argo" << "" << false;
+        QTest::newRow("blank-only criterion is ignored") << "Argo" << "   " << "" << true;
+        QTest::newRow("two criteria, both found") << "Argo" << "arg" << "pastore" << true;
+        QTest::newRow("two criteria, one missing") << "Argo" << "arg" << "setter" << false;
+    }
+    void matching()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, typedName);
+        QFETCH(QString, typedBreed);
+        QFETCH(bool, listed);
+        const Criteria criteria({ { DogRecord::Nome, typedName }, { DogRecord::Gruppo, QStringLiteral(" ") },
+            { DogRecord::Razza, typedBreed } });
+        QCOMPARE(criteria.matches(dog(name, QStringLiteral("Pastore tedesco"))), listed);
+    }
+
+    void init() { QVERIFY(m_folder.isValid()); }
+
+    void collectingKeepsFileOrderAndWhatWasReadBeforeAFailure()
+    {
+        writeDogs({ dog(QStringLiteral("Zara")), dog(QStringLiteral("Argo")), dog(QStringLiteral("Bobi")) },
+            QByteArray());
+        RecordFile file;
+        file.openOrCreate(path(), DogRecord::recordSize);
+        QStringList lines;
+        collectLines(file, DogRecord::layout(), [](const Record &r) { return r.value(DogRecord::Nome) != u"Argo"; },
+            ResultLines::dogSearch, lines);
+        QCOMPARE(lines.size(), 2);
+        QVERIFY(lines[0].startsWith(QStringLiteral("Zara ")));
+        QVERIFY(lines[1].startsWith(QStringLiteral("Bobi ")));
+
+        // A file that shrinks under the scan (another program cuts it): the
+        // read fails, and the lines read before the failure stay.
+        writeDogs(QList<Record>(10, dog(QStringLiteral("Argo"))), QByteArray());
+        lines.clear();
+        file.openOrCreate(path(), DogRecord::recordSize);
+        QVERIFY(QFile::resize(path(), 9 * DogRecord::recordSize));
+        QVERIFY_THROWS_EXCEPTION(RecordFileError,
+            collectLines(file, DogRecord::layout(), [](const Record &) { return true; }, ResultLines::dogSearch, lines));
+        QVERIFY(!lines.isEmpty());
+        QVERIFY(lines.size() < 10);
+    }
+
+    void loadingByLineLoadsEveryEqualRecordTheLastOneLast()
+    {
+        const QString longName(60, u'x');
+        writeDogs({ dog(QStringLiteral("Argo")), dog(longName), dog(QStringLiteral("Bobi")), dog(QStringLiteral("Argo")) },
+            QByteArray(100, 'z')); // a trailing fragment is no record
+        RecordFile file;
+        file.openOrCreate(path(), DogRecord::recordSize);
+        QList<qint64> loaded;
+        const auto load = [&loaded](const Record &, qint64 position) { loaded.append(position); };
+
+        // A line as the list holds it, even with blanks around it.
+        QCOMPARE(loadRecordsWithLine(file, DogRecord::layout(), ResultLines::dogSearch,
+                     QStringLiteral("  ") + ResultLines::dogSearch(dog(QStringLiteral("Argo"))), load),
+            2);
+        QCOMPARE(loaded, (QList<qint64> { 1, 4 }));
+
+        // A name cut to 30 characters in its line is still found whole.
+        loaded.clear();
+        QCOMPARE(loadRecordsWithLine(file, DogRecord::layout(), ResultLines::dogSearch,
+                     ResultLines::dogSearch(dog(longName.left(30))), load),
+            1);
+        QCOMPARE(loaded, QList<qint64> { 2 });
+
+        // Case counts when comparing lines.
+        QCOMPARE(loadRecordsWithLine(file, DogRecord::layout(), ResultLines::dogSearch,
+                     ResultLines::dogSearch(dog(QStringLiteral("ARGO"))), load),
+            0);
+    }
+
+private:
+    QString path() const { return m_folder.filePath(DogRecord::fileName); }
+    void writeDogs(const QList<Record> &dogs, const QByteArray &tail)
+    {
+        QFile file(path());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        for (const Record &record : dogs)
+            file.write(record.bytes());
+        file.write(tail);
+    }
+
+    QTemporaryDir m_folder;
+};
+
+QTEST_GUILESS_MAIN(tst_ArchiveSearch)
+#include "tst_archivesearch.moc"
