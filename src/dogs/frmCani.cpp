@@ -10,7 +10,10 @@
 #include "dogs/PhotoBox.h"
 #include "export/frmCreaRTF.h"
 #include "export/frmExpArchivio.h"
+#include "search/SearchWindow.h"
+#include "search/Searches.h"
 #include "storage/DogRecord.h"
+#include "storage/OwnerRecord.h"
 #include "storage/Record.h"
 #include "storage/ShortText.h"
 #include "ui/CapitalsBox.h"
@@ -81,6 +84,10 @@ void frmCani::connectControls()
     connect(m_form.cmdEsci, &PictureButton::clicked, this, &QWidget::close);
     connect(m_form.cmdGuida, &PictureButton::clicked, this, [this] { openHelp(m_context, this, HelpPage::Dogs); });
     connect(m_form.btnCodFisc, &PictureButton::clicked, this, &frmCani::btnCodFiscClick);
+    connect(findChild<PictureButton *>(QStringLiteral("cmdTrova")), &PictureButton::clicked, this,
+            [this] { SearchWindow::open(m_context, this, Searches::dogs(), QStringLiteral("cani")); });
+    connect(findChild<PictureButton *>(QStringLiteral("btnCarta")), &PictureButton::clicked, this,
+            [this] { SearchWindow::open(m_context, this, Searches::owners(), QStringLiteral("cani")); });
     connect(m_form.btnCaricaFoto, &PictureButton::clicked, this, [this] { photo().loadFromFile(); });
     connect(m_form.btnSalvaFoto, &PictureButton::clicked, this, [this] { photo().saveToFile(); });
     connect(m_form.btnCancFoto, &PictureButton::clicked, this, [this] { photo().clear(); });
@@ -155,6 +162,18 @@ void frmCani::showRecord(const Record &record, qint64 position)
     m_fields.show(record);
     m_form.lblPosizione->setText(QString::number(position));
     CaricaFotoAlbum();
+}
+
+void frmCani::importOwner(const Record &owner)
+{
+    constexpr std::pair<DogRecord::Field, OwnerRecord::Field> ownerFields[] = {
+        { DogRecord::Proprietario, OwnerRecord::Cliente },
+        { DogRecord::Recapito, OwnerRecord::Recapito },
+        { DogRecord::CodFisc, OwnerRecord::CodFisc },
+        { DogRecord::ComuneRes, OwnerRecord::ComuneRes },
+    };
+    for (const auto &[dogField, ownerField] : ownerFields)
+        m_fieldControls[dogField]->setProperty("text", owner.value(ownerField));
 }
 
 void frmCani::cmdNuovoClick()

@@ -27,6 +27,10 @@ public:
     /// Shows a stored record and its album photo; the visible section stays.
     void showRecord(const Record &record, qint64 position);
 
+    /// Fills the owner boxes (name, telephone, tax code, town) from an owner
+    /// record, as importing from the owner archive does; nothing else changes.
+    void importOwner(const Record &owner);
+
     /// The trimmed position label: blank for a card not stored yet.
     QString position() const;
     PhotoBox *photoBox() const { return m_form.imgFoto; }

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "search/ArchiveSearch.h"
+
+#include <QList>
+#include <QString>
+
+struct AppContext;
+class RecordLayout;
+class QWidget;
+
+// One criterion box of a search window: its name, the label above it, the
+// record field it is matched against, and whether it takes a whole row.
+struct SearchCriterionBox
+{
+    const char *boxName;
+    const char *label; // UTF-8
+    int field;
+    bool fullWidth = false;
+};
+
+// Where a chosen record goes when the window was opened in this mode: load()
+// fills the opener's controls from the record at that 1-based position.
+struct SearchTarget
+{
+    const char *mode;
+    void (*load)(QWidget *opener, const Record &record, qint64 position);
+};
+
+// What makes one of the three search windows (dogs, owners, schedule entries)
+// differ from the others.
+struct SearchDescription
+{
+    QString objectName;
+    QString caption;
+    const RecordLayout *layout;
+    QList<SearchCriterionBox> criteria; // in tab and Enter-key order
+    ArchiveSearch::LineOf lineOf;
+    /// The count line before the number: "Il presente riepilogo contiene ".
+    QString countPrefix;
+    QString printTitle;
+    /// The archive file searched, named when the search runs.
+    QString (*filePath)(const AppContext &context, const QWidget *opener);
+    QList<SearchTarget> targets;
+};

@@ -1,0 +1,87 @@
+#include "ui/LineList.h"
+
+#include "app/Fonts.h"
+
+#include <QAbstractListModel>
+
+namespace {
+
+constexpr int lineWidth = 1600;
+
+} // namespace
+
+// Read-only lines with one size for all, so that the view lays out 100,000
+// lines without asking each one.
+class LineListModel : public QAbstractListModel
+{
+public:
+    LineListModel(int lineHeight, QObject *parent)
+        : QAbstractListModel(parent)
+        , m_lineSize(lineWidth, lineHeight)
+    {
+    }
+
+    void setLines(QStringList lines)
+    {
+        beginResetModel();
+        m_lines = std::move(lines);
+        endResetModel();
+    }
+    const QStringList &lines() const { return m_lines; }
+
+    int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : int(m_lines.size()); }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= m_lines.size())
+            return {};
+        switch (role) {
+        case Qt::DisplayRole:
+            return m_lines[index.row()];
+        case Qt::SizeHintRole:
+            return m_lineSize;
+        default:
+            return {};
+        }
+    }
+
+private:
+    QSize m_lineSize;
+    QStringList m_lines;
+};
+
+LineList::LineList(const QString &objectName, QWidget *parent)
+    : QListView(parent)
+{
+    setObjectName(objectName);
+    setFont(Fonts::fixedPitch(QStringLiteral("Courier New"), 12));
+    QPalette colours = palette();
+    colours.setColor(QPalette::Text, QColor(0xFF000000));
+    setPalette(colours);
+    m_model = new LineListModel(fontMetrics().height() + 2, this);
+    setModel(m_model);
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setTextElideMode(Qt::ElideNone);
+}
+
+void LineList::setLines(QStringList lines)
+{
+    m_model->setLines(std::move(lines));
+}
+
+QStringList LineList::lines() const
+{
+    return m_model->lines();
+}
+
+std::optional<QString> LineList::selectedLine() const
+{
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    if (selected.isEmpty())
+        return std::nullopt;
+    return m_model->lines().at(selected.first().row());
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QListView>
+#include <QStringList>
+
+#include <optional>
+
+class LineListModel;
+
+// The list of one-line descriptions in the list windows (search results,
+// summaries, owners to recontact): lines in a fixed-pitch font so that their
+// padded columns line up, each as wide as a printed row (1600) so that long
+// lines scroll sideways, scroll bars always shown. Model and view, so that
+// 100,000 lines cost one string each and no widget.
+class LineList : public QListView
+{
+    Q_OBJECT
+
+public:
+    explicit LineList(const QString &objectName, QWidget *parent);
+
+    /// Shows these lines, in this order, none selected.
+    void setLines(QStringList lines);
+    QStringList lines() const;
+    /// The selected line's text; nothing when no line is selected.
+    std::optional<QString> selectedLine() const;
+
+private:
+    LineListModel *m_model;
+};

@@ -1,0 +1,388 @@
+// The three search windows (one class, three descriptions): the criteria
+// view, the search and its result view, finding in the result list, loading
+// the chosen card into each target, and the failures.
+#include "AppFixture.h"
+
+#include "dogs/frmCani.h"
+#include "search/ResultLines.h"
+#include "search/SearchWindow.h"
+#include "search/Searches.h"
+#include "storage/DogRecord.h"
+#include "storage/OwnerRecord.h"
+#include "storage/Record.h"
+#include "storage/RecordFile.h"
+#include "storage/ScheduleRecord.h"
+#include "ui/LineList.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <map>
+
+namespace {
+
+using Values = std::map<int, QString>;
+
+QByteArray recordBytes(const RecordLayout &layout, const QList<Values> &records)
+{
+    QByteArray bytes;
+    for (const Values &values : records) {
+        Record record(layout);
+        for (const auto &[field, text] : values)
+            record.setValue(field, text);
+        bytes += record.bytes();
+    }
+    return bytes;
+}
+
+Values dog(const QString &name, const QString &breed, const QString &note = QString())
+{
+    return { { DogRecord::Nome, name }, { DogRecord::Razza, breed }, { DogRecord::Note, note },
+        { DogRecord::Proprietario, QStringLiteral("Rossi Mario") } };
+}
+
+QStringList names(std::initializer_list<const char *> latin1)
+{
+    QStringList list;
+    for (const char *name : latin1)
+        list.append(QString::fromLatin1(name));
+    return list;
+}
+
+const SearchDescription &searchNamed(const QString &name)
+{
+    for (const SearchDescription *search : { &Searches::dogs(), &Searches::owners(), &Searches::schedule() })
+        if (search->objectName == name)
+            return *search;
+    qFatal("no search %s", qPrintable(name));
+}
+
+} // namespace
+
+class tst_SearchWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        m_context = std::make_unique<TestContext>();
+        m_opener = std::make_unique<QWidget>();
+        m_yearFile = new QLabel(m_context->path(QStringLiteral("2025.sca")), m_opener.get());
+        m_yearFile->setObjectName(QStringLiteral("lblFile"));
+    }
+    void cleanup()
+    {
+        m_window.reset();
+        m_card.reset();
+        m_opener.reset();
+        m_context.reset();
+    }
+
+    void criteriaView_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::newRow("dogs") << "frmTrovaCani" << " Trova cani in archivio"
+                              << names({ "txtNome", "txtDataNasc", "txtGruppo", "txtRazza", "txtMedico",
+                                     "txtMicrochip", "txtProprietario", "txtCodFisc", "txtROI", "txtNote" });
+        QTest::newRow("owners") << "frmTrovaClienti" << " Trova proprietari in archivio"
+                                << names({ "txtCliente", "txtComuneRes", "txtPartitaIva", "txtCodFisc",
+                                       "txtDocumento", "txtOccupazione", "txtCaniOra", "txtCaniPrima",
+                                       "txtQuestioni", "txtNote" });
+        QTest::newRow("schedule") << "frmTrovaScadenzario" << " Trova scadenze pagamenti in archivio"
+                                  << names({ "txtData", "txtOra", "txtProprietario", "txtCodFisc", "txtNome",
+                                         "txtRazza", "txtMicrochip", "txtPersona", "txtDettagli", "txtNote" });
+    }
+    // Opens on empty criteria with the focus in the first; Enter walks them
+    // in order and goes round from the last to the first; the focused one is
+    // marked by a yellow rectangle behind it.
+    void criteriaView()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, caption);
+        QFETCH(QStringList, boxes);
+        openSearch(searchNamed(window), QStringLiteral("cani"));
+        QCOMPARE(m_window->objectName(), window);
+        QCOMPARE(m_window->windowTitle(), caption);
+        QCOMPARE(m_window->size(), QSize(862, 560));
+        QVERIFY(child(m_window.get(), "panAvvio")->isVisible());
+        QVERIFY(!child(m_window.get(), "panContainer")->isVisible());
+        QVERIFY(!child(m_window.get(), "lblAttendere")->isVisible());
+        QCOMPARE(child<QLabel>(m_window.get(), "lblMemory")->text(), QStringLiteral("cani"));
+        QVERIFY(!child(m_window.get(), "lblMemory")->isVisible());
+        for (qsizetype i = 0; i <= boxes.size(); ++i) {
+            QLineEdit *box = criterion(qPrintable(boxes[i % boxes.size()]));
+            QCOMPARE(QApplication::focusWidget(), box);
+            QVERIFY(box->text().isEmpty());
+            QWidget *mark = box->parentWidget()->findChild<QWidget *>(QStringLiteral("shpEvidenzia"));
+            QVERIFY(mark && mark->isVisible());
+            QVERIFY(mark->geometry().contains(box->geometry()));
+            QCOMPARE(mark->palette().window().color(), QColor(0xFFFFFF00));
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+    }
+
+    void searchListsMatchingCardsSorted()
+    {
+        m_context->writeFile(DogRecord::fileName,
+            recordBytes(DogRecord::layout(),
+                { dog(QStringLiteral("zara"), QStringLiteral("Setter")),
+                    dog(QStringLiteral("Argo"), QStringLiteral("Pastore tedesco")),
+                    dog(QStringLiteral("Bobi"), QStringLiteral("Barbone")),
+                    dog(QStringLiteral("Fido"), QStringLiteral("pastore maremmano"), QStringLiteral("Zoppica")) }));
+        openSearch(Searches::dogs(), QStringLiteral("cani"));
+        QTest::keyClicks(criterion("txtRazza"), QStringLiteral("PASTORE"));
+        // The notice shows as soon as the button goes down, before the scan.
+        QPushButton *cerca = child<QPushButton>(m_window.get(), "btnCerca");
+        QTest::mousePress(cerca, Qt::LeftButton);
+        QVERIFY(child(m_window.get(), "lblAttendere")->isVisible());
+        QTest::mouseRelease(cerca, Qt::LeftButton);
+
+        QVERIFY(!child(m_window.get(), "panAvvio")->isVisible());
+        QVERIFY(child(m_window.get(), "panContainer")->isVisible());
+        QCOMPARE(listed().size(), 2);
+        QVERIFY(listed()[0].startsWith(QStringLiteral("Argo ")));
+        QVERIFY(listed()[1].startsWith(QStringLiteral("Fido ")));
+        QCOMPARE(child<QLabel>(m_window.get(), "lblTrovate")->text(),
+            QStringLiteral("Il presente riepilogo contiene 2 schede."));
+        QCOMPARE(QApplication::focusWidget(), child(m_window.get(), "txtTrova"));
+        QVERIFY(m_context->doubles.messages.shown.isEmpty());
+    }
+
+    void noCriterionListsEveryCard()
+    {
+        m_context->writeFile(OwnerRecord::fileName,
+            recordBytes(OwnerRecord::layout(),
+                { { { OwnerRecord::Cliente, QStringLiteral("Verdi") } },
+                    { { OwnerRecord::Cliente, QStringLiteral("bianchi") } } }));
+        openSearch(Searches::owners(), QStringLiteral("clienti"));
+        QTest::keyClicks(criterion("txtNote"), QStringLiteral("   "));
+        click(child(m_window.get(), "btnCerca"));
+        QCOMPARE(listed().size(), 2);
+        QVERIFY(listed()[0].startsWith(QStringLiteral("bianchi ")));
+    }
+
+    // A missing archive is created empty; Trova on the empty list says so.
+    void missingArchiveGivesAnEmptyList()
+    {
+        openSearch(Searches::dogs(), QStringLiteral("cani"));
+        click(child(m_window.get(), "btnCerca"));
+        QCOMPARE(m_context->readFile(DogRecord::fileName), QByteArray());
+        QVERIFY(QFile::exists(m_context->path(DogRecord::fileName)));
+        QCOMPARE(child<QLabel>(m_window.get(), "lblTrovate")->text(),
+            QStringLiteral("Il presente riepilogo contiene 0 schede."));
+        click(child(m_window.get(), "btnTrova"));
+        QCOMPARE(m_context->doubles.messages.takeOnly(),
+            (RecordingMessageBoxes::Shown { MessageBoxes::Kind::Notice,
+                QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.") }));
+    }
+
+    void findWalksTheResultsAndWraps()
+    {
+        m_context->writeFile(DogRecord::fileName,
+            recordBytes(DogRecord::layout(),
+                { dog(QStringLiteral("Argo"), QStringLiteral("Pastore")), dog(QStringLiteral("Bobi"), QStringLiteral("Setter")),
+                    dog(QStringLiteral("Cleo"), QStringLiteral("Pastore")) }));
+        openSearch(Searches::dogs(), QStringLiteral("cani"));
+        click(child(m_window.get(), "btnCerca"));
+        QTest::keyClicks(child<QLineEdit>(m_window.get(), "txtTrova"), QStringLiteral("pastore"));
+        QList<int> rows;
+        for (int press = 0; press < 3; ++press) {
+            click(child(m_window.get(), "btnTrova"));
+            rows.append(list()->currentIndex().row());
+        }
+        QCOMPARE(rows, (QList<int> { 0, 2, 0 }));
+    }
+
+    void scheduleSearchReadsOnlyTheYearShown()
+    {
+        const Values entry = { { ScheduleRecord::Dettagli, QStringLiteral("Vaccino") },
+            { ScheduleRecord::Data, QStringLiteral("05/03/2025") } };
+        m_context->writeFile(QStringLiteral("2025.sca"), recordBytes(ScheduleRecord::layout(), { entry, entry }));
+        m_context->writeFile(QStringLiteral("2024.sca"), recordBytes(ScheduleRecord::layout(), { entry }));
+        m_yearFile->setText(QStringLiteral("  ") + m_context->path(QStringLiteral("2025.sca")) + QStringLiteral(" "));
+        openSearch(Searches::schedule(), QStringLiteral("Scadenzario"));
+        QTest::keyClicks(criterion("txtData"), QStringLiteral("03/2025"));
+        click(child(m_window.get(), "btnCerca"));
+        QCOMPARE(listed().size(), 2);
+        QCOMPARE(child<QLabel>(m_window.get(), "lblTrovate")->text(),
+            QStringLiteral("Il presente elenco contiene 2 schede."));
+    }
+
+    // The archive cannot be opened (a folder stands in its place): the access
+    // message in a plain box, and the window stays on its criteria.
+    void failedSearchSaysSoAndStays()
+    {
+        QVERIFY(QDir(m_context->path(QString())).mkdir(DogRecord::fileName));
+        openSearch(Searches::dogs(), QStringLiteral("cani"));
+        QTest::keyClicks(criterion("txtNome"), QStringLiteral("argo"));
+        click(child(m_window.get(), "btnCerca"));
+        QCOMPARE(m_context->doubles.messages.takeOnly(),
+            (RecordingMessageBoxes::Shown { MessageBoxes::Kind::Notice, accessMessage() }));
+        QVERIFY(child(m_window.get(), "panAvvio")->isVisible());
+        QVERIFY(!child(m_window.get(), "lblAttendere")->isVisible());
+        QCOMPARE(criterion("txtNome")->text(), QStringLiteral("argo"));
+    }
+
+    // The chosen line is looked for again in the whole archive: every equal
+    // record is loaded, so the later one stays on the card, attachments,
+    // position and all; the window closes.
+    void chosenDogLoadsIntoTheDogCard()
+    {
+        Values later = dog(QStringLiteral("Argo"), QStringLiteral("Pastore"), QStringLiteral("secondo"));
+        later[DogRecord::File01] = QStringLiteral("pedigree.pdf");
+        m_context->writeFile(DogRecord::fileName,
+            recordBytes(DogRecord::layout(),
+                { dog(QStringLiteral("Argo"), QStringLiteral("Pastore"), QStringLiteral("primo")),
+                    dog(QStringLiteral("Bobi"), QStringLiteral("Setter")), later }));
+        frmCani &card = dogCard();
+        searchFrom(&card, Searches::dogs(), QStringLiteral("cani"));
+        QCOMPARE(listed().size(), 3);
+        QCOMPARE(listed()[0], listed()[1]);
+        doubleClickRow(1);
+        QVERIFY(!m_window->isVisible());
+        QCOMPARE(m_window->result(), int(QDialog::Accepted));
+        QCOMPARE(child<QLineEdit>(&card, "txtNome")->text(), QStringLiteral("Argo"));
+        QCOMPARE(child<QLineEdit>(&card, "txtNote")->text(), QStringLiteral("secondo"));
+        QCOMPARE(child<QLabel>(&card, "lblFile01")->text(), QStringLiteral("pedigree.pdf"));
+        QCOMPARE(card.position(), QStringLiteral("3"));
+        QVERIFY(m_context->doubles.messages.shown.isEmpty());
+    }
+
+    // The mode, trimmed and case-sensitive, decides whether the dog card
+    // takes the owner; only its four owner boxes change.
+    void ownerImportIntoTheDogCard_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<bool>("imported");
+        QTest::newRow("cani") << QStringLiteral("cani") << true;
+        QTest::newRow("blanks around") << QStringLiteral(" cani ") << true;
+        QTest::newRow("other case") << QStringLiteral("Cani") << false;
+        QTest::newRow("owner card mode") << QStringLiteral("clienti") << false;
+    }
+    void ownerImportIntoTheDogCard()
+    {
+        QFETCH(QString, mode);
+        QFETCH(bool, imported);
+        m_context->writeFile(OwnerRecord::fileName,
+            recordBytes(OwnerRecord::layout(),
+                { { { OwnerRecord::Cliente, QStringLiteral("Bianchi Anna") }, { OwnerRecord::Recapito, QStringLiteral("333 123") },
+                    { OwnerRecord::CodFisc, QStringLiteral("BNCNNA80A41F205X") },
+                    { OwnerRecord::ComuneRes, QStringLiteral("Milano") }, { OwnerRecord::Note, QStringLiteral("vip") },
+                    { OwnerRecord::Occupazione, QStringLiteral("Medico") } } }));
+        frmCani &card = dogCard();
+        child<QLineEdit>(&card, "txtNome")->setText(QStringLiteral("Rex"));
+        child<QLineEdit>(&card, "txtProprietario")->setText(QStringLiteral("prima"));
+        searchFrom(&card, Searches::owners(), mode);
+        doubleClickRow(0);
+        QVERIFY(!m_window->isVisible());
+        QCOMPARE(child<QLineEdit>(&card, "txtProprietario")->text(),
+            imported ? QStringLiteral("Bianchi Anna") : QStringLiteral("prima"));
+        if (imported) {
+            QCOMPARE(child<QLineEdit>(&card, "txtRecapito")->text(), QStringLiteral("333 123"));
+            QCOMPARE(child<QLineEdit>(&card, "txtCodFisc")->text(), QStringLiteral("BNCNNA80A41F205X"));
+            QCOMPARE(child<QLineEdit>(&card, "txtComuneRes")->text(), QStringLiteral("Milano"));
+        }
+        QCOMPARE(child<QLineEdit>(&card, "txtNome")->text(), QStringLiteral("Rex"));
+        QCOMPARE(child<QLineEdit>(&card, "txtNote")->text(), QString());
+        QCOMPARE(card.position(), QString());
+    }
+
+    // The archive cannot be read again, or nothing is chosen: the window
+    // closes without a word and the card stays as it was.
+    void failedLoadClosesSilently_data()
+    {
+        QTest::addColumn<bool>("archiveGone");
+        QTest::newRow("archive unreadable") << true;
+        QTest::newRow("no line selected") << false;
+    }
+    void failedLoadClosesSilently()
+    {
+        QFETCH(bool, archiveGone);
+        m_context->writeFile(DogRecord::fileName,
+            recordBytes(DogRecord::layout(), { dog(QStringLiteral("Argo"), QStringLiteral("Pastore")) }));
+        frmCani &card = dogCard();
+        searchFrom(&card, Searches::dogs(), QStringLiteral("cani"));
+        if (archiveGone) {
+            QVERIFY(QFile::remove(m_context->path(DogRecord::fileName)));
+            QVERIFY(QDir(m_context->path(QString())).mkdir(DogRecord::fileName));
+            doubleClickRow(0);
+        } else {
+            m_window->lstRecordsDoubleClick();
+        }
+        QVERIFY(!m_window->isVisible());
+        QVERIFY(m_context->doubles.messages.shown.isEmpty());
+        QCOMPARE(child<QLineEdit>(&card, "txtNome")->text(), QString());
+        QCOMPARE(card.position(), QString());
+    }
+
+    // The dog card opens the dog search for itself and the owner search to
+    // import an owner, both in mode "cani".
+    void dogCardOpensItsSearches_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("cmdTrova") << QStringLiteral("cmdTrova") << QStringLiteral("frmTrovaCani");
+        QTest::newRow("btnCarta") << QStringLiteral("btnCarta") << QStringLiteral("frmTrovaClienti");
+    }
+    void dogCardOpensItsSearches()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, window);
+        frmCani &card = dogCard();
+        card.show();
+        QString opened;
+        QString mode;
+        whenModalShown([&](QWidget *modal) {
+            opened = modal->objectName();
+            mode = child<QLabel>(modal, "lblMemory")->text();
+            QCOMPARE(modal->parentWidget(), &card);
+            modal->close();
+        });
+        click(child(&card, qPrintable(button)));
+        QCOMPARE(opened, window);
+        QCOMPARE(mode, QStringLiteral("cani"));
+    }
+
+private:
+    frmCani &dogCard()
+    {
+        m_card = std::make_unique<frmCani>(m_context->context(), m_opener.get());
+        return *m_card;
+    }
+    void searchFrom(QWidget *opener, const SearchDescription &search, const QString &mode)
+    {
+        m_window = std::make_unique<SearchWindow>(m_context->context(), opener, search, mode);
+        m_window->show();
+        click(child(m_window.get(), "btnCerca"));
+    }
+    void doubleClickRow(int row)
+    {
+        const QPoint at = list()->visualRect(list()->model()->index(row, 0)).center();
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, at);
+    }
+    void openSearch(const SearchDescription &search, const QString &mode)
+    {
+        m_window = std::make_unique<SearchWindow>(m_context->context(), m_opener.get(), search, mode);
+        m_window->show();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+    QLineEdit *criterion(const char *name) { return child<QLineEdit>(m_window.get(), name); }
+    LineList *list() { return child<LineList>(m_window.get(), "lstRecords"); }
+    QStringList listed() { return list()->lines(); }
+
+    std::unique_ptr<TestContext> m_context;
+    std::unique_ptr<QWidget> m_opener;
+    QLabel *m_yearFile = nullptr;
+    std::unique_ptr<frmCani> m_card;
+    std::unique_ptr<SearchWindow> m_window;
+};
+
+ZAMPORA_GUI_TEST_MAIN(tst_SearchWindow)
+#include "tst_searchwindow.moc"
