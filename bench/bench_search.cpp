@@ -90,7 +90,7 @@ QStringList search(const QString &path, const ArchiveSearch::Criteria &criteria)
     file.openOrCreate(path, DogRecord::recordSize);
     QStringList lines;
     ArchiveSearch::collectLines(file, DogRecord::layout(),
-        [&criteria](const Record &record) { return criteria.matches(record); }, ResultLines::dogSearch, lines);
+        [&criteria](RecordView record) { return criteria.matches(record); }, ResultLines::dogSearch, lines);
     file.closeFile();
     return lines;
 }

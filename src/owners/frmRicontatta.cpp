@@ -73,7 +73,7 @@ void frmRicontatta::fillList()
         RecordFile file;
         file.openOrCreate(archivePath(), OwnerRecord::recordSize);
         ArchiveSearch::collectLines(file, OwnerRecord::layout(),
-            [](const Record &owner) { return owner.value(OwnerRecord::Ricontatta) == FlagText::yes(); },
+            [](RecordView owner) { return owner.value(OwnerRecord::Ricontatta) == FlagText::yes(); },
             ResultLines::ownerToRecontact, lines);
         file.closeFile();
     } catch (const std::exception &) {

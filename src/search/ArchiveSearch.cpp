@@ -4,6 +4,8 @@
 #include "storage/RecordFile.h"
 #include "storage/ShortText.h"
 
+#include <algorithm>
+
 namespace ArchiveSearch {
 
 Criteria::Criteria(const QList<Criterion> &typed)
@@ -13,7 +15,7 @@ Criteria::Criteria(const QList<Criterion> &typed)
             m_filled.append({ criterion.field, smallLettersAtoZ(criterion.typed) });
 }
 
-bool Criteria::matches(const Record &record) const
+bool Criteria::matches(RecordView record) const
 {
     for (const Criterion &criterion : m_filled)
         if (!smallLettersAtoZ(record.value(criterion.field)).contains(criterion.typed))
@@ -21,13 +23,12 @@ bool Criteria::matches(const Record &record) const
     return true;
 }
 
-void collectLines(RecordFile &file, const RecordLayout &layout, const std::function<bool(const Record &)> &accepted,
+void collectLines(RecordFile &file, const RecordLayout &layout, const std::function<bool(RecordView)> &accepted,
                   LineOf lineOf, QStringList &lines)
 {
-    Record record(layout);
     file.seekRecord(0);
     while (!file.atEnd()) {
-        file.readNext(record);
+        const RecordView record(layout, file.readNextInPlace());
         if (accepted(record))
             lines.append(lineOf(record));
     }
@@ -42,8 +43,11 @@ int loadRecordsWithLine(RecordFile &file, const RecordLayout &layout, LineOf lin
     file.seekRecord(0);
     while (!file.atEnd()) {
         const qint64 position = file.currentIndex() + 1;
-        file.readNext(record);
-        if (trimmedText(lineOf(record)) == wanted) {
+        const RecordView candidate(layout, file.readNextInPlace());
+        if (trimmedText(lineOf(candidate)) == wanted) {
+            // Loading may take a while (a photo); the record is kept apart
+            // from the file's read-ahead first.
+            std::copy_n(candidate.data(), layout.recordSize(), record.data());
             load(record, position);
             ++loaded;
         }

@@ -7,6 +7,7 @@
 #include <functional>
 
 class Record;
+class RecordView;
 class RecordFile;
 class RecordLayout;
 
@@ -15,7 +16,7 @@ class RecordLayout;
 namespace ArchiveSearch {
 
 /// Builds the one-line description of a record (see ResultLines).
-using LineOf = QString (*)(const Record &record);
+using LineOf = QString (*)(RecordView record);
 
 // What the user typed in one criterion box, and the field it is matched against.
 struct Criterion
@@ -36,7 +37,7 @@ public:
     /// How many criteria take part.
     qsizetype filled() const { return m_filled.size(); }
     /// True when every filled criterion occurs in its field; always with none filled.
-    bool matches(const Record &record) const;
+    bool matches(RecordView record) const;
 
 private:
     QList<Criterion> m_filled; // texts already in small letters
@@ -45,7 +46,7 @@ private:
 /// Reads the open file from its first record to its last and appends to lines
 /// the line of every record that accepted() takes. Throws RecordFileError;
 /// the lines added before a failure stay.
-void collectLines(RecordFile &file, const RecordLayout &layout, const std::function<bool(const Record &)> &accepted,
+void collectLines(RecordFile &file, const RecordLayout &layout, const std::function<bool(RecordView)> &accepted,
                   LineOf lineOf, QStringList &lines);
 
 /// Walks the open file from its first record to its last and hands load()

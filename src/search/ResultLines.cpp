@@ -8,7 +8,7 @@
 #include "storage/Windows1252.h"
 
 #include <algorithm>
-#include <numeric>
+#include <array>
 #include <vector>
 
 namespace ResultLines {
@@ -25,28 +25,30 @@ constexpr Piece text(const char16_t *literalText)
 
 } // namespace
 
-QString build(const Record &record, std::initializer_list<Piece> pieces)
+QString build(RecordView record, std::initializer_list<Piece> pieces)
 {
     QString line;
-    line.reserve(160);
+    line.reserve(200);
     for (const Piece &piece : pieces) {
         if (piece.field == literal) {
             line += QStringView(piece.text);
             continue;
         }
-        // Records are read back trimmed already.
-        const QString value = record.value(piece.field);
+        // The code page has one byte per character, so the field is cut
+        // before it is decoded, straight into the line.
+        const QByteArrayView value = record.storedBytes(piece.field);
         if (piece.width == whole) {
-            line += value;
+            Windows1252::appendDecoded(line, value);
         } else {
-            line += QStringView(value).left(piece.width);
-            line += QString(piece.width - std::min<qsizetype>(value.size(), piece.width), u' ');
+            const qsizetype shown = std::min<qsizetype>(value.size(), piece.width);
+            Windows1252::appendDecoded(line, value.first(shown));
+            line.resize(line.size() + piece.width - shown, u' ');
         }
     }
     return line;
 }
 
-QString dogSearch(const Record &dog)
+QString dogSearch(RecordView dog)
 {
     using namespace DogRecord;
     return build(dog,
@@ -54,7 +56,7 @@ QString dogSearch(const Record &dog)
             text(u"  Prop. "), { Proprietario, 30 }, text(u"  Tel. "), { Recapito, whole } });
 }
 
-QString ownerSearch(const Record &owner)
+QString ownerSearch(RecordView owner)
 {
     using namespace OwnerRecord;
     return build(owner,
@@ -62,7 +64,7 @@ QString ownerSearch(const Record &owner)
             text(u"  Cani: "), { CaniOra, 30 }, text(u"  "), { Note, whole } });
 }
 
-QString scheduleEntry(const Record &entry)
+QString scheduleEntry(RecordView entry)
 {
     using namespace ScheduleRecord;
     return build(entry,
@@ -70,7 +72,7 @@ QString scheduleEntry(const Record &entry)
             { Proprietario, 28 }, text(u"  Cane: "), { Nome, 28 }, text(u"  € "), { Costo, whole } });
 }
 
-QString ownerToRecontact(const Record &owner)
+QString ownerToRecontact(RecordView owner)
 {
     using namespace OwnerRecord;
     return build(owner,
@@ -78,26 +80,76 @@ QString ownerToRecontact(const Record &owner)
             text(u"  Cani: "), { CaniOra, 30 }, text(u"  "), { Questioni, whole } });
 }
 
+namespace {
+
+// Where each UTF-16 unit stands in the order of the list: its code in the
+// archives' code page, so that a typographic apostrophe or the euro sign
+// sorts where it stands there, not where Unicode puts it; the letters a to z
+// as their capitals. Units outside the code page rank as the '?' they would
+// be stored as.
+const std::array<quint8, 65536> &listRanks()
+{
+    static const std::array<quint8, 65536> ranks = [] {
+        std::array<quint8, 65536> table {};
+        for (int unit = 0; unit < 65536; ++unit) {
+            const QChar c = QChar(char16_t(unit));
+            table[size_t(unit)] = c.isSurrogate()
+                ? quint8(Windows1252::substitute)
+                : quint8(Windows1252::encode(capitalsAtoZ(QStringView(&c, 1))).at(0));
+        }
+        return table;
+    }();
+    return ranks;
+}
+
+} // namespace
+
 void sortAsListed(QStringList &lines)
 {
-    // The character codes are those of the archives' code page, so that a
-    // typographic apostrophe or the euro sign sorts where it stands there, not
-    // where Unicode puts it. Each key is built once: changing case on the fly
-    // would do it some twenty times per line on a large archive.
-    std::vector<QByteArray> keys;
-    keys.reserve(size_t(lines.size()));
-    for (const QString &line : std::as_const(lines))
-        keys.push_back(Windows1252::encode(capitalsAtoZ(line)));
-    std::vector<qsizetype> order(size_t(lines.size()));
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&keys](qsizetype a, qsizetype b) {
-        // Unsigned byte order, whatever the locale.
-        return keys[size_t(a)] < keys[size_t(b)];
+    const std::array<quint8, 65536> &ranks = listRanks();
+    const auto rankedLess = [&ranks](const QString &a, const QString &b) {
+        const qsizetype common = std::min(a.size(), b.size());
+        const auto *x = a.utf16();
+        const auto *y = b.utf16();
+        for (qsizetype i = 0; i < common; ++i)
+            if (ranks[x[i]] != ranks[y[i]])
+                return ranks[x[i]] < ranks[y[i]];
+        return a.size() < b.size();
+    };
+
+    // The first sixteen ranks of each line packed side by side in one array:
+    // most comparisons end there, without reaching into the lines scattered
+    // over the heap, whose cache misses would otherwise cost most of the sort.
+    struct Entry
+    {
+        quint64 head[2];
+        qsizetype line;
+    };
+    std::vector<Entry> entries(size_t(lines.size()));
+    for (qsizetype index = 0; index < lines.size(); ++index) {
+        Entry &entry = entries[size_t(index)];
+        entry = { { 0, 0 }, index };
+        const QString &line = lines[index];
+        // A rank of 0 only stands for a NUL, which sorts like the end of a shorter line.
+        for (qsizetype i = 0; i < std::min<qsizetype>(line.size(), 16); ++i)
+            entry.head[i / 8] |= quint64(ranks[line.utf16()[i]]) << (8 * (7 - i % 8));
+    }
+    std::sort(entries.begin(), entries.end(), [&](const Entry &a, const Entry &b) {
+        if (a.head[0] != b.head[0])
+            return a.head[0] < b.head[0];
+        if (a.head[1] != b.head[1])
+            return a.head[1] < b.head[1];
+        if (rankedLess(lines[a.line], lines[b.line]))
+            return true;
+        if (rankedLess(lines[b.line], lines[a.line]))
+            return false;
+        return a.line < b.line; // equal lines keep their order
     });
+
     QStringList sorted;
     sorted.reserve(lines.size());
-    for (const qsizetype index : order)
-        sorted.append(std::move(lines[index]));
+    for (const Entry &entry : entries)
+        sorted.append(std::move(lines[entry.line]));
     lines = std::move(sorted);
 }
 

@@ -5,7 +5,7 @@
 
 #include <initializer_list>
 
-class Record;
+class RecordView;
 
 // The one-line, fixed-column description of a record that list windows show:
 // each field trimmed, padded on the right with blanks and cut to its width,
@@ -27,18 +27,18 @@ struct Piece
 };
 
 /// The pieces of one record joined into its line.
-QString build(const Record &record, std::initializer_list<Piece> pieces);
+QString build(RecordView record, std::initializer_list<Piece> pieces);
 
 /// Name, breed, microchip, owner and telephone of a dog (dog search).
-QString dogSearch(const Record &dog);
+QString dogSearch(RecordView dog);
 /// Name, telephone, occupation, dogs owned now and notes of an owner (owner search).
-QString ownerSearch(const Record &owner);
+QString ownerSearch(RecordView owner);
 /// Reason, date, time, owner, dog and amount of a schedule entry (schedule
 /// search and the payment and confirmation summaries).
-QString scheduleEntry(const Record &entry);
+QString scheduleEntry(RecordView entry);
 /// Name, telephone, occupation, dogs owned now and pending questions of an
 /// owner (the owners to recontact).
-QString ownerToRecontact(const Record &owner);
+QString ownerToRecontact(RecordView owner);
 
 /// Sorts lines as the sorted list boxes do: ascending by character code once
 /// the letters a to z are turned into capitals. Lines equal in that order keep

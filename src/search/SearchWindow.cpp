@@ -200,7 +200,7 @@ void SearchWindow::btnCercaClick()
         RecordFile file;
         file.openOrCreate(trimmedText(m_description.filePath(m_context, m_opener)), m_description.layout->recordSize());
         ArchiveSearch::collectLines(
-            file, *m_description.layout, [&criteria](const Record &record) { return criteria.matches(record); },
+            file, *m_description.layout, [&criteria](RecordView record) { return criteria.matches(record); },
             m_description.lineOf, lines);
         file.closeFile();
     });

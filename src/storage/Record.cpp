@@ -10,8 +10,19 @@ Record::Record(const RecordLayout &layout)
 
 QString Record::value(int field) const
 {
+    return RecordView(*this).value(field);
+}
+
+QString RecordView::value(int field) const
+{
     const FieldSpec &fieldSpec = m_layout->field(field);
-    return fromShortText(data() + fieldSpec.offset, fieldSpec.capacity);
+    return fromShortText(m_data + fieldSpec.offset, fieldSpec.capacity);
+}
+
+QByteArrayView RecordView::storedBytes(int field) const
+{
+    const FieldSpec &fieldSpec = m_layout->field(field);
+    return shortTextBytes(m_data + fieldSpec.offset, fieldSpec.capacity);
 }
 
 QByteArrayView Record::bytesOf(int field) const

@@ -28,3 +28,31 @@ private:
     const RecordLayout *m_layout;
     QByteArray m_bytes;
 };
+
+// A record's bytes seen where they lie, without a copy: a Record, or a record
+// that a scan reads in place from its file (valid until the file's next action).
+class RecordView
+{
+public:
+    RecordView(const RecordLayout &layout, const char *data)
+        : m_layout(&layout)
+        , m_data(data)
+    {
+    }
+    RecordView(const Record &record) // NOLINT: a record is always viewable
+        : m_layout(&record.layout())
+        , m_data(record.data())
+    {
+    }
+
+    const RecordLayout &layout() const { return *m_layout; }
+    const char *data() const { return m_data; }
+    /// The field's text through fromShortText.
+    QString value(int field) const;
+    /// The field's trimmed bytes, not yet decoded (see shortTextBytes).
+    QByteArrayView storedBytes(int field) const;
+
+private:
+    const RecordLayout *m_layout;
+    const char *m_data;
+};

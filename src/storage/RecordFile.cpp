@@ -98,6 +98,11 @@ void RecordFile::readNext(Record &record)
 {
     if (record.size() != m_recordSize)
         fail("read");
+    std::copy_n(readNextInPlace(), m_recordSize, record.data());
+}
+
+const char *RecordFile::readNextInPlace()
+{
     // Records read ahead are whole records of an open file, so only a read
     // outside them needs the file's checks.
     if (m_index < m_readAheadFirst || m_index >= m_readAheadEnd) {
@@ -107,8 +112,8 @@ void RecordFile::readNext(Record &record)
         fillReadAhead();
     }
     const qint64 at = (m_index - m_readAheadFirst) * m_recordSize;
-    std::copy_n(m_readAhead.constData() + at, m_recordSize, record.data());
     ++m_index;
+    return m_readAhead.constData() + at;
 }
 
 void RecordFile::fillReadAhead()

@@ -41,6 +41,10 @@ public:
     void seekRecord(qint64 index);
     qint64 currentIndex() const { return m_index; }
     void readNext(Record &record);
+    /// Reads the next record without copying it: its bytes stay valid until
+    /// the file's next action. Long scans use it to cost little more than the
+    /// disk itself.
+    const char *readNextInPlace();
     void writeNext(const Record &record);
     bool atEnd() const { return m_index >= recordCount(); }
     /// Flushes what was written to stable storage, releases the lock and closes.

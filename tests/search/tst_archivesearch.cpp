@@ -145,7 +145,7 @@ private Q_SLOTS:
         RecordFile file;
         file.openOrCreate(path(), DogRecord::recordSize);
         QStringList lines;
-        collectLines(file, DogRecord::layout(), [](const Record &r) { return r.value(DogRecord::Nome) != u"Argo"; },
+        collectLines(file, DogRecord::layout(), [](RecordView r) { return r.value(DogRecord::Nome) != u"Argo"; },
             ResultLines::dogSearch, lines);
         QCOMPARE(lines.size(), 2);
         QVERIFY(lines[0].startsWith(QStringLiteral("Zara ")));
@@ -158,7 +158,7 @@ private Q_SLOTS:
         file.openOrCreate(path(), DogRecord::recordSize);
         QVERIFY(QFile::resize(path(), 9 * DogRecord::recordSize));
         QVERIFY_THROWS_EXCEPTION(RecordFileError,
-            collectLines(file, DogRecord::layout(), [](const Record &) { return true; }, ResultLines::dogSearch, lines));
+            collectLines(file, DogRecord::layout(), [](RecordView) { return true; }, ResultLines::dogSearch, lines));
         QVERIFY(!lines.isEmpty());
         QVERIFY(lines.size() < 10);
     }
