@@ -25,6 +25,7 @@ constexpr QSize windowSize(862, 560);
 constexpr QSize viewSize(833, 529);
 constexpr int columnWidth = 320;
 constexpr int columnGap = 24;
+constexpr int rowGap = 8;
 constexpr int buttonHeight = 30;
 constexpr int buttonWidth = 116;
 const QColor darkCyan(0xFF008B8B);
@@ -117,7 +118,9 @@ QWidget *SearchWindow::buildCriteriaView(QWidget *parent)
         box->setFont(boxFont);
         box->setFixedWidth(criterion.fullWidth ? 2 * columnWidth + columnGap : columnWidth);
         const int span = criterion.fullWidth ? 2 : 1;
-        grid->addWidget(addLabel(QString::fromUtf8(criterion.label), labelFont, view), row, column, 1, span);
+        QLabel *label = addLabel(QString::fromUtf8(criterion.label), labelFont, view);
+        label->setContentsMargins(0, rowGap, 0, 0);
+        grid->addWidget(label, row, column, 1, span);
         grid->addWidget(box, row + 1, column, 1, span);
         m_criteria.append(box);
         column += span;
