@@ -7,6 +7,8 @@
 #include "export/frmExpArchivio.h"
 #include "schedule/ListSelector.h"
 #include "schedule/ScheduleRules.h"
+#include "search/SearchWindow.h"
+#include "search/Searches.h"
 #include "storage/AmountText.h"
 #include "storage/DogRecord.h"
 #include "storage/Flags.h"
@@ -89,6 +91,10 @@ void frmScadenzario::connectControls()
     connect(m_card.cmdIndietro, &PictureButton::clicked, this, [this] { m_navigator.previous(); });
     connect(m_card.cmdAvanti, &PictureButton::clicked, this, [this] { m_navigator.next(); });
     connect(m_card.cmdUltimo, &PictureButton::clicked, this, [this] { m_navigator.last(); });
+    connect(m_card.cmdImporta, &PictureButton::clicked, this,
+            [this] { SearchWindow::open(m_context, this, Searches::dogs(), QStringLiteral("scadenzario")); });
+    connect(findChild<PictureButton *>(QStringLiteral("cmdTrova")), &PictureButton::clicked, this,
+            [this] { SearchWindow::open(m_context, this, Searches::schedule(), QStringLiteral("Scadenzario")); });
 
     // Enter in the year box goes to "Apri" (it does not press it).
     connect(m_start.txtAnno, &QLineEdit::returnPressed, this, [this] { m_start.btnApri->setFocus(); });

@@ -8,7 +8,7 @@
 #include "ui/Centring.h"
 #include "ui/EnterKeyRing.h"
 #include "ui/FileActionGuard.h"
-#include "ui/FocusHighlight.h"
+#include "ui/FocusRectangles.h"
 #include "ui/GradientWidget.h"
 #include "ui/LineList.h"
 #include "ui/ListPanel.h"
@@ -165,7 +165,9 @@ QWidget *SearchWindow::buildCriteriaView(QWidget *parent)
     auto *ring = new EnterKeyRing(this);
     for (qsizetype i = 0; i < m_criteria.size(); ++i)
         ring->link(m_criteria[i], [next = m_criteria[(i + 1) % m_criteria.size()]] { return next; });
-    (new FocusHighlight(this))->follow({ m_criteria.begin(), m_criteria.end() });
+    auto *rectangles = new FocusRectangles(this);
+    for (QLineEdit *box : std::as_const(m_criteria))
+        rectangles->add(box);
     for (qsizetype i = 0; i + 1 < m_criteria.size(); ++i)
         setTabOrder(m_criteria[i], m_criteria[i + 1]);
 

@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "dogs/frmCani.h"
+#include "schedule/frmScadenzario.h"
 #include "search/ResultLines.h"
 #include "storage/DogRecord.h"
 #include "storage/OwnerRecord.h"
@@ -53,6 +54,11 @@ const SearchDescription &dogs()
                 [](QWidget *opener, const Record &record, qint64 position) {
                     if (auto *card = cardOf<frmCani>(opener))
                         card->showRecord(record, position);
+                } },
+            { "scadenzario",
+                [](QWidget *opener, const Record &record, qint64) {
+                    if (auto *schedule = cardOf<frmScadenzario>(opener))
+                        schedule->importDog(record);
                 } },
         },
     };
@@ -120,7 +126,13 @@ const SearchDescription &schedule()
             const auto *yearFile = opener->findChild<QLabel *>(QStringLiteral("lblFile"));
             return yearFile ? yearFile->text() : QString();
         },
-        {},
+        {
+            { "Scadenzario",
+                [](QWidget *opener, const Record &record, qint64 position) {
+                    if (auto *schedule = cardOf<frmScadenzario>(opener))
+                        schedule->showRecord(record, position);
+                } },
+        },
     };
     return description;
 }

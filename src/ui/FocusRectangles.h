@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QPointer>
 
 class QWidget;
 
@@ -27,5 +28,7 @@ protected:
 private:
     void place(QWidget *control, QWidget *rectangle) const;
 
-    QHash<QObject *, QWidget *> m_rectangles;
+    // Guarded: when a window is torn down, a rectangle may go before the
+    // control it marks, and the control still loses the focus after that.
+    QHash<QObject *, QPointer<QWidget>> m_rectangles;
 };

@@ -3,7 +3,9 @@
 // the chosen card into each target, and the failures.
 #include "AppFixture.h"
 
+#include "app/frmAvvio.h"
 #include "dogs/frmCani.h"
+#include "schedule/frmScadenzario.h"
 #include "search/ResultLines.h"
 #include "search/SearchWindow.h"
 #include "search/Searches.h"
@@ -14,6 +16,7 @@
 #include "storage/ScheduleRecord.h"
 #include "ui/LineList.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -118,10 +121,10 @@ private Q_SLOTS:
             QLineEdit *box = criterion(qPrintable(boxes[i % boxes.size()]));
             QCOMPARE(QApplication::focusWidget(), box);
             QVERIFY(box->text().isEmpty());
-            QWidget *mark = box->parentWidget()->findChild<QWidget *>(QStringLiteral("shpEvidenzia"));
+            QWidget *mark = box->parentWidget()->findChild<QWidget *>(QStringLiteral("shp") + box->objectName().mid(3));
             QVERIFY(mark && mark->isVisible());
             QVERIFY(mark->geometry().contains(box->geometry()));
-            QCOMPARE(mark->palette().window().color(), QColor(0xFFFFFF00));
+            QCOMPARE(mark->grab().toImage().pixelColor(mark->rect().center()), QColor(0xFFFFFF00));
             QTest::keyClick(box, Qt::Key_Return);
         }
     }
@@ -320,32 +323,101 @@ private Q_SLOTS:
         QCOMPARE(card.position(), QString());
     }
 
-    // The dog card opens the dog search for itself and the owner search to
-    // import an owner, both in mode "cani".
-    void dogCardOpensItsSearches_data()
+    // Each card opens its searches over itself, in the mode that says where
+    // a chosen record goes.
+    void cardsOpenTheirSearches_data()
     {
+        QTest::addColumn<QString>("menuButton");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("window");
-        QTest::newRow("cmdTrova") << QStringLiteral("cmdTrova") << QStringLiteral("frmTrovaCani");
-        QTest::newRow("btnCarta") << QStringLiteral("btnCarta") << QStringLiteral("frmTrovaClienti");
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("dog card, Trova") << "btnCani" << "cmdTrova" << "frmTrovaCani" << "cani";
+        QTest::newRow("dog card, owner import") << "btnCani" << "btnCarta" << "frmTrovaClienti" << "cani";
+        QTest::newRow("schedule, Trova") << "btnScadenze" << "cmdTrova" << "frmTrovaScadenzario" << "Scadenzario";
+        QTest::newRow("schedule, dog import") << "btnScadenze" << "cmdImporta" << "frmTrovaCani" << "scadenzario";
     }
-    void dogCardOpensItsSearches()
+    void cardsOpenTheirSearches()
     {
+        QFETCH(QString, menuButton);
         QFETCH(QString, button);
         QFETCH(QString, window);
-        frmCani &card = dogCard();
-        card.show();
+        QFETCH(QString, mode);
+        AppFixture fixture;
+        click(child(&fixture.app().mainMenu(), qPrintable(menuButton)));
+        const bool schedule = menuButton == u"btnScadenze";
+        QWidget *card = schedule ? static_cast<QWidget *>(&fixture.app().schedule()) : &fixture.app().dogs();
+        QVERIFY(QTest::qWaitForWindowActive(card));
+        if (schedule)
+            click(child(card, "btnApri"));
         QString opened;
-        QString mode;
+        QString openedMode;
         whenModalShown([&](QWidget *modal) {
             opened = modal->objectName();
-            mode = child<QLabel>(modal, "lblMemory")->text();
-            QCOMPARE(modal->parentWidget(), &card);
+            openedMode = child<QLabel>(modal, "lblMemory")->text();
+            QCOMPARE(modal->parentWidget(), card);
             modal->close();
         });
-        click(child(&card, qPrintable(button)));
+        click(child(card, qPrintable(button)));
         QCOMPARE(opened, window);
-        QCOMPARE(mode, QStringLiteral("cani"));
+        QCOMPARE(openedMode, mode);
+    }
+
+    // A chosen entry fills the schedule card; of several equal lines the
+    // later entry stays, and a flag stored as neither "Sì" nor "No" leaves
+    // its check box alone.
+    void chosenEntryLoadsIntoTheSchedule()
+    {
+        AppFixture fixture;
+        const Values entry = { { ScheduleRecord::Dettagli, QStringLiteral("Vaccino") },
+            { ScheduleRecord::Data, QStringLiteral("05/03/2025") }, { ScheduleRecord::Note, QStringLiteral("primo") },
+            { ScheduleRecord::DaConfermare, QStringLiteral("Sì") } };
+        Values later = entry;
+        later[ScheduleRecord::Note] = QStringLiteral("secondo");
+        later[ScheduleRecord::DaConfermare] = QStringLiteral("forse");
+        fixture.writeFile(QStringLiteral("2025.sca"), recordBytes(ScheduleRecord::layout(), { entry, later }));
+        frmScadenzario &schedule = fixture.app().schedule();
+        click(child(&fixture.app().mainMenu(), "btnScadenze"));
+        child<QLineEdit>(&schedule, "txtAnno")->setText(QStringLiteral("2025"));
+        click(child(&schedule, "btnApri"));
+        auto *toConfirm = child<QCheckBox>(&schedule, "chkDaConfermare");
+        QVERIFY(!toConfirm->isChecked());
+
+        m_window = std::make_unique<SearchWindow>(fixture.context(), &schedule, Searches::schedule(),
+                                                  QStringLiteral("Scadenzario"));
+        m_window->show();
+        click(child(m_window.get(), "btnCerca"));
+        doubleClickRow(0);
+        QVERIFY(!m_window->isVisible());
+        QCOMPARE(child<QLineEdit>(&schedule, "txtNote")->text(), QStringLiteral("secondo"));
+        QCOMPARE(schedule.position(), QStringLiteral("2"));
+        QVERIFY(toConfirm->isChecked()); // ticked by the first, left alone by the second
+        m_window.reset();
+    }
+
+    // A dog chosen from the schedule fills the entry's dog and owner boxes only.
+    void chosenDogImportsIntoTheSchedule()
+    {
+        AppFixture fixture;
+        Values argo = dog(QStringLiteral("Argo"), QStringLiteral("Pastore"), QStringLiteral("nota del cane"));
+        argo[DogRecord::CodFisc] = QStringLiteral("RSSMRA80A01F205X");
+        fixture.writeFile(DogRecord::fileName, recordBytes(DogRecord::layout(), { argo }));
+        frmScadenzario &schedule = fixture.app().schedule();
+        click(child(&fixture.app().mainMenu(), "btnScadenze"));
+        click(child(&schedule, "btnApri"));
+        QTest::keyClicks(child<QLineEdit>(&schedule, "txtNote"), QStringLiteral("mia nota"));
+
+        m_window = std::make_unique<SearchWindow>(fixture.context(), &schedule, Searches::dogs(),
+                                                  QStringLiteral("scadenzario"));
+        m_window->show();
+        click(child(m_window.get(), "btnCerca"));
+        doubleClickRow(0);
+        QCOMPARE(child<QLineEdit>(&schedule, "txtNome")->text(), QStringLiteral("Argo"));
+        QCOMPARE(child<QLineEdit>(&schedule, "txtRazza")->text(), QStringLiteral("Pastore"));
+        QCOMPARE(child<QLineEdit>(&schedule, "txtProprietario")->text(), QStringLiteral("Rossi Mario"));
+        QCOMPARE(child<QLineEdit>(&schedule, "txtCodFisc")->text(), QStringLiteral("RSSMRA80A01F205X"));
+        QCOMPARE(child<QLineEdit>(&schedule, "txtNote")->text(), QStringLiteral("mia nota"));
+        QCOMPARE(schedule.position(), QString());
+        m_window.reset();
     }
 
 private:
