@@ -173,7 +173,7 @@ void frmCani::importOwner(const Record &owner)
         { DogRecord::ComuneRes, OwnerRecord::ComuneRes },
     };
     for (const auto &[dogField, ownerField] : ownerFields)
-        m_fieldControls[dogField]->setProperty("text", owner.value(ownerField));
+        m_fields.setValue(dogField, owner.value(ownerField));
 }
 
 void frmCani::cmdNuovoClick()

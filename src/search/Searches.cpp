@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "dogs/frmCani.h"
+#include "owners/frmClienti.h"
 #include "schedule/frmScadenzario.h"
 #include "search/ResultLines.h"
 #include "storage/DogRecord.h"
@@ -89,6 +90,11 @@ const SearchDescription &owners()
         QStringLiteral("Riepilogo proprietari cani"),
         [](const AppContext &context, const QWidget *) { return programFile(context, fileName); },
         {
+            { "clienti",
+                [](QWidget *opener, const Record &record, qint64 position) {
+                    if (auto *card = cardOf<frmClienti>(opener))
+                        card->showRecord(record, position);
+                } },
             { "cani",
                 [](QWidget *opener, const Record &record, qint64) {
                     if (auto *card = cardOf<frmCani>(opener))

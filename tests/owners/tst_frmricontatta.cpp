@@ -1,6 +1,7 @@
 // The owners to recontact: which owners are listed and how, finding in the
 // list, and the double click that loads an owner into the owner card.
 #include "AppFixture.h"
+#include "RecordBytes.h"
 
 #include "owners/frmRicontatta.h"
 #include "search/ResultLines.h"
@@ -16,7 +17,7 @@
 
 namespace {
 
-using Values = std::map<int, QString>;
+using Values = FieldValues;
 
 Values owner(const QString &name, const QString &recontact, const QString &note = QString())
 {
@@ -27,12 +28,8 @@ Values owner(const QString &name, const QString &recontact, const QString &note 
 QByteArray ownersFile(const QList<Values> &owners)
 {
     QByteArray bytes;
-    for (const Values &values : owners) {
-        Record record(OwnerRecord::layout());
-        for (const auto &[field, text] : values)
-            record.setValue(field, text);
-        bytes += record.bytes();
-    }
+    for (const Values &values : owners)
+        bytes += recordBytes(OwnerRecord::layout(), values);
     return bytes;
 }
 

@@ -2,9 +2,11 @@
 // view, the search and its result view, finding in the result list, loading
 // the chosen card into each target, and the failures.
 #include "AppFixture.h"
+#include "RecordBytes.h"
 
 #include "app/frmAvvio.h"
 #include "dogs/frmCani.h"
+#include "owners/frmClienti.h"
 #include "schedule/frmScadenzario.h"
 #include "search/ResultLines.h"
 #include "search/SearchWindow.h"
@@ -26,17 +28,14 @@
 
 namespace {
 
-using Values = std::map<int, QString>;
+using Values = FieldValues;
 
-QByteArray recordBytes(const RecordLayout &layout, const QList<Values> &records)
+// A record file holding these records, in order.
+QByteArray archiveOf(const RecordLayout &layout, const QList<Values> &records)
 {
     QByteArray bytes;
-    for (const Values &values : records) {
-        Record record(layout);
-        for (const auto &[field, text] : values)
-            record.setValue(field, text);
-        bytes += record.bytes();
-    }
+    for (const Values &values : records)
+        bytes += recordBytes(layout, values);
     return bytes;
 }
 
@@ -132,7 +131,7 @@ private Q_SLOTS:
     void searchListsMatchingCardsSorted()
     {
         m_context->writeFile(DogRecord::fileName,
-            recordBytes(DogRecord::layout(),
+            archiveOf(DogRecord::layout(),
                 { dog(QStringLiteral("zara"), QStringLiteral("Setter")),
                     dog(QStringLiteral("Argo"), QStringLiteral("Pastore tedesco")),
                     dog(QStringLiteral("Bobi"), QStringLiteral("Barbone")),
@@ -159,7 +158,7 @@ private Q_SLOTS:
     void noCriterionListsEveryCard()
     {
         m_context->writeFile(OwnerRecord::fileName,
-            recordBytes(OwnerRecord::layout(),
+            archiveOf(OwnerRecord::layout(),
                 { { { OwnerRecord::Cliente, QStringLiteral("Verdi") } },
                     { { OwnerRecord::Cliente, QStringLiteral("bianchi") } } }));
         openSearch(Searches::owners(), QStringLiteral("clienti"));
@@ -187,7 +186,7 @@ private Q_SLOTS:
     void findWalksTheResultsAndWraps()
     {
         m_context->writeFile(DogRecord::fileName,
-            recordBytes(DogRecord::layout(),
+            archiveOf(DogRecord::layout(),
                 { dog(QStringLiteral("Argo"), QStringLiteral("Pastore")), dog(QStringLiteral("Bobi"), QStringLiteral("Setter")),
                     dog(QStringLiteral("Cleo"), QStringLiteral("Pastore")) }));
         openSearch(Searches::dogs(), QStringLiteral("cani"));
@@ -205,8 +204,8 @@ private Q_SLOTS:
     {
         const Values entry = { { ScheduleRecord::Dettagli, QStringLiteral("Vaccino") },
             { ScheduleRecord::Data, QStringLiteral("05/03/2025") } };
-        m_context->writeFile(QStringLiteral("2025.sca"), recordBytes(ScheduleRecord::layout(), { entry, entry }));
-        m_context->writeFile(QStringLiteral("2024.sca"), recordBytes(ScheduleRecord::layout(), { entry }));
+        m_context->writeFile(QStringLiteral("2025.sca"), archiveOf(ScheduleRecord::layout(), { entry, entry }));
+        m_context->writeFile(QStringLiteral("2024.sca"), archiveOf(ScheduleRecord::layout(), { entry }));
         m_yearFile->setText(QStringLiteral("  ") + m_context->path(QStringLiteral("2025.sca")) + QStringLiteral(" "));
         openSearch(Searches::schedule(), QStringLiteral("Scadenzario"));
         QTest::keyClicks(criterion("txtData"), QStringLiteral("03/2025"));
@@ -239,7 +238,7 @@ private Q_SLOTS:
         Values later = dog(QStringLiteral("Argo"), QStringLiteral("Pastore"), QStringLiteral("secondo"));
         later[DogRecord::File01] = QStringLiteral("pedigree.pdf");
         m_context->writeFile(DogRecord::fileName,
-            recordBytes(DogRecord::layout(),
+            archiveOf(DogRecord::layout(),
                 { dog(QStringLiteral("Argo"), QStringLiteral("Pastore"), QStringLiteral("primo")),
                     dog(QStringLiteral("Bobi"), QStringLiteral("Setter")), later }));
         frmCani &card = dogCard();
@@ -272,7 +271,7 @@ private Q_SLOTS:
         QFETCH(QString, mode);
         QFETCH(bool, imported);
         m_context->writeFile(OwnerRecord::fileName,
-            recordBytes(OwnerRecord::layout(),
+            archiveOf(OwnerRecord::layout(),
                 { { { OwnerRecord::Cliente, QStringLiteral("Bianchi Anna") }, { OwnerRecord::Recapito, QStringLiteral("333 123") },
                     { OwnerRecord::CodFisc, QStringLiteral("BNCNNA80A41F205X") },
                     { OwnerRecord::ComuneRes, QStringLiteral("Milano") }, { OwnerRecord::Note, QStringLiteral("vip") },
@@ -307,7 +306,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, archiveGone);
         m_context->writeFile(DogRecord::fileName,
-            recordBytes(DogRecord::layout(), { dog(QStringLiteral("Argo"), QStringLiteral("Pastore")) }));
+            archiveOf(DogRecord::layout(), { dog(QStringLiteral("Argo"), QStringLiteral("Pastore")) }));
         frmCani &card = dogCard();
         searchFrom(&card, Searches::dogs(), QStringLiteral("cani"));
         if (archiveGone) {
@@ -335,6 +334,8 @@ private Q_SLOTS:
         QTest::newRow("dog card, owner import") << "btnCani" << "btnCarta" << "frmTrovaClienti" << "cani";
         QTest::newRow("schedule, Trova") << "btnScadenze" << "cmdTrova" << "frmTrovaScadenzario" << "Scadenzario";
         QTest::newRow("schedule, dog import") << "btnScadenze" << "cmdImporta" << "frmTrovaCani" << "scadenzario";
+        QTest::newRow("owner card, Trova") << "btnProprietari" << "cmdTrova" << "frmTrovaClienti" << "clienti";
+        QTest::newRow("owner card, to recontact") << "btnProprietari" << "cmdRicontatta" << "frmRicontatta" << "";
     }
     void cardsOpenTheirSearches()
     {
@@ -345,7 +346,9 @@ private Q_SLOTS:
         AppFixture fixture;
         click(child(&fixture.app().mainMenu(), qPrintable(menuButton)));
         const bool schedule = menuButton == u"btnScadenze";
-        QWidget *card = schedule ? static_cast<QWidget *>(&fixture.app().schedule()) : &fixture.app().dogs();
+        QWidget *card = schedule                      ? static_cast<QWidget *>(&fixture.app().schedule())
+            : menuButton == u"btnProprietari" ? static_cast<QWidget *>(&fixture.app().owners())
+                                              : &fixture.app().dogs();
         QVERIFY(QTest::qWaitForWindowActive(card));
         if (schedule)
             click(child(card, "btnApri"));
@@ -353,13 +356,46 @@ private Q_SLOTS:
         QString openedMode;
         whenModalShown([&](QWidget *modal) {
             opened = modal->objectName();
-            openedMode = child<QLabel>(modal, "lblMemory")->text();
+            if (auto *memory = modal->findChild<QLabel *>(QStringLiteral("lblMemory")))
+                openedMode = memory->text();
             QCOMPARE(modal->parentWidget(), card);
             modal->close();
         });
         click(child(card, qPrintable(button)));
         QCOMPARE(opened, window);
         QCOMPARE(openedMode, mode);
+    }
+
+    // A chosen owner fills the whole owner card; of several equal lines the
+    // later owner stays, and a recontact mark stored as neither "Sì" nor "No"
+    // leaves the check box alone.
+    void chosenOwnerLoadsIntoTheOwnerCard()
+    {
+        AppFixture fixture;
+        const Values first = { { OwnerRecord::Cliente, QStringLiteral("Verdi Ada") },
+            { OwnerRecord::ComuneNasc, QStringLiteral("Lodi") }, { OwnerRecord::Ricontatta, QStringLiteral("Sì") } };
+        Values later = first;
+        later[OwnerRecord::ComuneNasc] = QStringLiteral("Como");
+        later[OwnerRecord::Ricontatta] = QStringLiteral("X");
+        fixture.writeFile(OwnerRecord::fileName,
+            archiveOf(OwnerRecord::layout(), { first, { { OwnerRecord::Cliente, QStringLiteral("Altro") } }, later }));
+        frmClienti &card = fixture.app().owners();
+        click(child(&fixture.app().mainMenu(), "btnProprietari"));
+        auto *recontact = child<QCheckBox>(&card, "chkRicontatta");
+        QVERIFY(!recontact->isChecked());
+
+        m_window = std::make_unique<SearchWindow>(fixture.context(), &card, Searches::owners(), QStringLiteral("clienti"));
+        m_window->show();
+        QTest::keyClicks(child<QLineEdit>(m_window.get(), "txtCliente"), QStringLiteral("verdi"));
+        click(child(m_window.get(), "btnCerca"));
+        QCOMPARE(listed().size(), 2);
+        doubleClickRow(0);
+        QVERIFY(!m_window->isVisible());
+        QCOMPARE(child<QLineEdit>(&card, "txtCliente")->text(), QStringLiteral("Verdi Ada"));
+        QCOMPARE(child<QLineEdit>(&card, "txtComuneNasc")->text(), QStringLiteral("Como"));
+        QCOMPARE(card.position(), QStringLiteral("3"));
+        QVERIFY(recontact->isChecked()); // ticked by the first, left alone by the later
+        m_window.reset();
     }
 
     // A chosen entry fills the schedule card; of several equal lines the
@@ -374,7 +410,7 @@ private Q_SLOTS:
         Values later = entry;
         later[ScheduleRecord::Note] = QStringLiteral("secondo");
         later[ScheduleRecord::DaConfermare] = QStringLiteral("forse");
-        fixture.writeFile(QStringLiteral("2025.sca"), recordBytes(ScheduleRecord::layout(), { entry, later }));
+        fixture.writeFile(QStringLiteral("2025.sca"), archiveOf(ScheduleRecord::layout(), { entry, later }));
         frmScadenzario &schedule = fixture.app().schedule();
         click(child(&fixture.app().mainMenu(), "btnScadenze"));
         child<QLineEdit>(&schedule, "txtAnno")->setText(QStringLiteral("2025"));
@@ -400,7 +436,7 @@ private Q_SLOTS:
         AppFixture fixture;
         Values argo = dog(QStringLiteral("Argo"), QStringLiteral("Pastore"), QStringLiteral("nota del cane"));
         argo[DogRecord::CodFisc] = QStringLiteral("RSSMRA80A01F205X");
-        fixture.writeFile(DogRecord::fileName, recordBytes(DogRecord::layout(), { argo }));
+        fixture.writeFile(DogRecord::fileName, archiveOf(DogRecord::layout(), { argo }));
         frmScadenzario &schedule = fixture.app().schedule();
         click(child(&fixture.app().mainMenu(), "btnScadenze"));
         click(child(&schedule, "btnApri"));
