@@ -86,6 +86,10 @@ void whenModalShown(std::function<void(QWidget *)> handler)
             return;
         }
         const QPointer<QWidget> window = modal;
+        // Mouse moves reach a window's controls only once it is on screen;
+        // on a busy machine that can come a little after it became modal.
+        if (!QTest::qWaitForWindowExposed(modal))
+            QTest::qFail("the modal window never came on screen", __FILE__, __LINE__);
         handler(modal);
         // A handler stopped by a failed check leaves the window open; closing
         // it lets the test report the failure instead of waiting forever.
