@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Printing.h"
 #include "platform/Screen.h"
 #include "platform/Shell.h"
 #include "platform/Sound.h"
@@ -17,4 +18,5 @@ struct Platform
     Clock &clock;
     Screen &screen;
     Sound &sound;
+    Printing &printing;
 };

@@ -1,9 +1,15 @@
 #include "platform/QtPlatform.h"
 
+#include "export/report/ReportPainter.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QToolBar>
 #include <QScreen>
 #include <QUrl>
 
@@ -71,4 +77,62 @@ QSize PrimaryScreen::size() const
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     return screen ? screen->size() : QSize(1024, 768);
+}
+
+namespace {
+
+// A printer set to the report's sheet, drawing from the sheet's corner.
+void prepareFor(QPrinter &printer, const Report::PreparedReport &report)
+{
+    printer.setFullPage(true);
+    printer.setPageLayout(Report::pageLayout(report));
+    printer.setCreator(QApplication::applicationName());
+}
+
+int lastPage(const Report::PreparedReport &report)
+{
+    return int(report.pages.size()) - 1;
+}
+
+} // namespace
+
+bool SystemPrinting::print(QWidget *owner, const Report::PreparedReport &report)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    prepareFor(printer, report);
+    QPrintDialog dialog(&printer, owner);
+    dialog.setMinMax(1, lastPage(report) + 1);
+    if (dialog.exec() != QDialog::Accepted)
+        return true;
+    const int first = printer.fromPage() > 0 ? printer.fromPage() - 1 : 0;
+    const int last = printer.toPage() > 0 ? std::min(printer.toPage() - 1, lastPage(report)) : lastPage(report);
+    return Report::paintPages(printer, report, first, last);
+}
+
+void SystemPrinting::preview(QWidget *owner, const Report::PreparedReport &report)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    prepareFor(printer, report);
+    QPrintPreviewDialog dialog(&printer, owner);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+        [&report](QPrinter *target) { Report::paintPages(*target, report, 0, lastPage(report)); });
+
+    // The report is laid out for its own sheet: the preview offers printing,
+    // zoom, full screen and closing, nothing that changes the page.
+    if (auto *tools = dialog.findChild<QToolBar *>()) {
+        for (QAction *action : tools->actions()) {
+            const QString text = action->text();
+            if (text == QLatin1String("Portrait") || text == QLatin1String("Landscape")
+                || text == QLatin1String("Page setup"))
+                action->setVisible(false);
+        }
+        QAction *fullScreen = tools->addAction(QStringLiteral("Schermo intero"));
+        fullScreen->setCheckable(true);
+        QObject::connect(fullScreen, &QAction::toggled, &dialog, [&dialog](bool on) {
+            on ? dialog.showFullScreen() : dialog.showNormal();
+        });
+        QObject::connect(tools->addAction(QStringLiteral("Chiudi")), &QAction::triggered, &dialog,
+            &QDialog::reject);
+    }
+    dialog.exec();
 }

@@ -54,11 +54,18 @@ private:
     std::unique_ptr<Player> m_player;
 };
 
+class SystemPrinting final : public Printing
+{
+public:
+    bool print(QWidget *owner, const Report::PreparedReport &report) override;
+    void preview(QWidget *owner, const Report::PreparedReport &report) override;
+};
+
 // The real platform, as the application uses it outside tests.
 class QtPlatform
 {
 public:
-    Platform platform() { return {m_messages, m_fileDialogs, m_shell, m_clock, m_screen, m_sound}; }
+    Platform platform() { return {m_messages, m_fileDialogs, m_shell, m_clock, m_screen, m_sound, m_printing}; }
 
 private:
     QtMessageBoxes m_messages;
@@ -67,4 +74,5 @@ private:
     SystemClock m_clock;
     PrimaryScreen m_screen;
     MediaSound m_sound;
+    SystemPrinting m_printing;
 };

@@ -66,3 +66,20 @@ void RecordingSound::stop()
     ++stops;
     playing = false;
 }
+
+QStringList pageTexts(const Report::Page &page)
+{
+    QStringList texts;
+    for (const Report::Element &element : page.elements)
+        if (const auto *text = std::get_if<Report::TextElement>(&element))
+            texts.append(text->text);
+    return texts;
+}
+
+QStringList reportTexts(const Report::PreparedReport &report)
+{
+    QStringList texts;
+    for (const Report::Page &page : report.pages)
+        texts += pageTexts(page);
+    return texts;
+}

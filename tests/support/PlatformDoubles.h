@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/report/ReportLayout.h"
 #include "platform/Platform.h"
 
 #include <QList>
@@ -101,6 +102,28 @@ private:
     bool m_loaded = false;
 };
 
+// Keeps every report handed to the printer or the preview, laid out, so that
+// tests read its pages.
+class CapturingPrinting final : public Printing
+{
+public:
+    bool print(QWidget *, const Report::PreparedReport &report) override
+    {
+        printed.push_back(report);
+        return succeed;
+    }
+    void preview(QWidget *, const Report::PreparedReport &report) override { previewed.push_back(report); }
+
+    std::vector<Report::PreparedReport> printed;
+    std::vector<Report::PreparedReport> previewed;
+    bool succeed = true; // false: the printer fails
+};
+
+/// The texts of a prepared page, in drawing order.
+QStringList pageTexts(const Report::Page &page);
+/// The texts of every page of a report, in order.
+QStringList reportTexts(const Report::PreparedReport &report);
+
 // One set of doubles, ready to hand to the windows.
 struct PlatformDoubles
 {
@@ -110,6 +133,7 @@ struct PlatformDoubles
     FixedClock clock;
     FixedScreen screen;
     RecordingSound sound;
+    CapturingPrinting printing;
 
-    Platform platform() { return {messages, fileDialogs, shell, clock, screen, sound}; }
+    Platform platform() { return {messages, fileDialogs, shell, clock, screen, sound, printing}; }
 };

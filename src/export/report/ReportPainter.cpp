@@ -1,0 +1,140 @@
+#include "export/report/ReportPainter.h"
+
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace Report {
+
+namespace {
+
+constexpr qreal thinLineMm = 0.2;
+
+// Element positions in millimetres become device pixels here rather than
+// through a scaled painter, so that fonts keep their point sizes.
+class PagePainter
+{
+public:
+    PagePainter(QPainter &painter, const PreparedReport &report)
+        : m_painter(painter)
+        , m_report(report)
+        , m_dotsPerMm(painter.device()->logicalDpiX() / 25.4)
+    {
+        m_fonts.reserve(report.styles.size());
+        for (const TextStyle &style : report.styles)
+            m_fonts.push_back(style.font());
+    }
+
+    void paint(const Page &page)
+    {
+        m_painter.save();
+        m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        m_painter.setClipRect(toDevice(QRectF(QPointF(0, 0), m_report.pageSize).marginsRemoved(m_report.margins)));
+        m_style = -1;
+        for (const Element &element : page.elements)
+            std::visit([this](const auto &e) { draw(e); }, element);
+        m_painter.restore();
+    }
+
+private:
+    QRectF toDevice(const QRectF &mm) const
+    {
+        return { mm.x() * m_dotsPerMm, mm.y() * m_dotsPerMm, mm.width() * m_dotsPerMm, mm.height() * m_dotsPerMm };
+    }
+    QPen thinPen() const { return QPen(Qt::black, thinLineMm * m_dotsPerMm); }
+
+    void draw(const TextElement &text)
+    {
+        const TextStyle &style = m_report.styles[text.style];
+        if (text.style != m_style) {
+            m_painter.setFont(m_fonts[text.style]);
+            m_painter.setPen(style.colour);
+            m_style = text.style;
+        }
+        // Without TextDontClip a line wider than its area is cut at its edges.
+        m_painter.drawText(toDevice(text.rect), int(style.alignment) | Qt::TextSingleLine, text.text);
+    }
+    void draw(const FillElement &fill)
+    {
+        const QRectF rect = toDevice(fill.rect);
+        if (fill.fill.isValid())
+            m_painter.fillRect(rect, fill.fill);
+        if (fill.outline) {
+            m_painter.setPen(thinPen());
+            m_painter.setBrush(Qt::NoBrush);
+            m_painter.drawRect(rect);
+            m_style = -1;
+        }
+    }
+    void draw(const LineElement &rule)
+    {
+        m_painter.setPen(thinPen());
+        m_painter.drawLine(QLineF(rule.line.p1() * m_dotsPerMm, rule.line.p2() * m_dotsPerMm));
+        m_style = -1;
+    }
+    void draw(const PictureElement &picture)
+    {
+        const QRectF area = toDevice(picture.rect);
+        QRectF target(QPointF(0, 0), QSizeF(picture.image.size()).scaled(area.size(), Qt::KeepAspectRatio));
+        target.moveCenter(area.center());
+        m_painter.drawImage(target, picture.image);
+    }
+
+    QPainter &m_painter;
+    const PreparedReport &m_report;
+    const qreal m_dotsPerMm;
+    std::vector<QFont> m_fonts;
+    int m_style = -1;
+};
+
+} // namespace
+
+QPageLayout pageLayout(const PreparedReport &report)
+{
+    const QSizeF portrait = report.orientation == Orientation::Portrait ? report.pageSize : report.pageSize.transposed();
+    return QPageLayout(QPageSize(portrait, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch),
+        report.orientation == Orientation::Portrait ? QPageLayout::Portrait : QPageLayout::Landscape,
+        QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+
+void paintPage(QPainter &painter, const PreparedReport &report, int page)
+{
+    PagePainter(painter, report).paint(report.pages.at(page));
+}
+
+bool paintPages(QPagedPaintDevice &device, const PreparedReport &report, int first, int last)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    PagePainter pages(painter, report);
+    for (int page = first; page <= last; ++page) {
+        if (page > first && !device.newPage())
+            return false;
+        pages.paint(report.pages.at(page));
+    }
+    return painter.end();
+}
+
+std::optional<QString> exportPdf(const PreparedReport &report, const QString &path, const PdfProperties &properties)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    {
+        QPdfWriter writer(&file);
+        writer.setPageLayout(pageLayout(report));
+        writer.setTitle(properties.title);
+        writer.setCreator(properties.creator);
+        if (!paintPages(writer, report, 0, int(report.pages.size()) - 1)) {
+            file.cancelWriting();
+            return file.errorString();
+        }
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+} // namespace Report
