@@ -143,7 +143,8 @@ QWidget *DogCardForm::buildToolStrip(QWidget *parent)
     cmdFile = pictureButton("cmdFile", dogArtwork("file"), strip);
     row->addWidget(toolGroup(strip, { cmdFile }));
     cmdAnteprima = pictureButton("cmdAnteprima", dogArtwork("anteprima"), strip);
-    row->addWidget(toolGroup(strip, { cmdAnteprima, pictureButton("cmdStampa", dogArtwork("stampa"), strip) }));
+    cmdStampa = pictureButton("cmdStampa", dogArtwork("stampa"), strip);
+    row->addWidget(toolGroup(strip, { cmdAnteprima, cmdStampa }));
     row->addWidget(toolGroup(strip, { cmdPrimo, cmdIndietro, lblPosizione, cmdAvanti, cmdUltimo }));
     cmdEsporta = pictureButton("cmdEsporta", dogArtwork("esporta"), strip);
     row->addWidget(toolGroup(strip, { cmdEsporta }));

@@ -61,6 +61,7 @@ public:
     PictureButton *cmdGuida;
     PictureButton *cmdAnteprima;
     PictureButton *cmdEsporta;
+    PictureButton *cmdStampa;
     PictureButton *btnCodFisc;
     PictureButton *btnCaricaFoto;
     PictureButton *btnSalvaFoto;

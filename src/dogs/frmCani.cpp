@@ -10,6 +10,7 @@
 #include "dogs/PhotoBox.h"
 #include "export/frmCreaRTF.h"
 #include "export/frmExpArchivio.h"
+#include "export/printing/frmStampaCane.h"
 #include "search/SearchWindow.h"
 #include "search/Searches.h"
 #include "storage/DogRecord.h"
@@ -100,6 +101,8 @@ void frmCani::connectControls()
         [this] { frmCreaRTF::openForDogCard(m_context, this); });
     connect(m_form.cmdEsporta, &PictureButton::clicked, this,
         [this] { frmExpArchivio::openForDogs(m_context, this); });
+    connect(m_form.cmdStampa, &PictureButton::clicked, this,
+            [this] { frmStampaCane::printDogCard(m_context, this); });
     for (int i = 0; i < int(m_form.sections.size()); ++i)
         connect(m_form.sections[i].button, &QPushButton::clicked, this, [this, i] { showSection(i); });
 
