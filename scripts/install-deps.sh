@@ -15,6 +15,7 @@ packages=(
     libbenchmark-dev
     fonts-liberation fonts-dejavu-core
     xvfb xauth
+    poppler-utils
 )
 
 for arg in "$@"; do

@@ -2,6 +2,8 @@
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
 
+#include "ChildProcess.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,56 +11,12 @@
 #include <QThread>
 
 #include <csignal>
-#include <cstdio>
-#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
 constexpr int R = CostRecord::recordSize;
-
-// Runs body in a forked copy of this process and returns its exit code; an
-// exception escaping body is exit code 99. Children only touch files and end
-// with _exit, so nothing of the test framework runs twice.
-template<typename Body> pid_t startChild(Body body)
-{
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        int code = 99;
-        try {
-            code = body();
-        } catch (const std::exception &e) {
-            std::fprintf(stderr, "child failed: %s\n", e.what());
-        }
-        ::_exit(code);
-    }
-    return pid;
-}
-
-int waitChild(pid_t pid)
-{
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-template<typename Body> int inChild(Body body)
-{
-    return waitChild(startChild(body));
-}
-
-// Tests run as root in CI, and root ignores permission bits: a child that
-// must meet them first becomes the unprivileged user "nobody".
-bool dropPrivileges()
-{
-    if (::geteuid() != 0)
-        return true;
-    constexpr uid_t nobody = 65534;
-    return ::setgroups(0, nullptr) == 0 && ::setgid(nobody) == 0 && ::setuid(nobody) == 0;
-}
 
 // Exit codes of the children.
 constexpr int threwRecordFileError = 0;
