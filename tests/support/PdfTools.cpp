@@ -1,6 +1,7 @@
 #include "PdfTools.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -31,4 +32,23 @@ QString pdfInfo(const QString &path, const QString &entry)
         if (line.startsWith(entry + QLatin1Char(':')))
             return line.mid(entry.size() + 1).trimmed();
     return {};
+}
+
+QList<PdfWord> pdfWords(const QString &path)
+{
+    const QString html = run(QStringLiteral("pdftotext"), { QStringLiteral("-bbox"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-") });
+    static const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    QList<PdfWord> words;
+    int page = -1;
+    for (const QString &line : html.split(QLatin1Char('\n'))) {
+        if (line.trimmed().startsWith(QLatin1String("<page ")))
+            ++page;
+        const QRegularExpressionMatch match = word.match(line);
+        if (match.hasMatch())
+            words.append({ page, match.captured(5),
+                QRectF(QPointF(match.captured(1).toDouble(), match.captured(2).toDouble()),
+                    QPointF(match.captured(3).toDouble(), match.captured(4).toDouble())) });
+    }
+    return words;
 }

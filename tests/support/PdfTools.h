@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QRectF>
 #include <QString>
 
 // PDF files read back through poppler's command-line tools.
@@ -9,3 +11,13 @@
 QString pdfText(const QString &path);
 /// The value of one entry of "pdfinfo" ("Pages", "Title", "Page size"…).
 QString pdfInfo(const QString &path, const QString &entry);
+
+/// One word of a PDF file as "pdftotext -bbox" finds it: its page (0-based)
+/// and its box in points from the page's top-left corner.
+struct PdfWord
+{
+    int page;
+    QString text;
+    QRectF box;
+};
+QList<PdfWord> pdfWords(const QString &path);
