@@ -56,7 +56,10 @@ frmStampaCane::frmStampaCane(AppContext &context, QWidget *card)
     connect(print, &QPushButton::clicked, this, &frmStampaCane::btnStampaClick);
     print->setDefault(true);
 
-    move(card->geometry().topLeft() + centredIn(card->size(), size()));
+    // Centred on the card, yet wholly on the screen whatever the card's size.
+    const QPoint centred = card->geometry().topLeft() + centredIn(card->size(), size());
+    const QSize room = context.platform.screen.size() - size();
+    move(std::clamp(centred.x(), 0, std::max(room.width(), 0)), std::clamp(centred.y(), 0, std::max(room.height(), 0)));
 }
 
 void frmStampaCane::printDogCard(AppContext &context, QWidget *card)
