@@ -110,6 +110,8 @@ void TestCardPrinting::ownerPdf_writtenInTheProgramFolder_thenOpenedUnlessNo()
     const QString path = m_test->path(QStringLiteral("Proprietario.pdf"));
     QCOMPARE(pdfInfo(path, QStringLiteral("Title")), QStringLiteral("Scheda informativa"));
     QCOMPARE(pdfInfo(path, QStringLiteral("Pages")), QStringLiteral("1"));
+    QVERIFY(m_test->readFile(QStringLiteral("Proprietario.pdf"))
+                .contains("<dc:description><rdf:Alt><rdf:li xml:lang='x-default'>Scheda informativa</rdf:li>"));
     const QString text = pdfText(path);
     for (const QString &expected : { QStringLiteral("SCHEDA ANAGRAFICA PROPRIETARIO"), QStringLiteral("ROSSI MARIO"),
              QStringLiteral("[nota] & <b>"), footer })

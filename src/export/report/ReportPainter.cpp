@@ -88,6 +88,30 @@ private:
     int m_style = -1;
 };
 
+// The document's description for PDF readers: title, subject, author and the
+// program that made it. The file's information entries hold the title and
+// creator only; the metadata stream holds all four.
+QByteArray xmpMetadata(const PdfProperties &properties)
+{
+    const auto escaped = [](const QString &text) { return text.toHtmlEscaped().toUtf8(); };
+    return QByteArrayLiteral("<?xpacket begin='' id='W5M0MpCehiHzreSzNTczkc9d'?>\n"
+                             "<x:xmpmeta xmlns:x='adobe:ns:meta/'>\n"
+                             "<rdf:RDF xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'>\n"
+                             "<rdf:Description rdf:about='' xmlns:dc='http://purl.org/dc/elements/1.1/' "
+                             "xmlns:xmp='http://ns.adobe.com/xap/1.0/' xmlns:pdf='http://ns.adobe.com/pdf/1.3/'>\n"
+                             "<dc:title><rdf:Alt><rdf:li xml:lang='x-default'>")
+        + escaped(properties.title)
+        + QByteArrayLiteral("</rdf:li></rdf:Alt></dc:title>\n<dc:description><rdf:Alt><rdf:li xml:lang='x-default'>")
+        + escaped(properties.subject)
+        + QByteArrayLiteral("</rdf:li></rdf:Alt></dc:description>\n<dc:creator><rdf:Seq><rdf:li>")
+        + escaped(properties.author)
+        + QByteArrayLiteral("</rdf:li></rdf:Seq></dc:creator>\n<xmp:CreatorTool>")
+        + escaped(properties.creator)
+        + QByteArrayLiteral("</xmp:CreatorTool>\n<pdf:Producer>")
+        + escaped(properties.creator)
+        + QByteArrayLiteral("</pdf:Producer>\n</rdf:Description>\n</rdf:RDF>\n</x:xmpmeta>\n<?xpacket end='w'?>");
+}
+
 } // namespace
 
 QPageLayout pageLayout(const PreparedReport &report)
@@ -127,6 +151,7 @@ std::optional<QString> exportPdf(const PreparedReport &report, const QString &pa
         writer.setPageLayout(pageLayout(report));
         writer.setTitle(properties.title);
         writer.setCreator(properties.creator);
+        writer.setDocumentXmpMetadata(xmpMetadata(properties));
         if (!paintPages(writer, report, 0, int(report.pages.size()) - 1)) {
             file.cancelWriting();
             return file.errorString();
