@@ -114,6 +114,8 @@ void SystemPrinting::preview(QWidget *owner, const Report::PreparedReport &repor
     QPrinter printer(QPrinter::HighResolution);
     prepareFor(printer, report);
     QPrintPreviewDialog dialog(&printer, owner);
+    dialog.setWindowTitle(QStringLiteral(" Anteprima di stampa"));
+    dialog.setWindowState(Qt::WindowMaximized);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
         [&report](QPrinter *target) { Report::paintPages(*target, report, 0, lastPage(report)); });
 
