@@ -244,15 +244,19 @@ void TestReportEngine::text_wrapsOnlyWhenAsked_andKeepsToItsObject()
     band.add(text(QStringLiteral("txtUnaRiga"), QRectF(0, 0, 30, 5), sentence));
     TextObject &wrapped = band.add(text(QStringLiteral("txtACapo"), QRectF(0, 10, 30, 60), sentence));
     wrapped.style.wordWrap = true;
-    // Five lines in room for three: the last two are not shown.
-    band.add(text(QStringLiteral("txtTroppe"), QRectF(0, 80, 30, 3 * 3.39), QStringLiteral("1\n2\n3\n4\n5")));
+    // Five lines in room for three, centred: the first three show from the top.
+    TextObject &tooMany = band.add(text(QStringLiteral("txtTroppe"), QRectF(0, 80, 30, 3 * 3.39), QStringLiteral("1\n2\n3\n4\n5")));
+    tooMany.style.alignment = Qt::AlignLeft | Qt::AlignVCenter;
 
-    const QStringList texts = reportTexts(prepare(report, today));
+    const PreparedReport prepared = prepare(report, today);
+    const QStringList texts = reportTexts(prepared);
     QCOMPARE(texts.first(), sentence);
     const QStringList wrappedLines = texts.mid(1, texts.size() - 4);
     QVERIFY2(wrappedLines.size() > 2, qPrintable(wrappedLines.join(QLatin1Char('|'))));
     QCOMPARE(wrappedLines.join(QLatin1Char(' ')), sentence);
     QCOMPARE(texts.mid(texts.size() - 3), QStringList({ QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3") }));
+    const std::vector<TextElement> elements = textsOf(prepared.pages.front());
+    QCOMPARE(elements[elements.size() - 3].rect.top(), 90.0); // the object's top on the sheet
 }
 
 void TestReportEngine::longLine_isCutAtTheObjectsRightEdge()

@@ -122,11 +122,14 @@ void BandLayout::addText(const TextObject &object, QDate today)
     // the vertical alignment, and lines that do not fit the object are not shown.
     const qreal pitch = object.style.lineHeight();
     const qreal block = pitch * lines.size();
+    // A block taller than its object starts at the top, so that its first
+    // lines show whole whatever the alignment.
     qreal top = rect.top();
-    if (object.style.alignment & Qt::AlignVCenter)
-        top += (rect.height() - block) / 2;
-    else if (object.style.alignment & Qt::AlignBottom)
-        top += rect.height() - block;
+    const qreal room = rect.height() - block;
+    if (room > 0 && (object.style.alignment & Qt::AlignVCenter))
+        top += room / 2;
+    else if (room > 0 && (object.style.alignment & Qt::AlignBottom))
+        top += room;
     for (const QString &line : lines) {
         const QRectF lineRect(rect.left(), top, rect.width(), pitch);
         top += pitch;

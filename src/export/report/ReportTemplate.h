@@ -91,6 +91,8 @@ struct Band
     bool canSplit = false;
     std::vector<Object> objects;
 
+    /// Adds an object on top of the earlier ones; the reference holds until
+    /// the next object is added.
     template<typename T> T &add(T object)
     {
         return std::get<T>(objects.emplace_back(std::move(object)));
