@@ -5,6 +5,8 @@
 #include "app/ProcessFormats.h"
 #include "checks/OpenCheck.h"
 #include "export/frmExpArchivio.h"
+#include "export/printing/CardPrinting.h"
+#include "export/printing/ScreenValues.h"
 #include "schedule/ListSelector.h"
 #include "schedule/ScheduleRules.h"
 #include "search/SearchWindow.h"
@@ -87,6 +89,8 @@ void frmScadenzario::connectControls()
     connect(m_card.btnCodFisc, &PictureButton::clicked, this, &frmScadenzario::btnCodFiscClick);
     connect(m_card.cmdEsporta, &PictureButton::clicked, this,
             [this] { frmExpArchivio::openForSchedule(m_context, this, m_card.lblFile->text()); });
+    connect(m_cardPanel->findChild<PictureButton *>(QStringLiteral("cmdStampa")), &PictureButton::clicked, this,
+            [this] { CardPrinting::printScheduleCard(m_context, this, valuesOnScreen(m_cardPanel)); });
     connect(m_card.cmdPrimo, &PictureButton::clicked, this, [this] { m_navigator.first(); });
     connect(m_card.cmdIndietro, &PictureButton::clicked, this, [this] { m_navigator.previous(); });
     connect(m_card.cmdAvanti, &PictureButton::clicked, this, [this] { m_navigator.next(); });
