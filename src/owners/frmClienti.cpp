@@ -11,6 +11,8 @@
 #include "checks/frmPartitaIva.h"
 #include "dogs/frmAllegaCartella.h"
 #include "export/frmExpArchivio.h"
+#include "export/printing/CardPrinting.h"
+#include "export/printing/ScreenValues.h"
 #include "owners/ProvinceBox.h"
 #include "storage/Record.h"
 #include "storage/ShortText.h"
@@ -88,6 +90,13 @@ void frmClienti::connectControls()
     connect(findChild<PictureButton *>(QStringLiteral("cmdRicontatta")), &PictureButton::clicked, this, [this] {
         frmRicontatta::open(m_context, this, [this](const Record &owner, qint64 position) { showRecord(owner, position); });
     });
+    const auto onClick = [this](const char *name, void (*action)(AppContext &, QWidget *, const ScreenValues &)) {
+        connect(findChild<PictureButton *>(QLatin1StringView(name)), &PictureButton::clicked, this,
+                [this, action] { action(m_context, this, valuesOnScreen(this)); });
+    };
+    onClick("cmdStampa", CardPrinting::printOwnerCard);
+    onClick("cmdAnteprima", CardPrinting::previewOwnerCard);
+    onClick("cmdPDF", CardPrinting::exportOwnerCardPdf);
 }
 
 void frmClienti::setTypingRules()
