@@ -1,6 +1,7 @@
 #include "owners/frmRicontatta.h"
 
 #include "app/AppContext.h"
+#include "export/printing/ListReport.h"
 #include "search/ArchiveSearch.h"
 #include "search/ResultLines.h"
 #include "storage/Flags.h"
@@ -43,6 +44,9 @@ frmRicontatta::frmRicontatta(AppContext &context, QWidget *ownerCard, ShowOwner 
     m_panel->move(centredIn(windowSize, panelSize));
 
     connect(m_panel->btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_panel->btnStampa, &QPushButton::clicked, this, [this] {
+        printList(m_context, this, QStringLiteral("Riepilogo proprietari da ricontattare"), m_panel->lstRecords->lines());
+    });
     connect(m_panel->lstRecords, &LineList::doubleClicked, this, &frmRicontatta::lstRecordsDoubleClick);
 
     move(centredIn(context.platform.screen.size(), size()));

@@ -1,6 +1,7 @@
 #include "search/SearchWindow.h"
 
 #include "app/AppContext.h"
+#include "export/printing/ListReport.h"
 #include "search/ResultLines.h"
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
@@ -78,6 +79,9 @@ SearchWindow::SearchWindow(AppContext &context, QWidget *opener, const SearchDes
     m_criteria.first()->setFocus();
 
     connect(m_panContainer->btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_panContainer->btnStampa, &QPushButton::clicked, this, [this] {
+        printList(m_context, this, m_description.printTitle, m_panContainer->lstRecords->lines());
+    });
     connect(m_panContainer->lstRecords, &LineList::doubleClicked, this, &SearchWindow::lstRecordsDoubleClick);
 
     move(centredIn(context.platform.screen.size(), size()));

@@ -168,6 +168,23 @@ private Q_SLOTS:
         QVERIFY(listed()[0].startsWith(QStringLiteral("bianchi ")));
     }
 
+    // Stampa prints the listed lines under the search's title.
+    void printPrintsTheListedLines()
+    {
+        m_context->writeFile(OwnerRecord::fileName,
+            archiveOf(OwnerRecord::layout(),
+                { { { OwnerRecord::Cliente, QStringLiteral("Verdi") } },
+                    { { OwnerRecord::Cliente, QStringLiteral("bianchi") } } }));
+        openSearch(Searches::owners(), QStringLiteral("clienti"));
+        click(child(m_window.get(), "btnCerca"));
+        click(child(m_window.get(), "btnStampa"));
+        QCOMPARE(m_context->doubles.printing.printed.size(), size_t(1));
+        const QStringList texts = reportTexts(m_context->doubles.printing.printed.front());
+        QVERIFY(texts.contains(Searches::owners().printTitle));
+        for (const QString &line : listed())
+            QVERIFY(texts.contains(line.trimmed()) || texts.contains(line));
+    }
+
     // A missing archive is created empty; Trova on the empty list says so.
     void missingArchiveGivesAnEmptyList()
     {
