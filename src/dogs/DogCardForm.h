@@ -68,6 +68,7 @@ public:
     PictureButton *btnCancFoto;
     PictureButton *btnZoomFoto;
     QPushButton *btnCartella;
+    QPushButton *btnCosti;
 
 private:
     /// Registers a surface on which the mouse empties the status strip.

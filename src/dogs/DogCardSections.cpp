@@ -178,7 +178,8 @@ QWidget *DogCardForm::buildDocumenti(QWidget *parent)
 
     btnCartella = captionedButton("btnCartella", "Apri cartella", panel);
     btnCartella->setGeometry(330, 372, 200, 40);
-    captionedButton("btnCosti", "Annota costi", panel)->setGeometry(550, 372, 200, 40);
+    btnCosti = captionedButton("btnCosti", "Annota costi", panel);
+    btnCosti->setGeometry(550, 372, 200, 40);
     sections[Documenti].first = btnCartella;
     return panel;
 }

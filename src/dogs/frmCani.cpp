@@ -7,6 +7,7 @@
 #include "dogs/AssociatedFolder.h"
 #include "dogs/PhotoActions.h"
 #include "dogs/frmAllegaCartella.h"
+#include "dogs/frmCostiCane.h"
 #include "dogs/PhotoBox.h"
 #include "export/frmCreaRTF.h"
 #include "export/frmExpArchivio.h"
@@ -95,6 +96,7 @@ void frmCani::connectControls()
     connect(m_form.btnZoomFoto, &PictureButton::clicked, this, [this] { photo().zoom(); });
     connect(m_form.btnCartella, &QPushButton::clicked, this,
             [this] { openAssociatedFolder(m_context, this, position()); });
+    connect(m_form.btnCosti, &QPushButton::clicked, this, &frmCani::btnCostiClick);
     connect(m_form.cmdFile, &PictureButton::clicked, this,
             [this] { frmAllegaCartella::editCardAttachments(m_context, this, QStringLiteral("cani")); });
     connect(m_form.cmdAnteprima, &PictureButton::clicked, this,
@@ -223,6 +225,35 @@ void frmCani::cmdDuplicaClick()
 void frmCani::btnCodFiscClick()
 {
     openTaxCodeCheck(m_context, this, m_fields.value(DogRecord::CodFisc));
+}
+
+void frmCani::btnCostiClick()
+{
+    // The costs belong to a stored position and are shown under the dog's
+    // name and breed, so all three must be there.
+    if (position().isEmpty()) {
+        m_context.platform.messages.warning(this,
+            QString::fromUtf8("Attenzione: la gestione dei costi può avvenire soltanto dopo che la scheda del "
+                              "cane è stata salvata in archivio."));
+        return;
+    }
+    const std::pair<DogRecord::Field, const char *> namedBy[] = {
+        { DogRecord::Nome,
+            "Attenzione: per accedere alla gestione dei costi è necessario indicare il nome del cane." },
+        { DogRecord::Razza,
+            "Attenzione: per accedere alla gestione dei costi è necessario indicare la razza del cane." },
+    };
+    for (const auto &[field, warning] : namedBy) {
+        QLineEdit *box = m_form.headBoxes[field];
+        if (trimmedText(box->text()).isEmpty()) {
+            m_context.platform.messages.warning(this, QString::fromUtf8(warning));
+            box->setFocus();
+            return;
+        }
+    }
+    frmCostiCane costs(m_context, this,
+        { m_form.headBoxes[DogRecord::Nome]->text(), m_form.headBoxes[DogRecord::Razza]->text(), position() });
+    costs.exec();
 }
 
 PhotoActions frmCani::photo()

@@ -44,6 +44,7 @@ private:
     void cmdSalvaClick();
     void cmdDuplicaClick();
     void btnCodFiscClick();
+    void btnCostiClick();
 
     void connectControls();
     /// No position, the placeholder photo, the first section, focus on the name.

@@ -11,7 +11,7 @@
 
 RecordNavigator::RecordNavigator(MessageBoxes &messages, QWidget *window, QLabel *positionLabel,
                                  const RecordLayout &layout, PathSource filePath, ShowRecord show,
-                                 QString appendedMessage)
+                                 QString appendedMessage, MessageBoxes::Kind failureKind)
     : m_messages(messages)
     , m_window(window)
     , m_positionLabel(positionLabel)
@@ -19,6 +19,7 @@ RecordNavigator::RecordNavigator(MessageBoxes &messages, QWidget *window, QLabel
     , m_filePath(std::move(filePath))
     , m_show(std::move(show))
     , m_appendedMessage(std::move(appendedMessage))
+    , m_failureKind(failureKind)
 {
 }
 
@@ -49,7 +50,7 @@ template<typename Choose> RecordNavigator::Move RecordNavigator::navigate(Choose
     Record record(m_layout);
     Move move { Move::Stay };
     qint64 position = 0;
-    const bool done = runFileAction(m_messages, m_window, MessageBoxes::Kind::Error, [&] {
+    const bool done = runFileAction(m_messages, m_window, m_failureKind, [&] {
         RecordFile file;
         file.openOrCreate(m_filePath(), m_layout.recordSize());
         const qint64 count = file.recordCount();
@@ -112,7 +113,7 @@ std::optional<RecordNavigator::Saved> RecordNavigator::save(const Record &record
 {
     const qint64 shown = shownPosition();
     Saved saved { 0, false };
-    const bool done = runFileAction(m_messages, m_window, MessageBoxes::Kind::Error, [&] {
+    const bool done = runFileAction(m_messages, m_window, m_failureKind, [&] {
         RecordFile file;
         file.openOrCreate(m_filePath(), m_layout.recordSize());
         const qint64 count = file.recordCount();
@@ -151,7 +152,7 @@ bool RecordNavigator::allowsDuplicate() const
 
 bool RecordNavigator::reachFile()
 {
-    return runFileAction(m_messages, m_window, MessageBoxes::Kind::Error, [&] {
+    return runFileAction(m_messages, m_window, m_failureKind, [&] {
         RecordFile file;
         file.openOrCreate(m_filePath(), m_layout.recordSize());
         file.closeFile();

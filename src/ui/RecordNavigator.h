@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/MessageBoxes.h"
 #include "storage/Record.h"
 
 #include <QString>
@@ -7,7 +8,6 @@
 #include <functional>
 #include <optional>
 
-class MessageBoxes;
 class QLabel;
 class QWidget;
 
@@ -16,7 +16,8 @@ class QWidget;
 // end. The position label is the card's only link to the file; blank means
 // the card has not been stored yet. Every action opens the file, creating it
 // empty when missing, and closes it before it returns; on any failure the
-// access message appears as an error box and the card stays as it was.
+// access message appears (an error box unless the window asks for another
+// kind) and the card stays as it was.
 class RecordNavigator
 {
 public:
@@ -35,7 +36,8 @@ public:
     /// the dog and owner cards say "inserita".
     RecordNavigator(MessageBoxes &messages, QWidget *window, QLabel *positionLabel,
                     const RecordLayout &layout, PathSource filePath, ShowRecord show,
-                    QString appendedMessage = insertedMessage());
+                    QString appendedMessage = insertedMessage(),
+                    MessageBoxes::Kind failureKind = MessageBoxes::Kind::Error);
 
     /// "La scheda corrente è stata inserita in archivio."
     static QString insertedMessage();
@@ -80,4 +82,5 @@ private:
     PathSource m_filePath;
     ShowRecord m_show;
     QString m_appendedMessage;
+    MessageBoxes::Kind m_failureKind;
 };

@@ -1,0 +1,84 @@
+#include "dogs/CostList.h"
+
+#include "storage/AmountText.h"
+#include "storage/CostRecord.h"
+#include "storage/RecordFile.h"
+#include "storage/ShortText.h"
+
+namespace CostList {
+
+namespace {
+
+    // The value padded with blanks and cut to exactly the field's capacity.
+    QString column(const Record &cost, CostRecord::Field field)
+    {
+        return cost.value(field).leftJustified(CostRecord::layout().field(field).capacity, u' ', true);
+    }
+
+    QString lineWithAmount(const Record &cost, const QString &amount)
+    {
+        using namespace CostRecord;
+        return QStringLiteral("Data: ") + column(cost, Data) + QStringLiteral("   Da: ") + column(cost, Pagatore)
+            + QStringLiteral("   A: ") + column(cost, Beneficiario) + QStringLiteral("  Causale: ")
+            + column(cost, Causale) + QString::fromUtf8("  Costo: € ") + amount;
+    }
+
+    constexpr int amountPlaces = 2;
+
+} // namespace
+
+QString line(const Record &cost)
+{
+    return lineWithAmount(cost, cost.value(CostRecord::Importo));
+}
+
+QString totalText(double sum)
+{
+    return QString::fromUtf8("€ ") + AmountText::formatted(AmountText::shortest(sum), amountPlaces);
+}
+
+QString boxAmount(QStringView typed)
+{
+    const QString amount = AmountText::formatted(typed, amountPlaces);
+    // Twelve digits and more before the comma would not fit the field with
+    // their decimals, and a cut amount would lose its comma or its cents.
+    if (amount.size() > CostRecord::layout().field(CostRecord::Importo).capacity)
+        return AmountText::formatted(QString(), amountPlaces);
+    return amount;
+}
+
+Listing read(const QString &path)
+{
+    Listing listing;
+    RecordFile file;
+    file.openOrCreate(path, CostRecord::recordSize);
+    Record cost(CostRecord::layout());
+    while (!file.atEnd()) {
+        file.readNext(cost);
+        const QString amount = cost.value(CostRecord::Importo);
+        if (amount.isEmpty())
+            continue; // a cost emptied of its amount outside the application
+        listing.lines.append(lineWithAmount(cost, amount));
+        listing.sum += AmountText::read(amount).value_or(0);
+    }
+    file.closeFile();
+    return listing;
+}
+
+std::optional<Found> findLast(const QString &path, QStringView shownLine)
+{
+    const QString wanted = trimmedText(shownLine);
+    std::optional<Found> found;
+    RecordFile file;
+    file.openOrCreate(path, CostRecord::recordSize);
+    Record cost(CostRecord::layout());
+    while (!file.atEnd()) {
+        file.readNext(cost);
+        if (trimmedText(line(cost)) == wanted)
+            found = Found { cost, file.currentIndex() };
+    }
+    file.closeFile();
+    return found;
+}
+
+} // namespace CostList

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "storage/Record.h"
+
+#include <QStringList>
+
+#include <optional>
+
+// The cost list of one dog as its costs window shows it: one fixed-width line
+// per cost, in the order the costs were entered, and their total.
+namespace CostList {
+
+/// The list line of a cost: date, payer, payee, reason and amount, each of the
+/// first four blank-padded to its field's capacity so that the columns line up
+/// in a fixed-pitch font.
+QString line(const Record &cost);
+
+/// The total as the window shows it: "€ " and the sum with two decimals.
+/// The sum is first written in its shortest form and then given the amount
+/// rule, so that a binary sum such as 10,10 + 20,20 = 30,2999… reads 30,30.
+QString totalText(double sum);
+
+/// The amounts the amount box can hold once given their two decimals: the
+/// amount rule, and "0,00" for a text too long to fit the record field.
+QString boxAmount(QStringView typed);
+
+struct Listing
+{
+    QStringList lines;
+    double sum = 0; // in binary floating point, in the order of the file
+};
+
+/// Reads the cost file at path, creating it empty when missing: the line of
+/// every cost whose amount is not blank, and the sum of the amounts. A cost
+/// whose amount is no number is listed (the user sees its text) but adds
+/// nothing. Throws RecordFileError.
+Listing read(const QString &path);
+
+struct Found
+{
+    Record cost;
+    qint64 position; // 1-based
+};
+
+/// The cost whose line, trimmed, equals the trimmed line given; the last in
+/// the file when several do. Throws RecordFileError.
+std::optional<Found> findLast(const QString &path, QStringView shownLine);
+
+} // namespace CostList

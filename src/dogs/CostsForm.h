@@ -1,0 +1,48 @@
+#pragma once
+
+class GradientWidget;
+class PictureButton;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPushButton;
+class QWidget;
+
+// The widgets of the costs window, built once on it: the list view
+// (`panContainer`: title, find band, cost list, total and its buttons) and the
+// entry view (`panCosti`: the five boxes of a cost, Save and Close), both the
+// window's full size at the same place. The behaviour lives in frmCostiCane.
+class CostsForm
+{
+public:
+    explicit CostsForm(QWidget *window);
+
+    // List view
+    GradientWidget *panContainer;
+    QLabel *lblTitolo;
+    QLineEdit *txtTrova;
+    QPushButton *btnTrova;
+    QListView *lstRecords;
+    QLabel *lblTotale;
+    QPushButton *btnChiudi;
+    QPushButton *btnAggiungi;
+    QPushButton *btnModifica;
+    QPushButton *btnStampa;
+
+    // Entry view
+    GradientWidget *panCosti;
+    QLineEdit *txtData;
+    PictureButton *impData;
+    QLineEdit *txtCausale;
+    QLineEdit *txtPagatore;
+    QLineEdit *txtBeneficiario;
+    QLineEdit *txtImporto;
+    QPushButton *btnSalva;
+    QPushButton *cmdClose;
+    QLabel *lblFile;      // hidden: the full path of the dog's cost file
+    QLabel *lblPosizione; // hidden: the entry's position in it, blank for a new one
+
+private:
+    void buildListView(QWidget *window);
+    void buildEntryView(QWidget *window);
+};
