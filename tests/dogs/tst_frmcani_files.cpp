@@ -5,6 +5,8 @@
 #include "tst_frmcani_fixture.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPushButton>
 
@@ -127,6 +129,81 @@ private Q_SLOTS:
         QCOMPARE(f.doubles.shell.opened, QStringList{ expected });
         QVERIFY(QFileInfo(expected).isDir());
         QVERIFY(f.doubles.messages.shown.isEmpty());
+    }
+
+    // The costs open only for a stored card with a name and a breed, tested
+    // in that order; the first missing one is the only one reported.
+    void costsNeedAStoredNamedCard_data()
+    {
+        QTest::addColumn<bool>("stored");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("breed");
+        QTest::addColumn<QString>("warning");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("new card") << false << QString() << QString()
+            << QString::fromUtf8("Attenzione: la gestione dei costi può avvenire soltanto dopo che la scheda del "
+                                 "cane è stata salvata in archivio.")
+            << QString();
+        QTest::newRow("no name") << true << QStringLiteral("  ") << QString()
+            << QString::fromUtf8("Attenzione: per accedere alla gestione dei costi è necessario indicare il "
+                                 "nome del cane.")
+            << QStringLiteral("txtNome");
+        QTest::newRow("no breed") << true << QStringLiteral("Birba") << QString()
+            << QString::fromUtf8("Attenzione: per accedere alla gestione dei costi è necessario indicare la "
+                                 "razza del cane.")
+            << QStringLiteral("txtRazza");
+    }
+
+    void costsNeedAStoredNamedCard()
+    {
+        QFETCH(bool, stored);
+        QFETCH(QString, name);
+        QFETCH(QString, breed);
+        QFETCH(QString, warning);
+        QFETCH(QString, focus);
+        DogCardFixture &f = *m_fixture;
+        if (stored) {
+            f.writeArchive({ QStringLiteral("Birba") });
+            click(child(f.card(), "cmdPrimo"));
+        }
+        f.box("txtNome")->setText(name);
+        f.box("txtRazza")->setText(breed);
+        click(child(f.card(), "btnDocumenti"));
+        click(child(f.card(), "btnCosti"));
+        QCOMPARE(f.doubles.messages.takeOnly(), (RecordingMessageBoxes::Shown { MessageBoxes::Kind::Warning, warning }));
+        if (!focus.isEmpty())
+            QCOMPARE(f.focused(), focus);
+        QVERIFY(!QFile::exists(f.path(QStringLiteral("Costi_Cane_1.pro"))));
+    }
+
+    // The window shows the dog as the card shows it, saved or not, and
+    // creates the dog's empty cost file.
+    void costsOpenForTheDogOnTheCard()
+    {
+        DogCardFixture &f = *m_fixture;
+        QStringList names;
+        for (int i = 1; i <= 5; ++i)
+            names.append(QStringLiteral("Cane %1").arg(i));
+        f.writeArchive(names);
+        click(child(f.card(), "cmdUltimo"));
+        f.box("txtNome")->setText(QStringLiteral(" Birba Nuova "));
+        click(child(f.card(), "btnDocumenti"));
+        bool shown = false;
+        whenModalShown([&](QWidget *window) {
+            shown = true;
+            QCOMPARE(window->objectName(), QStringLiteral("frmCostiCane"));
+            QCOMPARE(window->windowTitle(), QStringLiteral(" Gestione costi cane"));
+            QCOMPARE(child<QLabel>(window, "lblTitolo")->text(), QStringLiteral("Birba Nuova  -  Razza: Pastore"));
+            QCOMPARE(child<QLabel>(window, "lblTotale")->text(), QString::fromUtf8("€ 0,00"));
+            QVERIFY(child(window, "panContainer")->isVisible());
+            QVERIFY(!child(window, "panCosti")->isVisible());
+            QCOMPARE(QFileInfo(f.path(QStringLiteral("Costi_Cane_5.pro"))).size(), 0);
+            click(child(window, "btnChiudi"));
+        });
+        click(child(f.card(), "btnCosti"));
+        QVERIFY(shown);
+        QVERIFY(f.doubles.messages.shown.isEmpty());
+        QCOMPARE(f.box("txtNome")->text(), QStringLiteral(" Birba Nuova "));
     }
 
 private:
