@@ -164,9 +164,9 @@ void CostsForm::buildEntryView(QWidget *window)
     instruction->setFont(QFont(QStringLiteral("Verdana"), 14));
     instruction->setStyleSheet(QStringLiteral("color: white;"));
 
-    picture("costi", { 16, 60, 260, 440 }, panCosti);
+    picture("costi", { 16, 60, 260, 490 }, panCosti);
 
-    QWidget *entry = whitePanel("panVoce", { 292, 60, 525, 440 }, panCosti);
+    QWidget *entry = whitePanel("panVoce", { 292, 60, 525, 490 }, panCosti);
     txtData = costBox(CostRecord::Data, entry);
     txtData->setFixedWidth(130);
     impData = new PictureButton(QStringLiteral("impData"), QStringLiteral(":/dogs/costs/calendario.svg"), entry);
