@@ -10,17 +10,32 @@ namespace CostList {
 namespace {
 
     // The value padded with blanks and cut to exactly the field's capacity.
-    QString column(const Record &cost, CostRecord::Field field)
+    void appendColumn(QString &line, const Record &cost, CostRecord::Field field)
     {
-        return cost.value(field).leftJustified(CostRecord::layout().field(field).capacity, u' ', true);
+        const int width = CostRecord::layout().field(field).capacity;
+        const QString value = cost.value(field);
+        line.append(QStringView(value).left(width));
+        line.append(QString(width - std::min<qsizetype>(width, value.size()), u' '));
     }
 
+    // Built in one buffer: a long cost list builds thousands of these.
     QString lineWithAmount(const Record &cost, const QString &amount)
     {
         using namespace CostRecord;
-        return QStringLiteral("Data: ") + column(cost, Data) + QStringLiteral("   Da: ") + column(cost, Pagatore)
-            + QStringLiteral("   A: ") + column(cost, Beneficiario) + QStringLiteral("  Causale: ")
-            + column(cost, Causale) + QString::fromUtf8("  Costo: € ") + amount;
+        static const QString costCaption = QString::fromUtf8("  Costo: € ");
+        QString line;
+        line.reserve(160 + amount.size());
+        line.append(QLatin1StringView("Data: "));
+        appendColumn(line, cost, Data);
+        line.append(QLatin1StringView("   Da: "));
+        appendColumn(line, cost, Pagatore);
+        line.append(QLatin1StringView("   A: "));
+        appendColumn(line, cost, Beneficiario);
+        line.append(QLatin1StringView("  Causale: "));
+        appendColumn(line, cost, Causale);
+        line.append(costCaption);
+        line.append(amount);
+        return line;
     }
 
     constexpr int amountPlaces = 2;
