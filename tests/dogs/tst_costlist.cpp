@@ -9,7 +9,10 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QRandomGenerator>
 #include <QTest>
+
+#include <cmath>
 
 #include <memory>
 
@@ -121,6 +124,25 @@ private Q_SLOTS:
         QCOMPARE(found->position, 3);
         QCOMPARE(found->cost.bytes(), same.bytes());
         QVERIFY(!CostList::findLast(path(), CostList::line(costOf(QStringLiteral("8,00")))));
+    }
+
+    // Whatever bytes a foreign or damaged file holds, every record with an
+    // amount gives one line whose columns stand where they always do.
+    void randomBytesKeepTheColumns()
+    {
+        QRandomGenerator random(20240305);
+        QByteArray bytes(200 * CostRecord::recordSize, Qt::Uninitialized);
+        for (char &byte : bytes)
+            byte = char(random.bounded(256));
+        write(bytes);
+        const CostList::Listing listing = CostList::read(path());
+        QVERIFY(listing.lines.size() <= 200);
+        QVERIFY(!listing.lines.isEmpty());
+        for (const QString &line : listing.lines) {
+            QVERIFY(line.startsWith(u"Data: "_s));
+            QCOMPARE(line.indexOf(u"  Costo: € "_s), 132);
+        }
+        QVERIFY(std::isfinite(listing.sum));
     }
 
     void boxAmount_data()
