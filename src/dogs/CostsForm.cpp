@@ -1,9 +1,9 @@
 #include "dogs/CostsForm.h"
 
 #include "app/Fonts.h"
-#include "dogs/DogCardParts.h"
 #include "storage/CostRecord.h"
 #include "ui/BoxStyle.h"
+#include "ui/CardParts.h"
 #include "ui/GradientWidget.h"
 #include "ui/PictureButton.h"
 
@@ -15,7 +15,7 @@
 #include <QPushButton>
 #include <QSvgWidget>
 
-using DogCardParts::captionedButton;
+using CardParts::captionedButton;
 
 namespace {
 
@@ -41,20 +41,14 @@ QLabel *label(const char *objectName, const char *text, QWidget *parent)
 // A white panel with a thin frame, as the dog card's sections.
 QWidget *whitePanel(const char *objectName, const QRect &geometry, QWidget *parent)
 {
-    QWidget *panel = DogCardParts::framedPanel(objectName, parent);
+    QWidget *panel = CardParts::framedPanel(objectName, parent);
     panel->setGeometry(geometry);
     return panel;
 }
 
 QLineEdit *costBox(CostRecord::Field field, QWidget *parent)
 {
-    const FieldSpec &spec = CostRecord::layout().field(field);
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(QStringLiteral("txt") + QString(spec.name));
-    box->setMaxLength(spec.capacity);
-    box->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
-    box->setFixedHeight(28);
-    return box;
+    return CardParts::textBox(CostRecord::layout(), field, parent);
 }
 
 GradientWidget *view(const char *objectName, QWidget *window)

@@ -8,6 +8,7 @@
 #include "storage/ShortText.h"
 #include "ui/Centring.h"
 #include "ui/EnterKeyRing.h"
+#include "ui/FocusLeave.h"
 #include "ui/GradientWidget.h"
 #include "ui/ListFinder.h"
 #include "ui/PictureButton.h"
@@ -65,6 +66,7 @@ frmCostiCane::frmCostiCane(AppContext &context, QWidget *card, const Dog &dog)
     // The amount box holds only digits and commas: nothing reaches it but
     // the keys its filter lets through.
     m_form.txtImporto->installEventFilter(this);
+    whenFocusLeaves(m_form.txtImporto, [this] { txtImportoExit(); });
     m_form.txtImporto->setContextMenuPolicy(Qt::NoContextMenu);
     m_form.txtImporto->setAcceptDrops(false);
 
@@ -203,12 +205,8 @@ void frmCostiCane::impDataClick()
 
 bool frmCostiCane::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_form.txtImporto) {
-        if (event->type() == QEvent::KeyPress)
-            return txtImportoKeyDown(static_cast<QKeyEvent *>(event));
-        if (event->type() == QEvent::FocusOut)
-            txtImportoExit();
-    }
+    if (watched == m_form.txtImporto && event->type() == QEvent::KeyPress)
+        return txtImportoKeyDown(static_cast<QKeyEvent *>(event));
     return QDialog::eventFilter(watched, event);
 }
 
