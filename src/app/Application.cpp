@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include "app/BackupActions.h"
 #include "app/Help.h"
 #include "app/MakerLinks.h"
 #include "app/frmAvvio.h"
@@ -43,6 +44,10 @@ Application::Application(AppContext context)
     connect(m_mainMenu.get(), &frmAvvio::helpRequested, this,
             [this] { openHelp(m_context, m_mainMenu.get(), HelpPage::MainMenu); });
     connect(m_mainMenu.get(), &frmAvvio::exitRequested, this, &Application::quitRequested);
+    connect(m_mainMenu.get(), &frmAvvio::backupRequested, this,
+            [this] { BackupActions::backUp(m_context, m_mainMenu.get()); });
+    connect(m_mainMenu.get(), &frmAvvio::restoreRequested, this,
+            [this] { BackupActions::restore(m_context, m_mainMenu.get()); });
 }
 
 Application::~Application() = default;

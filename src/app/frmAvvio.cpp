@@ -18,6 +18,9 @@ struct frmAvvio::Picture
     QRect geometry;
     void (frmAvvio::*clicked)() = nullptr;
     const char *words = nullptr;
+    // The window has no status strip: a picture that needs explaining says
+    // what it does as its tool tip.
+    const char *hint = nullptr;
 };
 
 frmAvvio::frmAvvio(QWidget *parent)
@@ -55,6 +58,11 @@ frmAvvio::frmAvvio(QWidget *parent)
         { "imgSito", "sito", { 17, 628, 961, 22 }, &frmAvvio::websiteRequested, "www.zampora.it" },
         { "imgCopyright", "copyright", { 16, 660, 23, 22 }, &frmAvvio::splashRequested, "Copyright" },
         { "imgEsci", "esci", { 960, 662, 17, 18 }, &frmAvvio::exitRequested, "Esci" },
+        // Beside the exit, out of the way of the archives.
+        { "imgCopiaSicurezza", "copia", { 896, 660, 23, 22 }, &frmAvvio::backupRequested, "Crea copia di sicurezza",
+            "Salva tutti i dati del programma in una copia di sicurezza." },
+        { "imgRipristino", "ripristino", { 926, 660, 23, 22 }, &frmAvvio::restoreRequested,
+            "Ripristina copia di sicurezza", "Ripristina i dati del programma da una copia di sicurezza." },
     };
     for (const Picture &picture : pictures)
         addPicture(picture);
@@ -68,6 +76,10 @@ void frmAvvio::addPicture(const Picture &picture)
     if (picture.clicked) {
         auto *button = new PictureButton(name, path, m_panel);
         button->setAccessibleName(QString::fromUtf8(picture.words));
+        if (picture.hint) {
+            button->setStatusText(QString::fromUtf8(picture.hint));
+            button->setToolTip(QString::fromUtf8(picture.hint));
+        }
         connect(button, &PictureButton::clicked, this, picture.clicked);
         widget = button;
     } else {

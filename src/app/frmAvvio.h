@@ -24,6 +24,10 @@ Q_SIGNALS:
     void splashRequested();
     void helpRequested();
     void websiteRequested();
+    /// The two small pictures of the footer: a backup of the program
+    /// folder's data and its restore.
+    void backupRequested();
+    void restoreRequested();
     /// The exit picture or the window's close button: the application ends.
     void exitRequested();
 

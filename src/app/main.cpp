@@ -1,5 +1,6 @@
 #include "app/AccessPassword.h"
 #include "app/Application.h"
+#include "app/CommandLineTasks.h"
 #include "app/Fonts.h"
 #include "platform/QtPlatform.h"
 
@@ -7,9 +8,21 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
+#include <QTextStream>
 
 int main(int argc, char *argv[])
 {
+    {
+        // Backups, restores and calendar exports run from a terminal and
+        // need no window system.
+        const QCoreApplication terminal(argc, argv);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        if (const std::optional<int> status = CommandLineTasks::run(QCoreApplication::arguments(),
+                QCoreApplication::applicationDirPath(), SystemClock().now(), out, err))
+            return *status;
+    }
+
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zampora"));
@@ -23,6 +36,7 @@ int main(int argc, char *argv[])
     const QCommandLineOption folderOption(QStringLiteral("cartella"),
         QStringLiteral("Cartella del programma (archivi, foto, allegati)."), QStringLiteral("DIR"));
     parser.addOption(folderOption);
+    CommandLineTasks::describe(parser);
     parser.process(qapp);
     QString folder = QCoreApplication::applicationDirPath();
     if (parser.isSet(folderOption)) {

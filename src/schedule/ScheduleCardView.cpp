@@ -43,13 +43,14 @@ constexpr std::pair<const char *, const char *> statusTexts[] = {
     { "cmdIndietro", "Visualizza la scheda precedente in archivio." },
     { "cmdAvanti", "Visualizza la scheda successiva in archivio." },
     { "cmdUltimo", "Visualizza l'ultima scheda in archivio." },
+    { "cmdCalendario", "Esporta le scadenze dell'anno in un calendario per il telefono o il computer." },
     { "btnCodFisc", "Controlla il codice fiscale." },
     { "chkDaConfermare", "Spunta questa casella per annotare che l'appuntamento è in attesa di conferma." },
     { "chkEffettuata", "Spunta questa casella per annotare che il pagamento è stata effettuato." },
 };
 
 // The column of commands, from the top: name, artwork, the words it shows.
-constexpr std::array<std::array<const char *, 3>, 12> commands { {
+constexpr std::array<std::array<const char *, 3>, 13> commands { {
     { "cmdNuovo", "cmd_nuovo", "Nuovo" },
     { "cmdDuplica", "cmd_duplica", "Duplica" },
     { "cmdImporta", "cmd_importa", "Importa dati" },
@@ -62,6 +63,8 @@ constexpr std::array<std::array<const char *, 3>, 12> commands { {
     { "cmdEffettuate", "cmd_effettuate", "Effettuati" },
     { "cmdGuida", "cmd_guida", "Guida" },
     { "cmdEsci", "cmd_esci", "Esci" },
+    // Under the column the program's own commands form, so that none moves.
+    { "cmdCalendario", "cmd_calendario", "Calendario" },
 } };
 
 QStringList numbers(int first, int last)
@@ -336,7 +339,9 @@ void ScheduleCardView::buildCommands(QWidget *view)
     cmdEsporta = buttons[6];
     cmdGuida = buttons[10];
     cmdEsci = buttons[11];
-    m_backgrounds.append(picture("imgColonna", "colonna", { 22, 466, 148, 150 }, column));
+    cmdCalendario = buttons[12];
+    // The decorative picture keeps its proportions in the room left under the commands.
+    m_backgrounds.append(picture("imgColonna", "colonna", { 41, 506, 110, 112 }, column));
 }
 
 void ScheduleCardView::buildStatusAndArrows(QWidget *view)

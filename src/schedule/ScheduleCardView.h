@@ -44,6 +44,7 @@ public:
     PictureButton *cmdEsporta;
     PictureButton *cmdGuida;
     PictureButton *cmdEsci;
+    PictureButton *cmdCalendario;
     PictureButton *cmdPrimo;
     PictureButton *cmdIndietro;
     PictureButton *cmdAvanti;

@@ -87,10 +87,15 @@ bool isImminent(QDate deadline, int noticeDays, QDate day)
 std::optional<bool> isImminentOn(const Record &entry, QDate day)
 {
     const QDate deadline = DateText::parse(fieldBytes(entry, ScheduleRecord::Data));
-    const std::optional<int> notice = readNotice(fieldBytes(entry, ScheduleRecord::Avviso));
+    const std::optional<int> notice = noticeDays(entry);
     if (!deadline.isValid() || !notice)
         return std::nullopt;
     return isImminent(deadline, *notice, day);
+}
+
+std::optional<int> noticeDays(const Record &entry)
+{
+    return readNotice(fieldBytes(entry, ScheduleRecord::Avviso));
 }
 
 qint64 countImminent(const QString &yearFilePath, QDate day)

@@ -24,6 +24,9 @@ bool isImminent(QDate deadline, int noticeDays, QDate day);
 /// notice that is not made of digits).
 std::optional<bool> isImminentOn(const Record &entry, QDate day);
 
+/// The entry's notice (Avviso) in days; nothing when it is not made of digits.
+std::optional<int> noticeDays(const Record &entry);
+
 /// How many entries of the year file are imminent on day, reading it from the
 /// first entry to the last; entries that cannot be judged are passed over.
 /// Opens the file (creating it empty when missing) and closes it; throws

@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/Help.h"
 #include "app/ProcessFormats.h"
+#include "calendar/CalendarExport.h"
 #include "checks/OpenCheck.h"
 #include "export/frmExpArchivio.h"
 #include "export/printing/CardPrinting.h"
@@ -26,6 +27,7 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -91,6 +93,7 @@ void frmScadenzario::connectControls()
             [this] { frmExpArchivio::openForSchedule(m_context, this, m_card.lblFile->text()); });
     connect(m_cardPanel->findChild<PictureButton *>(QStringLiteral("cmdStampa")), &PictureButton::clicked, this,
             [this] { CardPrinting::printScheduleCard(m_context, this, valuesOnScreen(m_cardPanel)); });
+    connect(m_card.cmdCalendario, &PictureButton::clicked, this, &frmScadenzario::cmdCalendarioClick);
     connect(m_card.cmdPrimo, &PictureButton::clicked, this, [this] { m_navigator.first(); });
     connect(m_card.cmdIndietro, &PictureButton::clicked, this, [this] { m_navigator.previous(); });
     connect(m_card.cmdAvanti, &PictureButton::clicked, this, [this] { m_navigator.next(); });
@@ -329,4 +332,25 @@ void frmScadenzario::cmdDuplicaClick()
 void frmScadenzario::btnCodFiscClick()
 {
     openTaxCodeCheck(m_context, this, m_card.txtCodFisc->text());
+}
+
+void frmScadenzario::cmdCalendarioClick()
+{
+    const QString year = trimmedText(m_card.fields[ScheduleRecord::Anno]->property("text").toString());
+    const QString path = m_context.platform.fileDialogs.saveFile(this,
+        { QStringLiteral("Esporta calendario"), QStringLiteral("Calendario iCalendar (*.ics)"),
+            QStringLiteral("Scadenze_%1.ics").arg(year), QStringLiteral("ics") });
+    if (path.isEmpty())
+        return;
+    MessageBoxes &messages = m_context.platform.messages;
+    try {
+        const CalendarExport::Summary summary
+            = CalendarExport::exportYear(yearFilePath(), path, m_context.platform.clock.now());
+        messages.information(this, CalendarExport::closingMessage(summary));
+    } catch (const RecordFileError &) {
+        messages.error(this, accessMessage());
+    } catch (const CalendarExport::WriteError &) {
+        messages.error(this,
+            QStringLiteral("Attenzione: non è stato possibile scrivere il file %1.").arg(QDir::toNativeSeparators(path)));
+    }
 }

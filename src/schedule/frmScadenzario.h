@@ -54,6 +54,8 @@ private:
     void cmdSalvaClick();
     void cmdDuplicaClick();
     void btnCodFiscClick();
+    /// Writes the open year's entries as a calendar file the user chooses.
+    void cmdCalendarioClick();
     void txtCostoLostFocus();
 
     void connectControls();

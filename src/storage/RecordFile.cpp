@@ -1,24 +1,16 @@
 #include "storage/RecordFile.h"
 
+#include "storage/FileLock.h"
 #include "storage/Record.h"
 
-#include <QDeadlineTimer>
-#include <QThread>
-
 #include <algorithm>
-#include <cerrno>
 
 #ifdef Q_OS_UNIX
-#include <sys/file.h>
 #include <unistd.h>
 #endif
 
 namespace {
 
-// Another copy of the program holds the lock only for the length of one user
-// action, so a short wait is enough to tell busy from stuck.
-constexpr int lockWaitMs = 2000;
-constexpr int lockRetryMs = 1;
 constexpr qint64 readAheadBytes = 64 * 1024;
 
 } // namespace
@@ -69,21 +61,11 @@ void RecordFile::openOrCreate(const QString &path, int recordSize)
 
 void RecordFile::lock()
 {
-#ifdef Q_OS_UNIX
-    const QDeadlineTimer deadline(lockWaitMs);
-    while (::flock(m_file.handle(), LOCK_EX | LOCK_NB) != 0) {
-        const int error = errno;
-        // A file system without locks still serves a single copy of the program.
-        if (error == ENOLCK || error == EOPNOTSUPP)
-            return;
-        if ((error != EWOULDBLOCK && error != EINTR) || deadline.hasExpired()) {
-            m_file.close();
-            throw RecordFileError(
-                "lock " + m_file.fileName().toStdString() + ": " + qt_error_string(error).toStdString());
-        }
-        QThread::msleep(lockRetryMs);
+    if (const int error = lockOpenFile(m_file, FileLockKind::Exclusive)) {
+        m_file.close();
+        throw RecordFileError(
+            "lock " + m_file.fileName().toStdString() + ": " + qt_error_string(error).toStdString());
     }
-#endif
 }
 
 void RecordFile::seekRecord(qint64 index)

@@ -1,0 +1,113 @@
+#include "app/CommandLineTasks.h"
+
+#include "backup/Backup.h"
+#include "calendar/CalendarExport.h"
+#include "storage/ProgramFolder.h"
+#include "storage/RecordFile.h"
+#include "storage/ScheduleRecord.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QRegularExpression>
+#include <QTextStream>
+
+namespace CommandLineTasks {
+
+namespace {
+
+    struct Options
+    {
+        QCommandLineOption folder { QStringLiteral("cartella"),
+            QStringLiteral("Cartella del programma (archivi, foto, allegati)."), QStringLiteral("DIR") };
+        QCommandLineOption backup { QStringLiteral("backup"),
+            QStringLiteral("Salva i dati della cartella del programma in una copia di sicurezza ZIP."),
+            QStringLiteral("FILE.zip") };
+        QCommandLineOption restore { QStringLiteral("ripristina"),
+            QStringLiteral("Ripristina i dati da una copia di sicurezza ZIP, dopo averla verificata."),
+            QStringLiteral("FILE.zip") };
+        QCommandLineOption calendar { QStringLiteral("esporta-calendario"),
+            QStringLiteral("Esporta le scadenze dell'anno ANNO nel calendario FILE.ics (iCalendar)."),
+            QStringLiteral("ANNO") };
+    };
+
+    // Messages are written for a box, with "\n\r\n\r" between paragraphs.
+    QString forTerminal(QString message)
+    {
+        return message.replace(QStringLiteral("\n\r\n\r"), QStringLiteral("\n"));
+    }
+
+    int exportCalendar(const ProgramFolder &folder, const QString &year, const QStringList &positional,
+                       const QDateTime &now, QTextStream &out, QTextStream &err)
+    {
+        static const QRegularExpression fourDigits(QStringLiteral("^[0-9]{4}$"));
+        if (!fourDigits.match(year).hasMatch()) {
+            err << "Attenzione: indicare l'anno solare utilizzando quattro cifre.\n";
+            return 2;
+        }
+        if (positional.size() != 1) {
+            err << "Attenzione: indicare il file del calendario da scrivere.\n";
+            return 2;
+        }
+        try {
+            const CalendarExport::Summary summary = CalendarExport::exportYear(
+                folder.filePath(ScheduleRecord::fileNameForYear(year.toInt())), positional[0], now);
+            out << forTerminal(CalendarExport::closingMessage(summary)) << '\n';
+            return 0;
+        } catch (const RecordFileError &) {
+            err << forTerminal(accessMessage()) << '\n';
+        } catch (const CalendarExport::WriteError &) {
+            err << "Attenzione: non è stato possibile scrivere il file " << QDir::toNativeSeparators(positional[0])
+                << ".\n";
+        }
+        return 1;
+    }
+
+} // namespace
+
+void describe(QCommandLineParser &parser)
+{
+    const Options options;
+    parser.addOptions({ options.backup, options.restore, options.calendar });
+}
+
+std::optional<int> run(const QStringList &arguments, const QString &programDir, const QDateTime &now,
+                       QTextStream &out, QTextStream &err)
+{
+    const Options options;
+    QCommandLineParser parser;
+    parser.addOptions({ options.folder, options.backup, options.restore, options.calendar });
+    const bool parsed = parser.parse(arguments);
+    const int tasks = int(parser.isSet(options.backup)) + int(parser.isSet(options.restore))
+        + int(parser.isSet(options.calendar));
+    // Everything else (the windows, --help, the toolkit's own options) is
+    // the program's ordinary start.
+    if (tasks == 0)
+        return std::nullopt;
+    if (!parsed || tasks > 1) {
+        err << (parsed ? QStringLiteral("Attenzione: indicare una sola operazione per volta.") : parser.errorText())
+            << '\n';
+        return 2;
+    }
+    const ProgramFolder folder(parser.isSet(options.folder) ? parser.value(options.folder) : programDir);
+    if (parser.isSet(options.calendar))
+        return exportCalendar(folder, parser.value(options.calendar), parser.positionalArguments(), now, out, err);
+    if (!parser.positionalArguments().isEmpty()) {
+        err << "Attenzione: argomento non previsto: " << parser.positionalArguments().constFirst() << '\n';
+        return 2;
+    }
+    try {
+        if (parser.isSet(options.backup)) {
+            out << forTerminal(Backup::createdMessage(Backup::create(folder, parser.value(options.backup)))) << '\n';
+        } else {
+            QDir().mkpath(folder.path());
+            out << forTerminal(Backup::restoredMessage(Backup::restore(folder, parser.value(options.restore), now)))
+                << '\n';
+        }
+        return 0;
+    } catch (const Backup::Error &error) {
+        err << forTerminal(error.message()) << '\n';
+        return 1;
+    }
+}
+
+} // namespace CommandLineTasks

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <stdexcept>
+
+class ProgramFolder;
+
+// A backup of the program folder's data as one ZIP file (entries stored,
+// not compressed: photos are compressed already and records are small), and
+// its restore. The archive holds a manifest with each file's size and
+// SHA-256, so that a restore can prove the whole archive sound before it
+// touches anything.
+namespace Backup {
+
+/// Why a backup or restore did not happen, as the user is told (Italian).
+class Error : public std::runtime_error
+{
+public:
+    explicit Error(const QString &message);
+    QString message() const { return m_message; }
+
+private:
+    QString m_message;
+};
+
+/// The program folder's data, relative to it with '/' between folders,
+/// folders before what they hold: the dog and owner archives, the year files,
+/// the cost files, the settings file and everything in "Album",
+/// "Cartelle_Abbinate" and "Documenti_Allegati". The program itself, its
+/// manual and its sound are not data.
+QStringList dataEntries(const QString &folder);
+
+/// Whether a name at the top of the program folder is data.
+bool isTopLevelData(const QString &name);
+
+struct Totals
+{
+    int files = 0;
+    qint64 bytes = 0;
+};
+
+/// Writes the backup of the folder's data to zipPath, whole or not at all
+/// (through a temporary file renamed into place). Each record file is read
+/// under its lock, so that a copy of the program saving at the same time
+/// leaves every file either before or after its save. Throws Error.
+Totals create(const ProgramFolder &folder, const QString &zipPath);
+
+/// Checks every entry of the archive against its manifest without writing
+/// anything. Throws Error telling what is wrong.
+Totals verify(const QString &zipPath);
+
+/// Renames a file or folder; false on failure. Restore's only way of moving
+/// data in and out of place, replaceable to test an interrupted restore.
+using Rename = std::function<bool(const QString &from, const QString &to)>;
+bool renameEntry(const QString &from, const QString &to);
+
+struct Restored
+{
+    Totals totals;
+    /// Where the data found before the restore was moved (a folder inside
+    /// the program folder, named after the moment of the restore).
+    QString asideFolder;
+};
+
+/// Verifies the archive, unpacks it beside the data, moves the current data
+/// into a dated folder and the unpacked data into place. Any failure puts
+/// back what was there and throws Error.
+Restored restore(const ProgramFolder &folder, const QString &zipPath, const QDateTime &now,
+                 const Rename &rename = renameEntry);
+
+/// The closing messages shown after a backup and a restore.
+QString createdMessage(const Totals &totals);
+QString restoredMessage(const Restored &restored);
+
+} // namespace Backup

@@ -1,0 +1,440 @@
+#include "backup/Backup.h"
+#include "storage/ProgramFolder.h"
+#include "storage/Record.h"
+#include "storage/RecordFile.h"
+#include "storage/ScheduleRecord.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <functional>
+
+namespace {
+
+const QDateTime restoreMoment(QDate(2025, 3, 5), QTime(10, 30, 15));
+
+QByteArray randomBytes(int size, quint32 seed)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    QRandomGenerator generator(seed);
+    for (char &c : bytes)
+        c = char(generator.bounded(256));
+    return bytes;
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Everything in a folder: each file's bytes, each folder as "<folder>", each
+// link as where it points.
+using Snapshot = QMap<QString, QByteArray>;
+Snapshot snapshot(const QString &folder)
+{
+    Snapshot files;
+    QDirIterator walk(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+        QDirIterator::Subdirectories);
+    const QDir root(folder);
+    while (walk.hasNext()) {
+        const QFileInfo info = walk.nextFileInfo();
+        const QString name = root.relativeFilePath(info.filePath());
+        if (info.isSymLink()) {
+            files.insert(name, "-> " + info.symLinkTarget().toUtf8());
+        } else if (info.isDir()) {
+            files.insert(name, "<folder>");
+        } else {
+            QFile file(info.filePath());
+            file.open(QIODevice::ReadOnly);
+            files.insert(name, file.readAll());
+        }
+    }
+    return files;
+}
+
+Snapshot onlyData(const Snapshot &all)
+{
+    Snapshot data;
+    for (auto it = all.cbegin(); it != all.cend(); ++it) {
+        if (Backup::isTopLevelData(it.key().section(u'/', 0, 0)) && !it.value().startsWith("-> "))
+            data.insert(it.key(), it.value());
+    }
+    return data;
+}
+
+// A ZIP written entry by entry, for archives the program would never write.
+struct ZipEntry
+{
+    QByteArray name;
+    QByteArray data;
+    mode_t type = AE_IFREG;
+    QByteArray linkTarget = {};
+};
+
+void writeZip(const QString &path, const QList<ZipEntry> &entries)
+{
+    archive *a = archive_write_new();
+    archive_write_set_format_zip(a);
+    archive_write_set_format_option(a, "zip", "compression", "store");
+    QCOMPARE(archive_write_open_filename(a, QFile::encodeName(path).constData()), ARCHIVE_OK);
+    for (const ZipEntry &z : entries) {
+        archive_entry *entry = archive_entry_new();
+        archive_entry_set_pathname(entry, z.name.constData());
+        archive_entry_set_filetype(entry, z.type);
+        archive_entry_set_perm(entry, 0644);
+        if (!z.linkTarget.isEmpty())
+            archive_entry_set_symlink(entry, z.linkTarget.constData());
+        archive_entry_set_size(entry, z.data.size());
+        QCOMPARE(archive_write_header(a, entry), ARCHIVE_OK);
+        if (!z.data.isEmpty())
+            QCOMPARE(archive_write_data(a, z.data.constData(), z.data.size()), la_ssize_t(z.data.size()));
+        archive_entry_free(entry);
+    }
+    QCOMPARE(archive_write_close(a), ARCHIVE_OK);
+    archive_write_free(a);
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class tst_Backup : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_work;
+    QString m_folder;
+    QString m_zip;
+
+    // A program folder with every kind of data, and with what is not data
+    // beside it: the program, its sound and manual, unrelated files, a link.
+    void fillFolder(const QString &folder)
+    {
+        writeFile(folder + "/Anagrafica_Cani.pro", randomBytes(2 * 10857, 1));
+        writeFile(folder + "/Proprietari.pro", randomBytes(3702 + 100, 2)); // with a trailing fragment
+        writeFile(folder + "/2025.sca", randomBytes(3 * 1448, 3));
+        writeFile(folder + "/2024.sca", {});
+        writeFile(folder + "/Costi_Cane_1.pro", randomBytes(122 * 4, 4));
+        writeFile(folder + "/unins000.dll", "[Password]\r\nValore=xyz\r\n");
+        writeFile(folder + "/Album/Cane_1.jpg", randomBytes(300 * 1024, 5));
+        QDir().mkpath(folder + "/Cartelle_Abbinate/Cane_1");
+        writeFile(folder + "/Cartelle_Abbinate/Cane_2/Visita del 3 marzo.txt", "visita");
+        writeFile(folder + QString::fromUtf8("/Documenti_Allegati/Certificato – Fido è già vaccinato.pdf"),
+            randomBytes(5000, 6));
+        writeFile(folder + "/zampora", "program");
+        writeFile(folder + "/Avviso.mp3", "sound");
+        writeFile(folder + "/Guida.pdf", "manual");
+        writeFile(folder + "/25.sca", "not a year file");
+        writeFile(folder + "/Appunti.txt", "not data");
+        QFile::link(folder + "/Appunti.txt", folder + "/2023.sca");
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        QVERIFY(m_work.isValid());
+        m_folder = m_work.filePath(QString::fromLatin1(QTest::currentTestFunction()) + "/cartella");
+        QDir(m_folder).removeRecursively();
+        QDir().mkpath(m_folder);
+        fillFolder(m_folder);
+        m_zip = m_work.filePath(QString::fromLatin1(QTest::currentTestFunction()) + "/copia.zip");
+    }
+
+    void dataEntries_listsTheDataAlone()
+    {
+        const QStringList expected = {
+            "2024.sca", "2025.sca", "Album/", "Album/Cane_1.jpg", "Anagrafica_Cani.pro", "Cartelle_Abbinate/",
+            "Cartelle_Abbinate/Cane_1/", "Cartelle_Abbinate/Cane_2/", "Cartelle_Abbinate/Cane_2/Visita del 3 marzo.txt",
+            "Costi_Cane_1.pro", "Documenti_Allegati/",
+            QString::fromUtf8("Documenti_Allegati/Certificato – Fido è già vaccinato.pdf"), "Proprietari.pro",
+            "unins000.dll",
+        };
+        QCOMPARE(Backup::dataEntries(m_folder), expected);
+    }
+
+    void roundTrip_restoresEveryByteAndKeepsWhatWasThere()
+    {
+        const Snapshot before = snapshot(m_folder);
+        const Backup::Totals made = Backup::create(ProgramFolder(m_folder), m_zip);
+        QCOMPARE(made.files, 9);
+        QCOMPARE(Backup::verify(m_zip).bytes, made.bytes);
+
+        // Work goes on after the backup: changed, removed and new data.
+        writeFile(m_folder + "/2025.sca", randomBytes(4 * 1448, 9));
+        QVERIFY(QFile::remove(m_folder + "/Costi_Cane_1.pro"));
+        writeFile(m_folder + "/2026.sca", randomBytes(1448, 10));
+        writeFile(m_folder + "/Album/Cane_2.jpg", "new photo");
+        const Snapshot afterwards = snapshot(m_folder);
+
+        const Backup::Restored restored = Backup::restore(ProgramFolder(m_folder), m_zip, restoreMoment);
+        const QString asideName = "Dati_prima_del_ripristino_2025-03-05_10-30-15";
+        QCOMPARE(restored.asideFolder, QDir(m_folder).filePath(asideName));
+        QCOMPARE(restored.totals.files, made.files);
+
+        Snapshot now = snapshot(m_folder);
+        Snapshot aside;
+        for (auto it = now.begin(); it != now.end();) {
+            if (it.key().startsWith(asideName)) {
+                if (it.key() != asideName)
+                    aside.insert(it.key().mid(asideName.size() + 1), it.value());
+                it = now.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        // Data as at the backup; the rest of the folder untouched; the data
+        // found before the restore whole in the dated folder.
+        QCOMPARE(now, before);
+        QCOMPARE(aside, onlyData(afterwards));
+    }
+
+    void restore_intoAFolderWithoutData()
+    {
+        Backup::create(ProgramFolder(m_folder), m_zip);
+        const QString empty = m_work.filePath("vuota");
+        QDir().mkpath(empty);
+        const Backup::Restored restored = Backup::restore(ProgramFolder(empty), m_zip, restoreMoment);
+        QVERIFY(restored.asideFolder.isEmpty());
+        QCOMPARE(snapshot(empty), onlyData(snapshot(m_folder)));
+    }
+
+    void damagedArchive_isRefusedAndChangesNothing_data()
+    {
+        QTest::addColumn<std::function<void(const QString &zip)>>("damage");
+        QTest::addColumn<QString>("message");
+
+        const QString unreadable = "Attenzione: il file scelto non è una copia di sicurezza leggibile";
+        const QString mismatch = QString::fromUtf8("Attenzione: la copia di sicurezza è danneggiata: il file ");
+        const QString forbidden = "Attenzione: la copia di sicurezza contiene un percorso non ammesso";
+        const auto cut = [](qint64 bytesLeft) {
+            return [bytesLeft](const QString &zip) {
+                QFile file(zip);
+                QVERIFY(file.resize(bytesLeft >= 0 ? bytesLeft : file.size() + bytesLeft));
+            };
+        };
+        const auto flipAt = [](const QByteArray &marker, int offset) {
+            return [marker, offset](const QString &zip) {
+                QByteArray bytes = readAll(zip);
+                const qsizetype at = bytes.indexOf(marker);
+                QVERIFY(at >= 0);
+                bytes[at + offset] = char(bytes[at + offset] ^ 0x20);
+                writeFile(zip, bytes);
+            };
+        };
+        const auto replaceWith = [](const QList<ZipEntry> &entries) {
+            return [entries](const QString &zip) { writeZip(zip, entries); };
+        };
+        const QByteArray manifest = "Zampora copia di sicurezza 1\n";
+
+        QTest::newRow("empty file") << std::function<void(const QString &)>(cut(0)) << unreadable;
+        QTest::newRow("cut in half") << std::function<void(const QString &)>([cut](const QString &zip) {
+            cut(QFileInfo(zip).size() / 2)(zip);
+        }) << unreadable;
+        QTest::newRow("last byte missing") << std::function<void(const QString &)>(cut(-1)) << unreadable;
+        QTest::newRow("flipped byte in a photo")
+            << std::function<void(const QString &)>([](const QString &zip) {
+                   QByteArray bytes = readAll(zip);
+                   const QByteArray photo = randomBytes(300 * 1024, 5);
+                   const qsizetype at = bytes.indexOf(photo.left(64));
+                   QVERIFY(at > 0);
+                   bytes[at + 150000] = char(bytes[at + 150000] ^ 1);
+                   writeFile(zip, bytes);
+               })
+            << unreadable;
+        QTest::newRow("flipped byte in the manifest")
+            << std::function<void(const QString &)>(flipAt("Zampora copia di sicurezza 1\nF ", 32))
+            << unreadable;
+        QTest::newRow("not a zip")
+            << std::function<void(const QString &)>([](const QString &zip) { writeFile(zip, "Anagrafica\n"); })
+            << unreadable;
+        QTest::newRow("no manifest") << std::function<void(const QString &)>(replaceWith({ { "2025.sca", "x" } }))
+                                     << QString::fromUtf8("Attenzione: il file scelto non è una copia di sicurezza di Zampora");
+        QTest::newRow("file not in the manifest")
+            << std::function<void(const QString &)>(replaceWith({ { "2025.sca", "x" }, { "Manifesto_copia.txt", manifest } }))
+            << mismatch + "2025.sca";
+        QTest::newRow("file of the manifest missing")
+            << std::function<void(const QString &)>(replaceWith({ { "Manifesto_copia.txt",
+                   manifest + "F " + QByteArray(64, 'a') + " 1 2025.sca\n" } }))
+            << mismatch + "2025.sca";
+        QTest::newRow("way up") << std::function<void(const QString &)>(replaceWith({ { "../fuori.sca", "x" } }))
+                                << forbidden + " (../fuori.sca)";
+        QTest::newRow("way up inside a data folder")
+            << std::function<void(const QString &)>(replaceWith({ { "Album/../../fuori.jpg", "x" } }))
+            << forbidden + " (Album/../../fuori.jpg)";
+        QTest::newRow("absolute path")
+            << std::function<void(const QString &)>(replaceWith({ { "/tmp/2025.sca", "x" } }))
+            << forbidden + " (/tmp/2025.sca)";
+        QTest::newRow("drive") << std::function<void(const QString &)>(replaceWith({ { "C:2025.sca", "x" } }))
+                               << forbidden + " (C:2025.sca)";
+        QTest::newRow("backslash")
+            << std::function<void(const QString &)>(replaceWith({ { "Album\\..\\..\\x.jpg", "x" } }))
+            << forbidden;
+        QTest::newRow("not program data")
+            << std::function<void(const QString &)>(replaceWith({ { "zampora", "a program" } }))
+            << forbidden + " (zampora)";
+        QTest::newRow("link")
+            << std::function<void(const QString &)>(replaceWith({ { "Album/Cane_1.jpg", {}, AE_IFLNK, "/etc/passwd" } }))
+            << forbidden + " (Album/Cane_1.jpg)";
+    }
+
+    void damagedArchive_isRefusedAndChangesNothing()
+    {
+        QFETCH(std::function<void(const QString &)>, damage);
+        QFETCH(QString, message);
+        Backup::create(ProgramFolder(m_folder), m_zip);
+        damage(m_zip);
+        const Snapshot before = snapshot(m_folder);
+        try {
+            Backup::restore(ProgramFolder(m_folder), m_zip, restoreMoment);
+            QFAIL("the damaged archive was restored");
+        } catch (const Backup::Error &error) {
+            QVERIFY2(error.message().startsWith(message), qPrintable(error.message()));
+            QVERIFY(error.message().endsWith(QString::fromUtf8("\n\r\n\rNessun dato è stato modificato.")));
+        }
+        QCOMPARE(snapshot(m_folder), before);
+    }
+
+    // Whatever byte is damaged, the restore either refuses or restores the
+    // data exactly: it never puts wrong bytes in place.
+    void anyFlippedByte_neverRestoresWrongData()
+    {
+        const QString small = m_work.filePath("piccola");
+        writeFile(small + "/2025.sca", randomBytes(1448, 20));
+        writeFile(small + "/Album/Cane_1.jpg", randomBytes(700, 21));
+        Backup::create(ProgramFolder(small), m_zip);
+        const Snapshot original = snapshot(small);
+        const QByteArray good = readAll(m_zip);
+        const QString target = m_work.filePath("bersaglio");
+        int refused = 0;
+        for (qsizetype at = 0; at < good.size(); at += 7) {
+            QByteArray bad = good;
+            bad[at] = char(bad[at] ^ 0x41);
+            writeFile(m_zip, bad);
+            QDir(target).removeRecursively();
+            writeFile(target + "/2025.sca", "current");
+            try {
+                Backup::restore(ProgramFolder(target), m_zip, restoreMoment);
+                Snapshot restored = snapshot(target);
+                restored.removeIf([](auto it) { return it.key().startsWith("Dati_prima_del_ripristino"); });
+                QVERIFY2(restored == original, qPrintable(QString::number(at)));
+            } catch (const Backup::Error &) {
+                ++refused;
+                QCOMPARE(snapshot(target), (Snapshot { { "2025.sca", "current" } }));
+            }
+        }
+        QVERIFY(refused > 0);
+    }
+
+    void interruptedRestore_leavesTheDataAsItWas_data()
+    {
+        QTest::addColumn<int>("failingMove");
+        // Nine data items move aside, nine move into place.
+        for (int move = 0; move < 18; ++move)
+            QTest::addRow("move %d fails", move) << move;
+    }
+
+    void interruptedRestore_leavesTheDataAsItWas()
+    {
+        QFETCH(int, failingMove);
+        Backup::create(ProgramFolder(m_folder), m_zip);
+        writeFile(m_folder + "/2025.sca", "changed after the backup");
+        writeFile(m_folder + "/2026.sca", "new after the backup");
+        QVERIFY(QDir(m_folder + "/Cartelle_Abbinate").removeRecursively());
+        const Snapshot before = snapshot(m_folder);
+
+        int moves = 0;
+        const Backup::Rename failing = [&](const QString &from, const QString &to) {
+            return moves++ != failingMove && Backup::renameEntry(from, to);
+        };
+        try {
+            Backup::restore(ProgramFolder(m_folder), m_zip, restoreMoment, failing);
+            QFAIL("the restore went through");
+        } catch (const Backup::Error &error) {
+            QVERIFY2(error.message().startsWith("Attenzione: il ripristino è stato interrotto"), qPrintable(error.message()));
+        }
+        QVERIFY(moves > failingMove);
+        QCOMPARE(snapshot(m_folder), before);
+    }
+
+    void interruptedRestore_thatCannotPutBack_saysWhereTheDataIs()
+    {
+        Backup::create(ProgramFolder(m_folder), m_zip);
+        int moves = 0;
+        // The fourth move fails, and so does putting back the first.
+        const Backup::Rename failing = [&](const QString &from, const QString &to) {
+            ++moves;
+            return moves != 4 && !(moves > 4 && to.endsWith("/2024.sca")) && Backup::renameEntry(from, to);
+        };
+        try {
+            Backup::restore(ProgramFolder(m_folder), m_zip, restoreMoment, failing);
+            QFAIL("the restore went through");
+        } catch (const Backup::Error &error) {
+            const QString aside = QDir(m_folder).filePath("Dati_prima_del_ripristino_2025-03-05_10-30-15");
+            QVERIFY2(error.message().endsWith(aside + '.'), qPrintable(error.message()));
+            QCOMPARE(readAll(aside + "/2024.sca"), QByteArray());
+            QVERIFY(QFileInfo::exists(aside + "/2024.sca"));
+        }
+    }
+
+    // A copy of the program saving while the backup runs holds the record
+    // file exclusively: the backup waits and copies the file after the save.
+    void backup_readsARecordFileBetweenTwoSaves()
+    {
+        RecordFile saving;
+        saving.openOrCreate(m_folder + "/2025.sca", ScheduleRecord::recordSize);
+        Record entry(ScheduleRecord::layout());
+        entry.setValue(ScheduleRecord::Dettagli, u"Vaccino");
+        QThread *saver = QThread::create([&] {
+            QThread::msleep(300);
+            saving.seekRecord(saving.recordCount());
+            saving.writeNext(entry);
+            saving.closeFile();
+        });
+        saver->start();
+        Backup::create(ProgramFolder(m_folder), m_zip);
+        saver->wait();
+        delete saver;
+
+        const QString copy = m_work.filePath("copia_letta");
+        QDir().mkpath(copy);
+        Backup::restore(ProgramFolder(copy), m_zip, restoreMoment);
+        QCOMPARE(readAll(copy + "/2025.sca"), readAll(m_folder + "/2025.sca"));
+        QCOMPARE(readAll(copy + "/2025.sca").size(), 4 * 1448);
+    }
+
+    void backup_thatCannotReadAFile_leavesTheOldBackupAlone()
+    {
+        writeFile(m_zip, "the previous backup");
+        RecordFile held; // held by another copy of the program beyond the wait
+        held.openOrCreate(m_folder + "/Proprietari.pro", 3702);
+        try {
+            Backup::create(ProgramFolder(m_folder), m_zip);
+            QFAIL("the backup went through");
+        } catch (const Backup::Error &error) {
+            QCOMPARE(error.message(),
+                QString::fromUtf8("Attenzione: non è stato possibile leggere il file Proprietari.pro.\n\r\n\r"
+                                  "La copia di sicurezza non è stata creata."));
+        }
+        QCOMPARE(readAll(m_zip), QByteArray("the previous backup"));
+        QCOMPARE(QDir(QFileInfo(m_zip).path()).entryList(QDir::Files), QStringList { "copia.zip" });
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_Backup)
+#include "tst_backup.moc"
