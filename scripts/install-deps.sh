@@ -14,9 +14,10 @@ packages=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-pulseaudio gstreamer1.0-alsa
     libbenchmark-dev
     # The schedule's calendar export writes iCalendar through libical; the
-    # backup writes and reads ZIP archives through libarchive. Python's
-    # icalendar is a second, independent reader of the exported calendars.
-    libical-dev libarchive-dev python3-icalendar
+    # backup writes and reads ZIP archives through libarchive and hashes
+    # through nettle. Python's icalendar is a second, independent reader of
+    # the exported calendars.
+    libical-dev libarchive-dev nettle-dev python3-icalendar
     fonts-liberation fonts-dejavu-core
     xvfb xauth
     poppler-utils

@@ -11,6 +11,8 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace CommandLineTasks {
 
 namespace {
@@ -77,15 +79,25 @@ std::optional<int> run(const QStringList &arguments, const QString &programDir, 
     QCommandLineParser parser;
     parser.addOptions({ options.folder, options.backup, options.restore, options.calendar });
     const bool parsed = parser.parse(arguments);
-    const int tasks = int(parser.isSet(options.backup)) + int(parser.isSet(options.restore))
-        + int(parser.isSet(options.calendar));
+    const QStringList taskNames = { options.backup.names().constFirst(), options.restore.names().constFirst(),
+        options.calendar.names().constFirst() };
+    // A task whose value is missing still counts as asked for.
+    const auto asked = [&](const QString &name) {
+        return std::any_of(arguments.cbegin() + 1, arguments.cend(), [&](const QString &argument) {
+            return argument == QStringLiteral("--") + name || argument.startsWith(QStringLiteral("--") + name + u'=');
+        });
+    };
+    const auto tasks = std::count_if(taskNames.cbegin(), taskNames.cend(), asked);
     // Everything else (the windows, --help, the toolkit's own options) is
     // the program's ordinary start.
     if (tasks == 0)
         return std::nullopt;
-    if (!parsed || tasks > 1) {
-        err << (parsed ? QStringLiteral("Attenzione: indicare una sola operazione per volta.") : parser.errorText())
-            << '\n';
+    if (!parsed) {
+        err << "Attenzione: la riga di comando non è valida; zampora --help elenca le opzioni.\n";
+        return 2;
+    }
+    if (tasks > 1) {
+        err << "Attenzione: indicare una sola operazione per volta.\n";
         return 2;
     }
     const ProgramFolder folder(parser.isSet(options.folder) ? parser.value(options.folder) : programDir);
