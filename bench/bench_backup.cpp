@@ -35,7 +35,7 @@ QTemporaryDir &work()
 QByteArray photo(int number)
 {
     QByteArray bytes(100 * 1024, Qt::Uninitialized);
-    QRandomGenerator generator(quint32(number));
+    QRandomGenerator generator { quint32(number) };
     generator.fillRange(reinterpret_cast<quint32 *>(bytes.data()), bytes.size() / 4);
     return bytes;
 }

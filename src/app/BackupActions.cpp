@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "backup/Backup.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 
 namespace BackupActions {
@@ -15,7 +16,7 @@ namespace {
     template<typename Work>
     void busy(Work &&work)
     {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
         try {
             work();
         } catch (...) {

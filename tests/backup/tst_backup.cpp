@@ -214,6 +214,15 @@ private Q_SLOTS:
         QCOMPARE(snapshot(empty), onlyData(snapshot(m_folder)));
     }
 
+    void backup_keptAmongTheData_leavesItselfOut()
+    {
+        const QString inside = m_folder + "/Documenti_Allegati/copia.zip";
+        writeFile(inside, "an older backup");
+        const Backup::Totals made = Backup::create(ProgramFolder(m_folder), inside);
+        QCOMPARE(made.files, 9);
+        QCOMPARE(Backup::verify(inside).files, 9);
+    }
+
     void damagedArchive_isRefusedAndChangesNothing_data()
     {
         QTest::addColumn<std::function<void(const QString &zip)>>("damage");
