@@ -19,6 +19,13 @@ void ExportRows::append(QStringView text, std::span<const quint32> ends)
     m_ends.insert(m_ends.end(), ends.begin(), ends.end());
 }
 
+void ExportRows::append(std::span<const QString> cells, qint64 number)
+{
+    Q_ASSERT(m_numbers.size() == m_texts.size());
+    append(cells);
+    m_numbers.push_back(number);
+}
+
 QStringView ExportRows::cell(int row, int column) const
 {
     const size_t first = size_t(row) * size_t(m_columns);
@@ -57,7 +64,7 @@ QVariant ExportGrid::data(const QModelIndex &index, int role) const
     if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
     if (index.column() == 0)
-        return QString::number(index.row() + 1);
+        return QString::number(m_rows.number(index.row()));
     return m_rows.cell(index.row(), index.column() - 1).toString();
 }
 

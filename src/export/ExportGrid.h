@@ -21,10 +21,16 @@ public:
     int columnCount() const { return m_columns; }
     int rowCount() const { return int(m_texts.size()); }
     /// Appends a row; cells beyond the columns are dropped, missing ones are empty.
+    /// Its running number is its 1-based place among the rows.
     void append(std::span<const QString> cells);
+    /// Appends a row that carries its own running number (a list sorted after
+    /// numbering). Rows of one ExportRows are appended all one way or all the other.
+    void append(std::span<const QString> cells, qint64 number);
     /// Appends a row whose cells stand one after the other in text, cell c
     /// ending at ends[c]; there is one end per column.
     void append(QStringView text, std::span<const quint32> ends);
+    /// The running number of a row, shown in the grid's column "N.".
+    qint64 number(int row) const { return m_numbers.empty() ? row + 1 : m_numbers[size_t(row)]; }
     /// The text of a cell, columns counted from 0.
     QStringView cell(int row, int column) const;
 
@@ -33,6 +39,7 @@ private:
     QList<QString> m_texts;
     // Cell c of row r ends at m_ends[r * columns + c] in the row's text.
     std::vector<quint32> m_ends;
+    std::vector<qint64> m_numbers; // empty: every row's number is its place
 };
 
 // The grid of an export window: column 0 is the running number "N.", then

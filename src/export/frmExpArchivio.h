@@ -1,19 +1,17 @@
 #pragma once
 
 #include "app/HelpPages.h"
+#include "export/GridWindow.h"
 #include "export/SpreadsheetExports.h"
-
-#include <QDialog>
 
 struct AppContext;
 class ExportGrid;
-class QTableView;
 
 // The spreadsheet export of a whole archive (dogs, owners, one schedule year):
 // the archive's records in a grid, read when the window is shown, and the
 // buttons to export them, to read the help and to leave. The three archives
 // share this window, each with its own description.
-class frmExpArchivio : public QDialog
+class frmExpArchivio : public GridWindow
 {
     Q_OBJECT
 
@@ -48,8 +46,6 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    QWidget *buildBand();
-    QTableView *buildGrid();
     void cmdEsportaClick();
 
     AppContext &m_context;

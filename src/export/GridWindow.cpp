@@ -1,0 +1,106 @@
+#include "export/GridWindow.h"
+
+#include "ui/Centring.h"
+#include "ui/PictureButton.h"
+#include "ui/StatusHints.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QSvgWidget>
+#include <QTableView>
+
+namespace {
+
+constexpr QSize windowSize(862, 560);
+constexpr int bandHeight = 72;
+constexpr QRect gridGeometry(20, 86, 821, 409);
+constexpr QRect statusGeometry(20, 507, 821, 32);
+constexpr int rowHeight = 21;
+
+PictureButton *bandButton(
+    const char *objectName, const char *artwork, const char *words, const char *statusText, QWidget *parent)
+{
+    auto *button = new PictureButton(QString::fromLatin1(objectName),
+        QStringLiteral(":/export/%1.svg").arg(QLatin1StringView(artwork)), parent);
+    button->setAccessibleName(QString::fromUtf8(words));
+    button->setStatusText(QString::fromUtf8(statusText));
+    return button;
+}
+
+} // namespace
+
+GridWindow::GridWindow(QWidget *owner, const Look &look, QAbstractItemModel *grid, QSize screen)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setObjectName(look.objectName);
+    setWindowTitle(look.caption);
+    setFixedSize(windowSize);
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(QStringLiteral("#%1 { background: #EEEDED; }").arg(look.objectName));
+
+    QWidget *band = buildBand(look.titleArtwork);
+    band->setGeometry(0, 0, windowSize.width(), bandHeight);
+    grdView = buildGrid(look, grid);
+    grdView->setGeometry(gridGeometry);
+
+    auto *status = new QLabel(QStringLiteral("Esportazione archivio in Microsoft Excel."), this);
+    status->setObjectName(QStringLiteral("panInfo"));
+    status->setGeometry(statusGeometry);
+    status->setFont(QFont(QStringLiteral("Tahoma"), 12));
+    status->setStyleSheet(
+        QStringLiteral("#panInfo { background: #6A5ACD; color: white; padding-left: 10px; }"));
+
+    auto *hints = new StatusHints(status);
+    hints->addPictureButtons(band);
+    for (QWidget *background : std::initializer_list<QWidget *> { this, band, grdView, grdView->viewport() })
+        hints->addBackground(background);
+
+    connect(cmdEsci, &PictureButton::clicked, this, &QDialog::reject);
+    move(centredIn(screen, size()));
+}
+
+QWidget *GridWindow::buildBand(const QString &titleArtwork)
+{
+    auto *band = new QWidget(this);
+    band->setObjectName(QStringLiteral("panIntestazione"));
+    band->setAttribute(Qt::WA_StyledBackground);
+    band->setStyleSheet(QStringLiteral("#panIntestazione { background: white; }"));
+
+    auto *logo = new QSvgWidget(titleArtwork, band);
+    logo->setObjectName(QStringLiteral("imgLogo"));
+    logo->setFixedSize(logo->sizeHint());
+
+    cmdEsporta = bandButton(
+        "cmdEsporta", "esporta", "Esporta in Excel", "Esporta l'archivio in formato Microsoft Excel.", band);
+    cmdGuida = bandButton("cmdGuida", "guida", "Guida", "Visualizza la pagina della guida sensibile al contesto.", band);
+    cmdEsci = bandButton("cmdEsci", "esci", "Esci", "Esci da questo ambiente di lavoro.", band);
+
+    auto *row = new QHBoxLayout(band);
+    row->setContentsMargins(20, 4, 20, 4);
+    row->setSpacing(6);
+    row->addWidget(logo, 0, Qt::AlignVCenter);
+    row->addStretch();
+    for (PictureButton *button : { cmdEsporta, cmdGuida, cmdEsci })
+        row->addWidget(button, 0, Qt::AlignVCenter);
+    return band;
+}
+
+QTableView *GridWindow::buildGrid(const Look &look, QAbstractItemModel *grid)
+{
+    grid->setParent(this);
+    auto *view = new QTableView(this);
+    view->setObjectName(look.gridName);
+    view->setModel(grid);
+    view->setAlternatingRowColors(true);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setWordWrap(false);
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(rowHeight);
+    view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    for (int column = 0; column < int(look.columnWidths.size()); ++column)
+        view->setColumnWidth(column, look.columnWidths[column]);
+    return view;
+}
