@@ -8,6 +8,7 @@
 #include "export/frmExpArchivio.h"
 #include "export/printing/CardPrinting.h"
 #include "export/printing/ScreenValues.h"
+#include "schedule/DeadlineListWindow.h"
 #include "schedule/ListSelector.h"
 #include "schedule/ScheduleRules.h"
 #include "search/SearchWindow.h"
@@ -102,6 +103,15 @@ void frmScadenzario::connectControls()
             [this] { SearchWindow::open(m_context, this, Searches::dogs(), QStringLiteral("scadenzario")); });
     connect(findChild<PictureButton *>(QStringLiteral("cmdTrova")), &PictureButton::clicked, this,
             [this] { SearchWindow::open(m_context, this, Searches::schedule(), QStringLiteral("Scadenzario")); });
+    // The imminent list reads today's year; the day and month lists the
+    // calendar's, whatever year the card view has open.
+    connect(m_start.btnOK, &QPushButton::clicked, this, [this] {
+        DeadlineListWindow::open(m_context, this, DeadlineListWindow::imminent(), m_context.platform.clock.today());
+    });
+    connect(m_start.btnGiorno, &PictureButton::clicked, this,
+            [this] { DeadlineListWindow::open(m_context, this, DeadlineListWindow::ofDay(), calendarDate()); });
+    connect(m_start.btnMese, &PictureButton::clicked, this,
+            [this] { DeadlineListWindow::open(m_context, this, DeadlineListWindow::ofMonth(), calendarDate()); });
 
     // Enter in the year box goes to "Apri" (it does not press it).
     connect(m_start.txtAnno, &QLineEdit::returnPressed, this, [this] { m_start.btnApri->setFocus(); });

@@ -1,0 +1,238 @@
+// The deadline lists: which entries each list takes, their order and running
+// numbers, the year file each reads, the grid and the spreadsheet export;
+// and the schedule's buttons that open them.
+#include "tst_frmscadenzario_fixture.h"
+
+#include "schedule/DeadlineListWindow.h"
+#include "storage/Flags.h"
+
+#include <QCalendarWidget>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableView>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using namespace ScheduleRecord;
+using Answer = MessageBoxes::Answer;
+
+/// An entry due on date ("dd/mm/yyyy") at time ("hh:mm") with the notice
+/// given; Giorno, Mese, Anno, OreApp and MinutiApp agree with them.
+QByteArray due(const QString &date, const QString &time, const QString &notice, EntryValues more = {})
+{
+    const int month = date.mid(3, 2).toInt();
+    EntryValues values { { Giorno, date.left(2) }, { Anno, date.right(4) }, { Data, date },
+        { OreApp, time.left(2) }, { MinutiApp, time.right(2) }, { Ora, time }, { Avviso, notice },
+        { Nome, QStringLiteral("Fido") }, { Effettuata, FlagText::no() } };
+    values[Mese] = QString(months.at(size_t(month - 1)).name);
+    for (const auto &[field, text] : more)
+        values[field] = text;
+    return ScheduleFixture::entry(values);
+}
+
+/// The rows of a deadline grid as "N.|Data scadenza|Ora|Pagamento effettuato".
+QStringList gridRows(QWidget *window)
+{
+    QAbstractItemModel *grid = child<QTableView>(window, "grdRecords")->model();
+    QStringList rows;
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        QStringList cells;
+        for (int column : { 0, 1, 2, 18 })
+            cells.append(grid->index(row, column).data().toString());
+        rows.append(cells.join(u'|'));
+    }
+    return rows;
+}
+
+} // namespace
+
+class tst_DeadlineLists : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        m_context = std::make_unique<TestContext>();
+        m_context->doubles.clock.current = QDateTime(QDate(2024, 2, 28), QTime(10, 0));
+    }
+    void cleanup()
+    {
+        m_window.reset();
+        m_context.reset();
+    }
+
+    void imminentList_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("entries2024");
+        QTest::addColumn<QList<QByteArray>>("entries2025");
+        QTest::addColumn<QStringList>("rows");
+        const QString at = QStringLiteral("09:00");
+        QTest::newRow("today, notice 0")
+            << QList { due(u"28/02/2024"_s, at, u"0"_s) } << QList<QByteArray> {} << QStringList { u"1|28/02/2024|09:00|No"_s };
+        QTest::newRow("yesterday, whatever the notice")
+            << QList { due(u"27/02/2024"_s, at, u"999"_s) } << QList<QByteArray> {} << QStringList {};
+        QTest::newRow("in 10 days, notice 10")
+            << QList { due(u"09/03/2024"_s, at, u"10"_s) } << QList<QByteArray> {} << QStringList { u"1|09/03/2024|09:00|No"_s };
+        QTest::newRow("in 10 days, notice 9")
+            << QList { due(u"09/03/2024"_s, at, u"9"_s) } << QList<QByteArray> {} << QStringList {};
+        QTest::newRow("next year's file is not read")
+            << QList<QByteArray> {} << QList { due(u"01/01/2025"_s, at, u"999"_s) } << QStringList {};
+        QTest::newRow("chronological order, numbers from the file")
+            << QList { due(u"20/03/2024"_s, at, u"30"_s), due(u"10/03/2024"_s, u"18:30"_s, u"30"_s),
+                   due(u"10/03/2024"_s, u"08:15"_s, u"30"_s) }
+            << QList<QByteArray> {}
+            << QStringList { u"3|10/03/2024|08:15|No"_s, u"2|10/03/2024|18:30|No"_s, u"1|20/03/2024|09:00|No"_s };
+        QTest::newRow("paid and to confirm are listed")
+            << QList { due(u"29/02/2024"_s, at, u"1"_s, { { Effettuata, FlagText::yes() }, { DaConfermare, FlagText::yes() } }) }
+            << QList<QByteArray> {} << QStringList { u"1|29/02/2024|09:00|Sì"_s };
+        // Entries whose date or notice cannot be read are passed over, and
+        // take no number; the ones after them are still listed.
+        QTest::newRow("unreadable entries are skipped")
+            << QList { due(u"31/04/2024"_s, at, u"999"_s), due(u"01/03/2024"_s, at, u"x"_s),
+                   due(u"01/03/2024"_s, at, QString()), due(u"01/03/2024"_s, at, u"2"_s) }
+            << QList<QByteArray> {} << QStringList { u"1|01/03/2024|09:00|No"_s };
+    }
+
+    void imminentList()
+    {
+        QFETCH(QList<QByteArray>, entries2024);
+        QFETCH(QList<QByteArray>, entries2025);
+        QFETCH(QStringList, rows);
+        m_context->writeFile(u"2024.sca"_s, entries2024.join());
+        m_context->writeFile(u"2025.sca"_s, entries2025.join());
+        open(DeadlineListWindow::imminent(), QDate(2024, 2, 28));
+        QCOMPARE(gridRows(m_window.get()), rows);
+        QVERIFY(m_context->doubles.messages.shown.isEmpty());
+    }
+
+    void dayAndMonthLists_data()
+    {
+        QTest::addColumn<bool>("month");
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("day") << false << QStringList { u"1|10/05/2024|08:00|No"_s, u"2|10/05/2024|17:45|No"_s };
+        QTest::newRow("month") << true
+                               << QStringList { u"3|02/05/2024|12:00|No"_s, u"2|10/05/2024|08:00|No"_s,
+                                      u"4|10/05/2024|17:45|No"_s, u"1|20/05/2024|09:00|No"_s };
+    }
+
+    // The day list compares Data with the calendar's date; the month list
+    // the month's name (any case of its letters) and the year. Notices play
+    // no part.
+    void dayAndMonthLists()
+    {
+        QFETCH(bool, month);
+        QFETCH(QStringList, rows);
+        m_context->writeFile(u"2024.sca"_s,
+            QList { due(u"20/05/2024"_s, u"09:00"_s, u"0"_s), due(u"10/05/2024"_s, u"08:00"_s, u"x"_s),
+                due(u"02/05/2024"_s, u"12:00"_s, u"0"_s, { { Mese, u" MAGGIO "_s } }),
+                due(u"10/05/2024"_s, u"17:45"_s, u"0"_s), due(u"10/06/2024"_s, u"08:00"_s, u"0"_s),
+                due(u"10/05/2023"_s, u"08:00"_s, u"0"_s) }
+                .join());
+        open(month ? DeadlineListWindow::ofMonth() : DeadlineListWindow::ofDay(), QDate(2024, 5, 10));
+        QCOMPARE(gridRows(m_window.get()), rows);
+    }
+
+    // The calendar's year names the file; a missing one is created empty.
+    void missingYearFileIsCreatedEmpty()
+    {
+        open(DeadlineListWindow::ofMonth(), QDate(2031, 7, 1));
+        QVERIFY(gridRows(m_window.get()).isEmpty());
+        QVERIFY(QFileInfo::exists(m_context->path(u"2031.sca"_s)));
+        QCOMPARE(m_context->readFile(u"2031.sca"_s).size(), 0);
+    }
+
+    // The window as drawn: caption, size, the 21 columns with their headers
+    // and widths, the key in the last column, rows 21 high.
+    void gridShowsEveryFieldAndTheKey()
+    {
+        m_context->writeFile(u"2024.sca"_s,
+            due(u"05/03/2024"_s, u"09:30"_s, u"7"_s, { { Proprietario, u"  Anna Bianchi "_s }, { Note, u"prima"_s } }));
+        open(DeadlineListWindow::imminent(), QDate(2024, 2, 28));
+        QCOMPARE(m_window->windowTitle(), u" Scadenze imminenti"_s);
+        QCOMPARE(m_window->objectName(), u"frmExpImminenti"_s);
+        QCOMPARE(m_window->size(), QSize(862, 560));
+        auto *view = child<QTableView>(m_window.get(), "grdRecords");
+        QAbstractItemModel *grid = view->model();
+        QCOMPARE(grid->columnCount(), 21);
+        const std::pair<int, const char16_t *> headers[] = { { 0, u"N." }, { 1, u"Data scadenza" },
+            { 4, u"Codice fiscale" }, { 18, u"Pagamento effettuato" }, { 20, u"Codice univoco" } };
+        for (const auto &[column, header] : headers)
+            QCOMPARE(grid->headerData(column, Qt::Horizontal).toString(), QString::fromUtf16(header));
+        QCOMPARE(view->columnWidth(4), 180);
+        QCOMPARE(view->columnWidth(20), 150);
+        QCOMPARE(view->verticalHeader()->defaultSectionSize(), 21);
+        QCOMPARE(grid->index(0, 3).data().toString(), u"Anna Bianchi"_s);
+        QCOMPARE(grid->index(0, 19).data().toString(), u"prima"_s);
+        QCOMPARE(grid->index(0, 20).data().toString(), u"03050930"_s);
+        QCOMPARE(child<QLabel>(m_window.get(), "panInfo")->text(), u"Esportazione archivio in Microsoft Excel."_s);
+    }
+
+    // The export writes the grid's rows in grid order, without the running
+    // number, with the key last, to the list's own file and sheet.
+    void exportWritesTheGridInItsOrder()
+    {
+        m_context->writeFile(u"2024.sca"_s,
+            QList { due(u"20/05/2024"_s, u"09:00"_s, u"0"_s, { { Dettagli, u"Toelettatura"_s } }),
+                due(u"10/05/2024"_s, u"08:00"_s, u"0"_s, { { Dettagli, u"Vaccino & richiamo"_s } }) }
+                .join());
+        open(DeadlineListWindow::ofMonth(), QDate(2024, 5, 1));
+        m_context->doubles.messages.answerNextQuestions({ Answer::Yes, Answer::No });
+        click(child(m_window.get(), "cmdEsporta"));
+        const QByteArray written = m_context->readFile(u"Scadenze_Mensili.xls"_s);
+        QVERIFY(written.contains("<x:Name>Scadenze del mese</x:Name>"));
+        QVERIFY(written.contains(">Codice univoco</td></tr>"));
+        const qsizetype first = written.indexOf("Vaccino &amp; richiamo");
+        const qsizetype second = written.indexOf("Toelettatura");
+        QVERIFY(first > 0 && second > first);
+        QVERIFY(written.contains("<tr><td style=\"text-align: left;\">10/05/2024</td>"));
+        QVERIFY(written.contains("<td style=\"text-align: left;\">05100800</td></tr>"));
+        QVERIFY(m_context->doubles.shell.opened.isEmpty());
+        QVERIFY(m_window->isVisible());
+    }
+
+    // The start view's buttons: "OK" lists today's imminent entries of the
+    // current year; the day and month buttons use the calendar's date and
+    // read its year, not the year open in the card view.
+    void scheduleButtonsOpenTheLists()
+    {
+        ScheduleFixture f([](ScheduleFixture &f) {
+            f.writeYear(2024, { due(u"01/03/2024"_s, u"10:00"_s, u"5"_s) });
+            f.writeYear(2023, { due(u"14/07/2023"_s, u"10:00"_s, u"0"_s), due(u"15/07/2023"_s, u"10:00"_s, u"0"_s) });
+        });
+        child<QCalendarWidget>(f.window(), "calAppuntamenti")->setSelectedDate(QDate(2023, 7, 15));
+        const std::pair<const char *, QString> buttons[] = {
+            { "btnOK", u"frmExpImminenti 1|01/03/2024|10:00|No"_s },
+            { "btnGiorno", u"frmExpGiornaliere 1|15/07/2023|10:00|No"_s },
+            { "btnMese", u"frmExpMensili 1|14/07/2023|10:00|No,2|15/07/2023|10:00|No"_s },
+        };
+        for (const auto &[button, expected] : buttons) {
+            QString seen;
+            QWidget *owner = nullptr;
+            whenModalShown([&seen, &owner](QWidget *list) {
+                seen = list->objectName() + u' ' + gridRows(list).join(u',');
+                owner = list->parentWidget();
+                click(child(list, "cmdEsci"));
+            });
+            click(child(f.window(), button));
+            QCOMPARE(seen, expected);
+            QCOMPARE(owner, f.window());
+        }
+        QVERIFY(f.doubles.messages.shown.isEmpty());
+    }
+
+private:
+    void open(const DeadlineListWindow::Description &description, QDate day)
+    {
+        m_window = std::make_unique<DeadlineListWindow>(m_context->context(), nullptr, description, day);
+        m_window->show();
+    }
+
+    std::unique_ptr<TestContext> m_context;
+    std::unique_ptr<DeadlineListWindow> m_window;
+};
+
+ZAMPORA_GUI_TEST_MAIN(tst_DeadlineLists)
+#include "tst_deadlinelists.moc"
