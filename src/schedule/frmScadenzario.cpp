@@ -11,6 +11,7 @@
 #include "schedule/DeadlineListWindow.h"
 #include "schedule/ListSelector.h"
 #include "schedule/ScheduleRules.h"
+#include "schedule/SummaryWindow.h"
 #include "search/SearchWindow.h"
 #include "search/Searches.h"
 #include "storage/AmountText.h"
@@ -112,6 +113,18 @@ void frmScadenzario::connectControls()
             [this] { DeadlineListWindow::open(m_context, this, DeadlineListWindow::ofDay(), calendarDate()); });
     connect(m_start.btnMese, &PictureButton::clicked, this,
             [this] { DeadlineListWindow::open(m_context, this, DeadlineListWindow::ofMonth(), calendarDate()); });
+    const std::pair<const char *, const SummaryWindow::Description *> summaries[] = {
+        { "cmdDaConfermare", &SummaryWindow::appointmentsToConfirm() },
+        { "cmdDaEffettuare", &SummaryWindow::paymentsToMake() },
+        { "cmdEffettuate", &SummaryWindow::paymentsMade() },
+    };
+    for (const auto &[button, summary] : summaries) {
+        connect(m_cardPanel->findChild<PictureButton *>(QString::fromLatin1(button)), &PictureButton::clicked, this,
+                [this, summary = summary] {
+                    SummaryWindow::open(m_context, this, *summary, yearFilePath(),
+                                        [this](const Record &entry, qint64 position) { showRecord(entry, position); });
+                });
+    }
 
     // Enter in the year box goes to "Apri" (it does not press it).
     connect(m_start.txtAnno, &QLineEdit::returnPressed, this, [this] { m_start.btnApri->setFocus(); });
