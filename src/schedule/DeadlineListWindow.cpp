@@ -1,6 +1,7 @@
 #include "schedule/DeadlineListWindow.h"
 
 #include "app/AppContext.h"
+#include "app/Help.h"
 #include "export/DocumentExport.h"
 #include "export/ExportGrid.h"
 #include "export/SpreadsheetExports.h"
@@ -30,8 +31,7 @@ DeadlineListWindow::DeadlineListWindow(
     , m_day(day)
     , m_grid(static_cast<ExportGrid *>(grdView->model()))
 {
-    // The help window is not part of the program yet: the button stays
-    // unconnected until it is.
+    connect(cmdGuida, &PictureButton::clicked, this, [this] { openHelp(m_context, this, m_description.help); });
     connect(cmdEsporta, &PictureButton::clicked, this,
         [this] { exportGridToSpreadsheet(m_context, this, *m_grid, m_description.format); });
 }
@@ -50,21 +50,21 @@ void DeadlineListWindow::showEvent(QShowEvent *event)
 const DeadlineListWindow::Description &DeadlineListWindow::imminent()
 {
     static const Description description { QStringLiteral("frmExpImminenti"), QStringLiteral(" Scadenze imminenti"),
-        DeadlineLists::Kind::Imminent, SpreadsheetExports::imminentDeadlines() };
+        DeadlineLists::Kind::Imminent, SpreadsheetExports::imminentDeadlines(), HelpPage::ImminentDeadlines };
     return description;
 }
 
 const DeadlineListWindow::Description &DeadlineListWindow::ofDay()
 {
     static const Description description { QStringLiteral("frmExpGiornaliere"), QStringLiteral(" Scadenze del giorno"),
-        DeadlineLists::Kind::Day, SpreadsheetExports::dailyDeadlines() };
+        DeadlineLists::Kind::Day, SpreadsheetExports::dailyDeadlines(), HelpPage::DailyDeadlines };
     return description;
 }
 
 const DeadlineListWindow::Description &DeadlineListWindow::ofMonth()
 {
     static const Description description { QStringLiteral("frmExpMensili"), QStringLiteral(" Scadenze del mese"),
-        DeadlineLists::Kind::Month, SpreadsheetExports::monthlyDeadlines() };
+        DeadlineLists::Kind::Month, SpreadsheetExports::monthlyDeadlines(), HelpPage::MonthlyDeadlines };
     return description;
 }
 

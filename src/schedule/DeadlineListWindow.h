@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/HelpPages.h"
 #include "export/GridWindow.h"
 #include "schedule/DeadlineLists.h"
 
@@ -28,6 +29,7 @@ public:
         QString caption;
         DeadlineLists::Kind kind;
         const SpreadsheetFormat &format;
+        HelpPage help;
     };
 
     /// day picks the entries and names the year file read.

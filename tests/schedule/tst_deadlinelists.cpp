@@ -145,7 +145,7 @@ private Q_SLOTS:
     }
 
     // The window as drawn: caption, size, the 21 columns with their headers
-    // and widths, the key in the last column, rows 21 high.
+    // and widths, the key in the last column, rows 21 high; and its help page.
     void gridShowsEveryFieldAndTheKey()
     {
         m_context->writeFile(u"2024.sca"_s,
@@ -168,6 +168,14 @@ private Q_SLOTS:
         QCOMPARE(grid->index(0, 19).data().toString(), u"prima"_s);
         QCOMPARE(grid->index(0, 20).data().toString(), u"03050930"_s);
         QCOMPARE(child<QLabel>(m_window.get(), "panInfo")->text(), u"Esportazione archivio in Microsoft Excel."_s);
+
+        QString help;
+        whenModalShown([&help](QWidget *modal) {
+            help = modal->objectName() + u' ' + child<QLabel>(modal, "lblTitolo")->text();
+            click(child(modal, "btnChiudi"));
+        });
+        click(child(m_window.get(), "cmdGuida"));
+        QCOMPARE(help, u"frmGuida Visualizzazione scadenze e appuntamenti."_s);
     }
 
     // The export writes the grid's rows in grid order, without the running
