@@ -26,6 +26,27 @@ void ExportRows::append(std::span<const QString> cells, qint64 number)
     m_numbers.push_back(number);
 }
 
+void ExportRows::reorder(std::span<const int> order)
+{
+    Q_ASSERT(order.size() == size_t(m_texts.size()));
+    QList<QString> texts;
+    texts.reserve(m_texts.size());
+    std::vector<quint32> ends;
+    ends.reserve(m_ends.size());
+    std::vector<qint64> numbers;
+    numbers.reserve(m_numbers.size());
+    const size_t columns = size_t(m_columns);
+    for (const int row : order) {
+        texts.append(std::move(m_texts[row]));
+        ends.insert(ends.end(), m_ends.begin() + row * columns, m_ends.begin() + (row + 1) * columns);
+        if (!m_numbers.empty())
+            numbers.push_back(m_numbers[size_t(row)]);
+    }
+    m_texts = std::move(texts);
+    m_ends = std::move(ends);
+    m_numbers = std::move(numbers);
+}
+
 QStringView ExportRows::cell(int row, int column) const
 {
     const size_t first = size_t(row) * size_t(m_columns);

@@ -29,6 +29,9 @@ public:
     /// Appends a row whose cells stand one after the other in text, cell c
     /// ending at ends[c]; there is one end per column.
     void append(QStringView text, std::span<const quint32> ends);
+    /// Puts the rows in a new order: row i becomes the row that stood at
+    /// order[i]. order holds every row once.
+    void reorder(std::span<const int> order);
     /// The running number of a row, shown in the grid's column "N.".
     qint64 number(int row) const { return m_numbers.empty() ? row + 1 : m_numbers[size_t(row)]; }
     /// The text of a cell, columns counted from 0.

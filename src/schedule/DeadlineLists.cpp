@@ -7,6 +7,7 @@
 #include "storage/ScheduleRecord.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace DeadlineLists {
 
@@ -18,12 +19,6 @@ namespace {
     constexpr Field rowFields[] = { Data, Ora, Proprietario, CodFisc, Recapito, Nome, DataNasc, Razza, Mantello,
         Microchip, Segni, Persona, Dettagli, Officina, Costo, Contatto, DaConfermare, Effettuata, Note };
     constexpr int cellCount = int(std::size(rowFields)) + 1;
-
-    struct ListedEntry
-    {
-        qint64 number;
-        QList<QString> cells; // the last is the key
-    };
 
 } // namespace
 
@@ -43,23 +38,27 @@ std::optional<bool> takes(Kind kind, QDate day, const Record &entry)
 
 ExportRows readRows(const QString &yearFilePath, Kind kind, QDate day)
 {
-    std::vector<ListedEntry> listed;
+    // Rows are kept packed in file order, with their keys beside them, and
+    // put in key order at the end: a list of a whole year costs one copy of
+    // its texts.
+    ExportRows rows(cellCount);
+    QList<QString> keys;
     try {
         RecordFile file;
         file.openOrCreate(yearFilePath, recordSize);
         Record entry(layout());
+        QList<QString> cells(cellCount);
         while (!file.atEnd()) {
             file.readNext(entry);
             // An entry that cannot be judged (written by another program, or
             // damaged) must not hide the deadlines stored after it.
             if (!takes(kind, day, entry).value_or(false))
                 continue;
-            QList<QString> cells;
-            cells.reserve(cellCount);
-            for (const Field field : rowFields)
-                cells.append(entry.value(field));
-            cells.append(ScheduleRules::chronologicalKey(entry));
-            listed.push_back({ qint64(listed.size()) + 1, std::move(cells) });
+            for (int column = 0; column < cellCount - 1; ++column)
+                cells[column] = entry.value(rowFields[column]);
+            cells.back() = ScheduleRules::chronologicalKey(entry);
+            keys.append(cells.back());
+            rows.append(cells, rows.rowCount() + 1);
         }
         file.closeFile();
     } catch (const RecordFileError &) {
@@ -67,11 +66,10 @@ ExportRows readRows(const QString &yearFilePath, Kind kind, QDate day)
     }
     // The keys are eight digits, so comparing them as text is chronological
     // within the year; entries at the same minute stay in file order.
-    std::stable_sort(listed.begin(), listed.end(),
-        [](const ListedEntry &a, const ListedEntry &b) { return a.cells.back() < b.cells.back(); });
-    ExportRows rows(cellCount);
-    for (const ListedEntry &row : listed)
-        rows.append(row.cells, row.number);
+    std::vector<int> order(size_t(rows.rowCount()));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&keys](int a, int b) { return keys[a] < keys[b]; });
+    rows.reorder(order);
     return rows;
 }
 
