@@ -72,7 +72,7 @@ void describe(QCommandLineParser &parser)
     parser.addOptions({ options.backup, options.restore, options.calendar });
 }
 
-std::optional<int> run(const QStringList &arguments, const QString &programDir, const QDateTime &now,
+std::optional<int> run(const QStringList &arguments, const QString &usualFolder, const QDateTime &now,
                        QTextStream &out, QTextStream &err)
 {
     const Options options;
@@ -100,7 +100,7 @@ std::optional<int> run(const QStringList &arguments, const QString &programDir, 
         err << "Attenzione: indicare una sola operazione per volta.\n";
         return 2;
     }
-    const ProgramFolder folder(parser.isSet(options.folder) ? parser.value(options.folder) : programDir);
+    const ProgramFolder folder(parser.isSet(options.folder) ? parser.value(options.folder) : usualFolder);
     if (parser.isSet(options.calendar))
         return exportCalendar(folder, parser.value(options.calendar), parser.positionalArguments(), now, out, err);
     if (!parser.positionalArguments().isEmpty()) {

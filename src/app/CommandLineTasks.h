@@ -21,9 +21,9 @@ namespace CommandLineTasks {
 void describe(QCommandLineParser &parser);
 
 /// Runs the task the arguments name, in the program folder (--cartella, or
-/// programDir when none is given), telling the outcome on out or err.
+/// usualFolder when none is given), telling the outcome on out or err.
 /// Returns the exit status, or nothing when the arguments name no task.
-std::optional<int> run(const QStringList &arguments, const QString &programDir, const QDateTime &now,
+std::optional<int> run(const QStringList &arguments, const QString &usualFolder, const QDateTime &now,
                        QTextStream &out, QTextStream &err);
 
 } // namespace CommandLineTasks

@@ -1,54 +1,82 @@
-#include "app/AccessPassword.h"
 #include "app/Application.h"
 #include "app/CommandLineTasks.h"
 #include "app/Fonts.h"
 #include "platform/QtPlatform.h"
+#include "storage/ProgramFolder.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFile>
+#include <QIcon>
+#include <QProcessEnvironment>
 #include <QTextStream>
+
+namespace {
+
+/// The command line: --help, --version, the program folder and the tasks run
+/// from a terminal.
+struct CommandLine
+{
+    QCommandLineParser parser;
+    const QCommandLineOption folder { QStringLiteral("cartella"),
+        QStringLiteral("Cartella del programma (archivi, foto, allegati)."), QStringLiteral("DIR") };
+
+    CommandLine()
+    {
+        parser.addHelpOption();
+        parser.addVersionOption();
+        parser.addOption(folder);
+        CommandLineTasks::describe(parser);
+    }
+};
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("Zampora"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZAMPORA_VERSION));
     {
-        // Backups, restores and calendar exports run from a terminal and
-        // need no window system.
+        // --version, --help, backups, restores and calendar exports answer
+        // before the window system is reached, so that they work on a
+        // terminal without a display. The toolkit's own options (-platform,
+        // -style, ...) are unknown here: they are left, with every other
+        // mistake, to the full reading below.
         const QCoreApplication terminal(argc, argv);
+        CommandLine early;
+        early.parser.parse(QCoreApplication::arguments());
+        if (early.parser.isSet(QStringLiteral("version")))
+            early.parser.showVersion();
+        if (early.parser.isSet(QStringLiteral("help")))
+            early.parser.showHelp();
+        const QString usualFolder = chooseProgramFolder(QString(), ZAMPORA_FOLDER_HOME,
+            QCoreApplication::applicationDirPath(), QProcessEnvironment::systemEnvironment());
         QTextStream out(stdout);
         QTextStream err(stderr);
-        if (const std::optional<int> status = CommandLineTasks::run(QCoreApplication::arguments(),
-                QCoreApplication::applicationDirPath(), SystemClock().now(), out, err))
+        if (const std::optional<int> status = CommandLineTasks::run(
+                QCoreApplication::arguments(), usualFolder, SystemClock().now(), out, err))
             return *status;
     }
 
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
     QApplication qapp(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zampora"));
     // Captions are shown exactly as the windows give them; an empty display
     // name keeps the platform from appending the program's name to each.
     QApplication::setApplicationDisplayName(QString());
+    QGuiApplication::setDesktopFileName(QStringLiteral("zampora"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/icona.svg")));
     Fonts::installSubstitutes();
+    CommandLine commandLine;
+    commandLine.parser.process(qapp);
 
-    QCommandLineParser parser;
-    parser.addHelpOption();
-    const QCommandLineOption folderOption(QStringLiteral("cartella"),
-        QStringLiteral("Cartella del programma (archivi, foto, allegati)."), QStringLiteral("DIR"));
-    parser.addOption(folderOption);
-    CommandLineTasks::describe(parser);
-    parser.process(qapp);
-    QString folder = QCoreApplication::applicationDirPath();
-    if (parser.isSet(folderOption)) {
-        // A folder named on the command line is the user's choice: make it
-        // ready rather than fail at the first save.
-        folder = parser.value(folderOption);
-        QDir().mkpath(folder);
-        // The folder also needs the settings file the installation delivers
-        // beside the executable, or nobody could enter it.
-        const QString settings = QString::fromLatin1(AccessPassword::settingsFileName);
-        QFile::copy(QDir(QCoreApplication::applicationDirPath()).filePath(settings), QDir(folder).filePath(settings));
-    }
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const QString folder = chooseProgramFolder(commandLine.parser.value(commandLine.folder),
+        ZAMPORA_FOLDER_HOME, programDir, QProcessEnvironment::systemEnvironment());
+    // A new folder gets at once what the program ships (alarm, manual, the
+    // settings file with the initial password); nothing already there is
+    // replaced. A folder that cannot be made or filled is reported by the
+    // first file action that needs it.
+    fillFromTemplates(QDir(programDir).filePath(QStringLiteral(ZAMPORA_TEMPLATES_FROM_PROGRAM)), folder);
 
     QtPlatform platform;
     Application application({ ProgramFolder(folder), platform.platform() });
