@@ -21,6 +21,10 @@ packages=(
     fonts-liberation fonts-dejavu-core
     xvfb xauth
     poppler-utils
+    # The Debian package: CPack's dependency computation (dpkg-shlibdeps, and
+    # file to spot the programs) and the checks of the package and its
+    # desktop entry.
+    dpkg-dev file desktop-file-utils lintian
 )
 
 for arg in "$@"; do
