@@ -25,9 +25,11 @@ passed=0
 pass() { echo "ok: $*"; passed=$((passed + 1)); }
 fail() { echo "FAIL: $*"; echo "$passed passed, 1 failed"; exit 1; }
 
-rm -rf "$work"
-mkdir -p "$work/out"
+# The release tree stays from one run to the next, so that a run rebuilds
+# only what changed; everything else is made anew.
 tree=$work/tree
+rm -rf "$work/out" "$work/root" "$work/home"
+mkdir -p "$work/out"
 cmake --preset package -S "$source_dir" -B "$tree" >/dev/null
 cmake --build "$tree"
 (cd "$tree" && cpack -B "$work/out" >"$work/cpack.log") || { cat "$work/cpack.log"; fail "cpack"; }
@@ -44,7 +46,7 @@ pass "Depends, computed by dpkg-shlibdeps: $depends"
 contents=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
 expected=(./usr/bin/zampora ./usr/share/applications/zampora.desktop
     ./usr/share/icons/hicolor/scalable/apps/zampora.svg ./usr/share/doc/zampora/copyright
-    ./usr/share/doc/zampora/changelog.gz)
+    ./usr/share/doc/zampora/changelog.gz ./usr/share/man/man1/zampora.1.gz)
 for size in 16 22 24 32 48 64 128 256; do
     expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/zampora.png")
 done
@@ -54,7 +56,7 @@ done
 for path in "${expected[@]}"; do
     grep -qxF "$path" <<<"$contents" || fail "the package lacks $path"
 done
-pass "the package holds the program, ${SHIPPED[*]}, the desktop entry and the icons"
+pass "the package holds the program, ${SHIPPED[*]}, the desktop entry, the icons and the manual page"
 
 lintian --fail-on error "$deb" >"$work/lintian.log" 2>&1 || { cat "$work/lintian.log"; fail "lintian found errors"; }
 sed 's/^/    lintian: /' "$work/lintian.log"
@@ -67,7 +69,8 @@ if [ "$(id -u)" = 0 ]; then
     mkdir -p "$root/var/lib/dpkg/updates" "$root/var/lib/dpkg/info"
     touch "$root/var/lib/dpkg/status" "$root/var/lib/dpkg/available"
     dpkg --root="$root" --force-depends --install "$deb" >"$work/dpkg.log" 2>&1 || { cat "$work/dpkg.log"; fail "dpkg --install"; }
-    [ "$(dpkg --root="$root" -W -f='${db:Status-Status}' zampora)" = installed ] || fail "dpkg does not list zampora as installed"
+    [ "$(dpkg-query --admindir="$root/var/lib/dpkg" -W -f='${db:Status-Status}' zampora)" = installed ] \
+        || fail "dpkg does not list zampora as installed"
     pass "dpkg installed the package into the empty root $root"
     if apt-get install --simulate --no-install-recommends "$deb" >"$work/apt.log" 2>&1; then
         pass "apt resolves the package's dependencies on this system"
