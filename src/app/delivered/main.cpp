@@ -1,12 +1,12 @@
-// Writes what the installation delivers beside the executable:
+// Writes what the program ships (the build then places it, see
+// zampora_ship_file):
 //   zampora_delivered manual PATH     the manual, from the help pages, as PDF
 //   zampora_delivered settings PATH   the settings file with the initial
-//                                     password, unless PATH exists already
+//                                     password
 
 #include "app/AccessPassword.h"
 #include "app/HelpPages.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
@@ -55,8 +55,6 @@ int main(int argc, char *argv[])
     const QByteArray what = argv[1];
     const QString path = QString::fromLocal8Bit(argv[2]);
     if (what == "settings") {
-        if (QFile::exists(path))
-            return 0;
         return writeWhole(path, AccessPassword::initialSettings()) ? 0 : 1;
     }
     if (what == "manual") {
