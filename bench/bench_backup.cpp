@@ -4,6 +4,7 @@
 // synced to disk (the backup syncs its archive before renaming it into
 // place), and a plain read of the same bytes.
 
+#include "RawReadYardstick.h"
 #include "backup/Backup.h"
 #include "storage/DogRecord.h"
 #include "storage/ProgramFolder.h"
@@ -17,12 +18,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <unistd.h>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using RawReadYardstick::Clock;
+using RawReadYardstick::seconds;
 
 QTemporaryDir &work()
 {
@@ -59,11 +60,6 @@ QString programFolder(qint64 dogs)
             qFatal("cannot write a photo");
     }
     return path;
-}
-
-double seconds(Clock::duration d)
-{
-    return std::chrono::duration<double>(d).count();
 }
 
 QStringList filesUnder(const QString &folder)

@@ -5,6 +5,7 @@
 // holds, in the same iteration. The write is streamed: the peak memory it
 // adds stays the same whatever the record count.
 
+#include "RawReadYardstick.h"
 #include "export/ExportGrid.h"
 #include "export/SavedFile.h"
 #include "export/SpreadsheetDocument.h"
@@ -18,24 +19,19 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <ctime>
 #include <malloc.h>
 #include <unistd.h>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using RawReadYardstick::Clock;
+using RawReadYardstick::seconds;
 
 QTemporaryDir &folder()
 {
     static QTemporaryDir dir;
     return dir;
-}
-
-double seconds(Clock::duration d)
-{
-    return std::chrono::duration<double>(d).count();
 }
 
 // Processor time of this process, which other programs on a busy machine do

@@ -2,6 +2,7 @@
 // scan set against a plain sequential read of the same file in the same
 // iteration: the record file should add little to what the disk costs anyway.
 
+#include "RawReadYardstick.h"
 #include "storage/CostRecord.h"
 #include "storage/DogRecord.h"
 #include "storage/OwnerRecord.h"
@@ -15,12 +16,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
-#include <sys/resource.h>
-
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 struct Archive
 {
@@ -78,43 +74,13 @@ QString archivePath(const Archive &archive, qint64 records)
     return path;
 }
 
-double seconds(Clock::duration d)
-{
-    return std::chrono::duration<double>(d).count();
-}
-
-// The yardstick: the whole file read front to back in 64 KiB blocks.
-void rawRead(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        qFatal("cannot read %s", qPrintable(path));
-    QByteArray block(64 * 1024, Qt::Uninitialized);
-    qint64 got;
-    while ((got = file.read(block.data(), block.size())) > 0)
-        benchmark::DoNotOptimize(block.data());
-}
-
-double maxResidentMiB()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
-
 // Every record read in position order, as searches, lists and exports do;
 // with decodeField, the first field of each record is also turned into text.
 void scan(benchmark::State &state, const Archive &archive, qint64 records, bool decodeField)
 {
     const QString path = archivePath(archive, records);
     const int recordSize = archive.layout.recordSize();
-    double rawTotal = 0;
-    double scanTotal = 0;
-    for (auto _ : state) {
-        const auto start = Clock::now();
-        rawRead(path);
-        const auto rawDone = Clock::now();
-
+    RawReadYardstick::measure(state, path, [&] {
         RecordFile file;
         file.openOrCreate(path, recordSize);
         Record record(archive.layout);
@@ -126,15 +92,7 @@ void scan(benchmark::State &state, const Archive &archive, qint64 records, bool 
                 benchmark::DoNotOptimize(record.data());
         }
         file.closeFile();
-        const auto scanDone = Clock::now();
-
-        rawTotal += seconds(rawDone - start);
-        scanTotal += seconds(scanDone - rawDone);
-        state.SetIterationTime(seconds(scanDone - rawDone));
-    }
-    state.counters["raw_ms"] = 1000.0 * rawTotal / double(state.iterations());
-    state.counters["ratio_to_raw"] = scanTotal / rawTotal;
-    state.counters["max_rss_MiB"] = maxResidentMiB();
+    });
     state.SetBytesProcessed(state.iterations() * records * recordSize);
 }
 

@@ -2,6 +2,7 @@
 // pages, and writing it as a PDF file, each set against a plain read of the
 // same lines' bytes in the same iteration.
 
+#include "RawReadYardstick.h"
 #include "app/Fonts.h"
 #include "export/printing/ListReport.h"
 #include "export/report/ReportPainter.h"
@@ -14,12 +15,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
-#include <sys/resource.h>
-
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 const QDate today(2024, 2, 28);
 
@@ -62,28 +58,6 @@ QString linesFile(int count)
     return path;
 }
 
-double seconds(Clock::duration d)
-{
-    return std::chrono::duration<double>(d).count();
-}
-
-void rawRead(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        qFatal("cannot read %s", qPrintable(path));
-    QByteArray block(64 * 1024, Qt::Uninitialized);
-    while (file.read(block.data(), block.size()) > 0)
-        benchmark::DoNotOptimize(block.data());
-}
-
-double maxResidentMiB()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
-
 // Filling the list template and laying it out; with writePdf, also writing
 // every page to a PDF file.
 void printedList(benchmark::State &state, int count, bool writePdf)
@@ -91,31 +65,17 @@ void printedList(benchmark::State &state, int count, bool writePdf)
     const QString source = linesFile(count);
     const QStringList &lines = listLines(count);
     const QString pdf = folder().filePath(QStringLiteral("list_%1.pdf").arg(count));
-    double rawTotal = 0;
-    double listTotal = 0;
     std::size_t pages = 0;
-    for (auto _ : state) {
-        const auto start = Clock::now();
-        rawRead(source);
-        const auto rawDone = Clock::now();
-
+    RawReadYardstick::measure(state, source, [&] {
         const Report::PreparedReport report
             = Report::prepare(listReport(QStringLiteral("Riepilogo cani in archivio"), lines), today);
         if (writePdf && Report::exportPdf(report, pdf))
             state.SkipWithError("the PDF file could not be written");
         pages = report.pages.size();
-        const auto listDone = Clock::now();
-
-        rawTotal += seconds(rawDone - start);
-        listTotal += seconds(listDone - rawDone);
-        state.SetIterationTime(seconds(listDone - rawDone));
-    }
-    state.counters["raw_ms"] = 1000.0 * rawTotal / double(state.iterations());
-    state.counters["ratio_to_raw"] = listTotal / rawTotal;
+    });
     state.counters["pages"] = double(pages);
     if (writePdf)
         state.counters["pdf_MiB"] = double(QFileInfo(pdf).size()) / (1024.0 * 1024.0);
-    state.counters["max_rss_MiB"] = maxResidentMiB();
 }
 
 void registerBenchmarks()

@@ -4,6 +4,7 @@
 // the month's deadline list built over the same files at its worst, with
 // every entry in the month: each one listed, its fields decoded, then sorted.
 
+#include "RawReadYardstick.h"
 #include "schedule/DeadlineLists.h"
 #include "schedule/ScheduleRules.h"
 #include "storage/Record.h"
@@ -15,12 +16,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
-#include <sys/resource.h>
-
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 const QDate today(2024, 6, 15);
 
@@ -51,51 +47,17 @@ QString yearFile(QTemporaryDir &folder, qint64 entries)
     return path;
 }
 
-double seconds(Clock::duration d)
-{
-    return std::chrono::duration<double>(d).count();
-}
-
-void rawRead(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        qFatal("cannot read %s", qPrintable(path));
-    QByteArray block(64 * 1024, Qt::Uninitialized);
-    while (file.read(block.data(), block.size()) > 0)
-        benchmark::DoNotOptimize(block.data());
-}
-
-double maxResidentMiB()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
-
 void imminentCheck(benchmark::State &state)
 {
     static QTemporaryDir folder;
     const qint64 entries = state.range(0);
     const QString path = yearFile(folder, entries);
-    double rawTotal = 0;
-    double checkTotal = 0;
     qint64 imminent = 0;
-    for (auto _ : state) {
-        const auto start = Clock::now();
-        rawRead(path);
-        const auto rawDone = Clock::now();
+    RawReadYardstick::measure(state, path, [&] {
         imminent = ScheduleRules::countImminent(path, today);
         benchmark::DoNotOptimize(imminent);
-        const auto checkDone = Clock::now();
-        rawTotal += seconds(rawDone - start);
-        checkTotal += seconds(checkDone - rawDone);
-        state.SetIterationTime(seconds(checkDone - rawDone));
-    }
+    });
     state.counters["imminent"] = double(imminent);
-    state.counters["raw_ms"] = 1000.0 * rawTotal / double(state.iterations());
-    state.counters["ratio_to_raw"] = checkTotal / rawTotal;
-    state.counters["max_rss_MiB"] = maxResidentMiB();
     state.SetBytesProcessed(state.iterations() * entries * ScheduleRecord::recordSize);
 }
 
@@ -104,24 +66,12 @@ void monthList(benchmark::State &state)
     static QTemporaryDir folder;
     const qint64 entries = state.range(0);
     const QString path = yearFile(folder, entries);
-    double rawTotal = 0;
-    double listTotal = 0;
     qint64 rows = 0;
-    for (auto _ : state) {
-        const auto start = Clock::now();
-        rawRead(path);
-        const auto rawDone = Clock::now();
+    RawReadYardstick::measure(state, path, [&] {
         rows = DeadlineLists::readRows(path, DeadlineLists::Kind::Month, today).rowCount();
         benchmark::DoNotOptimize(rows);
-        const auto listDone = Clock::now();
-        rawTotal += seconds(rawDone - start);
-        listTotal += seconds(listDone - rawDone);
-        state.SetIterationTime(seconds(listDone - rawDone));
-    }
+    });
     state.counters["rows"] = double(rows);
-    state.counters["raw_ms"] = 1000.0 * rawTotal / double(state.iterations());
-    state.counters["ratio_to_raw"] = listTotal / rawTotal;
-    state.counters["max_rss_MiB"] = maxResidentMiB();
     state.SetBytesProcessed(state.iterations() * entries * ScheduleRecord::recordSize);
 }
 

@@ -5,6 +5,7 @@
 // cost little more than the read itself. Sorting the lines for the list is
 // reported on its own.
 
+#include "RawReadYardstick.h"
 #include "search/ArchiveSearch.h"
 #include "search/ResultLines.h"
 #include "storage/DogRecord.h"
@@ -17,11 +18,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
-
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using namespace RawReadYardstick;
 
 QTemporaryDir &folder()
 {
@@ -66,21 +65,6 @@ QString archivePath(qint64 records)
     }
     written.insert(records, path);
     return path;
-}
-
-double seconds(Clock::duration d)
-{
-    return std::chrono::duration<double>(d).count();
-}
-
-void rawRead(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        qFatal("cannot read %s", qPrintable(path));
-    QByteArray block(64 * 1024, Qt::Uninitialized);
-    while (file.read(block.data(), block.size()) > 0)
-        benchmark::DoNotOptimize(block.data());
 }
 
 // What "Cerca" does between opening and closing the archive.
