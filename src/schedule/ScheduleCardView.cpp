@@ -26,7 +26,8 @@ constexpr int boxHeight = 26;
 
 // The one-line description of each control, shown in the status line while
 // the mouse is over it.
-constexpr std::pair<const char *, const char *> statusTexts[] = {
+// The picture buttons' words are given where they are made.
+constexpr StatusHints::Description statusTexts[] = {
     { "cmdNuovo", "Prepara la schermata per la registrazione di una nuova scheda." },
     { "cmdDuplica", "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti." },
     { "cmdImporta", "Importa i dati dall'archivio anagrafico dei cani." },
@@ -403,13 +404,7 @@ void ScheduleCardView::setUpKeys(QWidget *view)
 void ScheduleCardView::describeControls(QWidget *view)
 {
     auto *hints = new StatusHints(panInfo);
-    for (const auto &[name, text] : statusTexts) {
-        auto *control = view->findChild<QWidget *>(QString::fromLatin1(name));
-        Q_ASSERT(control);
-        if (auto *picture = qobject_cast<PictureButton *>(control))
-            picture->setStatusText(QString::fromUtf8(text));
-        hints->addHint(control, QString::fromUtf8(text));
-    }
+    hints->describe(view, statusTexts);
     for (QWidget *surface : std::as_const(m_backgrounds))
         hints->addBackground(surface);
 }

@@ -3,7 +3,6 @@
 #include "ui/PictureButton.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QSvgWidget>
 
 namespace ScheduleParts {
@@ -17,8 +16,7 @@ namespace {
 
 PictureButton *pictureButton(const char *objectName, const char *artwork, const char *words, QWidget *parent)
 {
-    auto *button = new PictureButton(QString::fromLatin1(objectName), artworkPath(artwork), parent);
-    button->setFixedSize(button->sizeHint());
+    PictureButton *button = CardParts::pictureButton(objectName, artworkPath(artwork), parent);
     button->setAccessibleName(QString::fromUtf8(words));
     return button;
 }
@@ -37,15 +35,6 @@ QLabel *caption(const QString &text, QWidget *parent)
     label->setFont(QFont(QStringLiteral("Verdana"), 8, QFont::Bold));
     label->setStyleSheet(QStringLiteral("color: #1F4E75; background: transparent;"));
     return label;
-}
-
-QPushButton *captionedButton(const char *objectName, const char *text, QWidget *parent)
-{
-    auto *button = new QPushButton(QString::fromUtf8(text), parent);
-    button->setObjectName(QString::fromLatin1(objectName));
-    button->setCursor(Qt::PointingHandCursor);
-    button->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
-    return button;
 }
 
 QWidget *panel(const char *objectName, const char *colour, QRect geometry, QWidget *parent)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/CardParts.h"
+
 #include <QRect>
 
 class PictureButton;
@@ -20,8 +22,8 @@ QWidget *picture(const char *objectName, const char *artwork, QRect geometry, QW
 /// A text in the views' caption font.
 QLabel *caption(const QString &text, QWidget *parent);
 
-/// A button with its caption written on it.
-QPushButton *captionedButton(const char *objectName, const char *caption, QWidget *parent);
+/// A button with its caption written on it, as on the cards.
+using CardParts::captionedButton;
 
 /// A rectangle of one colour, with rounded corners.
 QWidget *panel(const char *objectName, const char *colour, QRect geometry, QWidget *parent);

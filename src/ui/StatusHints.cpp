@@ -28,7 +28,8 @@ void StatusHints::describe(QWidget *window, std::span<const Description> descrip
         const QString text = QString::fromUtf8(entry.text);
         if (auto *picture = qobject_cast<PictureButton *>(control)) {
             picture->setStatusText(text);
-            picture->setAccessibleName(QString::fromUtf8(entry.words));
+            if (entry.words)
+                picture->setAccessibleName(QString::fromUtf8(entry.words));
         }
         addHint(control, text);
     }

@@ -26,7 +26,8 @@ public:
     explicit StatusHints(QLabel *strip);
 
     /// Gives each named control under window its hint; picture buttons also
-    /// get it as their status text, and their words as accessible name.
+    /// get it as their status text, and their words, when given, as
+    /// accessible name.
     void describe(QWidget *window, std::span<const Description> descriptions);
 
     void addHint(QWidget *control, const QString &text);
