@@ -193,13 +193,14 @@ ExportRows readArchiveRows(const QString &path, const ArchiveExport &archive)
         while (!file.atEnd()) {
             file.readNext(record);
             text.resize(0);
+            const RecordView view(record);
             for (size_t column = 0; column < archive.cells.size(); ++column) {
                 const CellSource &source = archive.cells[column];
-                const QByteArrayView first = record.bytesOf(source.field);
+                const QByteArrayView first = view.storedBytes(source.field);
                 Windows1252::appendDecoded(text, first);
                 if (source.joinedField >= 0) {
                     // Two trimmed fields joined by one blank, trimmed as a whole.
-                    const QByteArrayView second = record.bytesOf(source.joinedField);
+                    const QByteArrayView second = view.storedBytes(source.joinedField);
                     if (!first.isEmpty() && !second.isEmpty())
                         text += u' ';
                     Windows1252::appendDecoded(text, second);

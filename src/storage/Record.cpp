@@ -25,12 +25,6 @@ QByteArrayView RecordView::storedBytes(int field) const
     return shortTextBytes(m_data + fieldSpec.offset, fieldSpec.capacity);
 }
 
-QByteArrayView Record::bytesOf(int field) const
-{
-    const FieldSpec &fieldSpec = m_layout->field(field);
-    return shortTextBytes(data() + fieldSpec.offset, fieldSpec.capacity);
-}
-
 void Record::setValue(int field, QStringView text)
 {
     const FieldSpec &fieldSpec = m_layout->field(field);

@@ -14,8 +14,6 @@ public:
     const RecordLayout &layout() const { return *m_layout; }
     /// The field's text through fromShortText.
     QString value(int field) const;
-    /// The field's trimmed Windows-1252 bytes, for readers that decode many fields at once.
-    QByteArrayView bytesOf(int field) const;
     /// Stores the text through toShortText with the field's capacity.
     void setValue(int field, QStringView text);
 
