@@ -102,4 +102,10 @@ for name in "${SHIPPED[@]}"; do
 done
 [ -z "$(ls -A "$root/usr/bin" | grep -vx zampora)" ] || fail "the program wrote beside itself: $(ls "$root/usr/bin")"
 pass "a first start filled ~/.local/share/zampora with ${SHIPPED[*]}"
+
+# A task from the terminal works on the same folder as the windows.
+"$program" --backup "$work/copia.zip" >"$work/backup.log" 2>&1 || { cat "$work/backup.log"; fail "--backup"; }
+python3 -c 'import sys, zipfile; sys.exit("unins000.dll" not in zipfile.ZipFile(sys.argv[1]).namelist())' \
+    "$work/copia.zip" || fail "the backup lacks the settings file of ~/.local/share/zampora"
+pass "--backup saved ~/.local/share/zampora"
 echo "$passed passed, 0 failed"
