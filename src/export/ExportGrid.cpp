@@ -19,10 +19,10 @@ void ExportRows::append(QStringView text, std::span<const quint32> ends)
     m_ends.insert(m_ends.end(), ends.begin(), ends.end());
 }
 
-void ExportRows::append(std::span<const QString> cells, qint64 number)
+void ExportRows::append(QStringView text, std::span<const quint32> ends, qint64 number)
 {
-    Q_ASSERT(m_numbers.size() == m_texts.size());
-    append(cells);
+    Q_ASSERT(m_numbers.size() == size_t(m_texts.size()));
+    append(text, ends);
     m_numbers.push_back(number);
 }
 

@@ -23,12 +23,13 @@ public:
     /// Appends a row; cells beyond the columns are dropped, missing ones are empty.
     /// Its running number is its 1-based place among the rows.
     void append(std::span<const QString> cells);
-    /// Appends a row that carries its own running number (a list sorted after
-    /// numbering). Rows of one ExportRows are appended all one way or all the other.
-    void append(std::span<const QString> cells, qint64 number);
     /// Appends a row whose cells stand one after the other in text, cell c
     /// ending at ends[c]; there is one end per column.
     void append(QStringView text, std::span<const quint32> ends);
+    /// Appends such a row carrying its own running number (a list sorted
+    /// after numbering). Rows of one ExportRows are numbered all by their
+    /// place or all by their own numbers.
+    void append(QStringView text, std::span<const quint32> ends, qint64 number);
     /// Puts the rows in a new order: row i becomes the row that stood at
     /// order[i]. order holds every row once.
     void reorder(std::span<const int> order);

@@ -5,9 +5,11 @@
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
 #include "storage/ScheduleRecord.h"
+#include "storage/Windows1252.h"
 
 #include <algorithm>
 #include <numeric>
+#include <optional>
 
 namespace DeadlineLists {
 
@@ -19,46 +21,70 @@ namespace {
     constexpr Field rowFields[] = { Data, Ora, Proprietario, CodFisc, Recapito, Nome, DataNasc, Razza, Mantello,
         Microchip, Segni, Persona, Dettagli, Officina, Costo, Contatto, DaConfermare, Effettuata, Note };
     constexpr int cellCount = int(std::size(rowFields)) + 1;
+    constexpr int keyColumn = cellCount - 1;
+
+    // Which entries a list takes, with the texts it compares against made
+    // once for the whole file.
+    class Selection
+    {
+    public:
+        Selection(Kind kind, QDate day)
+            : m_kind(kind)
+            , m_day(day)
+            , m_date(DateText::format(day))
+            , m_year(m_date.sliced(6, 4))
+        {
+        }
+
+        /// Nothing when the entry cannot be judged.
+        std::optional<bool> takes(const Record &entry) const
+        {
+            switch (m_kind) {
+            case Kind::Imminent:
+                return ScheduleRules::isImminentOn(entry, m_day);
+            case Kind::Day:
+                return entry.value(Data) == m_date;
+            case Kind::Month:
+                return monthNumber(entry.value(Mese)) == m_day.month() && entry.value(Anno) == m_year;
+            }
+            return false;
+        }
+
+    private:
+        Kind m_kind;
+        QDate m_day;
+        QString m_date;
+        QString m_year;
+    };
 
 } // namespace
 
-std::optional<bool> takes(Kind kind, QDate day, const Record &entry)
-{
-    switch (kind) {
-    case Kind::Imminent:
-        return ScheduleRules::isImminentOn(entry, day);
-    case Kind::Day:
-        return entry.value(Data) == DateText::format(day);
-    case Kind::Month:
-        return monthNumber(entry.value(Mese)) == day.month()
-            && entry.value(Anno) == DateText::format(day).mid(6, 4);
-    }
-    return false;
-}
-
 ExportRows readRows(const QString &yearFilePath, Kind kind, QDate day)
 {
-    // Rows are kept packed in file order, with their keys beside them, and
-    // put in key order at the end: a list of a whole year costs one copy of
-    // its texts.
+    const Selection selection(kind, day);
     ExportRows rows(cellCount);
-    QList<QString> keys;
     try {
         RecordFile file;
         file.openOrCreate(yearFilePath, recordSize);
         Record entry(layout());
-        QList<QString> cells(cellCount);
+        // Each row is decoded straight into one text, kept for the next row.
+        QString text;
+        std::vector<quint32> ends(cellCount);
         while (!file.atEnd()) {
             file.readNext(entry);
             // An entry that cannot be judged (written by another program, or
             // damaged) must not hide the deadlines stored after it.
-            if (!takes(kind, day, entry).value_or(false))
+            if (!selection.takes(entry).value_or(false))
                 continue;
-            for (int column = 0; column < cellCount - 1; ++column)
-                cells[column] = entry.value(rowFields[column]);
-            cells.back() = ScheduleRules::chronologicalKey(entry);
-            keys.append(cells.back());
-            rows.append(cells, rows.rowCount() + 1);
+            const RecordView view(entry);
+            text.resize(0);
+            for (int column = 0; column < keyColumn; ++column) {
+                Windows1252::appendDecoded(text, view.storedBytes(rowFields[column]));
+                ends[column] = quint32(text.size());
+            }
+            text += ScheduleRules::chronologicalKey(entry);
+            ends[keyColumn] = quint32(text.size());
+            rows.append(text, ends, rows.rowCount() + 1);
         }
         file.closeFile();
     } catch (const RecordFileError &) {
@@ -68,7 +94,8 @@ ExportRows readRows(const QString &yearFilePath, Kind kind, QDate day)
     // within the year; entries at the same minute stay in file order.
     std::vector<int> order(size_t(rows.rowCount()));
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&keys](int a, int b) { return keys[a] < keys[b]; });
+    std::stable_sort(order.begin(), order.end(),
+        [&rows](int a, int b) { return rows.cell(a, keyColumn) < rows.cell(b, keyColumn); });
     rows.reorder(order);
     return rows;
 }

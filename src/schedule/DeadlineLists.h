@@ -5,10 +5,6 @@
 #include <QDate>
 #include <QString>
 
-#include <optional>
-
-class Record;
-
 // The three deadline lists of the schedule: the entries imminent today, the
 // entries of a day and the entries of a month, each read from one year file
 // and shown in chronological order.
@@ -16,20 +12,16 @@ namespace DeadlineLists {
 
 enum class Kind { Imminent, Day, Month };
 
-/// Whether a list of that kind takes entry. day is today for the imminent
-/// list (the entry is imminent on it, flags aside) and the calendar's date
-/// for the others (Data is that date; or Mese names its month and Anno is its
-/// year). Nothing when the entry cannot be judged: in the imminent list, a
-/// Data that is no date or an Avviso that is no whole number.
-std::optional<bool> takes(Kind kind, QDate day, const Record &entry);
-
 /// The rows of a list, 20 cells each (Data to Note as the spreadsheet orders
 /// them, then the chronological key): every entry of the year file the list
 /// takes, from the first to the last, numbered 1, 2, 3… in that order, then
-/// sorted by key, each row keeping its number. Entries that cannot be judged
-/// are passed over. The file is created empty when missing. A file that
-/// cannot be read ends the reading silently: the rows read so far are
-/// listed.
+/// sorted by key, each row keeping its number. day is today for the imminent
+/// list (the entry is imminent on it, flags aside) and the calendar's date
+/// for the others (Data is that date; or Mese names its month and Anno is its
+/// year). Entries that cannot be judged (in the imminent list, a Data that is
+/// no date or an Avviso that is no whole number) are passed over. The file
+/// is created empty when missing. A file that cannot be read ends the
+/// reading silently: the rows read so far are listed.
 ExportRows readRows(const QString &yearFilePath, Kind kind, QDate day);
 
 } // namespace DeadlineLists
