@@ -8,19 +8,13 @@ namespace ScheduleRules {
 
 namespace {
 
-    // A field's text as its bytes, trimmed as fromShortText trims. Dates and
-    // notices are plain digits, so reading them needs no decoding: the start-up
-    // check then costs little more than reading the file.
+    // A field's text as its stored bytes, trimmed as fromShortText trims.
+    // Dates and notices are plain digits, so reading them needs no decoding:
+    // the start-up check then costs little more than reading the file.
     QLatin1StringView fieldBytes(const Record &entry, ScheduleRecord::Field field)
     {
-        const FieldSpec &spec = ScheduleRecord::layout().field(field);
-        const char *bytes = entry.data() + spec.offset;
-        QLatin1StringView text(bytes + 1, std::min<int>(uchar(bytes[0]), spec.capacity));
-        while (!text.isEmpty() && uchar(text.front().toLatin1()) <= 32)
-            text = text.sliced(1);
-        while (!text.isEmpty() && uchar(text.back().toLatin1()) <= 32)
-            text.chop(1);
-        return text;
+        const QByteArrayView bytes = RecordView(entry).storedBytes(field);
+        return QLatin1StringView(bytes.data(), bytes.size());
     }
 
     std::optional<int> readNotice(QLatin1StringView text)

@@ -191,9 +191,9 @@ void TestReportEngine::bands_placedOnThePageWhereTheyFit()
     QFETCH(QList<Placement>, placements);
 
     ReportTemplate report = sheet();
-    for (const BandSpec &spec : bands) {
-        Band &band = report.addBand(QString(), spec.height, spec.canSplit);
-        for (const auto &[content, top] : spec.texts)
+    for (const BandSpec &wanted : bands) {
+        Band &band = report.addBand(QString(), wanted.height, wanted.canSplit);
+        for (const auto &[content, top] : wanted.texts)
             band.add(text(content, QRectF(0, top, 100, 4), content));
     }
     const PreparedReport prepared = prepare(report, today);

@@ -46,15 +46,15 @@ private Q_SLOTS:
     void everyBoxIsLimitedToItsFieldCapacity()
     {
         for (int field = Cliente; field <= Note; ++field) {
-            const FieldSpec &spec = layout().field(field);
-            const QString name = QStringLiteral("txt") + QString(spec.name);
+            const FieldSpec &fieldSpec = layout().field(field);
+            const QString name = QStringLiteral("txt") + QString(fieldSpec.name);
             QWidget *control = m_fixture->card()->findChild<QWidget *>(name);
             QVERIFY2(control, qPrintable(name));
             auto *edit = qobject_cast<QLineEdit *>(control);
             if (auto *dropDown = qobject_cast<QComboBox *>(control))
                 edit = dropDown->lineEdit();
             QVERIFY2(edit, qPrintable(name));
-            QCOMPARE(edit->maxLength(), spec.capacity);
+            QCOMPARE(edit->maxLength(), fieldSpec.capacity);
         }
     }
 
