@@ -1,5 +1,9 @@
 #include "export/GridWindow.h"
 
+#include "app/AppContext.h"
+#include "app/Help.h"
+#include "export/DocumentExport.h"
+#include "export/ExportGrid.h"
 #include "ui/Centring.h"
 #include "ui/PictureButton.h"
 #include "ui/StatusHints.h"
@@ -7,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QShowEvent>
 #include <QSvgWidget>
 #include <QTableView>
 
@@ -30,8 +35,11 @@ PictureButton *bandButton(
 
 } // namespace
 
-GridWindow::GridWindow(QWidget *owner, const Look &look, QAbstractItemModel *grid, QSize screen)
+GridWindow::GridWindow(AppContext &context, QWidget *owner, const Look &look)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , m_context(context)
+    , m_format(look.format)
+    , m_grid(new ExportGrid(look.format.columns, this))
 {
     setObjectName(look.objectName);
     setWindowTitle(look.caption);
@@ -41,8 +49,8 @@ GridWindow::GridWindow(QWidget *owner, const Look &look, QAbstractItemModel *gri
 
     QWidget *band = buildBand(look.titleArtwork);
     band->setGeometry(0, 0, windowSize.width(), bandHeight);
-    grdView = buildGrid(look, grid);
-    grdView->setGeometry(gridGeometry);
+    QTableView *gridView = buildGrid(look);
+    gridView->setGeometry(gridGeometry);
 
     auto *status = new QLabel(QStringLiteral("Esportazione archivio in Microsoft Excel."), this);
     status->setObjectName(QStringLiteral("panInfo"));
@@ -53,11 +61,21 @@ GridWindow::GridWindow(QWidget *owner, const Look &look, QAbstractItemModel *gri
 
     auto *hints = new StatusHints(status);
     hints->addPictureButtons(band);
-    for (QWidget *background : std::initializer_list<QWidget *> { this, band, grdView, grdView->viewport() })
+    for (QWidget *background : std::initializer_list<QWidget *> { this, band, gridView, gridView->viewport() })
         hints->addBackground(background);
 
+    connect(cmdEsporta, &PictureButton::clicked, this,
+        [this] { exportGridToSpreadsheet(m_context, this, *m_grid, m_format); });
+    connect(cmdGuida, &PictureButton::clicked, this, [this, help = look.help] { openHelp(m_context, this, help); });
     connect(cmdEsci, &PictureButton::clicked, this, &QDialog::reject);
-    move(centredIn(screen, size()));
+    move(centredIn(context.platform.screen.size(), size()));
+}
+
+void GridWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        m_grid->setRows(readRows());
 }
 
 QWidget *GridWindow::buildBand(const QString &titleArtwork)
@@ -86,12 +104,11 @@ QWidget *GridWindow::buildBand(const QString &titleArtwork)
     return band;
 }
 
-QTableView *GridWindow::buildGrid(const Look &look, QAbstractItemModel *grid)
+QTableView *GridWindow::buildGrid(const Look &look)
 {
-    grid->setParent(this);
     auto *view = new QTableView(this);
     view->setObjectName(look.gridName);
-    view->setModel(grid);
+    view->setModel(m_grid);
     view->setAlternatingRowColors(true);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);

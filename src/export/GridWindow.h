@@ -1,20 +1,26 @@
 #pragma once
 
+#include "app/HelpPages.h"
+
 #include <QDialog>
 
 #include <span>
 
+struct AppContext;
+struct SpreadsheetFormat;
+class ExportGrid;
+class ExportRows;
 class PictureButton;
-class QAbstractItemModel;
 class QTableView;
 
-// The look shared by the windows that show records in a grid and export it to
-// a spreadsheet (the archive exports and the deadline lists): a fixed window
-// of 862 by 560 on a light grey background, a white band with a title picture
-// and the export, help and exit buttons, the read-only grid with shaded
-// alternate rows 21 high, and the slate-blue status strip whose text follows
-// the mouse over the buttons. What the grid holds and what the buttons do
-// belong to the window.
+// The windows that show records in a grid and export it to a spreadsheet
+// (the archive exports and the deadline lists): a fixed window of 862 by 560
+// on a light grey background, a white band with a title picture and the
+// export, help and exit buttons, the read-only grid with shaded alternate
+// rows 21 high, and the slate-blue status strip whose text follows the mouse
+// over the buttons. The grid is filled once, when the window opens; records
+// saved meanwhile wait for the next opening. What it is filled with belongs
+// to each window.
 class GridWindow : public QDialog
 {
     Q_OBJECT
@@ -28,18 +34,29 @@ public:
         QString titleArtwork; // resource path of the band's picture
         QString gridName;     // objectName of the grid
         std::span<const int> columnWidths; // the running number's column first
+        const SpreadsheetFormat &format; // the grid's columns, and what cmdEsporta writes
+        HelpPage help;
     };
 
-protected:
-    /// The window takes the grid model as its child.
-    GridWindow(QWidget *owner, const Look &look, QAbstractItemModel *grid, QSize screen);
+    const ExportGrid &grid() const { return *m_grid; }
 
-    PictureButton *cmdEsporta;
-    PictureButton *cmdGuida;
-    PictureButton *cmdEsci;
-    QTableView *grdView;
+protected:
+    GridWindow(AppContext &context, QWidget *owner, const Look &look);
+
+    /// The rows the grid shows, read when the window opens.
+    virtual ExportRows readRows() const = 0;
+
+    void showEvent(QShowEvent *event) override;
+
+    AppContext &m_context;
 
 private:
     QWidget *buildBand(const QString &titleArtwork);
-    QTableView *buildGrid(const Look &look, QAbstractItemModel *grid);
+    QTableView *buildGrid(const Look &look);
+
+    const SpreadsheetFormat &m_format;
+    ExportGrid *m_grid;
+    PictureButton *cmdEsporta;
+    PictureButton *cmdGuida;
+    PictureButton *cmdEsci;
 };

@@ -1,16 +1,10 @@
 #include "export/frmExpArchivio.h"
 
 #include "app/AppContext.h"
-#include "app/Help.h"
-#include "export/DocumentExport.h"
 #include "export/ExportGrid.h"
 #include "storage/DogRecord.h"
 #include "storage/OwnerRecord.h"
 #include "storage/ShortText.h"
-#include "ui/PictureButton.h"
-
-#include <QShowEvent>
-#include <QTableView>
 
 namespace {
 
@@ -29,32 +23,18 @@ std::vector<int> columnWidths(const SpreadsheetFormat &format)
 
 frmExpArchivio::frmExpArchivio(
     AppContext &context, QWidget *owner, const Description &description, const QString &archivePath)
-    : GridWindow(owner,
+    : GridWindow(context, owner,
           { description.objectName, description.caption, QStringLiteral(":/export/logo.svg"),
-              QStringLiteral("grdArchivio"), columnWidths(description.archive.format) },
-          new ExportGrid(description.archive.format.columns), context.platform.screen.size())
-    , m_context(context)
+              QStringLiteral("grdArchivio"), columnWidths(description.archive.format), description.archive.format,
+              description.helpPage })
     , m_description(description)
     , m_archivePath(archivePath)
-    , m_grid(static_cast<ExportGrid *>(grdView->model()))
 {
-    connect(cmdEsporta, &PictureButton::clicked, this, &frmExpArchivio::cmdEsportaClick);
-    connect(cmdGuida, &PictureButton::clicked, this,
-        [this] { openHelp(m_context, this, m_description.helpPage); });
 }
 
-void frmExpArchivio::showEvent(QShowEvent *event)
+ExportRows frmExpArchivio::readRows() const
 {
-    QDialog::showEvent(event);
-    // Read once, when the window opens: records saved meanwhile wait for the
-    // next opening.
-    if (!event->spontaneous())
-        m_grid->setRows(SpreadsheetExports::readArchiveRows(m_archivePath, m_description.archive));
-}
-
-void frmExpArchivio::cmdEsportaClick()
-{
-    exportGridToSpreadsheet(m_context, this, *m_grid, m_description.archive.format);
+    return SpreadsheetExports::readArchiveRows(m_archivePath, m_description.archive);
 }
 
 void frmExpArchivio::openForDogs(AppContext &context, QWidget *owner)

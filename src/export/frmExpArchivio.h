@@ -5,7 +5,6 @@
 #include "export/SpreadsheetExports.h"
 
 struct AppContext;
-class ExportGrid;
 
 // The spreadsheet export of a whole archive (dogs, owners, one schedule year):
 // the archive's records in a grid, read when the window is shown, and the
@@ -40,16 +39,10 @@ public:
     /// (its full path, as the window holds it; it is trimmed here).
     static void openForSchedule(AppContext &context, QWidget *owner, const QString &yearFilePath);
 
-    const ExportGrid &grid() const { return *m_grid; }
-
 protected:
-    void showEvent(QShowEvent *event) override;
+    ExportRows readRows() const override;
 
 private:
-    void cmdEsportaClick();
-
-    AppContext &m_context;
     const Description m_description;
     const QString m_archivePath;
-    ExportGrid *m_grid;
 };

@@ -1,15 +1,8 @@
 #include "schedule/DeadlineListWindow.h"
 
 #include "app/AppContext.h"
-#include "app/Help.h"
-#include "export/DocumentExport.h"
-#include "export/ExportGrid.h"
 #include "export/SpreadsheetExports.h"
 #include "storage/ScheduleRecord.h"
-#include "ui/PictureButton.h"
-
-#include <QShowEvent>
-#include <QTableView>
 
 namespace {
 
@@ -22,29 +15,18 @@ constexpr int columnWidths[] = { 60, 150, 150, 250, 180, 250, 250, 180, 250, 250
 
 DeadlineListWindow::DeadlineListWindow(
     AppContext &context, QWidget *owner, const Description &description, QDate day)
-    : GridWindow(owner,
+    : GridWindow(context, owner,
           { description.objectName, description.caption, QStringLiteral(":/schedule/scadenze_elenco.svg"),
-              QStringLiteral("grdRecords"), columnWidths },
-          new ExportGrid(description.format.columns), context.platform.screen.size())
-    , m_context(context)
+              QStringLiteral("grdRecords"), columnWidths, description.format, description.help })
     , m_description(description)
     , m_day(day)
-    , m_grid(static_cast<ExportGrid *>(grdView->model()))
 {
-    connect(cmdGuida, &PictureButton::clicked, this, [this] { openHelp(m_context, this, m_description.help); });
-    connect(cmdEsporta, &PictureButton::clicked, this,
-        [this] { exportGridToSpreadsheet(m_context, this, *m_grid, m_description.format); });
 }
 
-void DeadlineListWindow::showEvent(QShowEvent *event)
+ExportRows DeadlineListWindow::readRows() const
 {
-    GridWindow::showEvent(event);
-    // Built once, when the window opens: entries saved meanwhile wait for
-    // the next opening.
-    if (!event->spontaneous()) {
-        const QString yearFile = m_context.folder.filePath(ScheduleRecord::fileNameForYear(m_day.year()));
-        m_grid->setRows(DeadlineLists::readRows(yearFile, m_description.kind, m_day));
-    }
+    const QString yearFile = m_context.folder.filePath(ScheduleRecord::fileNameForYear(m_day.year()));
+    return DeadlineLists::readRows(yearFile, m_description.kind, m_day);
 }
 
 const DeadlineListWindow::Description &DeadlineListWindow::imminent()

@@ -8,7 +8,6 @@
 
 struct AppContext;
 struct SpreadsheetFormat;
-class ExportGrid;
 
 // The deadline lists opened from the schedule's start view: the entries
 // imminent today (`frmExpImminenti`), those of the calendar's day
@@ -46,11 +45,9 @@ public:
     static void open(AppContext &context, QWidget *owner, const Description &description, QDate day);
 
 protected:
-    void showEvent(QShowEvent *event) override;
+    ExportRows readRows() const override;
 
 private:
-    AppContext &m_context;
     const Description &m_description;
     const QDate m_day;
-    ExportGrid *m_grid;
 };
