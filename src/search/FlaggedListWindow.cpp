@@ -1,0 +1,98 @@
+#include "search/FlaggedListWindow.h"
+
+#include "app/AppContext.h"
+#include "export/printing/ListReport.h"
+#include "search/ResultLines.h"
+#include "storage/Record.h"
+#include "storage/RecordFile.h"
+#include "storage/ShortText.h"
+#include "ui/Centring.h"
+#include "ui/GradientWidget.h"
+#include "ui/LineList.h"
+#include "ui/ListPanel.h"
+
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSvgWidget>
+
+namespace {
+
+constexpr QSize windowSize(862, 560);
+constexpr QSize panelSize(833, 529);
+constexpr QSize logoSize(420, 56);
+
+} // namespace
+
+FlaggedListWindow::FlaggedListWindow(AppContext &context, QWidget *opener, const Description &description,
+                                     const QString &filePath, ShowRecord showRecord)
+    : QDialog(opener, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , m_context(context)
+    , m_description(description)
+    , m_filePath(trimmedText(filePath))
+    , m_showRecord(std::move(showRecord))
+{
+    setObjectName(description.objectName);
+    setWindowTitle(description.caption);
+    setFixedSize(windowSize);
+
+    auto *background = new GradientWidget(Qt::black, this);
+    background->setGeometry(rect());
+    auto *logo = new QSvgWidget(description.logo);
+    logo->setObjectName(QStringLiteral("imgLogo"));
+    logo->setFixedSize(logoSize);
+    m_panel = new ListPanel(description.panelName, context.platform.messages, background, logo);
+    m_panel->setFixedSize(panelSize);
+    m_panel->move(centredIn(windowSize, panelSize));
+
+    connect(m_panel->btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_panel->btnStampa, &QPushButton::clicked, this, &FlaggedListWindow::btnStampaClick);
+    connect(m_panel->lstRecords, &LineList::doubleClicked, this, &FlaggedListWindow::lstRecordsDoubleClick);
+
+    move(centredIn(context.platform.screen.size(), size()));
+}
+
+void FlaggedListWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        fillList();
+}
+
+void FlaggedListWindow::fillList()
+{
+    QStringList lines;
+    try {
+        RecordFile file;
+        file.openOrCreate(m_filePath, m_description.layout.recordSize());
+        ArchiveSearch::collectLines(file, m_description.layout,
+            [this](RecordView record) { return record.value(m_description.flag) == m_description.flagText; },
+            m_description.lineOf, lines);
+        file.closeFile();
+    } catch (const RecordFileError &) {
+        // Not reported: the list shows the records read before the failure.
+    }
+    ResultLines::sortAsListed(lines);
+    m_panel->lstRecords->setLines(std::move(lines));
+    m_panel->startFinding();
+}
+
+void FlaggedListWindow::btnStampaClick()
+{
+    printList(m_context, this, m_description.printTitle, m_panel->lstRecords->lines());
+}
+
+void FlaggedListWindow::lstRecordsDoubleClick()
+{
+    // A failed load, or nothing chosen, just closes: what was loaded stays.
+    if (const std::optional<QString> line = m_panel->lstRecords->selectedLine()) {
+        try {
+            RecordFile file;
+            file.openOrCreate(m_filePath, m_description.layout.recordSize());
+            // Every record takes part, whatever its flag: the line alone names it.
+            ArchiveSearch::loadRecordsWithLine(file, m_description.layout, m_description.lineOf, *line, m_showRecord);
+            file.closeFile();
+        } catch (const RecordFileError &) {
+        }
+    }
+    accept();
+}
