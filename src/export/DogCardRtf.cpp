@@ -88,8 +88,7 @@ namespace {
     // RTF gives the backslash and the braces a meaning; a character the code
     // page cannot hold goes as its UTF-16 units, each a signed 16-bit \u escape
     // followed by one fallback character (\uc1).
-    QByteArrayView escapeForRtf(char32_t character, Windows1252::EscapeRoom &room)
-    {
+    constexpr auto escapeForRtf = [](char32_t character, Windows1252::EscapeRoom &room) -> QByteArrayView {
         switch (character) {
         case U'\\':
             return "\\\\";
@@ -107,7 +106,7 @@ namespace {
                 : std::snprintf(room.data(), room.size(), "\\u%d?", signedUnit(char16_t(character)));
             return QByteArrayView(room.data(), length);
         }
-    }
+    };
 
     void appendText(QByteArray &out, QStringView text)
     {

@@ -46,8 +46,7 @@ constexpr auto cellEnd = "</td>"_L1;
 
 // The three characters markup gives a meaning, as character references; a
 // character the code page cannot hold, as its numeric reference.
-QByteArrayView escapeForHtml(char32_t character, Windows1252::EscapeRoom &room)
-{
+constexpr auto escapeForHtml = [](char32_t character, Windows1252::EscapeRoom &room) -> QByteArrayView {
     switch (character) {
     case U'&':
         return "&amp;";
@@ -61,7 +60,7 @@ QByteArrayView escapeForHtml(char32_t character, Windows1252::EscapeRoom &room)
         const int length = std::snprintf(room.data(), room.size(), "&#%u;", unsigned(character));
         return QByteArrayView(room.data(), length);
     }
-}
+};
 
 } // namespace
 
