@@ -7,35 +7,36 @@
 namespace {
 
 // The summaries differ in caption, title and the flag they read.
-FlaggedListWindow::Description summary(
-    const char *objectName, const char *title, ScheduleRecord::Field flag, const QString &flagText)
+FlaggedListWindow::Description summary(const QString &objectName, const QString &caption, const QString &printTitle,
+    ScheduleRecord::Field flag, const QString &flagText)
 {
-    const QString printTitle = QString::fromUtf8(title);
-    return { QString::fromLatin1(objectName), u' ' + printTitle, QStringLiteral(":/schedule/riepilogo.svg"),
-        QStringLiteral("panRiepilogo"), printTitle, ScheduleRecord::layout(), flag, flagText,
-        ResultLines::scheduleEntry };
+    return { objectName, caption, QStringLiteral(":/schedule/riepilogo.svg"), QStringLiteral("panRiepilogo"),
+        printTitle, ScheduleRecord::layout(), flag, flagText, ResultLines::scheduleEntry };
 }
 
 } // namespace
 
 const SummaryWindow::Description &SummaryWindow::paymentsToMake()
 {
-    static const Description description = summary(
-        "frmConfermati", "Riepilogo pagamenti da effettuare", ScheduleRecord::Effettuata, FlagText::no());
+    static const Description description = summary(QStringLiteral("frmConfermati"),
+        QStringLiteral(" Riepilogo pagamenti da effettuare"),
+        QStringLiteral("Riepilogo pagamenti da effettuare"), ScheduleRecord::Effettuata, FlagText::no());
     return description;
 }
 
 const SummaryWindow::Description &SummaryWindow::paymentsMade()
 {
-    static const Description description = summary(
-        "frmNonConfermati", "Riepilogo pagamenti effettuati", ScheduleRecord::Effettuata, FlagText::yes());
+    static const Description description = summary(QStringLiteral("frmNonConfermati"),
+        QStringLiteral(" Riepilogo pagamenti effettuati"),
+        QStringLiteral("Riepilogo pagamenti effettuati"), ScheduleRecord::Effettuata, FlagText::yes());
     return description;
 }
 
 const SummaryWindow::Description &SummaryWindow::appointmentsToConfirm()
 {
-    static const Description description = summary(
-        "frmDaConfermare", "Riepilogo appuntamenti da confermare", ScheduleRecord::DaConfermare, FlagText::yes());
+    static const Description description = summary(QStringLiteral("frmDaConfermare"),
+        QStringLiteral(" Riepilogo appuntamenti da confermare"),
+        QStringLiteral("Riepilogo appuntamenti da confermare"), ScheduleRecord::DaConfermare, FlagText::yes());
     return description;
 }
 
