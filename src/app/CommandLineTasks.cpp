@@ -4,7 +4,6 @@
 #include "calendar/CalendarExport.h"
 #include "storage/ProgramFolder.h"
 #include "storage/RecordFile.h"
-#include "storage/ScheduleRecord.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -41,8 +40,10 @@ namespace {
     int exportCalendar(const ProgramFolder &folder, const QString &year, const QStringList &positional,
                        const QDateTime &now, QTextStream &out, QTextStream &err)
     {
+        // Four digits, as the schedule takes a year; there is no year 0000,
+        // and no date in it could be written.
         static const QRegularExpression fourDigits(QStringLiteral("^[0-9]{4}$"));
-        if (!fourDigits.match(year).hasMatch()) {
+        if (!fourDigits.match(year).hasMatch() || year.toInt() == 0) {
             err << "Attenzione: indicare l'anno solare utilizzando quattro cifre.\n";
             return 2;
         }
@@ -51,15 +52,13 @@ namespace {
             return 2;
         }
         try {
-            const CalendarExport::Summary summary = CalendarExport::exportYear(
-                folder.filePath(ScheduleRecord::fileNameForYear(year.toInt())), positional[0], now);
+            const CalendarExport::Summary summary = CalendarExport::exportYear(folder, year.toInt(), positional[0], now);
             out << forTerminal(CalendarExport::closingMessage(summary)) << '\n';
             return 0;
         } catch (const RecordFileError &) {
             err << forTerminal(accessMessage()) << '\n';
-        } catch (const CalendarExport::WriteError &) {
-            err << "Attenzione: non è stato possibile scrivere il file " << QDir::toNativeSeparators(positional[0])
-                << ".\n";
+        } catch (const CalendarExport::WriteError &error) {
+            err << forTerminal(error.message()) << '\n';
         }
         return 1;
     }

@@ -1,12 +1,14 @@
 #include "app/Application.h"
 #include "app/CommandLineTasks.h"
 #include "app/Fonts.h"
+#include "backup/Backup.h"
 #include "platform/QtPlatform.h"
 #include "storage/ProgramFolder.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QProcessEnvironment>
 #include <QTextStream>
@@ -73,12 +75,24 @@ int main(int argc, char *argv[])
     const QString folder = chooseProgramFolder(commandLine.parser.value(commandLine.folder),
         ZAMPORA_FOLDER_HOME, programDir, QProcessEnvironment::systemEnvironment());
     // A new folder gets at once what the program ships (alarm, manual, the
-    // settings file with the initial password); nothing already there is
-    // replaced. A folder that cannot be made or filled is reported by the
-    // first file action that needs it.
-    fillFromTemplates(QDir(programDir).filePath(QStringLiteral(ZAMPORA_TEMPLATES_FROM_PROGRAM)), folder);
+    // settings file with the initial password), found among the installed
+    // templates or, for a copied program, beside it; nothing already there is
+    // replaced. Any other failure to fill is reported by the first file
+    // action that needs the file.
+    const bool newFolder = isNewProgramFolder(folder);
+    fillFromTemplates({ QDir(programDir).filePath(QStringLiteral(ZAMPORA_TEMPLATES_FROM_PROGRAM)), programDir },
+        QStringLiteral(ZAMPORA_SHIPPED_NAMES).split(u','), folder);
+    Backup::removeUnfinishedRestore(folder);
 
     QtPlatform platform;
+    if (newFolder && !QFileInfo::exists(QDir(folder).filePath(QLatin1String(settingsFileName)))) {
+        platform.platform().messages.error(nullptr,
+            QStringLiteral("Attenzione: non è stato possibile preparare la cartella del programma %1: il file "
+                           "delle impostazioni %2 fornito con il programma non è stato trovato.\n\r\n\r"
+                           "Reinstallare il programma o indicare un'altra cartella.")
+                .arg(QDir::toNativeSeparators(folder), QLatin1String(settingsFileName)));
+        return 1;
+    }
     Application application({ ProgramFolder(folder), platform.platform() });
     QObject::connect(&application, &Application::quitRequested, &qapp, &QApplication::quit);
     application.start();

@@ -34,9 +34,6 @@ private:
 /// manual and its sound are not data.
 QStringList dataEntries(const QString &folder);
 
-/// Whether a name at the top of the program folder is data.
-bool isTopLevelData(const QString &name);
-
 struct Totals
 {
     int files = 0;
@@ -44,9 +41,11 @@ struct Totals
 };
 
 /// Writes the backup of the folder's data to zipPath, whole or not at all
-/// (through a temporary file renamed into place). Each record file is read
-/// under its lock, so that a copy of the program saving at the same time
-/// leaves every file either before or after its save. Throws Error.
+/// (through a temporary file renamed into place), leaving out the archive
+/// itself should it lie among the data. Each record file is read under its
+/// lock, so that a copy of the program saving at the same time leaves every
+/// file either before or after its save. A zipPath that is one of the files
+/// the program keeps is refused. Throws Error.
 Totals create(const ProgramFolder &folder, const QString &zipPath);
 
 /// Checks every entry of the archive against its manifest without writing
@@ -66,11 +65,19 @@ struct Restored
     QString asideFolder;
 };
 
-/// Verifies the archive, unpacks it beside the data, moves the current data
-/// into a dated folder and the unpacked data into place. Any failure puts
-/// back what was there and throws Error.
+/// Holds every record file of the folder as a save does, so that no other
+/// copy of the program writes into one while it is moved aside; unpacks the
+/// archive into a staging folder inside the program folder, checking it
+/// against its manifest as it goes; and only when the unpacked tree is proven
+/// whole moves the current data into a dated folder and the unpacked data
+/// into place. Any failure removes what was unpacked, puts back what was
+/// there and throws Error.
 Restored restore(const ProgramFolder &folder, const QString &zipPath, const QDateTime &now,
                  const Rename &rename = renameEntry);
+
+/// Removes the staging folder a restore that never ended left in the
+/// program folder (a crash, a power cut), unless a restore is using it.
+void removeUnfinishedRestore(const QString &folder);
 
 /// The closing messages shown after a backup and a restore.
 QString createdMessage(const Totals &totals);

@@ -2,10 +2,12 @@
 
 #include "app/DateText.h"
 #include "schedule/ScheduleRules.h"
+#include "storage/ProgramFolder.h"
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
 #include "storage/ScheduleRecord.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -15,6 +17,12 @@
 #include <optional>
 
 namespace CalendarExport {
+
+WriteError::WriteError(const QString &message)
+    : std::runtime_error(message.toStdString())
+    , m_message(message)
+{
+}
 
 namespace {
 
@@ -175,23 +183,30 @@ QByteArray calendarText(const QString &yearFileName, const QList<Record> &entrie
     return bytes;
 }
 
-Summary exportYear(const QString &yearFilePath, const QString &icsPath, const QDateTime &stamp)
+Summary exportYear(const ProgramFolder &folder, int year, const QString &icsPath, const QDateTime &stamp)
 {
+    if (folder.keeps(icsPath))
+        throw WriteError(keptFileMessage(icsPath));
+    const QString yearFileName = ScheduleRecord::fileNameForYear(year);
     QList<Record> entries;
-    RecordFile file;
-    file.openOrCreate(yearFilePath, ScheduleRecord::recordSize);
-    while (!file.atEnd()) {
-        Record entry(ScheduleRecord::layout());
-        file.readNext(entry);
-        entries.append(entry);
+    if (QFileInfo::exists(folder.filePath(yearFileName))) {
+        RecordFile file;
+        file.openOrCreate(folder.filePath(yearFileName), ScheduleRecord::recordSize);
+        while (!file.atEnd()) {
+            Record entry(ScheduleRecord::layout());
+            file.readNext(entry);
+            entries.append(entry);
+        }
+        file.closeFile();
     }
-    file.closeFile();
 
     Summary summary;
-    const QByteArray text = calendarText(QFileInfo(yearFilePath).fileName(), entries, stamp, &summary);
+    const QByteArray text = calendarText(yearFileName, entries, stamp, &summary);
     QSaveFile out(icsPath);
-    if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit())
-        throw WriteError("calendar " + icsPath.toStdString() + ": " + out.errorString().toStdString());
+    if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit()) {
+        throw WriteError(
+            QStringLiteral("Attenzione: non è stato possibile scrivere il file %1.").arg(QDir::toNativeSeparators(icsPath)));
+    }
     return summary;
 }
 

@@ -7,6 +7,7 @@
 
 #include <stdexcept>
 
+class ProgramFolder;
 class Record;
 
 // The schedule of one year as an iCalendar file (RFC 5545), so that phones
@@ -15,12 +16,16 @@ class Record;
 // time, with an alarm as many days before as the entry's notice.
 namespace CalendarExport {
 
-/// Writing the calendar file failed (the year file's own failures are
-/// RecordFileError).
+/// The calendar file was not written (the year file's own failures are
+/// RecordFileError): why, as the user is told.
 class WriteError : public std::runtime_error
 {
 public:
-    using std::runtime_error::runtime_error;
+    explicit WriteError(const QString &message);
+    QString message() const { return m_message; }
+
+private:
+    QString m_message;
 };
 
 /// What an export wrote: the events, and the entries left out because their
@@ -38,10 +43,12 @@ struct Summary
 QByteArray calendarText(const QString &yearFileName, const QList<Record> &entries, const QDateTime &stamp,
                         Summary *summary = nullptr);
 
-/// Reads every entry of the year file (creating it empty when missing, as
-/// every opening of a year file does) and writes its calendar to icsPath
-/// whole or not at all. Throws RecordFileError or WriteError.
-Summary exportYear(const QString &yearFilePath, const QString &icsPath, const QDateTime &stamp);
+/// Reads every entry of the folder's file of that year and writes its
+/// calendar to icsPath whole or not at all. An export only reads: a year
+/// without a file is an empty calendar, and nothing is created. An icsPath
+/// that is one of the files the program keeps is refused. Throws
+/// RecordFileError or WriteError.
+Summary exportYear(const ProgramFolder &folder, int year, const QString &icsPath, const QDateTime &stamp);
 
 /// The UID of the entry at a position of a year file: "2025.sca-3@zampora".
 QString uid(const QString &yearFileName, qint64 position);

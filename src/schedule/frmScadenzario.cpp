@@ -29,7 +29,6 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -368,12 +367,11 @@ void frmScadenzario::cmdCalendarioClick()
     MessageBoxes &messages = m_context.platform.messages;
     try {
         const CalendarExport::Summary summary
-            = CalendarExport::exportYear(yearFilePath(), path, m_context.platform.clock.now());
+            = CalendarExport::exportYear(m_context.folder, year.toInt(), path, m_context.platform.clock.now());
         messages.information(this, CalendarExport::closingMessage(summary));
     } catch (const RecordFileError &) {
         messages.error(this, accessMessage());
-    } catch (const CalendarExport::WriteError &) {
-        messages.error(this,
-            QStringLiteral("Attenzione: non è stato possibile scrivere il file %1.").arg(QDir::toNativeSeparators(path)));
+    } catch (const CalendarExport::WriteError &error) {
+        messages.error(this, error.message());
     }
 }

@@ -18,9 +18,41 @@ public:
     /// '/' between folders; the result uses the platform's separator.
     QString filePath(const QString &relative) const;
 
+    /// Whether writing a file at `path` would replace something the program
+    /// keeps here: the folder itself, its data (archives, year, cost and
+    /// settings files, the three data folders, the album photos), the
+    /// manual, the alarm sound or the running program. Links are resolved
+    /// first, so a link or a linked folder leading to one of them counts as
+    /// it; a file written whole is renamed into place, so a hard link is
+    /// only a name of its own.
+    bool keeps(const QString &path) const;
+
 private:
     QString m_path;
 };
+
+/// The settings file, which holds the scrambled password.
+inline constexpr char settingsFileName[] = "unins000.dll";
+
+/// Whether a name at the top of a program folder is the program's data: the
+/// dog and owner archives, a year file, a cost file, the settings file, or
+/// one of the folders "Album", "Cartelle_Abbinate" and "Documenti_Allegati".
+bool isTopLevelDataName(const QString &name);
+
+/// Whether a name at the top of a program folder is a record file: an
+/// archive, a year file or a cost file.
+bool isRecordFileName(const QString &name);
+
+/// Whether a name at the top of a program folder is one of its data folders.
+bool isDataFolderName(const QString &name);
+
+/// Where a file written whole at `path` lands: links followed (a dangling
+/// one too), then made canonical, so that two ways of naming one file compare
+/// equal as text.
+QString landingPath(const QString &path);
+
+/// The message for a file chosen as a target that the program keeps.
+QString keptFileMessage(const QString &path);
 
 /// Where the program folder is when the command line names none.
 enum class FolderHome {
@@ -37,7 +69,15 @@ enum class FolderHome {
 QString chooseProgramFolder(
     const QString &named, FolderHome home, const QString &programDir, const QProcessEnvironment &environment);
 
-/// Creates `folder` when missing and copies into it every file of `templates`
-/// it lacks, writable by its owner; a file already in `folder` is never
-/// replaced, whatever it holds. Returns the names it could not copy.
-QStringList fillFromTemplates(const QString &templates, const QString &folder);
+/// Whether the folder holds none of the program's data files: no archive,
+/// year, cost or settings file (a folder that does not exist yet is new).
+bool isNewProgramFolder(const QString &folder);
+
+/// Creates `folder` when missing and copies into it each of the shipped
+/// files `names` that it lacks, writable by its owner, from the first of
+/// `templateFolders` that holds it; a file already in `folder` is never
+/// replaced, whatever it holds. The settings file, which carries the initial
+/// password, goes only into a new folder: a folder with data whose settings
+/// file was removed must stay closed, not reopen with the password everyone
+/// can read in the manual. Returns the names it could not copy.
+QStringList fillFromTemplates(const QStringList &templateFolders, const QStringList &names, const QString &folder);

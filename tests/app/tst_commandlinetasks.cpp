@@ -106,13 +106,50 @@ private Q_SLOTS:
                               "incompleto.\nNessun dato è stato modificato.\n"));
     }
 
-    void calendar_writesTheYear()
+    // The export only reads: a year without a file is an empty calendar.
+    void calendar_ofAYearWithoutFile_createsNothingInTheFolder()
     {
         const QString ics = m_dir.filePath(QStringLiteral("Scadenze.ics"));
-        const Outcome outcome = run({ QStringLiteral("--esporta-calendario"), QStringLiteral("2025"), ics });
+        const QStringList before = QDir(folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        const Outcome outcome = run({ QStringLiteral("--esporta-calendario"), QStringLiteral("2030"), ics });
         QCOMPARE(outcome.status, 0);
         QCOMPARE(outcome.out, QString::fromUtf8("Il calendario è stato esportato con 0 scadenze.\n"));
         QVERIFY(QFileInfo(ics).size() > 0);
+        QCOMPARE(QDir(folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
+    }
+
+    // A task never writes its output over a file the program keeps.
+    void outputOntoAKeptFile_isRefused_data()
+    {
+        QTest::addColumn<QString>("task");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("backup onto the owner archive") << QStringLiteral("--backup") << QStringLiteral("Proprietari.pro");
+        QTest::newRow("calendar onto the owner archive")
+            << QStringLiteral("--esporta-calendario") << QStringLiteral("Proprietari.pro");
+        QTest::newRow("calendar onto its own year") << QStringLiteral("--esporta-calendario") << QStringLiteral("2025.sca");
+    }
+    void outputOntoAKeptFile_isRefused()
+    {
+        QFETCH(QString, task);
+        QFETCH(QString, kept);
+        write(QStringLiteral("2025.sca"), QByteArray(1448, 's'));
+        const QString target = QDir(folder()).filePath(kept);
+        const QByteArray before = [&] {
+            QFile file(target);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        }();
+        QStringList arguments { QStringLiteral("--cartella"), folder(), task };
+        if (task == QLatin1String("--esporta-calendario"))
+            arguments << QStringLiteral("2025");
+        const Outcome outcome = run(arguments << target);
+        QCOMPARE(outcome.status, 1);
+        QCOMPARE(outcome.err,
+            QString::fromUtf8("Attenzione: il file %1 fa parte dei dati o dei file del programma e non può essere "
+                              "sostituito.\nIndicare un altro nome o un'altra cartella.\n")
+                .arg(QDir::toNativeSeparators(target)));
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
     }
 
     void mistakes_areRefused_data()
@@ -121,6 +158,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QTest::newRow("year of three digits")
             << QStringList { QStringLiteral("--esporta-calendario"), QStringLiteral("202"), QStringLiteral("x.ics") }
+            << QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.\n");
+        QTest::newRow("year 0000")
+            << QStringList { QStringLiteral("--esporta-calendario"), QStringLiteral("0000"), QStringLiteral("x.ics") }
             << QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.\n");
         QTest::newRow("no calendar file") << QStringList { QStringLiteral("--esporta-calendario"), QStringLiteral("2025") }
                                           << QStringLiteral("Attenzione: indicare il file del calendario da scrivere.\n");

@@ -4,6 +4,9 @@
 #include "storage/RecordFile.h"
 #include "storage/ScheduleRecord.h"
 
+#include "ChildProcess.h"
+
+#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -16,6 +19,9 @@
 #include <archive_entry.h>
 
 #include <functional>
+
+#include <fcntl.h>
+#include <sys/file.h>
 
 namespace {
 
@@ -67,7 +73,7 @@ Snapshot onlyData(const Snapshot &all)
 {
     Snapshot data;
     for (auto it = all.cbegin(); it != all.cend(); ++it) {
-        if (Backup::isTopLevelData(it.key().section(u'/', 0, 0)) && !it.value().startsWith("-> "))
+        if (isTopLevelDataName(it.key().section(u'/', 0, 0)) && !it.value().startsWith("-> "))
             data.insert(it.key(), it.value());
     }
     return data;
@@ -103,6 +109,13 @@ void writeZip(const QString &path, const QList<ZipEntry> &entries)
     }
     QCOMPARE(archive_write_close(a), ARCHIVE_OK);
     archive_write_free(a);
+}
+
+// The manifest's line for a file, as a backup writes it.
+QByteArray manifestLine(const QByteArray &name, const QByteArray &data)
+{
+    return "F " + QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex() + ' '
+        + QByteArray::number(data.size()) + ' ' + name + '\n';
 }
 
 QByteArray readAll(const QString &path)
@@ -300,6 +313,30 @@ private Q_SLOTS:
         QTest::newRow("link")
             << std::function<void(const QString &)>(replaceWith({ { "Album/Cane_1.jpg", {}, AE_IFLNK, "/etc/passwd" } }))
             << forbidden + " (Album/Cane_1.jpg)";
+        // Archives that are self-consistent line by line but not as a whole.
+        const QByteArray year = "the year file";
+        QTest::newRow("entry twice")
+            << std::function<void(const QString &)>(replaceWith({ { "2025.sca", year }, { "2025.sca", year },
+                   { "Manifesto_copia.txt", manifest + manifestLine("2025.sca", year) } }))
+            << unreadable;
+        QTest::newRow("manifest twice")
+            << std::function<void(const QString &)>(replaceWith({ { "2025.sca", year },
+                   { "Manifesto_copia.txt", manifest + manifestLine("2025.sca", year) },
+                   { "Manifesto_copia.txt", manifest + manifestLine("2025.sca", year) } }))
+            << unreadable;
+        QTest::newRow("file turned into a folder")
+            << std::function<void(const QString &)>(replaceWith({ { "Album/", {}, AE_IFDIR },
+                   { "Album/Cane_1.jpg", {}, AE_IFDIR },
+                   { "Manifesto_copia.txt", manifest + "D Album\n" + manifestLine("Album/Cane_1.jpg", year) } }))
+            << mismatch + "Album/Cane_1.jpg";
+        QTest::newRow("folder turned into a file")
+            << std::function<void(const QString &)>(replaceWith({ { "Album/", {}, AE_IFDIR }, { "Album/Cane_1", year },
+                   { "Manifesto_copia.txt", manifest + "D Album\nD Album/Cane_1\n" } }))
+            << mismatch + "Album/Cane_1";
+        QTest::newRow("size listed wrong")
+            << std::function<void(const QString &)>(replaceWith({ { "2025.sca", year },
+                   { "Manifesto_copia.txt", manifest + manifestLine("2025.sca", year + "x").replace(" 14 ", " 13 ") } }))
+            << mismatch + "2025.sca";
     }
 
     void damagedArchive_isRefusedAndChangesNothing()
@@ -442,6 +479,128 @@ private Q_SLOTS:
         }
         QCOMPARE(readAll(m_zip), QByteArray("the previous backup"));
         QCOMPARE(QDir(QFileInfo(m_zip).path()).entryList(QDir::Files), QStringList { "copia.zip" });
+    }
+
+    // Whatever stands at the staging folder's name is the program's to
+    // clear, but only there: a link is removed as a link, never followed.
+    void stagingFolderLinkedElsewhere_leavesTheOtherFolderAlone()
+    {
+        Backup::create(ProgramFolder(m_folder), m_zip);
+        const QString elsewhere = m_work.filePath("altrove");
+        writeFile(elsewhere + "/Tesi.odt", "the user's own work");
+        QVERIFY(QFile::link(elsewhere, m_folder + "/.zampora_ripristino"));
+
+        Backup::restore(ProgramFolder(m_folder), m_zip, restoreMoment);
+        QCOMPARE(snapshot(elsewhere), (Snapshot { { "Tesi.odt", "the user's own work" } }));
+        QVERIFY(!QFileInfo(m_folder + "/.zampora_ripristino").isSymLink());
+        QVERIFY(!QFileInfo::exists(m_folder + "/.zampora_ripristino"));
+    }
+
+    void stagingFolderLeftByACrash_isRemovedAtTheNextStart()
+    {
+        writeFile(m_folder + "/.zampora_ripristino/Album/Cane_7.jpg", randomBytes(100 * 1024, 11));
+        const QString elsewhere = m_work.filePath("altrove");
+        writeFile(elsewhere + "/Tesi.odt", "the user's own work");
+        QVERIFY(QFile::link(elsewhere, m_folder + "/.zampora_ripristino/Album/collegamento"));
+        const Snapshot data = onlyData(snapshot(m_folder));
+
+        Backup::removeUnfinishedRestore(m_folder);
+        QVERIFY(!QFileInfo::exists(m_folder + "/.zampora_ripristino"));
+        QCOMPARE(onlyData(snapshot(m_folder)), data);
+        QCOMPARE(snapshot(elsewhere), (Snapshot { { "Tesi.odt", "the user's own work" } }));
+    }
+
+    // Another copy of the program restoring into the same folder holds its
+    // staging folder: a start leaves it be and a second restore refuses.
+    void stagingFolderOfARunningRestore_isLeftAlone()
+    {
+        Backup::create(ProgramFolder(m_folder), m_zip);
+        writeFile(m_folder + "/.zampora_ripristino/2025.sca", "being unpacked");
+        const int held = ::open(QFile::encodeName(m_folder + "/.zampora_ripristino").constData(), O_RDONLY | O_DIRECTORY);
+        QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
+        const Snapshot before = snapshot(m_folder);
+
+        Backup::removeUnfinishedRestore(m_folder);
+        try {
+            Backup::restore(ProgramFolder(m_folder), m_zip, restoreMoment);
+            QFAIL("a second restore went through");
+        } catch (const Backup::Error &error) {
+            QCOMPARE(error.message(),
+                QString::fromUtf8("Attenzione: un altro ripristino è in corso nella cartella del programma.\n\r\n\r"
+                                  "Nessun dato è stato modificato."));
+        }
+        ::close(held);
+        QCOMPARE(snapshot(m_folder), before);
+    }
+
+    // A copy of the program saving into a record file holds it: a restore
+    // that moved the file aside under it would lose that save.
+    void recordFileHeldByAnotherCopy_refusesTheRestore()
+    {
+        Backup::create(ProgramFolder(m_folder), m_zip);
+        const Snapshot before = snapshot(m_folder);
+        const QString locked = m_work.filePath("bloccato");
+        const pid_t other = startChild([&] {
+            RecordFile held;
+            held.openOrCreate(m_folder + "/Anagrafica_Cani.pro", 10857);
+            writeFile(locked, {});
+            QThread::sleep(4); // beyond the two seconds a restore waits
+            return 0;
+        });
+        QTRY_VERIFY(QFileInfo::exists(locked));
+        try {
+            Backup::restore(ProgramFolder(m_folder), m_zip, restoreMoment);
+            QFAIL("the restore went through");
+        } catch (const Backup::Error &error) {
+            QVERIFY2(error.message().startsWith(
+                         QString::fromUtf8("Attenzione: il file Anagrafica_Cani.pro è in uso in un'altra copia")),
+                qPrintable(error.message()));
+        }
+        QCOMPARE(waitChild(other), 0);
+        QCOMPARE(snapshot(m_folder), before);
+    }
+
+    // However its path names it, no file the program keeps is replaced by a
+    // backup.
+    void backupOntoAKeptFile_isRefused_data()
+    {
+        QTest::addColumn<QString>("target"); // relative to the scratch folder
+        QTest::addColumn<QString>("kept");   // relative to the program folder
+        QTest::newRow("dog archive") << "cartella/Anagrafica_Cani.pro" << "Anagrafica_Cani.pro";
+        QTest::newRow("year file through a linked folder") << "collegamento/2025.sca" << "2025.sca";
+        QTest::newRow("settings file through a link") << "impostazioni.zip" << "unins000.dll";
+        QTest::newRow("album photo") << "cartella/Album/Cane_1.jpg" << "Album/Cane_1.jpg";
+    }
+    void backupOntoAKeptFile_isRefused()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, kept);
+        const QString scratch = QFileInfo(m_folder).path();
+        QFile::remove(scratch + "/collegamento"); // left by the row before
+        QFile::remove(scratch + "/impostazioni.zip");
+        QVERIFY(QFile::link(m_folder, scratch + "/collegamento"));
+        QVERIFY(QFile::link(m_folder + "/unins000.dll", scratch + "/impostazioni.zip"));
+        const QByteArray before = readAll(m_folder + '/' + kept);
+        try {
+            Backup::create(ProgramFolder(m_folder), scratch + '/' + target);
+            QFAIL("the backup replaced a file the program keeps");
+        } catch (const Backup::Error &error) {
+            QCOMPARE(error.message(), keptFileMessage(scratch + '/' + target));
+        }
+        QCOMPARE(readAll(m_folder + '/' + kept), before);
+    }
+
+    // Named through a linked folder, the previous backup among the data is
+    // still recognised and left out: backups do not grow one into the next.
+    void backupKeptAmongTheDataThroughALinkedFolder_leavesItselfOut()
+    {
+        const QString linked = QFileInfo(m_folder).path() + "/collegamento";
+        QVERIFY(QFile::link(m_folder, linked));
+        const QString inside = linked + "/Documenti_Allegati/copia.zip";
+        Backup::create(ProgramFolder(m_folder), inside);
+        const qint64 first = QFileInfo(inside).size();
+        QCOMPARE(Backup::create(ProgramFolder(m_folder), inside).files, 9);
+        QCOMPARE(QFileInfo(inside).size(), first);
     }
 };
 

@@ -1,4 +1,5 @@
 #include "calendar/CalendarExport.h"
+#include "storage/ProgramFolder.h"
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
 #include "storage/ScheduleRecord.h"
@@ -114,7 +115,7 @@ private Q_SLOTS:
             year.writeNext(entry.record());
         year.closeFile();
         m_ics = m_folder.filePath("Scadenze_2025.ics");
-        m_summary = CalendarExport::exportYear(m_folder.filePath("2025.sca"), m_ics,
+        m_summary = CalendarExport::exportYear(ProgramFolder(m_folder.path()), 2025, m_ics,
             QDateTime(QDate(2025, 1, 2), QTime(8, 0), Qt::UTC));
     }
 
@@ -205,9 +206,25 @@ private Q_SLOTS:
 
     void exportYear_thatCannotWrite_throws()
     {
-        QVERIFY_THROWS_EXCEPTION(CalendarExport::WriteError,
-            CalendarExport::exportYear(m_folder.filePath("2025.sca"), m_folder.filePath("manca/Scadenze.ics"),
-                QDateTime::currentDateTimeUtc()));
+        const QString ics = m_folder.filePath("manca/Scadenze.ics");
+        try {
+            CalendarExport::exportYear(ProgramFolder(m_folder.path()), 2025, ics, QDateTime::currentDateTimeUtc());
+            QFAIL("the calendar was written");
+        } catch (const CalendarExport::WriteError &error) {
+            QCOMPARE(error.message(),
+                QString::fromUtf8("Attenzione: non è stato possibile scrivere il file %1.").arg(QDir::toNativeSeparators(ics)));
+        }
+    }
+
+    // An export only reads: a year without a file is an empty calendar.
+    void exportYear_ofAYearWithoutFile_createsNothing()
+    {
+        const QString ics = m_folder.filePath("Scadenze_2030.ics");
+        const CalendarExport::Summary summary = CalendarExport::exportYear(
+            ProgramFolder(m_folder.path()), 2030, ics, QDateTime::currentDateTimeUtc());
+        QCOMPARE(summary.written, 0);
+        QVERIFY(!QFileInfo::exists(m_folder.filePath("2030.sca")));
+        QVERIFY(QFileInfo(ics).size() > 0);
     }
 };
 

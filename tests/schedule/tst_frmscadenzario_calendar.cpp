@@ -1,6 +1,7 @@
 // The schedule's calendar export, from its picture button in the card view.
 #include "tst_frmscadenzario_fixture.h"
 
+#include "storage/ProgramFolder.h"
 #include "ui/PictureButton.h"
 
 #include <QDir>
@@ -86,6 +87,17 @@ private Q_SLOTS:
         QCOMPARE(f.doubles.messages.takeOnly(),
             (Shown { Kind::Error,
                 QString::fromUtf8("Attenzione: non è stato possibile scrivere il file %1.").arg(QDir::toNativeSeparators(ics)) }));
+    }
+
+    void export_ontoTheYearFile_isRefusedAndLeavesItWhole()
+    {
+        ScheduleFixture &f = *m_fixture;
+        const QString year = f.path(QStringLiteral("2025.sca"));
+        const QByteArray before = f.readFile(QStringLiteral("2025.sca"));
+        f.doubles.fileDialogs.answers.enqueue(year);
+        click(child(f.window(), "cmdCalendario"));
+        QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Error, keptFileMessage(year) }));
+        QCOMPARE(f.readFile(QStringLiteral("2025.sca")), before);
     }
 };
 

@@ -1,0 +1,150 @@
+#include "backup/Backup.h"
+
+#include "backup/Manifest.h"
+#include "backup/Messages.h"
+#include "backup/Utf8Names.h"
+#include "storage/FileLock.h"
+#include "storage/ProgramFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <future>
+#include <memory>
+
+namespace Backup {
+
+namespace {
+
+    constexpr qint64 chunkBytes = 1 << 20;
+
+    struct WriterDeleter
+    {
+        void operator()(archive *a) const { archive_write_free(a); }
+    };
+    struct EntryDeleter
+    {
+        void operator()(archive_entry *e) const { archive_entry_free(e); }
+    };
+    using Entry = std::unique_ptr<archive_entry, EntryDeleter>;
+
+    la_ssize_t writeToSaveFile(archive *a, void *client, const void *buffer, size_t length)
+    {
+        auto *out = static_cast<QSaveFile *>(client);
+        const qint64 written = out->write(static_cast<const char *>(buffer), qint64(length));
+        if (written != qint64(length)) {
+            archive_set_error(a, EIO, "%s", qPrintable(out->errorString()));
+            return -1;
+        }
+        return la_ssize_t(written);
+    }
+
+} // namespace
+
+Totals create(const ProgramFolder &folder, const QString &zipPath)
+{
+    if (folder.keeps(zipPath))
+        throw Error(keptFileMessage(zipPath));
+    const Utf8Names names;
+    // Listed before the archive's temporary file exists, and without the
+    // archive itself, should the user keep it among the data: compared where
+    // each lands, so that a linked folder or a link is no way round.
+    QStringList listed = dataEntries(folder.path());
+    const QDir root(folder.path());
+    const QString archiveLanding = landingPath(zipPath);
+    listed.removeIf([&](const QString &name) { return landingPath(root.filePath(name)) == archiveLanding; });
+    QSaveFile out(zipPath);
+    if (!out.open(QIODevice::WriteOnly))
+        throw Error(Messages::cannotWrite(zipPath));
+    std::unique_ptr<archive, WriterDeleter> writer(archive_write_new());
+    archive *a = writer.get();
+    archive_write_set_format_zip(a);
+    archive_write_set_format_option(a, "zip", "compression", "store");
+    archive_write_set_format_option(a, "zip", "hdrcharset", "UTF-8");
+    // Unblocked: every piece goes straight to the file, and nothing pads its end.
+    archive_write_set_bytes_per_block(a, 0);
+    if (archive_write_open(a, &out, nullptr, writeToSaveFile, nullptr) != ARCHIVE_OK)
+        throw Error(Messages::cannotWrite(zipPath));
+
+    Manifest::Contents contents;
+    Totals totals;
+    QByteArray buffer(chunkBytes, Qt::Uninitialized);
+    const auto writeEntry = [&](archive_entry *entry) {
+        if (archive_write_header(a, entry) != ARCHIVE_OK)
+            throw Error(Messages::cannotWrite(zipPath));
+    };
+    const auto writeData = [&](const char *data, qint64 size) {
+        if (archive_write_data(a, data, size_t(size)) != la_ssize_t(size))
+            throw Error(Messages::cannotWrite(zipPath));
+    };
+
+    for (const QString &item : std::as_const(listed)) {
+        Entry entry(archive_entry_new());
+        const bool isFolder = item.endsWith(u'/');
+        const QString name = isFolder ? item.chopped(1) : item;
+        archive_entry_set_pathname_utf8(entry.get(), item.toUtf8().constData());
+        const QFileInfo info(root.filePath(name));
+        archive_entry_set_mtime(entry.get(), info.lastModified().toSecsSinceEpoch(), 0);
+        if (isFolder) {
+            archive_entry_set_filetype(entry.get(), AE_IFDIR);
+            archive_entry_set_perm(entry.get(), 0755);
+            writeEntry(entry.get());
+            contents.insert(name, Manifest::Content { true, 0, {} });
+            continue;
+        }
+        QFile file(info.filePath());
+        if (!file.open(QIODevice::ReadOnly))
+            throw Error(Messages::cannotRead(name));
+        // A record file is copied as it stands between two saves of another
+        // copy of the program: that copy holds the file exclusively while it
+        // writes, so a shared hold here waits for its save to end.
+        if (isRecordFileName(name) && lockOpenFile(file, FileLockKind::Shared) != 0)
+            throw Error(Messages::cannotRead(name));
+        const qint64 size = file.size();
+        archive_entry_set_filetype(entry.get(), AE_IFREG);
+        archive_entry_set_perm(entry.get(), 0644);
+        archive_entry_set_size(entry.get(), size);
+        writeEntry(entry.get());
+        Manifest::Sha256 hash;
+        for (qint64 left = size; left > 0;) {
+            const qint64 got = file.read(buffer.data(), qMin(left, qint64(buffer.size())));
+            // A file cut short while it was copied cannot be copied faithfully.
+            if (got <= 0)
+                throw Error(Messages::cannotRead(name));
+            // The hash and the archive's own checksum and write each take
+            // about as long as reading: done side by side, on two cores.
+            auto hashing = std::async(std::launch::async, [&] { hash.add(buffer.constData(), got); });
+            try {
+                writeData(buffer.constData(), got);
+            } catch (...) {
+                hashing.wait();
+                throw;
+            }
+            hashing.wait();
+            left -= got;
+        }
+        contents.insert(name, Manifest::Content { false, size, hash.hex() });
+        ++totals.files;
+        totals.bytes += size;
+    }
+
+    const QByteArray manifest = Manifest::text(contents);
+    Entry entry(archive_entry_new());
+    archive_entry_set_pathname_utf8(entry.get(), Manifest::fileName.toUtf8().constData());
+    archive_entry_set_filetype(entry.get(), AE_IFREG);
+    archive_entry_set_perm(entry.get(), 0644);
+    archive_entry_set_size(entry.get(), manifest.size());
+    writeEntry(entry.get());
+    writeData(manifest.constData(), manifest.size());
+
+    if (archive_write_close(a) != ARCHIVE_OK || !out.commit())
+        throw Error(Messages::cannotWrite(zipPath));
+    return totals;
+}
+
+} // namespace Backup
