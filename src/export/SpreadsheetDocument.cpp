@@ -8,6 +8,7 @@
 #include <QAbstractItemModel>
 #include <QIODevice>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace Qt::Literals::StringLiterals;
@@ -38,11 +39,32 @@ constexpr auto afterSheetName
       "<x:ProtectScenarios>False</x:ProtectScenarios>"
       "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook>"
       "</xml><![endif]-->"
+      // Excel keeps a cell of this class as typed ("@" is its text format).
+      "<style>.text{mso-number-format:\"\\@\";}</style>"
       "</head><body><table x:str>"_L1;
 constexpr auto documentEnd = "</table></body></html>"_L1;
 constexpr auto headerCellStart = "<td style=\"text-align: left; font-weight: bold;\" width="_L1;
-constexpr auto dataCellStart = "<td style=\"text-align: left;\">"_L1;
+// A text cell carries Excel's text class and LibreOffice's text format
+// (language 1040, Italian; format "@", text), without which either program
+// evaluates "=1+1" and reads "00184" as the number 184.
+constexpr auto textCellStart = "<td style=\"text-align: left;\" class=\"text\" sdnum=\"1040;0;@\">"_L1;
+// An amount is left for the spreadsheet program to read as a number.
+constexpr auto amountCellStart = "<td style=\"text-align: left;\">"_L1;
 constexpr auto cellEnd = "</td>"_L1;
+
+// An amount as the amount rules write it: digits, then possibly a comma and
+// more digits. Anything else in an amount column is written as text.
+bool isAmount(QStringView text)
+{
+    const qsizetype comma = text.indexOf(u',');
+    const auto allDigits = [](QStringView digits) {
+        return !digits.isEmpty()
+            && std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    };
+    if (comma < 0)
+        return allDigits(text);
+    return allDigits(text.first(comma)) && allDigits(text.sliced(comma + 1));
+}
 
 // The three characters markup gives a meaning, as character references; a
 // character the code page cannot hold, as its numeric reference.
@@ -66,6 +88,7 @@ constexpr auto escapeForHtml = [](char32_t character, Windows1252::EscapeRoom &r
 
 SpreadsheetWriter::SpreadsheetWriter(QIODevice &device, const SpreadsheetFormat &format)
     : m_device(device)
+    , m_columns(format.columns)
 {
     m_pending.reserve(flushThreshold + 4096);
     append(documentStart);
@@ -85,12 +108,16 @@ SpreadsheetWriter::SpreadsheetWriter(QIODevice &device, const SpreadsheetFormat 
 void SpreadsheetWriter::beginRow()
 {
     append("<tr>"_L1);
+    m_column = 0;
 }
 
 void SpreadsheetWriter::writeCell(QStringView text)
 {
-    append(dataCellStart);
-    appendText(trimmedView(text));
+    const QStringView trimmed = trimmedView(text);
+    const bool amount = m_column < m_columns.size() && m_columns[m_column].kind == CellKind::Amount;
+    ++m_column;
+    append(amount && isAmount(trimmed) ? amountCellStart : textCellStart);
+    appendText(trimmed);
     append(cellEnd);
 }
 

@@ -8,11 +8,18 @@
 class QAbstractItemModel;
 class QIODevice;
 
-// One column of a spreadsheet export: its header label and its width.
+// What the cells of a column hold: text, which the spreadsheet program keeps
+// exactly as written, or amounts, which it reads as numbers so that they can
+// be summed.
+enum class CellKind { Text, Amount };
+
+// One column of a spreadsheet export: its header label, its width and what
+// its cells hold.
 struct SpreadsheetColumn
 {
     QStringView label;
     int width;
+    CellKind kind = CellKind::Text;
 };
 
 // What one export writes: the file, in the program folder, the sheet's name
@@ -30,14 +37,17 @@ struct SpreadsheetFormat
 // memory stays flat however many rows are written. Cells are written trimmed,
 // with "&", "<" and ">" as character references; a character the code page
 // cannot hold is written as its numeric reference (&#N;) so that nothing is
-// lost. Throws ExportError when the device refuses a write.
+// lost. Every cell is marked as text for both spreadsheet programs, so that
+// a name beginning with "=" is no formula and a code keeps its leading
+// zeros, except a well-formed amount ("12,50") in an amount column, which
+// stays a number. Throws ExportError when the device refuses a write.
 class SpreadsheetWriter
 {
 public:
     /// Writes the document's head and the header row.
     SpreadsheetWriter(QIODevice &device, const SpreadsheetFormat &format);
 
-    /// A data row is beginRow, one writeCell per column, endRow.
+    /// A data row is beginRow, one writeCell per column in order, endRow.
     void beginRow();
     void writeCell(QStringView text);
     void endRow();
@@ -51,6 +61,8 @@ private:
     void flush();
 
     QIODevice &m_device;
+    std::span<const SpreadsheetColumn> m_columns;
+    size_t m_column = 0; // of the next cell in the row
     QByteArray m_pending;
 };
 

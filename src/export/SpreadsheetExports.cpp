@@ -114,7 +114,7 @@ namespace Schedule {
         { { u"Persona da incontrare", 250 }, { Persona } },
         { { u"Causale scadenza", 300 }, { Dettagli } },
         { { u"Modalit\u00E0 di pagamento", 300 }, { Officina } },
-        { { u"Importo in euro", 200 }, { Costo } },
+        { { u"Importo in euro", 200, CellKind::Amount }, { Costo } },
         { { u"Estremi ricevuta", 250 }, { Contatto } },
         { { u"Appuntamento da confermare", 250 }, { DaConfermare } },
         { { u"Pagamento effettuato", 250 }, { Effettuata } },

@@ -41,9 +41,10 @@ QByteArray recordWith(const RecordLayout &layout, std::initializer_list<std::pai
     return record.bytes();
 }
 
-QByteArray dataCell(const QByteArray &text)
+// A data cell as text, kept as typed by the spreadsheet program.
+QByteArray textCell(const QByteArray &text)
 {
-    return "<td style=\"text-align: left;\">" + text + "</td>";
+    return "<td style=\"text-align: left;\" class=\"text\" sdnum=\"1040;0;@\">" + text + "</td>";
 }
 
 } // namespace
@@ -137,7 +138,7 @@ private Q_SLOTS:
         QVERIFY(document.contains("<x:Name>" + sheetName + "</x:Name>"));
         QCOMPARE(document.count("<tr>"), 3);
         QVERIFY(document.contains(
-            "<tr>" + dataCell(secondRow[0].toLatin1()) + dataCell(secondRow[1].toLatin1())));
+            "<tr>" + textCell(secondRow[0].toLatin1()) + textCell(secondRow[1].toLatin1())));
         QVERIFY(document.endsWith("</tr></table></body></html>"));
     }
 

@@ -39,6 +39,7 @@ const QByteArray headAfterName = "</x:Name><x:WorksheetOptions><x:Selected/><x:P
                                  "<x:ProtectObjects>False</x:ProtectObjects>"
                                  "<x:ProtectScenarios>False</x:ProtectScenarios></x:WorksheetOptions>"
                                  "</x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]-->"
+                                 "<style>.text{mso-number-format:\"\\@\";}</style>"
                                  "</head><body><table x:str>";
 const QByteArray end = "</table></body></html>";
 
@@ -47,7 +48,15 @@ QByteArray headerCell(const QByteArray &width, const QByteArray &label)
     return "<td style=\"text-align: left; font-weight: bold;\" width=" + width + ">" + label + "</td>";
 }
 
-QByteArray dataCell(const QByteArray &text)
+// A cell both spreadsheet programs keep as typed: Excel by its class, whose
+// style in the head is the text format, LibreOffice by its number format.
+QByteArray textCell(const QByteArray &text)
+{
+    return "<td style=\"text-align: left;\" class=\"text\" sdnum=\"1040;0;@\">" + text + "</td>";
+}
+
+// A cell left for the spreadsheet program to read as a number.
+QByteArray amountCell(const QByteArray &text)
 {
     return "<td style=\"text-align: left;\">" + text + "</td>";
 }
@@ -57,6 +66,13 @@ constexpr SpreadsheetColumn twoColumns[] = { { u"Nome cane", 250 }, { u"Modalit\
 constexpr SpreadsheetFormat twoColumnSheet { u"Prova.xls", u"Riepilogo \u00E8", twoColumns };
 const QByteArray twoColumnHead = headBeforeName + "Riepilogo \xE8" + headAfterName + "<tr>"
     + headerCell("250", "Nome cane") + headerCell("100", "Modalit\xE0") + "</tr>";
+
+// The same text in a text column and in an amount column.
+constexpr SpreadsheetColumn textAndAmount[]
+    = { { u"Causale", 300 }, { u"Importo in euro", 200, CellKind::Amount } };
+constexpr SpreadsheetFormat amountSheet { u"Prova.xls", u"Importi", textAndAmount };
+const QByteArray amountHead = headBeforeName + "Importi" + headAfterName + "<tr>"
+    + headerCell("300", "Causale") + headerCell("200", "Importo in euro") + "</tr>";
 
 // A grid as the windows have it: the running number, then the cells.
 ExportGrid *gridOf(std::span<const SpreadsheetColumn> columns, const QList<QStringList> &rows)
@@ -106,7 +122,7 @@ QString joined(int town, int province)
 // The cell texts of a document's data rows, references resolved back.
 QStringList cellsOf(const QByteArray &document)
 {
-    static const QRegularExpression cell(u"<td style=\"text-align: left;\">(.*?)</td>"_s);
+    static const QRegularExpression cell(u"<td style=\"text-align: left;\"[^>]*>(.*?)</td>"_s);
     static const QRegularExpression reference(u"&#([0-9]+);"_s);
     QStringList cells;
     auto matches = cell.globalMatch(Windows1252::decode(document));
@@ -193,28 +209,74 @@ private Q_SLOTS:
         QTest::newRow("no rows: the header row alone") << QList<QStringList> {} << twoColumnHead + end;
         QTest::newRow("cells trimmed, blanks only give an empty cell")
             << QList<QStringList> { { u"  Fido \t"_s, u"   "_s } }
-            << twoColumnHead + "<tr>" + dataCell("Fido") + dataCell("") + "</tr>" + end;
+            << twoColumnHead + "<tr>" + textCell("Fido") + textCell("") + "</tr>" + end;
         QTest::newRow("markup characters as references, braces unchanged")
             << QList<QStringList> { { u"<Rex & Lilli>"_s, u"{\"a\"}"_s } }
-            << twoColumnHead + "<tr>" + dataCell("&lt;Rex &amp; Lilli&gt;") + dataCell("{\"a\"}") + "</tr>"
+            << twoColumnHead + "<tr>" + textCell("&lt;Rex &amp; Lilli&gt;") + textCell("{\"a\"}") + "</tr>"
                 + end;
         QTest::newRow("accented letters and the euro in the code page")
             << QList<QStringList> { { u"Perché"_s, u"€ 5,00"_s } }
-            << twoColumnHead + "<tr>" + dataCell("Perch\xE9") + dataCell("\x80 5,00") + "</tr>" + end;
+            << twoColumnHead + "<tr>" + textCell("Perch\xE9") + textCell("\x80 5,00") + "</tr>" + end;
         QTest::newRow("characters beyond the code page as numeric references")
             << QList<QStringList> { { u"Zoë ✓ Ω"_s, u"🐶"_s } }
-            << twoColumnHead + "<tr>" + dataCell("Zo\xEB &#10003; &#937;") + dataCell("&#128054;") + "</tr>"
+            << twoColumnHead + "<tr>" + textCell("Zo\xEB &#10003; &#937;") + textCell("&#128054;") + "</tr>"
                 + end;
+        QTest::newRow("formulas and codes are text")
+            << QList<QStringList> { { u"=1+1"_s, u"00184"_s }, { u"@x"_s, u"380260000123456"_s } }
+            << twoColumnHead + "<tr>" + textCell("=1+1") + textCell("00184") + "</tr>" + "<tr>"
+                + textCell("@x") + textCell("380260000123456") + "</tr>" + end;
         QTest::newRow("rows in grid order, missing cells empty")
             << QList<QStringList> { { u"Uno"_s, u"1"_s }, { u"Due"_s } }
-            << twoColumnHead + "<tr>" + dataCell("Uno") + dataCell("1") + "</tr>" + "<tr>" + dataCell("Due")
-                + dataCell("") + "</tr>" + end;
+            << twoColumnHead + "<tr>" + textCell("Uno") + textCell("1") + "</tr>" + "<tr>" + textCell("Due")
+                + textCell("") + "</tr>" + end;
     }
     void document()
     {
         QFETCH(QList<QStringList>, rows);
         QFETCH(QByteArray, expected);
         QCOMPARE(written(twoColumnSheet, rows), expected);
+    }
+
+    // An amount as the amount rules write it stays a number in an amount
+    // column; whatever else such a column holds is text, and a text column
+    // keeps even an amount as text.
+    void amountColumn_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("number");
+        QTest::newRow("two decimals") << u"12,50"_s << true;
+        QTest::newRow("four decimals, trimmed") << u" 0,1235 "_s << true;
+        QTest::newRow("whole") << u"12"_s << true;
+        QTest::newRow("empty") << QString() << false;
+        QTest::newRow("formula") << u"=1+1"_s << false;
+        QTest::newRow("signed") << u"-3,00"_s << false;
+        QTest::newRow("point") << u"12.50"_s << false;
+        QTest::newRow("no decimals after the comma") << u"12,"_s << false;
+        QTest::newRow("no digit before the comma") << u",5"_s << false;
+        QTest::newRow("two commas") << u"1,2,3"_s << false;
+        QTest::newRow("currency") << u"5,00 EUR"_s << false;
+    }
+    void amountColumn()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, number);
+        const QByteArray bytes = text.trimmed().toLatin1();
+        QCOMPARE(written(amountSheet, { { text, text } }),
+            amountHead + "<tr>" + textCell(bytes) + (number ? amountCell(bytes) : textCell(bytes)) + "</tr>"
+                + end);
+    }
+
+    // Of all six exports, only the schedule's amount is read as a number:
+    // every code, date and name is kept as typed.
+    void onlyTheAmountIsANumberColumn()
+    {
+        for (const SpreadsheetFormat *format :
+            { &SpreadsheetExports::dogs().format, &SpreadsheetExports::owners().format,
+                &SpreadsheetExports::schedule().format, &SpreadsheetExports::imminentDeadlines(),
+                &SpreadsheetExports::dailyDeadlines(), &SpreadsheetExports::monthlyDeadlines() }) {
+            for (const SpreadsheetColumn &column : format->columns)
+                QCOMPARE(column.kind == CellKind::Amount, column.label == u"Importo in euro");
+        }
     }
 
     // The deadline lists hand over their own grid of 21 columns: the running
@@ -237,7 +299,7 @@ private Q_SLOTS:
         writeGridSpreadsheet(buffer, format, model);
         QCOMPARE(buffer.data(), written(format, cells));
         QVERIFY(buffer.data().contains(
-            "width=150>Codice univoco</td></tr><tr>" + dataCell("0 &amp; 1 &#10003;")));
+            "width=150>Codice univoco</td></tr><tr>" + textCell("0 &amp; 1 &#10003;")));
     }
 
     // Whatever a cell holds comes back from the document as the trimmed text.

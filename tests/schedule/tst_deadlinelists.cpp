@@ -179,12 +179,14 @@ private Q_SLOTS:
     }
 
     // The export writes the grid's rows in grid order, without the running
-    // number, with the key last, to the list's own file and sheet.
+    // number, with the key last, to the list's own file and sheet; the cells
+    // are text but for the amount, which stays a number.
     void exportWritesTheGridInItsOrder()
     {
         m_context->writeFile(u"2024.sca"_s,
             QList { due(u"20/05/2024"_s, u"09:00"_s, u"0"_s, { { Dettagli, u"Toelettatura"_s } }),
-                due(u"10/05/2024"_s, u"08:00"_s, u"0"_s, { { Dettagli, u"Vaccino & richiamo"_s } }) }
+                due(u"10/05/2024"_s, u"08:00"_s, u"0"_s,
+                    { { Dettagli, u"Vaccino & richiamo"_s }, { Costo, u"12,50"_s } }) }
                 .join());
         open(DeadlineListWindow::ofMonth(), QDate(2024, 5, 1));
         m_context->doubles.messages.answerNextQuestions({ Answer::Yes, Answer::No });
@@ -195,8 +197,11 @@ private Q_SLOTS:
         const qsizetype first = written.indexOf("Vaccino &amp; richiamo");
         const qsizetype second = written.indexOf("Toelettatura");
         QVERIFY(first > 0 && second > first);
-        QVERIFY(written.contains("<tr><td style=\"text-align: left;\">10/05/2024</td>"));
-        QVERIFY(written.contains("<td style=\"text-align: left;\">05100800</td></tr>"));
+        const QByteArray textCell = "<td style=\"text-align: left;\" class=\"text\" sdnum=\"1040;0;@\">";
+        QVERIFY(written.contains("<tr>" + textCell + "10/05/2024</td>"));
+        QVERIFY(written.contains(textCell + "05100800</td></tr>"));
+        QVERIFY(written.contains(textCell + "Vaccino &amp; richiamo</td>" + textCell
+            + "</td><td style=\"text-align: left;\">12,50</td>"));
         QVERIFY(m_context->doubles.shell.opened.isEmpty());
         QVERIFY(m_window->isVisible());
     }
