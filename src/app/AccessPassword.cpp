@@ -108,19 +108,25 @@ std::optional<Store::Contents> Store::read() const
 {
     Contents contents;
     QFile file(m_path);
-    if (file.exists()) {
-        if (!file.open(QIODevice::ReadOnly) || file.size() > largestSettingsFile)
-            return std::nullopt;
-        contents.bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            return std::nullopt;
-    }
+    // No settings file holds the empty password, which nothing matches.
+    if (!file.exists())
+        return contents;
+    if (!file.open(QIODevice::ReadOnly) || file.size() > largestSettingsFile)
+        return std::nullopt;
+    contents.bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
     const QByteArray value = SettingsText::value(contents.bytes, section, key);
     // Bytes beyond ASCII are no hexadecimal digits; Latin-1 keeps them so.
     const std::optional<QString> clear = unscramble(QString::fromLatin1(value));
     if (!clear)
         return std::nullopt;
     contents.password = trimmedText(*clear);
+    // A password is never stored empty (the change window asks for one), so a
+    // file that holds none (emptied, overwritten, without the section or the
+    // key) is damaged, not a password that nothing matches.
+    if (contents.password.isEmpty())
+        return std::nullopt;
     return contents;
 }
 

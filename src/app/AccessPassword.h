@@ -42,7 +42,8 @@ public:
 
     enum class Verification { Accepted, Refused, ReadFailed };
     /// Accepted when the typed text, normalised, equals the stored password.
-    /// A missing file, section or key holds the empty password, which nothing matches.
+    /// A missing file holds the empty password, which nothing matches; a file
+    /// that holds no password or a damaged one fails to read.
     Verification verify(QStringView typed) const;
 
     enum class Change { Changed, OldRefused, NotConfirmed, TooLong, OutsideLatin1, Failed };

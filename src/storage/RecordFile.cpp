@@ -4,6 +4,8 @@
 #include "storage/Record.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -12,6 +14,14 @@
 namespace {
 
 constexpr qint64 readAheadBytes = 64 * 1024;
+
+// Where the flush before closing reaches stable storage, what it flushed is
+// stored whatever closing the descriptor says afterwards.
+#ifdef Q_OS_UNIX
+constexpr bool flushStores = true;
+#else
+constexpr bool flushStores = false;
+#endif
 
 } // namespace
 
@@ -40,6 +50,7 @@ void RecordFile::openOrCreate(const QString &path, int recordSize)
     m_recordSize = recordSize;
     m_index = 0;
     m_written = false;
+    m_replaced.clear();
     setSize(0);
     dropReadAhead();
 
@@ -57,6 +68,7 @@ void RecordFile::openOrCreate(const QString &path, int recordSize)
         fail("open");
     lock();
     setSize(m_file.size());
+    m_openedSize = m_size;
 }
 
 void RecordFile::lock()
@@ -118,16 +130,24 @@ void RecordFile::writeNext(const Record &record)
     if (record.size() != m_recordSize || m_index > recordCount())
         fail("write");
     dropReadAhead();
-    m_written = true;
     const qint64 offset = m_index * m_recordSize;
-    const qint64 sizeBefore = m_size;
-    const bool appending = offset + m_recordSize > sizeBefore;
-    if (!m_file.seek(offset) || m_file.write(record.data(), m_recordSize) != m_recordSize) {
-        // A full disk or a file size limit can let part of an append through;
-        // cutting it off keeps every record before it as it was.
-        if (appending)
-            m_file.resize(sizeBefore);
-        fail("write");
+    // The bytes this write covers, as the file holds them now and as it held
+    // them when opened: what puts them back should this write or the flush fail.
+    const QByteArray earlier = readAt(offset, std::min<qint64>(m_recordSize, m_size - offset));
+    const bool seenSinceOpening = std::any_of(m_replaced.cbegin(), m_replaced.cend(),
+        [offset](const EarlierBytes &replaced) { return replaced.offset == offset; });
+    if (offset < m_openedSize && !seenSinceOpening)
+        m_replaced.append({ offset, earlier.first(std::min<qint64>(earlier.size(), m_openedSize - offset)) });
+    m_written = true;
+    if (writeAt(offset, record.data(), m_recordSize) != m_recordSize) {
+        // A full disk or a file size limit can let part of an append through,
+        // a failing disk part of a replace: cutting the file back and writing
+        // the earlier bytes again leaves every record as it was.
+        const QString reason = m_file.errorString();
+        if (offset + m_recordSize > m_size)
+            m_file.resize(m_size);
+        writeAt(offset, earlier.constData(), earlier.size());
+        fail("write", reason);
     }
     setSize(std::max(m_size, offset + m_recordSize));
     ++m_index;
@@ -137,20 +157,58 @@ void RecordFile::closeFile()
 {
     if (!m_file.isOpen())
         return;
-    bool synced = true;
-#ifdef Q_OS_LINUX
-    if (m_written)
-        synced = ::fdatasync(m_file.handle()) == 0;
-#elif defined(Q_OS_UNIX)
-    if (m_written)
-        synced = ::fsync(m_file.handle()) == 0;
-#endif
     dropReadAhead();
-    m_written = false;
+    const bool written = std::exchange(m_written, false);
+    const bool flushed = written && syncData();
+    const int flushError = errno;
+    if (written && !flushed)
+        undoWrites();
+    m_replaced.clear();
     // Closing the descriptor also releases the lock.
     m_file.close();
-    if (!synced || m_file.error() != QFileDevice::NoError)
+    if (written && !flushed)
+        fail("flush", qt_error_string(flushError));
+    // Reporting a failure for what was flushed would have the user store it a
+    // second time.
+    if (!(flushed && flushStores) && m_file.error() != QFileDevice::NoError)
         fail("close");
+}
+
+qint64 RecordFile::writeAt(qint64 offset, const char *data, qint64 size)
+{
+    return m_file.seek(offset) ? m_file.write(data, size) : -1;
+}
+
+bool RecordFile::syncData()
+{
+#ifdef Q_OS_LINUX
+    return ::fdatasync(m_file.handle()) == 0;
+#elif defined(Q_OS_UNIX)
+    return ::fsync(m_file.handle()) == 0;
+#else
+    return true; // closing hands what was written to the system
+#endif
+}
+
+QByteArray RecordFile::readAt(qint64 offset, qint64 size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    if (size > 0 && (!m_file.seek(offset) || m_file.read(bytes.data(), size) != size))
+        fail("read");
+    return bytes;
+}
+
+// Puts back what the file held when opened and flushes again. The failure
+// that called for it is reported whatever comes of this, so a step that
+// fails here does not stop the others.
+void RecordFile::undoWrites()
+{
+    if (m_size != m_openedSize)
+        m_file.resize(m_openedSize);
+    for (const EarlierBytes &replaced : std::as_const(m_replaced))
+        writeAt(replaced.offset, replaced.bytes.constData(), replaced.bytes.size());
+    syncData();
+    setSize(m_openedSize);
 }
 
 void RecordFile::setSize(qint64 size)
@@ -173,6 +231,11 @@ void RecordFile::checkOpen() const
 
 void RecordFile::fail(const char *what) const
 {
-    throw RecordFileError(std::string(what) + ' ' + m_file.fileName().toStdString() + ": "
-        + m_file.errorString().toStdString());
+    fail(what, m_file.errorString());
+}
+
+void RecordFile::fail(const char *what, const QString &reason) const
+{
+    throw RecordFileError(
+        std::string(what) + ' ' + m_file.fileName().toStdString() + ": " + reason.toStdString());
 }

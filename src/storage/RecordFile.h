@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFile>
+#include <QList>
 #include <QString>
 
 #include <stdexcept>
@@ -22,15 +23,21 @@ QString accessMessage();
 // failure. While open, the file is held under an exclusive lock (on Unix; an
 // opener waits up to two seconds for it) so that two copies of the program
 // sharing a folder never interleave their writes; closing flushes what was
-// written to stable storage. An append that fails is cut off again, leaving
-// the file as it was. A replace that fails part-way may leave that one record
-// torn: overwriting bytes a file already holds fails only on a failing disk,
-// and a copy to restore from would have to be written to that same disk.
+// written to stable storage.
+//
+// A failure reported is a write that did not happen, so that saving again can
+// neither store a record twice nor leave one torn. A write that fails is undone
+// at once: an append is cut off, a replaced record gets its earlier bytes back.
+// A flush that fails at closing undoes every write since the file was opened
+// and flushes again before reporting. Undoing is best effort: on a disk that
+// refuses every write, putting the earlier bytes back fails too. On Unix, once
+// the flush has succeeded what was written is stored, so an error from closing
+// the descriptor afterwards is not reported.
 class RecordFile
 {
 public:
     RecordFile() = default;
-    ~RecordFile(); // closes without reporting
+    virtual ~RecordFile(); // closes without reporting
     RecordFile(const RecordFile &) = delete;
     RecordFile &operator=(const RecordFile &) = delete;
 
@@ -52,13 +59,31 @@ public:
     /// show the position once the file is closed.
     void closeFile();
 
+protected:
+    // The two calls that change what the disk holds, apart so that a test can
+    // make them fail.
+    /// Writes size bytes at offset; the number of bytes written, or -1.
+    virtual qint64 writeAt(qint64 offset, const char *data, qint64 size);
+    /// Flushes what was written to stable storage.
+    virtual bool syncData();
+
 private:
+    // Earlier bytes of the file, as they were when it was opened.
+    struct EarlierBytes
+    {
+        qint64 offset;
+        QByteArray bytes;
+    };
+
     void lock();
+    QByteArray readAt(qint64 offset, qint64 size);
+    void undoWrites();
     void setSize(qint64 size);
     void fillReadAhead();
     void dropReadAhead();
     void checkOpen() const;
     [[noreturn]] void fail(const char *what) const;
+    [[noreturn]] void fail(const char *what, const QString &reason) const;
 
     QFile m_file;
     int m_recordSize = 0;
@@ -68,6 +93,10 @@ private:
     // its size is known without asking the file system on every atEnd().
     qint64 m_size = 0;
     qint64 m_recordCount = 0;
+    // What undoes the writes since opening: the size then, and the earlier
+    // bytes of each record written below it (a save writes one record).
+    qint64 m_openedSize = 0;
+    QList<EarlierBytes> m_replaced;
     // Whole records read ahead from the file, indexes [first, end), so that a
     // scan costs one system call per few tens of kilobytes, not one per record.
     QByteArray m_readAhead;

@@ -109,9 +109,24 @@ private Q_SLOTS:
         QVERIFY(password()->isVisible());
     }
 
-    void damagedValueIsAReadingError()
+    // A settings file that exists but holds no readable password gives the
+    // reading error, even for the delivered password; the box keeps its text.
+    void damagedSettingsAreAReadingError_data()
     {
-        m_f->writeFile(settingsFile, "[Accesso]\r\nValore=5Z\r\n");
+        QTest::addColumn<QByteArray>("file");
+        const QByteArray stored = AccessPassword::scramble(AccessPassword::initialPassword()).toLatin1();
+        QTest::newRow("damaged value") << QByteArray("[Accesso]\r\nValore=5Z\r\n");
+        QTest::newRow("empty file") << QByteArray();
+        QTest::newRow("garbage bytes") << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\xFF[\xE8]=", 21);
+        QTest::newRow("section without Valore") << QByteArray("[Accesso]\r\nValor=" + stored + "\r\n");
+        QTest::newRow("Valore under another section")
+            << QByteArray("[Altro]\r\nValore=" + stored + "\r\n[Accesso]\r\nAltro=1\r\n");
+    }
+
+    void damagedSettingsAreAReadingError()
+    {
+        QFETCH(QByteArray, file);
+        m_f->writeFile(settingsFile, file);
         QTest::keyClicks(box(), QStringLiteral("ZAMPORA"));
         click(ok());
         QCOMPARE(m_f->doubles.messages.takeOnly(),
@@ -120,6 +135,7 @@ private Q_SLOTS:
                                "password. Si consiglia di reinstallare il software.") }));
         QCOMPARE(box()->text(), QStringLiteral("ZAMPORA"));
         QVERIFY(password()->isVisible());
+        QVERIFY(!m_f->app().mainMenu().isVisible());
     }
 
     // Neither window closes from the title bar; "Esci" ends the application.

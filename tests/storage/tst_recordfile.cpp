@@ -11,8 +11,10 @@
 #include <QThread>
 
 #include <csignal>
+#include <optional>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <utility>
 
 namespace {
 
@@ -57,7 +59,38 @@ QByteArray recordBytes(const QString &reason)
     return costRecord(reason).bytes();
 }
 
+/// A record file on a disk that fails when told to: the next flush, or the
+/// next write after letting some of its bytes through.
+class FailingRecordFile : public RecordFile
+{
+public:
+    int failingFlushes = 0;
+    std::optional<qint64> tearNextWriteAfter;
+
+protected:
+    qint64 writeAt(qint64 offset, const char *data, qint64 size) override
+    {
+        if (!tearNextWriteAfter)
+            return RecordFile::writeAt(offset, data, size);
+        const qint64 through = *std::exchange(tearNextWriteAfter, std::nullopt);
+        RecordFile::writeAt(offset, data, through);
+        return through;
+    }
+
+    bool syncData() override
+    {
+        if (failingFlushes == 0)
+            return RecordFile::syncData();
+        --failingFlushes;
+        return false;
+    }
+};
+
+enum class Fault { TornWrite, FailedFlush };
+
 } // namespace
+
+Q_DECLARE_METATYPE(Fault)
 
 class TestRecordFile : public QObject
 {
@@ -81,6 +114,8 @@ private Q_SLOTS:
     void readOnlyFolder_failsAndCreatesNothing();
     void fullDisk_appendFails_fileUnchanged_data();
     void fullDisk_appendFails_fileUnchanged();
+    void failedWriteOrFlush_leavesTheFileAsItWas_data();
+    void failedWriteOrFlush_leavesTheFileAsItWas();
     void twoProgramsAppending_keepEveryRecord();
     void lockHeldLongerThanTheWait_secondOpenerFails();
     void lockReleasedWithinTheWait_secondOpenerGoesOn();
@@ -287,6 +322,69 @@ void TestRecordFile::fullDisk_appendFails_fileUnchanged()
     });
     QCOMPARE(result, threwRecordFileError);
     QCOMPARE(readFile(), bytes);
+}
+
+void TestRecordFile::failedWriteOrFlush_leavesTheFileAsItWas_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QList<qint64>>("indexes"); // written in order, as one opening
+    QTest::addColumn<Fault>("fault");
+    QByteArray three;
+    for (int i = 0; i < 3 * R; ++i)
+        three += char(i * 7 + 1);
+    const QByteArray fragment = three.left(2 * R + 9);
+    QTest::newRow("append, flush fails") << three << QList<qint64> { 3 } << Fault::FailedFlush;
+    QTest::newRow("append over a fragment, flush fails")
+        << fragment << QList<qint64> { 2 } << Fault::FailedFlush;
+    QTest::newRow("append to an empty file, flush fails")
+        << QByteArray() << QList<qint64> { 0 } << Fault::FailedFlush;
+    QTest::newRow("replace, flush fails") << three << QList<qint64> { 1 } << Fault::FailedFlush;
+    QTest::newRow("replaces and appends, flush fails")
+        << fragment << QList<qint64> { 1, 2, 1, 0, 3, 2 } << Fault::FailedFlush;
+    QTest::newRow("replace torn half-way") << three << QList<qint64> { 1 } << Fault::TornWrite;
+    QTest::newRow("last replace torn") << three << QList<qint64> { 2 } << Fault::TornWrite;
+    QTest::newRow("append over a fragment torn") << fragment << QList<qint64> { 2 } << Fault::TornWrite;
+}
+
+// Reported as failed means not stored: the file keeps every byte it had, and
+// saving again stores each record once.
+void TestRecordFile::failedWriteOrFlush_leavesTheFileAsItWas()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QList<qint64>, indexes);
+    QFETCH(Fault, fault);
+    writeFile(before);
+    const auto writeAll = [&](RecordFile &file) {
+        for (int i = 0; i < indexes.size(); ++i) {
+            file.seekRecord(indexes[i]);
+            file.writeNext(costRecord(QStringLiteral("new %1").arg(i)));
+        }
+    };
+
+    FailingRecordFile failing;
+    failing.openOrCreate(path(), R);
+    if (fault == Fault::TornWrite) {
+        failing.tearNextWriteAfter = R / 2;
+        QVERIFY_THROWS_EXCEPTION(RecordFileError, writeAll(failing));
+        failing.closeFile();
+    } else {
+        failing.failingFlushes = 1;
+        writeAll(failing);
+        QVERIFY_THROWS_EXCEPTION(RecordFileError, failing.closeFile());
+        QCOMPARE(failing.recordCount(), before.size() / R);
+    }
+    QCOMPARE(readFile(), before);
+
+    RecordFile retry;
+    retry.openOrCreate(path(), R);
+    writeAll(retry);
+    retry.closeFile();
+    QByteArray expected = before;
+    for (int i = 0; i < indexes.size(); ++i) {
+        const qint64 at = indexes[i] * R;
+        expected = expected.left(at) + recordBytes(QStringLiteral("new %1").arg(i)) + expected.mid(at + R);
+    }
+    QCOMPARE(readFile(), expected);
 }
 
 void TestRecordFile::twoProgramsAppending_keepEveryRecord()
