@@ -10,8 +10,6 @@
 // "Valore": two capital hexadecimal digits per character.
 namespace AccessPassword {
 
-/// Name of the settings file in the program folder.
-inline constexpr char settingsFileName[] = "unins000.dll";
 /// The stored form has room for 255 characters of codes 0 to 255.
 inline constexpr int maxLength = 255;
 

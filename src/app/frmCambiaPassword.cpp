@@ -3,6 +3,7 @@
 #include "app/AccessPassword.h"
 #include "app/AppContext.h"
 #include "app/PasswordLook.h"
+#include "storage/ProgramFolder.h"
 #include "storage/ShortText.h"
 #include "ui/Centring.h"
 #include "ui/FocusRectangles.h"
@@ -80,7 +81,7 @@ void frmCambiaPassword::askNewPasswordAgain()
 void frmCambiaPassword::cmdOKClick()
 {
     using Store = AccessPassword::Store;
-    const Store store(m_context.folder.filePath(QString::fromLatin1(AccessPassword::settingsFileName)));
+    const Store store(m_context.folder.filePath(QString::fromLatin1(settingsFileName)));
     MessageBoxes &messages = m_context.platform.messages;
     switch (store.change(m_txtPasswordOld->text(), m_txtPasswordNew->text(), m_txtConferma->text())) {
     case Store::Change::Changed:

@@ -3,6 +3,7 @@
 #include "app/AccessPassword.h"
 #include "app/AppContext.h"
 #include "app/PasswordLook.h"
+#include "storage/ProgramFolder.h"
 #include "storage/ShortText.h"
 #include "ui/Centring.h"
 #include "ui/FocusRectangles.h"
@@ -82,7 +83,7 @@ void frmPassword::followText()
 void frmPassword::cmdOKClick()
 {
     using Store = AccessPassword::Store;
-    const Store store(m_context.folder.filePath(QString::fromLatin1(AccessPassword::settingsFileName)));
+    const Store store(m_context.folder.filePath(QString::fromLatin1(settingsFileName)));
     switch (store.verify(m_txtPassword->text())) {
     case Store::Verification::Accepted:
         Q_EMIT accepted();

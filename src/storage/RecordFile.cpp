@@ -8,12 +8,15 @@
 #include <utility>
 
 #ifdef Q_OS_UNIX
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 namespace {
 
 constexpr qint64 readAheadBytes = 64 * 1024;
+// Each reopening follows a whole restore by another copy of the program.
+constexpr int maxReopens = 3;
 
 // Where the flush before closing reaches stable storage, what it flushed is
 // stored whatever closing the descriptor says afterwards.
@@ -61,12 +64,22 @@ void RecordFile::openOrCreate(const QString &path, int recordSize)
     // replaced by an empty one: creating is only tried when it is missing and
     // only ever makes a new file. Should another copy of the program create it
     // first, it is opened as it exists.
-    const bool opened = m_file.open(mode | QIODevice::ExistingOnly)
-        || (!m_file.exists()
-            && (m_file.open(mode | QIODevice::NewOnly) || m_file.open(mode | QIODevice::ExistingOnly)));
-    if (!opened)
-        fail("open");
-    lock();
+    // A restore moves the data aside while it holds every record file: an
+    // opener that waited for the lock then holds a file no longer at the
+    // path, and what it wrote would be lost. It opens again what is there now.
+    for (int attempt = 0;; ++attempt) {
+        const bool opened = m_file.open(mode | QIODevice::ExistingOnly)
+            || (!m_file.exists()
+                && (m_file.open(mode | QIODevice::NewOnly) || m_file.open(mode | QIODevice::ExistingOnly)));
+        if (!opened)
+            fail("open");
+        lock();
+        if (holdsTheFileAtItsPath())
+            break;
+        m_file.close();
+        if (attempt == maxReopens)
+            fail("open", QStringLiteral("the file keeps moving"));
+    }
     setSize(m_file.size());
     m_openedSize = m_size;
 }
@@ -78,6 +91,18 @@ void RecordFile::lock()
         throw RecordFileError(
             "lock " + m_file.fileName().toStdString() + ": " + qt_error_string(error).toStdString());
     }
+}
+
+bool RecordFile::holdsTheFileAtItsPath() const
+{
+#ifdef Q_OS_UNIX
+    struct stat held;
+    struct stat named;
+    return ::fstat(m_file.handle(), &held) == 0 && ::stat(QFile::encodeName(m_file.fileName()).constData(), &named) == 0
+        && held.st_dev == named.st_dev && held.st_ino == named.st_ino;
+#else
+    return true;
+#endif
 }
 
 void RecordFile::seekRecord(qint64 index)

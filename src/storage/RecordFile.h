@@ -76,6 +76,7 @@ private:
     };
 
     void lock();
+    bool holdsTheFileAtItsPath() const;
     QByteArray readAt(qint64 offset, qint64 size);
     void undoWrites();
     void setSize(qint64 size);

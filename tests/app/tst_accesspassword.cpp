@@ -1,4 +1,5 @@
 #include "app/AccessPassword.h"
+#include "storage/ProgramFolder.h"
 
 #include <QDir>
 #include <QFile>

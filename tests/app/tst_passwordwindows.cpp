@@ -4,6 +4,7 @@
 #include "app/frmAvvio.h"
 #include "app/frmCambiaPassword.h"
 #include "app/frmPassword.h"
+#include "storage/ProgramFolder.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -18,7 +19,7 @@ using Shown = RecordingMessageBoxes::Shown;
 
 namespace {
 const QString wrongPassword = QStringLiteral("Attenzione: password errata.");
-const QString settingsFile = QString::fromLatin1(AccessPassword::settingsFileName);
+const QString settingsFile = QString::fromLatin1(settingsFileName);
 }
 
 // The password window and the change-password window, driven as the user

@@ -1,4 +1,5 @@
 #include "storage/CostRecord.h"
+#include "storage/FileLock.h"
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
 
@@ -119,6 +120,7 @@ private Q_SLOTS:
     void twoProgramsAppending_keepEveryRecord();
     void lockHeldLongerThanTheWait_secondOpenerFails();
     void lockReleasedWithinTheWait_secondOpenerGoesOn();
+    void fileMovedAsideWhileWaiting_theOpenerWritesTheFileNowThere();
 
 private:
     QString path() const { return m_dir->filePath(QStringLiteral("Costi_Cane_1.pro")); }
@@ -470,6 +472,40 @@ void TestRecordFile::lockReleasedWithinTheWait_secondOpenerGoesOn()
     QCOMPARE(second.recordCount(), 1);
     second.closeFile();
     QCOMPARE(waitChild(holder), succeeded);
+}
+
+// A restore holds the file, moves it aside and puts another in its place:
+// a save that waited for the lock meanwhile must land in the file now at
+// the path, not in the one moved aside.
+void TestRecordFile::fileMovedAsideWhileWaiting_theOpenerWritesTheFileNowThere()
+{
+    const QString file = path();
+    const QString aside = file + QStringLiteral(".aside");
+    writeFile(recordBytes(QStringLiteral("before the restore")));
+    const pid_t restore = startChild([&] {
+        QFile held(file);
+        if (!held.open(QIODevice::ReadOnly) || lockOpenFile(held, FileLockKind::Exclusive) != 0)
+            return 1;
+        QThread::msleep(300);
+        QFile restored(file + QStringLiteral(".new"));
+        if (!restored.open(QIODevice::WriteOnly) || restored.write(recordBytes(QStringLiteral("restored"))) != R)
+            return 2;
+        restored.close();
+        return QFile::rename(file, aside) && QFile::rename(restored.fileName(), file) ? succeeded : 3;
+    });
+    QThread::msleep(100); // the restore holds the file first
+
+    RecordFile saving;
+    saving.openOrCreate(file, R);
+    saving.seekRecord(saving.recordCount());
+    saving.writeNext(costRecord(QStringLiteral("saved while waiting")));
+    saving.closeFile();
+    QCOMPARE(waitChild(restore), succeeded);
+
+    QCOMPARE(readFile(), recordBytes(QStringLiteral("restored")) + recordBytes(QStringLiteral("saved while waiting")));
+    QFile movedAside(aside);
+    QVERIFY(movedAside.open(QIODevice::ReadOnly));
+    QCOMPARE(movedAside.readAll(), recordBytes(QStringLiteral("before the restore")));
 }
 
 QTEST_GUILESS_MAIN(TestRecordFile)

@@ -3,6 +3,7 @@
 #include "app/AccessPassword.h"
 #include "app/frmAvvio.h"
 #include "app/frmPassword.h"
+#include "storage/ProgramFolder.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -41,7 +42,7 @@ void TestContext::writeFile(const QString &relative, const QByteArray &bytes) co
 
 AppFixture::AppFixture(Start start)
 {
-    writeFile(QString::fromLatin1(AccessPassword::settingsFileName), AccessPassword::initialSettings());
+    writeFile(QString::fromLatin1(settingsFileName), AccessPassword::initialSettings());
     m_app = std::make_unique<Application>(context());
     m_app->start();
     if (start == Start::MainMenu)
