@@ -7,11 +7,14 @@
 #include "RawReadYardstick.h"
 #include "schedule/DeadlineLists.h"
 #include "schedule/ScheduleRules.h"
+#include "storage/ProgramFolder.h"
 #include "storage/Record.h"
 #include "storage/ScheduleRecord.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -20,13 +23,16 @@ namespace {
 
 const QDate today(2024, 6, 15);
 
-// A year of entries spread over its days, as saved by the schedule window,
-// with every field half full; about one in a hundred is imminent today.
+// A program folder, one for each size, holding a year of entries spread over
+// its days, as saved by the schedule window, with every field half full;
+// about one in a hundred is imminent today. Returns the year file.
 QString yearFile(QTemporaryDir &folder, qint64 entries)
 {
-    const QString path = folder.filePath(QStringLiteral("%1.sca").arg(entries));
+    const QString programFolder = folder.filePath(QString::number(entries));
+    const QString path = programFolder + QStringLiteral("/2024.sca");
     if (QFile::exists(path))
         return path;
+    QDir().mkpath(programFolder);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         qFatal("cannot write %s", qPrintable(path));
@@ -54,7 +60,7 @@ void imminentCheck(benchmark::State &state)
     const QString path = yearFile(folder, entries);
     qint64 imminent = 0;
     RawReadYardstick::measure(state, path, [&] {
-        imminent = ScheduleRules::countImminent(path, today);
+        imminent = ScheduleRules::countImminent(ProgramFolder(QFileInfo(path).path()), today);
         benchmark::DoNotOptimize(imminent);
     });
     state.counters["imminent"] = double(imminent);
@@ -68,7 +74,8 @@ void monthList(benchmark::State &state)
     const QString path = yearFile(folder, entries);
     qint64 rows = 0;
     RawReadYardstick::measure(state, path, [&] {
-        rows = DeadlineLists::readRows(path, DeadlineLists::Kind::Month, today).rowCount();
+        rows = DeadlineLists::readRows(ProgramFolder(QFileInfo(path).path()), DeadlineLists::Kind::Month, today)
+                   .rowCount();
         benchmark::DoNotOptimize(rows);
     });
     state.counters["rows"] = double(rows);

@@ -2,7 +2,6 @@
 
 #include "app/AppContext.h"
 #include "export/SpreadsheetExports.h"
-#include "storage/ScheduleRecord.h"
 
 namespace {
 
@@ -25,8 +24,7 @@ DeadlineListWindow::DeadlineListWindow(
 
 ExportRows DeadlineListWindow::readRows() const
 {
-    const QString yearFile = m_context.folder.filePath(ScheduleRecord::fileNameForYear(m_day.year()));
-    return DeadlineLists::readRows(yearFile, m_description.kind, m_day);
+    return DeadlineLists::readRows(m_context.folder, m_description.kind, m_day);
 }
 
 const DeadlineListWindow::Description &DeadlineListWindow::imminent()

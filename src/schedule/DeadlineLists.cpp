@@ -2,6 +2,7 @@
 
 #include "app/DateText.h"
 #include "schedule/ScheduleRules.h"
+#include "storage/ProgramFolder.h"
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
 #include "storage/ScheduleRecord.h"
@@ -59,43 +60,58 @@ namespace {
 
 } // namespace
 
-ExportRows readRows(const QString &yearFilePath, Kind kind, QDate day)
+ExportRows readRows(const ProgramFolder &folder, Kind kind, QDate day)
 {
     const Selection selection(kind, day);
+    const QStringList yearFiles = kind == Kind::Imminent
+        ? ScheduleRules::imminentYearFiles(folder, day)
+        : QStringList { folder.filePath(fileNameForYear(day.year())) };
     ExportRows rows(cellCount);
+    // Where each year file's rows begin: a later year sorts after an
+    // earlier one whatever its keys, which have no year.
+    std::vector<int> firstRowOfYear;
     try {
-        RecordFile file;
-        file.openOrCreate(yearFilePath, recordSize);
         Record entry(layout());
         // Each row is decoded straight into one text, kept for the next row.
         QString text;
         std::vector<quint32> ends(cellCount);
-        while (!file.atEnd()) {
-            file.readNext(entry);
-            // An entry that cannot be judged (written by another program, or
-            // damaged) must not hide the deadlines stored after it.
-            if (!selection.takes(entry).value_or(false))
-                continue;
-            const RecordView view(entry);
-            text.resize(0);
-            for (int column = 0; column < keyColumn; ++column) {
-                Windows1252::appendDecoded(text, view.storedBytes(rowFields[column]));
-                ends[column] = quint32(text.size());
+        for (const QString &yearFile : yearFiles) {
+            firstRowOfYear.push_back(rows.rowCount());
+            RecordFile file;
+            file.openOrCreate(yearFile, recordSize);
+            while (!file.atEnd()) {
+                file.readNext(entry);
+                // An entry that cannot be judged (written by another program,
+                // or damaged) must not hide the deadlines stored after it.
+                if (!selection.takes(entry).value_or(false))
+                    continue;
+                const RecordView view(entry);
+                text.resize(0);
+                for (int column = 0; column < keyColumn; ++column) {
+                    Windows1252::appendDecoded(text, view.storedBytes(rowFields[column]));
+                    ends[column] = quint32(text.size());
+                }
+                text += ScheduleRules::chronologicalKey(entry);
+                ends[keyColumn] = quint32(text.size());
+                rows.append(text, ends, rows.rowCount() + 1);
             }
-            text += ScheduleRules::chronologicalKey(entry);
-            ends[keyColumn] = quint32(text.size());
-            rows.append(text, ends, rows.rowCount() + 1);
+            file.closeFile();
         }
-        file.closeFile();
     } catch (const RecordFileError &) {
         // Not reported: the list shows the entries read before the failure.
     }
+    const auto yearOf = [&firstRowOfYear](int row) {
+        return std::upper_bound(firstRowOfYear.cbegin(), firstRowOfYear.cend(), row) - firstRowOfYear.cbegin();
+    };
     // The keys are eight digits, so comparing them as text is chronological
     // within the year; entries at the same minute stay in file order.
     std::vector<int> order(size_t(rows.rowCount()));
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-        [&rows](int a, int b) { return rows.cell(a, keyColumn) < rows.cell(b, keyColumn); });
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const auto yearA = yearOf(a);
+        const auto yearB = yearOf(b);
+        return yearA != yearB ? yearA < yearB : rows.cell(a, keyColumn) < rows.cell(b, keyColumn);
+    });
     rows.reorder(order);
     return rows;
 }

@@ -1,8 +1,11 @@
 #include "schedule/ScheduleRules.h"
 
 #include "app/DateText.h"
+#include "storage/ProgramFolder.h"
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
+
+#include <QFileInfo>
 
 namespace ScheduleRules {
 
@@ -92,20 +95,31 @@ std::optional<int> noticeDays(const Record &entry)
     return readNotice(fieldBytes(entry, ScheduleRecord::Avviso));
 }
 
-qint64 countImminent(const QString &yearFilePath, QDate day)
+QStringList imminentYearFiles(const ProgramFolder &folder, QDate day)
 {
-    RecordFile file;
-    file.openOrCreate(yearFilePath, ScheduleRecord::recordSize);
+    QStringList files { folder.filePath(ScheduleRecord::fileNameForYear(day.year())) };
+    const QString nextYear = folder.filePath(ScheduleRecord::fileNameForYear(day.year() + 1));
+    if (QFileInfo::exists(nextYear))
+        files.append(nextYear);
+    return files;
+}
+
+qint64 countImminent(const ProgramFolder &folder, QDate day)
+{
     Record entry(ScheduleRecord::layout());
     qint64 imminent = 0;
-    while (!file.atEnd()) {
-        file.readNext(entry);
-        // An entry that cannot be judged (written by another program, or
-        // damaged) must not hide the deadlines stored after it.
-        if (isImminentOn(entry, day).value_or(false))
-            ++imminent;
+    for (const QString &yearFile : imminentYearFiles(folder, day)) {
+        RecordFile file;
+        file.openOrCreate(yearFile, ScheduleRecord::recordSize);
+        while (!file.atEnd()) {
+            file.readNext(entry);
+            // An entry that cannot be judged (written by another program, or
+            // damaged) must not hide the deadlines stored after it.
+            if (isImminentOn(entry, day).value_or(false))
+                ++imminent;
+        }
+        file.closeFile();
     }
-    file.closeFile();
     return imminent;
 }
 

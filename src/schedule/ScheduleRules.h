@@ -4,9 +4,11 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
+class ProgramFolder;
 class Record;
 
 // The schedule's shared notions over Schedule entry records: when an entry is
@@ -27,11 +29,17 @@ std::optional<bool> isImminentOn(const Record &entry, QDate day);
 /// The entry's notice (Avviso) in days; nothing when it is not made of digits.
 std::optional<int> noticeDays(const Record &entry);
 
-/// How many entries of the year file are imminent on day, reading it from the
-/// first entry to the last; entries that cannot be judged are passed over.
-/// Opens the file (creating it empty when missing) and closes it; throws
-/// RecordFileError on any failure.
-qint64 countImminent(const QString &yearFilePath, QDate day);
+/// The year files that may hold entries imminent on day: that year's, and
+/// the next year's when it exists, since an entry of early January with its
+/// notice is announced in late December. A past year's entries have fallen
+/// due already.
+QStringList imminentYearFiles(const ProgramFolder &folder, QDate day);
+
+/// How many entries of the imminent year files are imminent on day, reading
+/// each from the first entry to the last; entries that cannot be judged are
+/// passed over. Opens each file (creating day's year file empty when
+/// missing) and closes it; throws RecordFileError on any failure.
+qint64 countImminent(const ProgramFolder &folder, QDate day);
 
 /// Eight digits MMDDHHMM: the month of Data, Giorno, OreApp and MinutiApp.
 /// It orders the entries of one year file by date and time.

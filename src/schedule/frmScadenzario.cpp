@@ -200,11 +200,9 @@ void frmScadenzario::showStartView()
 
 void frmScadenzario::checkImminentDeadlines()
 {
-    const QDate today = m_context.platform.clock.today();
-    const QString path = m_context.folder.filePath(ScheduleRecord::fileNameForYear(today.year()));
     qint64 imminent = 0;
     try {
-        imminent = ScheduleRules::countImminent(path, today);
+        imminent = ScheduleRules::countImminent(m_context.folder, m_context.platform.clock.today());
     } catch (const RecordFileError &) {
         return; // the notice is a courtesy: a file that cannot be read changes nothing
     }

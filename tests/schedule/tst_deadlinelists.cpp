@@ -78,8 +78,13 @@ private Q_SLOTS:
             << QList { due(u"09/03/2024"_s, at, u"10"_s) } << QList<QByteArray> {} << QStringList { u"1|09/03/2024|09:00|No"_s };
         QTest::newRow("in 10 days, notice 9")
             << QList { due(u"09/03/2024"_s, at, u"9"_s) } << QList<QByteArray> {} << QStringList {};
-        QTest::newRow("next year's file is not read")
-            << QList<QByteArray> {} << QList { due(u"01/01/2025"_s, at, u"999"_s) } << QStringList {};
+        // Next year's entries whose notice reaches today are listed after
+        // this year's, numbered on, in their own chronological order.
+        QTest::newRow("next year's file, when its notices reach today")
+            << QList { due(u"20/03/2024"_s, at, u"30"_s) }
+            << QList { due(u"10/01/2025"_s, at, u"400"_s), due(u"05/01/2025"_s, at, u"400"_s),
+                   due(u"06/01/2025"_s, at, u"3"_s) }
+            << QStringList { u"1|20/03/2024|09:00|No"_s, u"3|05/01/2025|09:00|No"_s, u"2|10/01/2025|09:00|No"_s };
         QTest::newRow("chronological order, numbers from the file")
             << QList { due(u"20/03/2024"_s, at, u"30"_s), due(u"10/03/2024"_s, u"18:30"_s, u"30"_s),
                    due(u"10/03/2024"_s, u"08:15"_s, u"30"_s) }

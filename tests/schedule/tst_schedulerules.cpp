@@ -1,7 +1,9 @@
 #include "schedule/ScheduleRules.h"
+#include "storage/ProgramFolder.h"
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -98,7 +100,7 @@ private Q_SLOTS:
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("2024.sca"));
         const QDate day(2024, 2, 28);
-        QCOMPARE(ScheduleRules::countImminent(path, day), 0);
+        QCOMPARE(ScheduleRules::countImminent(ProgramFolder(folder.path()), day), 0);
         QVERIFY(QFile::exists(path));
 
         QFile file(path);
@@ -110,13 +112,46 @@ private Q_SLOTS:
             file.write(entry.bytes());
         file.write("half a record");
         file.close();
-        QCOMPARE(ScheduleRules::countImminent(path, day), 2);
+        QCOMPARE(ScheduleRules::countImminent(ProgramFolder(folder.path()), day), 2);
+        QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("2025.sca"))));
+    }
+
+    // Deadlines of early January are announced in late December: the next
+    // year's file is read too, when there is one.
+    void countImminent_acrossTheYearsEnd_data()
+    {
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<QString>("notice");
+        QTest::addColumn<qint64>("imminent");
+        QTest::newRow("28 December, 3 days") << QDate(2024, 12, 28) << QStringLiteral("3") << qint64(0);
+        QTest::newRow("28 December, 7 days") << QDate(2024, 12, 28) << QStringLiteral("7") << qint64(1);
+        QTest::newRow("31 December, 3 days") << QDate(2024, 12, 31) << QStringLiteral("3") << qint64(1);
+        QTest::newRow("31 December, 7 days") << QDate(2024, 12, 31) << QStringLiteral("7") << qint64(1);
+    }
+    void countImminent_acrossTheYearsEnd()
+    {
+        QFETCH(QDate, today);
+        QFETCH(QString, notice);
+        QFETCH(qint64, imminent);
+        QTemporaryDir folder;
+        const auto writeYear = [&](const QString &name, const QList<Record> &entries) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            for (const Record &entry : entries)
+                file.write(entry.bytes());
+        };
+        writeYear(QStringLiteral("2024.sca"), { deadline(QStringLiteral("01/06/2024"), QStringLiteral("0")) });
+        writeYear(QStringLiteral("2025.sca"),
+            { deadline(QStringLiteral("02/01/2025"), notice), deadline(QStringLiteral("20/01/2025"), notice) });
+        QCOMPARE(ScheduleRules::countImminent(ProgramFolder(folder.path()), today), imminent);
     }
 
     void countImminent_reportsAFileThatCannotBeOpened()
     {
         QTemporaryDir folder;
-        QVERIFY_THROWS_EXCEPTION(RecordFileError, ScheduleRules::countImminent(folder.path(), QDate(2024, 1, 1)));
+        QVERIFY(QDir().mkpath(folder.filePath(QStringLiteral("2024.sca"))));
+        QVERIFY_THROWS_EXCEPTION(
+            RecordFileError, ScheduleRules::countImminent(ProgramFolder(folder.path()), QDate(2024, 1, 1)));
     }
 
     void chronologicalKey()
