@@ -9,6 +9,8 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6svg6
     qt6-image-formats-plugins libgl-dev libglx-dev
+    # The toolkit's own buttons and dialogs in Italian.
+    qt6-translations-l10n
     # Qt Multimedia plays the alarm MP3 through GStreamer: the decoder and
     # parser (good), the converters (base) and the sound outputs.
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-pulseaudio gstreamer1.0-alsa

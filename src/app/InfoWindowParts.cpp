@@ -1,9 +1,11 @@
 #include "app/InfoWindowParts.h"
 
+#include "app/Version.h"
 #include "ui/GradientWidget.h"
 #include "ui/LinkLabel.h"
 #include "ui/PictureButton.h"
 
+#include <QFile>
 #include <QPushButton>
 #include <QSvgWidget>
 
@@ -47,6 +49,23 @@ LinkLabel *InfoWindowParts::link(QWidget *parent, QPoint topLeft, const char *ic
     label->addIcon(icon);
     QObject::connect(label, &LinkLabel::clicked, parent, std::move(open));
     return label;
+}
+
+QByteArray InfoWindowParts::artwork(const char *artwork)
+{
+    QFile file(QStringLiteral(":/app/%1.svg").arg(QLatin1StringView(artwork)));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll().replace("@VERSIONE@", programVersion().toUtf8());
+}
+
+QSvgWidget *InfoWindowParts::picture(QWidget *parent, const char *objectName, const char *artworkName, QRect geometry)
+{
+    auto *picture = new QSvgWidget(parent);
+    picture->load(artwork(artworkName));
+    picture->setObjectName(QString::fromLatin1(objectName));
+    picture->setGeometry(geometry);
+    return picture;
 }
 
 QPushButton *InfoWindowParts::closeButton(QDialog *window, QRect geometry)

@@ -9,6 +9,7 @@
 struct AppContext;
 class LinkLabel;
 class QPushButton;
+class QSvgWidget;
 
 // What the help, information and splash windows share: a fixed-size modal
 // window without system buttons on a vertical gradient, the white band with
@@ -23,6 +24,11 @@ void logoBand(QWidget *window, int height);
 /// beside it; a click on either runs open.
 LinkLabel *link(QWidget *parent, QPoint topLeft, const char *iconName, const char *artwork,
     const QString &text, std::function<void()> open);
+/// The artwork ":/app/<artwork>.svg" as drawn: its "@VERSIONE@" written as
+/// the program's version, so that no picture tells another.
+QByteArray artwork(const char *artwork);
+/// That artwork as a picture named objectName, at geometry.
+QSvgWidget *picture(QWidget *parent, const char *objectName, const char *artwork, QRect geometry);
 /// "Chiudi" (`btnChiudi`), which closes window.
 QPushButton *closeButton(QDialog *window, QRect geometry);
 

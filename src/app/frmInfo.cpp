@@ -5,8 +5,6 @@
 #include "app/MakerLinks.h"
 #include "ui/Centring.h"
 
-#include <QSvgWidget>
-
 frmInfo::frmInfo(AppContext &context, QWidget *owner)
     : QDialog(owner)
 {
@@ -15,9 +13,7 @@ frmInfo::frmInfo(AppContext &context, QWidget *owner)
     InfoWindowParts::frame(this, { 473, 579 }, Qt::black, Qt::white);
     InfoWindowParts::logoBand(this, 84);
 
-    auto *picture = new QSvgWidget(QStringLiteral(":/app/informazioni.svg"), this);
-    picture->setObjectName(QStringLiteral("imgInformazioni"));
-    picture->setGeometry(20, 100, 433, 330);
+    InfoWindowParts::picture(this, "imgInformazioni", "informazioni", { 20, 100, 433, 330 });
 
     InfoWindowParts::link(this, { 74, 456 }, "imgEmail", "email", MakerLinks::supportAddress(),
         [&context] { context.platform.shell.openUrl(MakerLinks::supportMailLink()); });

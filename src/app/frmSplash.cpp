@@ -4,7 +4,6 @@
 #include "app/InfoWindowParts.h"
 #include "app/MakerLinks.h"
 
-#include <QSvgWidget>
 
 frmSplash::frmSplash(AppContext &context, QWidget *owner)
     : QDialog(owner)
@@ -13,9 +12,7 @@ frmSplash::frmSplash(AppContext &context, QWidget *owner)
     setWindowTitle(QStringLiteral(" Zampora - Zampora Software"));
     InfoWindowParts::frame(this, { 661, 467 }, Qt::white, QColor(0xFF352525));
 
-    auto *picture = new QSvgWidget(QStringLiteral(":/app/splash.svg"), this);
-    picture->setObjectName(QStringLiteral("imgSplash"));
-    picture->setGeometry(18, 14, 625, 380);
+    InfoWindowParts::picture(this, "imgSplash", "splash", { 18, 14, 625, 380 });
 
     // The dark blue link needs a light ground where the window darkens.
     auto *plate = new QWidget(this);

@@ -1,6 +1,8 @@
 #include "app/Application.h"
 #include "app/CommandLineTasks.h"
 #include "app/Fonts.h"
+#include "app/ToolkitTexts.h"
+#include "app/Version.h"
 #include "backup/Backup.h"
 #include "platform/QtPlatform.h"
 #include "storage/ProgramFolder.h"
@@ -37,7 +39,7 @@ struct CommandLine
 int main(int argc, char *argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("Zampora"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(ZAMPORA_VERSION));
+    QCoreApplication::setApplicationVersion(programVersion());
     {
         // --version, --help, backups, restores and calendar exports answer
         // before the window system is reached, so that they work on a
@@ -68,6 +70,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("zampora"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/icona.svg")));
     Fonts::installSubstitutes();
+    ToolkitTexts::installItalian();
     CommandLine commandLine;
     commandLine.parser.process(qapp);
 

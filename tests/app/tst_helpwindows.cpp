@@ -1,7 +1,9 @@
 #include "AppFixture.h"
 
 #include "app/Help.h"
+#include "app/InfoWindowParts.h"
 #include "app/MakerLinks.h"
+#include "app/Version.h"
 #include "app/frmAvvio.h"
 #include "app/frmGuida.h"
 #include "dogs/frmCani.h"
@@ -181,6 +183,24 @@ private Q_SLOTS:
             click(child(modal, "btnChiudi"));
         });
         click(child(menu, "imgCopyright"));
+    }
+
+    // The pictures tell the version the build gives, as --version does.
+    void picturesTellTheBuildsVersion_data()
+    {
+        QTest::addColumn<QByteArray>("artwork");
+        QTest::addColumn<QByteArray>("shown");
+        QTest::newRow("information") << QByteArray("informazioni") << QByteArray(">versione " ZAMPORA_BUILD_VERSION "<");
+        QTest::newRow("splash") << QByteArray("splash") << QByteArray(">Versione " ZAMPORA_BUILD_VERSION "<");
+    }
+    void picturesTellTheBuildsVersion()
+    {
+        QFETCH(QByteArray, artwork);
+        QFETCH(QByteArray, shown);
+        QCOMPARE(programVersion(), QStringLiteral(ZAMPORA_BUILD_VERSION));
+        const QByteArray drawn = InfoWindowParts::artwork(artwork.constData());
+        QVERIFY2(drawn.contains(shown), drawn.constData());
+        QVERIFY(!drawn.contains("@VERSIONE@"));
     }
 
 private:

@@ -1,0 +1,6 @@
+#include "app/Version.h"
+
+QString programVersion()
+{
+    return QStringLiteral(ZAMPORA_VERSION);
+}
