@@ -109,6 +109,9 @@ void TestCardPrinting::ownerPdf_writtenInTheProgramFolder_thenOpenedUnlessNo()
 
     const QString path = m_test->path(QStringLiteral("Proprietario.pdf"));
     QCOMPARE(pdfInfo(path, QStringLiteral("Title")), QStringLiteral("Scheda informativa"));
+    QCOMPARE(pdfInfo(path, QStringLiteral("Subject")), QStringLiteral("Scheda informativa"));
+    QCOMPARE(pdfInfo(path, QStringLiteral("Author")), pdfInfo(path, QStringLiteral("Creator")));
+    QVERIFY(!pdfInfo(path, QStringLiteral("Author")).isEmpty());
     QCOMPARE(pdfInfo(path, QStringLiteral("Pages")), QStringLiteral("1"));
     QVERIFY(m_test->readFile(QStringLiteral("Proprietario.pdf"))
                 .contains("<dc:description><rdf:Alt><rdf:li xml:lang='x-default'>Scheda informativa</rdf:li>"));

@@ -1,5 +1,8 @@
 #include "export/report/ReportPainter.h"
 
+#include "export/report/PdfInformation.h"
+
+#include <QBuffer>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -146,13 +149,30 @@ std::optional<QString> exportPdf(const PreparedReport &report, const QString &pa
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
+    // The writer sets no subject or author of its own: a file that names
+    // them is made in memory first and completed before it is written.
+    const bool completed = !properties.subject.isEmpty() || !properties.author.isEmpty();
+    QBuffer inMemory;
+    inMemory.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(completed ? static_cast<QIODevice *>(&inMemory) : &file);
         writer.setPageLayout(pageLayout(report));
         writer.setTitle(properties.title);
         writer.setCreator(properties.creator);
         writer.setDocumentXmpMetadata(xmpMetadata(properties));
         if (!paintPages(writer, report, 0, int(report.pages.size()) - 1)) {
+            file.cancelWriting();
+            return file.errorString();
+        }
+    }
+    if (completed) {
+        const std::optional<QByteArray> whole
+            = withDocumentInformation(inMemory.data(), { properties.subject, properties.author });
+        if (!whole) {
+            file.cancelWriting();
+            return QStringLiteral("the PDF writer left no trailer to complete");
+        }
+        if (file.write(*whole) != whole->size()) {
             file.cancelWriting();
             return file.errorString();
         }
