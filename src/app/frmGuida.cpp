@@ -4,6 +4,7 @@
 #include "app/Help.h"
 #include "app/InfoWindowParts.h"
 #include "ui/Centring.h"
+#include "ui/DesktopOpen.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -45,10 +46,11 @@ void frmGuida::showPage(const HelpText &page)
     m_txtGuida->setPlainText(helpWindowText(page));
 }
 
-// The same manual for every page; a missing file or no PDF reader says nothing.
+// The same manual for every page.
 void frmGuida::openManual()
 {
-    m_context.platform.shell.openUrl(m_context.folder.filePath(QStringLiteral("Guida.pdf")));
+    openWithDesktop(
+        m_context.platform.shell, m_context.platform.messages, this, m_context.folder.filePath(QStringLiteral("Guida.pdf")));
 }
 
 void openHelp(AppContext &context, QWidget *owner, HelpPage page)

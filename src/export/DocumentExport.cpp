@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "export/SavedFile.h"
+#include "ui/DesktopOpen.h"
 #include "ui/FileActionGuard.h"
 
 bool exportDocument(AppContext &context, QWidget *owner, const ExportDialogue &dialogue,
@@ -15,7 +16,7 @@ bool exportDocument(AppContext &context, QWidget *owner, const ExportDialogue &d
             [&] { writeWholeFile(path, write); }))
         return false;
     if (messages.question(owner, dialogue.openWritten))
-        context.platform.shell.openUrl(path);
+        openWithDesktop(context.platform.shell, messages, owner, path);
     return true;
 }
 

@@ -12,6 +12,7 @@
 #include "ui/LinkLabel.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -170,6 +171,22 @@ private Q_SLOTS:
         });
         click(child(&m_f->app().mainMenu(), control.toLatin1().constData()));
         QCOMPARE(shell, QStringList({ opened, opened }));
+    }
+
+    // A manual the desktop cannot open (no PDF reader) is not silence.
+    void manualThatTheDesktopCannotOpen_saysWhereItIs()
+    {
+        m_f->doubles.shell.succeed = false;
+        whenModalShown([&](QWidget *modal) {
+            click(child(modal, "imgPDF"));
+            click(child(modal, "btnChiudi"));
+        });
+        click(child(&m_f->app().mainMenu(), "imgGuida"));
+        QCOMPARE(m_f->doubles.messages.takeOnly(),
+            (RecordingMessageBoxes::Shown { MessageBoxes::Kind::Error,
+                QString::fromUtf8("Attenzione: non è stato possibile aprire il file Guida.pdf.\n\r\n\r"
+                                  "Il file si trova nella cartella %1.")
+                    .arg(QDir::toNativeSeparators(m_f->context().folder.path())) }));
     }
 
     void splashIsCentredOverTheMainMenu()

@@ -13,6 +13,7 @@
 #include "ui/PictureButton.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTableView>
 
@@ -169,6 +170,25 @@ private Q_SLOTS:
         QCOMPARE(f.readFile(u"Cani.xls"_s) != "earlier", written);
         QCOMPARE(f.doubles.shell.opened,
             opened ? QStringList { QDir::toNativeSeparators(f.path(u"Cani.xls"_s)) } : QStringList {});
+    }
+
+    // Written, but the desktop has nothing to open it with: the user is told
+    // where the file is.
+    void exportThatTheDesktopCannotOpen_saysWhereTheFileIs()
+    {
+        TestContext &f = *m_fixture;
+        writeTwoRecords(Archive::Dogs);
+        f.doubles.shell.succeed = false;
+        openAndThen(Archive::Dogs, [&](QWidget *window) {
+            click(child(window, "cmdEsporta"));
+            closeWindow(window);
+        });
+        QCOMPARE(f.doubles.messages.shown.size(), 3);
+        QCOMPARE(f.doubles.messages.shown.last(),
+            (RecordingMessageBoxes::Shown { MessageBoxes::Kind::Error,
+                QString::fromUtf8("Attenzione: non è stato possibile aprire il file Cani.xls.\n\r\n\r"
+                                  "Il file si trova nella cartella %1.")
+                    .arg(QDir::toNativeSeparators(QFileInfo(f.path(u"Cani.xls"_s)).absolutePath())) }));
     }
 
     // The file cannot be written: the message, the window still open, and
