@@ -123,6 +123,25 @@ qint64 countImminent(const ProgramFolder &folder, QDate day)
     return imminent;
 }
 
+QSet<QDate> daysWithEntries(const ProgramFolder &folder, int year)
+{
+    const QString yearFile = folder.filePath(ScheduleRecord::fileNameForYear(year));
+    QSet<QDate> days;
+    if (!QFileInfo::exists(yearFile))
+        return days;
+    RecordFile file;
+    file.openOrCreate(yearFile, ScheduleRecord::recordSize);
+    Record entry(ScheduleRecord::layout());
+    while (!file.atEnd()) {
+        file.readNext(entry);
+        const QDate day = DateText::parse(fieldBytes(entry, ScheduleRecord::Data));
+        if (day.year() == year)
+            days.insert(day);
+    }
+    file.closeFile();
+    return days;
+}
+
 QString chronologicalKey(const Record &entry)
 {
     return entry.value(ScheduleRecord::Data).mid(3, 2) + entry.value(ScheduleRecord::Giorno)

@@ -3,6 +3,7 @@
 #include "storage/ScheduleRecord.h"
 
 #include <QDate>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -40,6 +41,12 @@ QStringList imminentYearFiles(const ProgramFolder &folder, QDate day);
 /// passed over. Opens each file (creating day's year file empty when
 /// missing) and closes it; throws RecordFileError on any failure.
 qint64 countImminent(const ProgramFolder &folder, QDate day);
+
+/// The days of a year that hold at least one entry of its year file, read
+/// from each entry's Data; an entry whose date cannot be read, or lies in
+/// another year, marks none. A missing file holds none and is not created.
+/// Throws RecordFileError.
+QSet<QDate> daysWithEntries(const ProgramFolder &folder, int year);
 
 /// Eight digits MMDDHHMM: the month of Data, Giorno, OreApp and MinutiApp.
 /// It orders the entries of one year file by date and time.

@@ -8,6 +8,7 @@
 #include "export/frmExpArchivio.h"
 #include "export/printing/CardPrinting.h"
 #include "export/printing/ScreenValues.h"
+#include "schedule/CalendarMarks.h"
 #include "schedule/DeadlineListWindow.h"
 #include "schedule/ListSelector.h"
 #include "schedule/ScheduleRules.h"
@@ -74,6 +75,7 @@ frmScadenzario::frmScadenzario(AppContext &context, QWidget *mainMenu)
 {
     applyProcessFormats();
     m_start.calAppuntamenti->setSelectedDate(context.platform.clock.today());
+    m_calendarMarks = new CalendarMarks(m_start.calAppuntamenti, context.folder, context.platform.clock);
     m_cardPanel->hide();
     PulisciScheda();
     connectControls();
@@ -181,6 +183,7 @@ void frmScadenzario::showEvent(QShowEvent *event)
     m_start.txtAnno->setText(QString::number(m_context.platform.clock.today().year()));
     m_start.txtAnno->setFocus();
     checkImminentDeadlines();
+    m_calendarMarks->refresh();
 }
 
 void frmScadenzario::closeEvent(QCloseEvent *event)
@@ -327,8 +330,10 @@ void frmScadenzario::cmdSalvaClick()
         focusOn(m_card.fields[problem->focus]);
         return;
     }
-    if (const auto saved = m_navigator.save(entry))
+    if (const auto saved = m_navigator.save(entry)) {
+        m_calendarMarks->refresh();
         m_navigator.confirm(*saved);
+    }
 }
 
 void frmScadenzario::cmdDuplicaClick()

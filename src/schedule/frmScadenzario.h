@@ -8,6 +8,7 @@
 #include <QDate>
 
 struct AppContext;
+class CalendarMarks;
 class GradientWidget;
 class Record;
 
@@ -75,4 +76,5 @@ private:
     ScheduleStartView m_start;
     ScheduleCardView m_card;
     RecordNavigator m_navigator;
+    CalendarMarks *m_calendarMarks;
 };

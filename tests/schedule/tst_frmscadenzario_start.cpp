@@ -4,6 +4,8 @@
 
 #include <QCalendarWidget>
 #include <QDir>
+#include <QFileInfo>
+#include <QTextCharFormat>
 #include <QPushButton>
 
 class tst_FrmScadenzarioStart : public QObject
@@ -150,6 +152,37 @@ private Q_SLOTS:
         QTest::keyClick(f.box("txtAnno"), Qt::Key_Return);
         QCOMPARE(f.focused(), QStringLiteral("btnApri"));
         QVERIFY(child(f.window(), "panAvvio")->isVisible());
+    }
+
+    // The calendar shows in bold the days of its year that hold entries,
+    // today apart; turning to another year marks that one, and a save shows
+    // at once. Nothing is created for a year without a file.
+    void calendarMarksTheDaysWithEntries()
+    {
+        ScheduleFixture &f = start([](ScheduleFixture &f) {
+            f.writeYear(2024, { ScheduleFixture::deadline(QStringLiteral("20/03/2024"), QStringLiteral("5")),
+                                  ScheduleFixture::deadline(QStringLiteral("31/04/2024"), QStringLiteral("5")) });
+            f.writeYear(2025, { ScheduleFixture::deadline(QStringLiteral("02/01/2025"), QStringLiteral("5")) });
+        });
+        auto *calendar = child<QCalendarWidget>(f.window(), "calAppuntamenti");
+        const auto bold = [calendar](QDate day) { return calendar->dateTextFormat(day).fontWeight() == QFont::Bold; };
+        QVERIFY(bold(QDate(2024, 3, 20)));
+        QVERIFY(!bold(QDate(2024, 3, 21)));
+        QVERIFY(!bold(QDate(2024, 2, 28)));
+        QVERIFY(calendar->dateTextFormat(QDate(2024, 2, 28)).hasProperty(QTextFormat::BackgroundBrush));
+        QVERIFY(!calendar->dateTextFormat(QDate(2024, 3, 20)).hasProperty(QTextFormat::BackgroundBrush));
+
+        calendar->setCurrentPage(2025, 1);
+        QVERIFY(bold(QDate(2025, 1, 2)));
+        QVERIFY(!bold(QDate(2024, 3, 20)));
+        calendar->setCurrentPage(2026, 1);
+        QVERIFY(!QFileInfo::exists(f.path(QStringLiteral("2026.sca"))));
+        calendar->setCurrentPage(2024, 2);
+
+        f.openYear(QStringLiteral("2024"));
+        f.fillCard();
+        click(child(f.window(), "cmdSalva"));
+        QVERIFY(bold(QDate(2024, 3, 5)));
     }
 
 private:
