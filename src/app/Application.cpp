@@ -17,9 +17,6 @@ Application::Application(AppContext context)
     , m_password(std::make_unique<frmPassword>(m_context))
     , m_mainMenu(std::make_unique<frmAvvio>())
     , m_changePassword(std::make_unique<frmCambiaPassword>(m_context))
-    , m_owners(std::make_unique<frmClienti>(m_context, m_mainMenu.get()))
-    , m_dogs(std::make_unique<frmCani>(m_context, m_mainMenu.get()))
-    , m_schedule(std::make_unique<frmScadenzario>(m_context, m_mainMenu.get()))
 {
     connect(m_password.get(), &frmPassword::accepted, this, &Application::enterMainMenu);
     connect(m_password.get(), &frmPassword::exitRequested, this, &Application::quitRequested);
@@ -28,9 +25,9 @@ Application::Application(AppContext context)
         m_password->hide();
     });
     connect(m_changePassword.get(), &frmCambiaPassword::closed, m_password.get(), &frmPassword::showEmpty);
-    connect(m_mainMenu.get(), &frmAvvio::ownersRequested, this, [this] { switchFromMenuTo(m_owners.get()); });
-    connect(m_mainMenu.get(), &frmAvvio::dogsRequested, this, [this] { switchFromMenuTo(m_dogs.get()); });
-    connect(m_mainMenu.get(), &frmAvvio::scheduleRequested, this, [this] { switchFromMenuTo(m_schedule.get()); });
+    connect(m_mainMenu.get(), &frmAvvio::ownersRequested, this, [this] { switchFromMenuTo(&owners()); });
+    connect(m_mainMenu.get(), &frmAvvio::dogsRequested, this, [this] { switchFromMenuTo(&dogs()); });
+    connect(m_mainMenu.get(), &frmAvvio::scheduleRequested, this, [this] { switchFromMenuTo(&schedule()); });
     connect(m_mainMenu.get(), &frmAvvio::websiteRequested, this,
             [this] { m_context.platform.shell.openUrl(MakerLinks::webUrl()); });
     connect(m_mainMenu.get(), &frmAvvio::infoRequested, this, [this] {
@@ -51,6 +48,33 @@ Application::Application(AppContext context)
 }
 
 Application::~Application() = default;
+
+namespace {
+
+template<typename Window>
+Window &madeOnce(std::unique_ptr<Window> &window, AppContext &context, QWidget *mainMenu)
+{
+    if (!window)
+        window = std::make_unique<Window>(context, mainMenu);
+    return *window;
+}
+
+} // namespace
+
+frmClienti &Application::owners()
+{
+    return madeOnce(m_owners, m_context, m_mainMenu.get());
+}
+
+frmCani &Application::dogs()
+{
+    return madeOnce(m_dogs, m_context, m_mainMenu.get());
+}
+
+frmScadenzario &Application::schedule()
+{
+    return madeOnce(m_schedule, m_context, m_mainMenu.get());
+}
 
 void Application::start()
 {

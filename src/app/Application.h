@@ -13,8 +13,10 @@ class frmClienti;
 class frmPassword;
 class frmScadenzario;
 
-// The six long-lived windows, created once in their fixed order and wired
-// together: password → main menu ⇄ archive windows.
+// The six long-lived windows, each created once and wired together:
+// password → main menu ⇄ archive windows. The password window, the main menu
+// and the change of password are made at start; each archive window when it
+// is first needed, so that the first window appears as soon as a bare one.
 class Application : public QObject
 {
     Q_OBJECT
@@ -29,9 +31,9 @@ public:
     frmPassword &password() const { return *m_password; }
     frmCambiaPassword &changePassword() const { return *m_changePassword; }
     frmAvvio &mainMenu() const { return *m_mainMenu; }
-    frmClienti &owners() const { return *m_owners; }
-    frmCani &dogs() const { return *m_dogs; }
-    frmScadenzario &schedule() const { return *m_schedule; }
+    frmClienti &owners();
+    frmCani &dogs();
+    frmScadenzario &schedule();
 
 Q_SIGNALS:
     /// The user asked to end the application.

@@ -94,7 +94,7 @@ private Q_SLOTS:
         QWidget *opener = &m_f->app().mainMenu();
         if (!archive.isEmpty()) {
             click(child(opener, archive.toLatin1().constData()));
-            const Application &app = m_f->app();
+            Application &app = m_f->app();
             opener = archive == QLatin1String("btnCani")            ? static_cast<QWidget *>(&app.dogs())
                 : archive == QLatin1String("btnProprietari") ? static_cast<QWidget *>(&app.owners())
                                                              : static_cast<QWidget *>(&app.schedule());
