@@ -7,7 +7,6 @@
 
 struct AppContext;
 class ListFinder;
-class QStringListModel;
 
 // The costs of one dog: the list of what it cost with the total, find-next in
 // the list, adding and modifying a cost in the entry view, and the printed
@@ -50,7 +49,6 @@ private:
     AppContext &m_context;
     Dog m_dog;
     CostsForm m_form;
-    QStringListModel *m_lines;
     ListFinder *m_finder;
     RecordNavigator m_entry;
 };

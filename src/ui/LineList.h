@@ -8,9 +8,10 @@
 class LineListModel;
 
 // The list of one-line descriptions in the list windows (search results,
-// summaries, owners to recontact): lines in a fixed-pitch font so that their
-// padded columns line up, each as wide as a printed row (1600) so that long
-// lines scroll sideways, scroll bars always shown. Model and view, so that
+// summaries, owners to recontact) and in the costs window: lines in a
+// fixed-pitch font so that their padded columns line up, each as wide as a
+// printed row (1600) so that long lines scroll sideways, scroll bars always
+// shown. Model and view, so that
 // 100,000 lines cost one string each and no widget.
 class LineList : public QListView
 {
