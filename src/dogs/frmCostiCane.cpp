@@ -6,6 +6,7 @@
 #include "export/printing/ListReport.h"
 #include "storage/CostRecord.h"
 #include "storage/ShortText.h"
+#include "ui/AllowedCharacters.h"
 #include "ui/Centring.h"
 #include "ui/EnterKeyRing.h"
 #include "ui/FocusLeave.h"
@@ -14,10 +15,10 @@
 #include "ui/ListFinder.h"
 #include "ui/PictureButton.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace {
 
@@ -60,12 +61,10 @@ frmCostiCane::frmCostiCane(AppContext &context, QWidget *card, const Dog &dog)
     (new EnterKeyRing(this))
         ->chain({ m_form.txtData, m_form.txtCausale, m_form.txtPagatore, m_form.txtBeneficiario,
             m_form.txtImporto, m_form.txtData });
-    // The amount box holds only digits and commas: nothing reaches it but
-    // the keys its filter lets through.
-    m_form.txtImporto->installEventFilter(this);
+    // The amount box holds only digits and commas, however they come; Tab,
+    // Home and End are swallowed too.
+    AllowedCharacters::install(m_form.txtImporto, AllowedCharacters::amount, AllowedCharacters::Keys::EditingOnly);
     whenFocusLeaves(m_form.txtImporto, [this] { txtImportoExit(); });
-    m_form.txtImporto->setContextMenuPolicy(Qt::NoContextMenu);
-    m_form.txtImporto->setAcceptDrops(false);
 
     connect(m_form.btnChiudi, &QPushButton::clicked, this, &QDialog::close);
     connect(m_form.cmdClose, &QPushButton::clicked, this, &QDialog::close);
@@ -198,32 +197,6 @@ void frmCostiCane::btnStampaClick()
 void frmCostiCane::impDataClick()
 {
     m_form.txtData->setText(DateText::format(m_context.platform.clock.today()));
-}
-
-bool frmCostiCane::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_form.txtImporto && event->type() == QEvent::KeyPress)
-        return txtImportoKeyDown(static_cast<QKeyEvent *>(event));
-    return QDialog::eventFilter(watched, event);
-}
-
-bool frmCostiCane::txtImportoKeyDown(const QKeyEvent *key)
-{
-    switch (key->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: // moves on to the date (the Enter ring)
-    case Qt::Key_Backspace:
-    case Qt::Key_Delete:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-        return false;
-    default:
-        break;
-    }
-    const QString text = key->text();
-    const bool amountCharacter
-        = text.size() == 1 && (text[0] == u',' || (text[0] >= u'0' && text[0] <= u'9'));
-    return !amountCharacter || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
 }
 
 void frmCostiCane::txtImportoExit()

@@ -30,7 +30,6 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void FormShow();
@@ -39,8 +38,6 @@ private:
     void btnSalvaClick();
     void btnStampaClick();
     void impDataClick();
-    /// Digits, the comma and the editing keys only; true when the key is swallowed.
-    bool txtImportoKeyDown(const QKeyEvent *key);
     void txtImportoExit();
 
     void showCost(const Record &cost, qint64 position);

@@ -2,6 +2,7 @@
 
 #include "schedule/ListSelector.h"
 #include "schedule/ScheduleParts.h"
+#include "ui/AllowedCharacters.h"
 #include "ui/EnterKeyRing.h"
 #include "ui/FocusRectangles.h"
 #include "ui/PictureButton.h"
@@ -12,7 +13,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
 
 using namespace ScheduleParts;
 using Field = ScheduleRecord::Field;
@@ -237,7 +237,7 @@ void ScheduleCardView::buildNoticeBlock(QWidget *view)
     QLineEdit *notice = box(ScheduleRecord::Avviso, surface);
     notice->setAlignment(Qt::AlignCenter);
     notice->setFixedWidth(60);
-    notice->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), notice));
+    AllowedCharacters::install(notice, AllowedCharacters::digits);
     QLabel *after = caption(QStringLiteral("giorni prima della scadenza."), surface);
     after->setFont(before->font());
     line->addWidget(before);
@@ -290,7 +290,7 @@ void ScheduleCardView::buildAppointmentBlock(QWidget *view)
     txtCosto = box(ScheduleRecord::Costo, surface);
     txtCosto->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtCosto->setFixedWidth(130);
-    txtCosto->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9,]*")), txtCosto));
+    AllowedCharacters::install(txtCosto, AllowedCharacters::amount);
     txtCosto->setText(QStringLiteral("0,00"));
     column->addLayout(row({ { "Modalità di pagamento:", box(ScheduleRecord::Officina, surface), 3 },
                               { "Importo in euro:", txtCosto, 0 },

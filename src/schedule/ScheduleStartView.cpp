@@ -1,13 +1,13 @@
 #include "schedule/ScheduleStartView.h"
 
 #include "schedule/ScheduleParts.h"
+#include "ui/AllowedCharacters.h"
 #include "ui/PictureButton.h"
 
 #include <QCalendarWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 
 using namespace ScheduleParts;
 
@@ -61,7 +61,7 @@ ScheduleStartView::ScheduleStartView(QWidget *view)
     txtAnno->setObjectName(QStringLiteral("txtAnno"));
     txtAnno->setMaxLength(4);
     // Only digits can be typed or pasted: the year names a file.
-    txtAnno->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), txtAnno));
+    AllowedCharacters::install(txtAnno, AllowedCharacters::digits);
     txtAnno->setAlignment(Qt::AlignCenter);
     txtAnno->setFont(QFont(QStringLiteral("Verdana"), 22, QFont::Bold));
     txtAnno->setGeometry(16, 86, 140, 50);
