@@ -305,7 +305,8 @@ Record frmScadenzario::cardRecord() const
 
 void frmScadenzario::txtCostoLostFocus()
 {
-    m_card.txtCosto->setText(AmountText::formatted(m_card.txtCosto->text(), 4));
+    m_card.txtCosto->setText(AmountText::fitted(
+        m_card.txtCosto->text(), 4, ScheduleRecord::layout().field(ScheduleRecord::Costo).capacity));
 }
 
 void frmScadenzario::cmdSalvaClick()

@@ -174,6 +174,9 @@ private Q_SLOTS:
         QTest::newRow("rounded") << "12,3456789" << "12,3457";
         QTest::newRow("empty") << "" << "0,00";
         QTest::newRow("two commas") << "1,,2" << "0,00";
+        QTest::newRow("twelve whole digits fit") << "123456789012" << "123456789012,00";
+        // Its decimals would not fit the field: the amount would be stored cut.
+        QTest::newRow("thirteen whole digits") << "1234567890123" << "0,00";
     }
 
     void amountRuleOnLeaving()
