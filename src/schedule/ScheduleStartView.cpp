@@ -2,6 +2,7 @@
 
 #include "schedule/ScheduleParts.h"
 #include "ui/AllowedCharacters.h"
+#include "ui/EnterKeyRing.h"
 #include "ui/PictureButton.h"
 
 #include <QCalendarWidget>
@@ -86,4 +87,9 @@ ScheduleStartView::ScheduleStartView(QWidget *view)
     QWidget::setTabOrder(txtAnno, btnApri);
     QWidget::setTabOrder(btnApri, btnOK);
     QWidget::setTabOrder(btnOK, calAppuntamenti);
+    // Enter in the year box goes to "Apri" without pressing it; Enter on a
+    // button presses it.
+    auto *ring = new EnterKeyRing(view);
+    ring->chain({ txtAnno, btnApri });
+    ring->pressOnEnter(btnOK);
 }

@@ -127,8 +127,6 @@ void frmScadenzario::connectControls()
                 });
     }
 
-    // Enter in the year box goes to "Apri" (it does not press it).
-    connect(m_start.txtAnno, &QLineEdit::returnPressed, this, [this] { m_start.btnApri->setFocus(); });
     // The tax code turns to capitals as it is typed or pasted; a code shown
     // from the file stays as stored.
     connect(m_card.txtCodFisc, &QLineEdit::textEdited, this, [this] { CapitalsBox::tidy(m_card.txtCodFisc); });
