@@ -26,6 +26,15 @@ public:
     /// The selected line's text; nothing when no line is selected.
     std::optional<QString> selectedLine() const;
 
+Q_SIGNALS:
+    /// A double click anywhere in the list, on a line or on the empty part
+    /// below the last one (where the view's own doubleClicked says nothing):
+    /// the list windows then load the selected line, or close when none is.
+    void doubleClickedAnywhere();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
 private:
     LineListModel *m_model;
 };
