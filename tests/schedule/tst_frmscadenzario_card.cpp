@@ -212,6 +212,23 @@ private Q_SLOTS:
         QVERIFY(f.doubles.messages.shown.isEmpty());
     }
 
+    // Each box's yellow rectangle shows whole around it: none reaches out of
+    // the panel that holds it, where it would be cut off.
+    void focusRectanglesShowWhole()
+    {
+        ScheduleFixture &f = *m_fixture;
+        const QList<QWidget *> rectangles
+            = f.window()->findChildren<QWidget *>(QRegularExpression(QStringLiteral("^shp")));
+        QCOMPARE(rectangles.size(), 20);
+        for (QWidget *rectangle : rectangles) {
+            QWidget *box = child(f.window(), qPrintable(QStringLiteral("txt") + rectangle->objectName().mid(3)));
+            box->setFocus();
+            QVERIFY(rectangle->isVisible());
+            QVERIFY2(rectangle->parentWidget()->rect().contains(rectangle->geometry()),
+                qPrintable(rectangle->objectName()));
+        }
+    }
+
     // A new entry is appended with its date and time worked out, every field
     // at its offset and the flags as "Sì"/"No"; saving it again overwrites it
     // in place.
