@@ -150,9 +150,9 @@ HelpText schedule()
                 "tranne data e ora vengono copiati in una nuova voce, a cui basta assegnare giorno, mese e "
                 "ora prima di salvarla."),
             QStringLiteral(
-                "All'apertura della finestra le scadenze imminenti sono annunciate da un messaggio e da un "
-                "segnale acustico; facendo clic sull'avviso se ne ottiene l'elenco. Il calendario richiama "
-                "le scadenze del giorno o del mese scelto."),
+                "All'apertura della finestra le scadenze imminenti sono annunciate da un'immagine e da un "
+                "segnale acustico; il pulsante OK ne presenta l'elenco. I pulsanti sotto il calendario "
+                "richiamano le scadenze del giorno o del mese scelto."),
             QStringLiteral(
                 "La casella Appuntamento da confermare segna gli appuntamenti ancora da confermare; il "
                 "pulsante Da confermare ne presenta il riepilogo con causale, data, ora, proprietario, cane "

@@ -2,9 +2,9 @@
 
 #include "app/AppContext.h"
 #include "app/Fonts.h"
+#include "ui/AllowedCharacters.h"
 #include "ui/CapitalsBox.h"
 #include "ui/Centring.h"
-#include "ui/DigitKeys.h"
 #include "ui/EnterKeyRing.h"
 #include "ui/GradientWidget.h"
 
@@ -76,7 +76,7 @@ CheckWindow::CheckWindow(
         connect(m_box, &QLineEdit::textEdited, this, [this] { CapitalsBox::tidy(m_box); });
     m_box->installEventFilter(this);
     if (description.keys == CheckWindowDescription::Keys::DigitsAndEditing)
-        DigitKeys::install(m_box);
+        AllowedCharacters::install(m_box, AllowedCharacters::digits);
     (new EnterKeyRing(this))->chain({ m_box, m_btnControlla });
 
     move(centredIn(context.platform.screen.size(), size()));

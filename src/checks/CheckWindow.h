@@ -13,7 +13,8 @@ class QPushButton;
 // How one identifier check window differs from the others.
 struct CheckWindowDescription
 {
-    // Which keys the box accepts: digit-only numbers refuse letters and blanks.
+    // What the box accepts: digit-only numbers take digits alone, typed,
+    // pasted or dropped, and refuse the other keys.
     enum class Keys { All, DigitsAndEditing };
     // When the box's text is trimmed and put in capitals: never, whenever the
     // user changes it, or on every key release (so opener text changes too).

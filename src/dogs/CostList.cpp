@@ -54,12 +54,7 @@ QString totalText(double sum)
 
 QString boxAmount(QStringView typed)
 {
-    const QString amount = AmountText::formatted(typed, amountPlaces);
-    // Twelve digits and more before the comma would not fit the field with
-    // their decimals, and a cut amount would lose its comma or its cents.
-    if (amount.size() > CostRecord::layout().field(CostRecord::Importo).capacity)
-        return AmountText::formatted(QString(), amountPlaces);
-    return amount;
+    return AmountText::fitted(typed, amountPlaces, CostRecord::layout().field(CostRecord::Importo).capacity);
 }
 
 Listing read(const QString &path)

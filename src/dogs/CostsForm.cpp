@@ -1,17 +1,16 @@
 #include "dogs/CostsForm.h"
 
-#include "app/Fonts.h"
 #include "storage/CostRecord.h"
 #include "ui/BoxStyle.h"
 #include "ui/CardParts.h"
 #include "ui/GradientWidget.h"
+#include "ui/LineList.h"
 #include "ui/PictureButton.h"
 
 #include <QBoxLayout>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPushButton>
 #include <QSvgWidget>
 
@@ -97,15 +96,10 @@ void CostsForm::buildListView(QWidget *window)
     btnTrova = captionedButton("btnTrova", "Trova", findBand);
     btnTrova->setGeometry(646, 54, 143, 32);
 
-    lstRecords = new QListView(panContainer);
-    lstRecords->setObjectName(QStringLiteral("lstRecords"));
+    // Every line as wide as a printed row, whatever its neighbours: a long
+    // amount is never cut short, and scrolling sideways brings it into view.
+    lstRecords = new LineList(QStringLiteral("lstRecords"), panContainer);
     lstRecords->setGeometry(16, 164, 801, 273);
-    lstRecords->setFont(Fonts::fixedPitch(QStringLiteral("Courier New"), 12));
-    lstRecords->setStyleSheet(QStringLiteral("QListView { color: black; background: white; }"));
-    lstRecords->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstRecords->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstRecords->setUniformItemSizes(true); // one height for every line: long lists scroll without measuring
-    lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     QLabel *hint = label("lblRigo03",
         "Per modificare una voce in elenco, selezionarla con un clic e premere il pulsante Modifica costo.",

@@ -1,10 +1,10 @@
 #pragma once
 
 class GradientWidget;
+class LineList;
 class PictureButton;
 class QLabel;
 class QLineEdit;
-class QListView;
 class QPushButton;
 class QWidget;
 
@@ -22,7 +22,7 @@ public:
     QLabel *lblTitolo;
     QLineEdit *txtTrova;
     QPushButton *btnTrova;
-    QListView *lstRecords;
+    LineList *lstRecords;
     QLabel *lblTotale;
     QPushButton *btnChiudi;
     QPushButton *btnAggiungi;

@@ -6,19 +6,19 @@
 #include "export/printing/ListReport.h"
 #include "storage/CostRecord.h"
 #include "storage/ShortText.h"
+#include "ui/AllowedCharacters.h"
 #include "ui/Centring.h"
 #include "ui/EnterKeyRing.h"
 #include "ui/FocusLeave.h"
 #include "ui/GradientWidget.h"
+#include "ui/LineList.h"
 #include "ui/ListFinder.h"
 #include "ui/PictureButton.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPushButton>
-#include <QStringListModel>
+#include <QShowEvent>
 
 namespace {
 
@@ -46,7 +46,6 @@ frmCostiCane::frmCostiCane(AppContext &context, QWidget *card, const Dog &dog)
     , m_context(context)
     , m_dog { trimmedText(dog.name), trimmedText(dog.breed), trimmedText(dog.position) }
     , m_form(this)
-    , m_lines(new QStringListModel(this))
     , m_finder(new ListFinder(context.platform.messages, m_form.txtTrova, m_form.btnTrova, m_form.lstRecords))
     , m_entry(context.platform.messages, this, m_form.lblPosizione, CostRecord::layout(),
               [this] { return m_form.lblFile->text(); },
@@ -59,16 +58,13 @@ frmCostiCane::frmCostiCane(AppContext &context, QWidget *card, const Dog &dog)
     move(centredIn(context.platform.screen.size(), size()));
     setModal(true);
 
-    m_form.lstRecords->setModel(m_lines);
     (new EnterKeyRing(this))
         ->chain({ m_form.txtData, m_form.txtCausale, m_form.txtPagatore, m_form.txtBeneficiario,
             m_form.txtImporto, m_form.txtData });
-    // The amount box holds only digits and commas: nothing reaches it but
-    // the keys its filter lets through.
-    m_form.txtImporto->installEventFilter(this);
+    // The amount box holds only digits and commas, however they come; Tab,
+    // Home and End are swallowed too.
+    AllowedCharacters::install(m_form.txtImporto, AllowedCharacters::amount, AllowedCharacters::Keys::EditingOnly);
     whenFocusLeaves(m_form.txtImporto, [this] { txtImportoExit(); });
-    m_form.txtImporto->setContextMenuPolicy(Qt::NoContextMenu);
-    m_form.txtImporto->setAcceptDrops(false);
 
     connect(m_form.btnChiudi, &QPushButton::clicked, this, &QDialog::close);
     connect(m_form.cmdClose, &QPushButton::clicked, this, &QDialog::close);
@@ -99,10 +95,10 @@ void frmCostiCane::FormShow()
     // cannot be read leaves the list empty and the total bare, without a word.
     try {
         const CostList::Listing listing = CostList::read(m_form.lblFile->text());
-        m_lines->setStringList(listing.lines);
+        m_form.lstRecords->setLines(listing.lines);
         m_form.lblTotale->setText(CostList::totalText(listing.sum));
     } catch (const std::exception &) {
-        m_lines->setStringList({});
+        m_form.lstRecords->setLines({});
         m_form.lblTotale->setText(QStringLiteral("0,00"));
     }
     m_form.txtTrova->setFocus();
@@ -126,13 +122,13 @@ void frmCostiCane::btnAggiungiClick()
 
 void frmCostiCane::btnModificaClick()
 {
-    if (m_lines->rowCount() == 0) {
+    if (m_form.lstRecords->lines().isEmpty()) {
         m_context.platform.messages.information(
             this, QString::fromUtf8("Modifica non applicabile: la lista non contiene nessuna voce."));
         return;
     }
-    const QModelIndexList selected = m_form.lstRecords->selectionModel()->selectedIndexes();
-    if (selected.isEmpty()) {
+    const std::optional<QString> selected = m_form.lstRecords->selectedLine();
+    if (!selected) {
         m_context.platform.messages.warning(this,
             QString::fromUtf8("Attenzione: selezionare una voce dall'elenco prima di premere il pulsante di modifica."));
         return;
@@ -140,7 +136,7 @@ void frmCostiCane::btnModificaClick()
     // Among identical lines the last cost in the file is the one edited.
     std::optional<CostList::Found> found;
     try {
-        found = CostList::findLast(m_form.lblFile->text(), selected.first().data().toString());
+        found = CostList::findLast(m_form.lblFile->text(), *selected);
     } catch (const std::exception &) {
         close(); // the cost file went away under the window: nothing to edit
         return;
@@ -189,7 +185,7 @@ void frmCostiCane::btnSalvaClick()
 
 void frmCostiCane::btnStampaClick()
 {
-    QStringList body = m_lines->stringList();
+    QStringList body = m_form.lstRecords->lines();
     body.append(QString(26, u'-'));
     body.append(QStringLiteral("TOTALE COSTI:      ") + trimmedText(m_form.lblTotale->text()));
     printList(m_context, this,
@@ -201,32 +197,6 @@ void frmCostiCane::btnStampaClick()
 void frmCostiCane::impDataClick()
 {
     m_form.txtData->setText(DateText::format(m_context.platform.clock.today()));
-}
-
-bool frmCostiCane::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_form.txtImporto && event->type() == QEvent::KeyPress)
-        return txtImportoKeyDown(static_cast<QKeyEvent *>(event));
-    return QDialog::eventFilter(watched, event);
-}
-
-bool frmCostiCane::txtImportoKeyDown(const QKeyEvent *key)
-{
-    switch (key->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: // moves on to the date (the Enter ring)
-    case Qt::Key_Backspace:
-    case Qt::Key_Delete:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-        return false;
-    default:
-        break;
-    }
-    const QString text = key->text();
-    const bool amountCharacter
-        = text.size() == 1 && (text[0] == u',' || (text[0] >= u'0' && text[0] <= u'9'));
-    return !amountCharacter || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
 }
 
 void frmCostiCane::txtImportoExit()

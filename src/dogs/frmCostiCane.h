@@ -7,7 +7,6 @@
 
 struct AppContext;
 class ListFinder;
-class QStringListModel;
 
 // The costs of one dog: the list of what it cost with the total, find-next in
 // the list, adding and modifying a cost in the entry view, and the printed
@@ -31,7 +30,6 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void FormShow();
@@ -40,8 +38,6 @@ private:
     void btnSalvaClick();
     void btnStampaClick();
     void impDataClick();
-    /// Digits, the comma and the editing keys only; true when the key is swallowed.
-    bool txtImportoKeyDown(const QKeyEvent *key);
     void txtImportoExit();
 
     void showCost(const Record &cost, qint64 position);
@@ -50,7 +46,6 @@ private:
     AppContext &m_context;
     Dog m_dog;
     CostsForm m_form;
-    QStringListModel *m_lines;
     ListFinder *m_finder;
     RecordNavigator m_entry;
 };

@@ -16,8 +16,8 @@
 #include "owners/ProvinceBox.h"
 #include "storage/Record.h"
 #include "storage/ShortText.h"
+#include "ui/AllowedCharacters.h"
 #include "ui/CapitalsBox.h"
-#include "ui/DigitKeys.h"
 #include "ui/EnterKeyRing.h"
 #include "ui/FocusLeave.h"
 #include "ui/FocusRectangles.h"
@@ -107,7 +107,7 @@ void frmClienti::setTypingRules()
     for (Field field : { CodFisc, Iban })
         connect(box(field), &QLineEdit::textEdited, this, [this, field] { CapitalsBox::tidy(box(field)); });
     for (Field field : { Carta, PartitaIva })
-        DigitKeys::install(box(field));
+        AllowedCharacters::install(box(field), AllowedCharacters::digits);
     box(CapRes)->installEventFilter(this);
     whenFocusLeaves(box(Email), [this] { CapitalsBox::trim(box(Email)); });
 }

@@ -1,6 +1,7 @@
 #include "schedule/ListSelector.h"
 
 #include "storage/ShortText.h"
+#include "ui/AllowedCharacters.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -15,6 +16,8 @@ ListSelector::ListSelector(const QString &objectName, const QStringList &items, 
     addItems(items);
     setMaxVisibleItems(12);
     lineEdit()->setMaxLength(capacity);
+    // Nothing arrives in the box but an item of the list: no paste, no drop.
+    AllowedCharacters::install(lineEdit(), {}, AllowedCharacters::Keys::OwnedByTheBox);
     setCurrentIndex(-1);
 }
 

@@ -2,6 +2,7 @@
 
 #include "schedule/ListSelector.h"
 #include "schedule/ScheduleParts.h"
+#include "ui/AllowedCharacters.h"
 #include "ui/EnterKeyRing.h"
 #include "ui/FocusRectangles.h"
 #include "ui/PictureButton.h"
@@ -12,7 +13,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
 
 using namespace ScheduleParts;
 using Field = ScheduleRecord::Field;
@@ -89,13 +89,23 @@ QString controlName(const char *prefix, Field field)
     return QLatin1StringView(prefix) + ScheduleRecord::layout().field(field).name;
 }
 
-// A caption above a control.
-QVBoxLayout *captioned(const char *text, QWidget *control, QWidget *parent)
+// A caption above a control, and the button beside it if it has one. The
+// control stays a child of the block itself, never of a tighter container
+// that would cut off its focus rectangle.
+QVBoxLayout *captioned(const char *text, QWidget *control, QWidget *parent, QWidget *beside = nullptr)
 {
     auto *column = new QVBoxLayout;
     column->setSpacing(1);
     column->addWidget(caption(QString::fromUtf8(text), parent));
-    column->addWidget(control);
+    if (beside) {
+        auto *line = new QHBoxLayout;
+        line->setSpacing(4);
+        line->addWidget(control);
+        line->addWidget(beside);
+        column->addLayout(line);
+    } else {
+        column->addWidget(control);
+    }
     return column;
 }
 
@@ -105,6 +115,7 @@ struct Cell
     const char *caption;
     QWidget *control;
     int stretch = 1;
+    QWidget *beside = nullptr;
 };
 
 QHBoxLayout *row(std::initializer_list<Cell> cells, QWidget *parent)
@@ -112,7 +123,7 @@ QHBoxLayout *row(std::initializer_list<Cell> cells, QWidget *parent)
     auto *line = new QHBoxLayout;
     line->setSpacing(14);
     for (const Cell &cell : cells)
-        line->addLayout(captioned(cell.caption, cell.control, parent), cell.stretch);
+        line->addLayout(captioned(cell.caption, cell.control, parent, cell.beside), cell.stretch);
     return line;
 }
 
@@ -237,7 +248,7 @@ void ScheduleCardView::buildNoticeBlock(QWidget *view)
     QLineEdit *notice = box(ScheduleRecord::Avviso, surface);
     notice->setAlignment(Qt::AlignCenter);
     notice->setFixedWidth(60);
-    notice->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), notice));
+    AllowedCharacters::install(notice, AllowedCharacters::digits);
     QLabel *after = caption(QStringLiteral("giorni prima della scadenza."), surface);
     after->setFont(before->font());
     line->addWidget(before);
@@ -252,16 +263,9 @@ void ScheduleCardView::buildOwnerBlock(QWidget *view)
     QVBoxLayout *column = contentColumn(surface);
     txtCodFisc = box(ScheduleRecord::CodFisc, surface);
     btnCodFisc = pictureButton("btnCodFisc", "codfisc", "Controlla codice fiscale", surface);
-    auto *code = new QWidget(surface);
-    auto *codeRow = new QHBoxLayout(code);
-    codeRow->setContentsMargins(0, 0, 0, 0);
-    codeRow->setSpacing(4);
-    codeRow->addWidget(txtCodFisc);
-    codeRow->addWidget(btnCodFisc);
-    code->setFixedWidth(230);
-    m_backgrounds.append(code);
+    txtCodFisc->setFixedWidth(200);
     column->addLayout(row({ { "Proprietario:", box(ScheduleRecord::Proprietario, surface), 3 },
-                              { "Codice fiscale:", code, 0 },
+                              { "Codice fiscale:", txtCodFisc, 0, btnCodFisc },
                               { "Telefono preferenziale:", box(ScheduleRecord::Recapito, surface), 2 } },
         surface));
 }
@@ -290,7 +294,7 @@ void ScheduleCardView::buildAppointmentBlock(QWidget *view)
     txtCosto = box(ScheduleRecord::Costo, surface);
     txtCosto->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtCosto->setFixedWidth(130);
-    txtCosto->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9,]*")), txtCosto));
+    AllowedCharacters::install(txtCosto, AllowedCharacters::amount);
     txtCosto->setText(QStringLiteral("0,00"));
     column->addLayout(row({ { "Modalità di pagamento:", box(ScheduleRecord::Officina, surface), 3 },
                               { "Importo in euro:", txtCosto, 0 },

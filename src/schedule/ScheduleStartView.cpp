@@ -1,13 +1,14 @@
 #include "schedule/ScheduleStartView.h"
 
 #include "schedule/ScheduleParts.h"
+#include "ui/AllowedCharacters.h"
+#include "ui/EnterKeyRing.h"
 #include "ui/PictureButton.h"
 
 #include <QCalendarWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 
 using namespace ScheduleParts;
 
@@ -61,7 +62,7 @@ ScheduleStartView::ScheduleStartView(QWidget *view)
     txtAnno->setObjectName(QStringLiteral("txtAnno"));
     txtAnno->setMaxLength(4);
     // Only digits can be typed or pasted: the year names a file.
-    txtAnno->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), txtAnno));
+    AllowedCharacters::install(txtAnno, AllowedCharacters::digits);
     txtAnno->setAlignment(Qt::AlignCenter);
     txtAnno->setFont(QFont(QStringLiteral("Verdana"), 22, QFont::Bold));
     txtAnno->setGeometry(16, 86, 140, 50);
@@ -86,4 +87,9 @@ ScheduleStartView::ScheduleStartView(QWidget *view)
     QWidget::setTabOrder(txtAnno, btnApri);
     QWidget::setTabOrder(btnApri, btnOK);
     QWidget::setTabOrder(btnOK, calAppuntamenti);
+    // Enter in the year box goes to "Apri" without pressing it; Enter on a
+    // button presses it.
+    auto *ring = new EnterKeyRing(view);
+    ring->chain({ txtAnno, btnApri });
+    ring->pressOnEnter(btnOK);
 }

@@ -127,8 +127,6 @@ void frmScadenzario::connectControls()
                 });
     }
 
-    // Enter in the year box goes to "Apri" (it does not press it).
-    connect(m_start.txtAnno, &QLineEdit::returnPressed, this, [this] { m_start.btnApri->setFocus(); });
     // The tax code turns to capitals as it is typed or pasted; a code shown
     // from the file stays as stored.
     connect(m_card.txtCodFisc, &QLineEdit::textEdited, this, [this] { CapitalsBox::tidy(m_card.txtCodFisc); });
@@ -305,7 +303,8 @@ Record frmScadenzario::cardRecord() const
 
 void frmScadenzario::txtCostoLostFocus()
 {
-    m_card.txtCosto->setText(AmountText::formatted(m_card.txtCosto->text(), 4));
+    m_card.txtCosto->setText(AmountText::fitted(
+        m_card.txtCosto->text(), 4, ScheduleRecord::layout().field(ScheduleRecord::Costo).capacity));
 }
 
 void frmScadenzario::cmdSalvaClick()

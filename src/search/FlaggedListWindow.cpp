@@ -46,7 +46,7 @@ FlaggedListWindow::FlaggedListWindow(AppContext &context, QWidget *opener, const
 
     connect(m_panel->btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_panel->btnStampa, &QPushButton::clicked, this, &FlaggedListWindow::btnStampaClick);
-    connect(m_panel->lstRecords, &LineList::doubleClicked, this, &FlaggedListWindow::lstRecordsDoubleClick);
+    connect(m_panel->lstRecords, &LineList::doubleClickedAnywhere, this, &FlaggedListWindow::lstRecordsDoubleClick);
 
     move(centredIn(context.platform.screen.size(), size()));
 }

@@ -82,7 +82,7 @@ SearchWindow::SearchWindow(AppContext &context, QWidget *opener, const SearchDes
     connect(m_panContainer->btnStampa, &QPushButton::clicked, this, [this] {
         printList(m_context, this, m_description.printTitle, m_panContainer->lstRecords->lines());
     });
-    connect(m_panContainer->lstRecords, &LineList::doubleClicked, this, &SearchWindow::lstRecordsDoubleClick);
+    connect(m_panContainer->lstRecords, &LineList::doubleClickedAnywhere, this, &SearchWindow::lstRecordsDoubleClick);
 
     move(centredIn(context.platform.screen.size(), size()));
 }

@@ -87,4 +87,10 @@ QString formatted(QStringView text, int places)
     return result;
 }
 
+QString fitted(QStringView text, int places, int capacity)
+{
+    const QString amount = formatted(text, places);
+    return amount.size() <= capacity ? amount : formatted(QString(), places);
+}
+
 } // namespace AmountText

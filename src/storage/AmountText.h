@@ -23,4 +23,10 @@ QString shortest(double value);
 /// keeps two to four decimals (the schedule), with two exactly two (costs).
 QString formatted(QStringView text, int places);
 
+/// The amount rule of a box that feeds a record field of capacity
+/// characters: an amount whose form would not fit (thirteen whole digits and
+/// more with two decimals in fifteen characters) becomes "0,00", since the
+/// field would cut off its decimals or its comma.
+QString fitted(QStringView text, int places, int capacity);
+
 } // namespace AmountText

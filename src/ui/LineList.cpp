@@ -3,6 +3,7 @@
 #include "app/Fonts.h"
 
 #include <QAbstractListModel>
+#include <QMouseEvent>
 
 namespace {
 
@@ -76,6 +77,13 @@ void LineList::setLines(QStringList lines)
 QStringList LineList::lines() const
 {
     return m_model->lines();
+}
+
+void LineList::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QListView::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT doubleClickedAnywhere();
 }
 
 std::optional<QString> LineList::selectedLine() const

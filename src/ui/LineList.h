@@ -8,9 +8,10 @@
 class LineListModel;
 
 // The list of one-line descriptions in the list windows (search results,
-// summaries, owners to recontact): lines in a fixed-pitch font so that their
-// padded columns line up, each as wide as a printed row (1600) so that long
-// lines scroll sideways, scroll bars always shown. Model and view, so that
+// summaries, owners to recontact) and in the costs window: lines in a
+// fixed-pitch font so that their padded columns line up, each as wide as a
+// printed row (1600) so that long lines scroll sideways, scroll bars always
+// shown. Model and view, so that
 // 100,000 lines cost one string each and no widget.
 class LineList : public QListView
 {
@@ -24,6 +25,15 @@ public:
     QStringList lines() const;
     /// The selected line's text; nothing when no line is selected.
     std::optional<QString> selectedLine() const;
+
+Q_SIGNALS:
+    /// A double click anywhere in the list, on a line or on the empty part
+    /// below the last one (where the view's own doubleClicked says nothing):
+    /// the list windows then load the selected line, or close when none is.
+    void doubleClickedAnywhere();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     LineListModel *m_model;

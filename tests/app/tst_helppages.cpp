@@ -71,6 +71,15 @@ private Q_SLOTS:
         QCOMPARE(helpPage(HelpPage::Dogs).paragraphs[1], owners[2]);
     }
 
+    // The schedule announces imminent deadlines with a picture; their list
+    // comes from the OK button beside it, not from the picture.
+    void scheduleSendsToOkForTheImminentList()
+    {
+        const QString imminent = helpPage(HelpPage::Schedule).paragraphs[3];
+        QVERIFY(imminent.contains(QLatin1String("pulsante OK")));
+        QVERIFY(!imminent.contains(QLatin1String("clic sull'avviso")));
+    }
+
     void windowTextJoinsWithEmptyLines()
     {
         const HelpText page { QStringLiteral("T."), { QStringLiteral("Uno."), QStringLiteral("Due."), QStringLiteral("Tre.") } };

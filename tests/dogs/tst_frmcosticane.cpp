@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QScrollBar>
 
 #include <memory>
 
@@ -130,6 +131,23 @@ private Q_SLOTS:
         QCOMPARE(f.label("lblTotale"), u"€ 30,30"_s);
         QCOMPARE(f.label("lblTitolo"), u"Birba  -  Razza: Pastore"_s);
         QCOMPARE(f.focused(), u"txtTrova"_s);
+    }
+
+    // However long the other lines, each line is laid out whole: its amount is
+    // never cut short, and scrolling sideways brings it into view.
+    void everyLineShowsWhole()
+    {
+        CostsFixture &f = *m_fixture;
+        f.open({ cost(u"Pensione"_s, u"123456789012,00"_s), cost(u"Cibo"_s, u"1,00"_s) });
+        for (int row = 0; row < 2; ++row) {
+            const QString line = f.lines()[row];
+            QVERIFY2(f.list()->visualRect(f.list()->model()->index(row, 0)).width()
+                    > f.list()->fontMetrics().horizontalAdvance(line),
+                qPrintable(line));
+        }
+        QVERIFY(f.list()->horizontalScrollBar()->maximum() + f.list()->viewport()->width()
+            > f.list()->fontMetrics().horizontalAdvance(f.lines()[0]));
+        QCOMPARE(f.list()->textElideMode(), Qt::ElideNone);
     }
 
     void unreadableFileShowsNothing()
@@ -326,6 +344,7 @@ private Q_SLOTS:
     }
 
     // Lines 2 and 5 hold the word, in either case: line 2, line 5, line 2.
+    // Enter takes the focus to "Trova", and the next Enter presses it.
     void findNextWraps()
     {
         CostsFixture &f = *m_fixture;
@@ -334,7 +353,10 @@ private Q_SLOTS:
         QTest::keyClicks(f.box("txtTrova"), u"Veterinaria"_s);
         QTest::keyClick(f.box("txtTrova"), Qt::Key_Return);
         QCOMPARE(f.focused(), u"btnTrova"_s);
-        for (int expected : { 1, 4, 1 }) {
+        QCOMPARE(f.selectedRow(), -1);
+        QTest::keyClick(child(f.window.get(), "btnTrova"), Qt::Key_Return);
+        QCOMPARE(f.selectedRow(), 1);
+        for (int expected : { 4, 1 }) {
             click(child(f.window.get(), "btnTrova"));
             QCOMPARE(f.selectedRow(), expected);
         }

@@ -118,11 +118,16 @@ private Q_SLOTS:
         QVERIFY(!m_window->isVisible());
     }
 
+    // A double click on the empty part of the list chooses nothing.
     void doubleClickWithNothingChosenOnlyCloses()
     {
         m_context->writeFile(OwnerRecord::fileName, ownersFile({ owner(QStringLiteral("Rossi Ugo"), FlagText::yes()) }));
         openWindow();
-        m_window->lstRecordsDoubleClick();
+        auto *list = child<LineList>(m_window.get(), "lstRecords");
+        const QPoint below(list->viewport()->width() / 2, list->viewport()->height() - 4);
+        QVERIFY(!list->indexAt(below).isValid());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, below);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, below);
         QVERIFY(m_loaded.isEmpty());
         QVERIFY(!m_window->isVisible());
         QVERIFY(m_context->doubles.messages.shown.isEmpty());

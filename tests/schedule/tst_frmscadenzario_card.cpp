@@ -174,6 +174,9 @@ private Q_SLOTS:
         QTest::newRow("rounded") << "12,3456789" << "12,3457";
         QTest::newRow("empty") << "" << "0,00";
         QTest::newRow("two commas") << "1,,2" << "0,00";
+        QTest::newRow("twelve whole digits fit") << "123456789012" << "123456789012,00";
+        // Its decimals would not fit the field: the amount would be stored cut.
+        QTest::newRow("thirteen whole digits") << "1234567890123" << "0,00";
     }
 
     void amountRuleOnLeaving()
@@ -207,6 +210,23 @@ private Q_SLOTS:
         QVERIFY(child(f.window(), "shpGiorno")->isVisible());
         QVERIFY(!child(f.window(), "shpNote")->isVisible());
         QVERIFY(f.doubles.messages.shown.isEmpty());
+    }
+
+    // Each box's yellow rectangle shows whole around it: none reaches out of
+    // the panel that holds it, where it would be cut off.
+    void focusRectanglesShowWhole()
+    {
+        ScheduleFixture &f = *m_fixture;
+        const QList<QWidget *> rectangles
+            = f.window()->findChildren<QWidget *>(QRegularExpression(QStringLiteral("^shp")));
+        QCOMPARE(rectangles.size(), 20);
+        for (QWidget *rectangle : rectangles) {
+            QWidget *box = child(f.window(), qPrintable(QStringLiteral("txt") + rectangle->objectName().mid(3)));
+            box->setFocus();
+            QVERIFY(rectangle->isVisible());
+            QVERIFY2(rectangle->parentWidget()->rect().contains(rectangle->geometry()),
+                qPrintable(rectangle->objectName()));
+        }
     }
 
     // A new entry is appended with its date and time worked out, every field

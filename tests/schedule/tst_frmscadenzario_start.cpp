@@ -146,12 +146,34 @@ private Q_SLOTS:
         QCOMPARE(f.focused(), QStringLiteral("txtGiorno"));
     }
 
+    // Enter in the year box goes to "Apri" without opening; Enter there opens.
     void enterInTheYearBoxGoesToOpen()
     {
         ScheduleFixture &f = start();
         QTest::keyClick(f.box("txtAnno"), Qt::Key_Return);
         QCOMPARE(f.focused(), QStringLiteral("btnApri"));
         QVERIFY(child(f.window(), "panAvvio")->isVisible());
+        QTest::keyClick(child(f.window(), "btnApri"), Qt::Key_Return);
+        QVERIFY(child(f.window(), "panContainer")->isVisible());
+        QCOMPARE(f.label("lblAnno"), QStringLiteral("2024"));
+    }
+
+    // "OK", reached by Tab, opens the imminent deadlines with Enter too.
+    void enterOnOkOpensTheImminentList()
+    {
+        ScheduleFixture &f = start([](ScheduleFixture &f) {
+            f.writeYear(2024, { ScheduleFixture::deadline(QStringLiteral("28/02/2024"), QStringLiteral("0")) });
+        });
+        QTest::keyClick(f.box("txtAnno"), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(f.focused(), QStringLiteral("btnOK"));
+        QString opened;
+        whenModalShown([&opened](QWidget *list) {
+            opened = list->objectName();
+            click(child(list, "cmdEsci"));
+        });
+        QTest::keyClick(child(f.window(), "btnOK"), Qt::Key_Return);
+        QCOMPARE(opened, QStringLiteral("frmExpImminenti"));
     }
 
     // The calendar shows in bold the days of its year that hold entries,

@@ -2,6 +2,8 @@
 #include "ui/EnterKeyRing.h"
 
 #include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QVBoxLayout>
 
 // Three boxes in a shown, active window, as the windows have them.
@@ -72,6 +74,30 @@ private Q_SLOTS:
         m_boxes[0]->setFocus();
         QTest::keyClick(m_boxes[0], Qt::Key_Return);
         QVERIFY(m_boxes[0]->hasFocus());
+    }
+
+    // In a window that is no dialog a button takes no Enter by itself: the
+    // ring's button, and one given to the ring, are pressed by it.
+    void enterPressesAButton()
+    {
+        auto *find = new QPushButton(QStringLiteral("Trova"), m_window.get());
+        auto *open = new QPushButton(QStringLiteral("OK"), m_window.get());
+        find->show();
+        open->show();
+        m_ring->chain({ m_boxes[0], find });
+        m_ring->pressOnEnter(open);
+        QSignalSpy found(find, &QPushButton::clicked);
+        QSignalSpy opened(open, &QPushButton::clicked);
+        m_boxes[0]->setFocus();
+        QTest::keyClick(m_boxes[0], Qt::Key_Return);
+        QVERIFY(find->hasFocus());
+        QCOMPARE(found.count(), 0);
+        QTest::keyClick(find, Qt::Key_Return);
+        QTest::keyClick(find, Qt::Key_Enter);
+        QCOMPARE(found.count(), 2);
+        QVERIFY(find->hasFocus());
+        QTest::keyClick(open, Qt::Key_Return);
+        QCOMPARE(opened.count(), 1);
     }
 
 private:
