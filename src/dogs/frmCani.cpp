@@ -67,7 +67,12 @@ frmCani::frmCani(AppContext &context, QWidget *mainMenu)
     , m_navigator(context.platform.messages, this, m_form.lblPosizione, DogRecord::layout(),
                   [&context] { return context.folder.filePath(DogRecord::fileName); },
                   [this](const Record &record, qint64 position) { showRecord(record, position); })
+    , m_unsaved(
+          context.platform.messages, this, [this] { return cardValues(); },
+          [this] { return cmdSalvaClick(); })
 {
+    m_navigator.guardMovesWith(m_unsaved);
+    guardCard(m_unsaved);
     applyProcessFormats();
     for (DogRecord::Field field : { DogRecord::Sesso, DogRecord::DataNasc, DogRecord::CodFisc })
         keepTidy(static_cast<QLineEdit *>(m_fields.control(field)));
@@ -143,6 +148,7 @@ void frmCani::PulisciScheda()
 {
     m_fields.clear(0, DogRecord::FieldCount - 1);
     startNewCard();
+    m_unsaved.remember();
 }
 
 void frmCani::startNewCard()
@@ -167,6 +173,7 @@ void frmCani::showRecord(const Record &record, qint64 position)
     m_fields.show(record);
     m_form.lblPosizione->setText(QString::number(position));
     CaricaFotoAlbum();
+    m_unsaved.remember();
 }
 
 void frmCani::importOwner(const Record &owner)
@@ -183,7 +190,8 @@ void frmCani::importOwner(const Record &owner)
 
 void frmCani::cmdNuovoClick()
 {
-    PulisciScheda();
+    if (mayLeaveCard())
+        PulisciScheda();
 }
 
 bool frmCani::requiredFieldsFilled()
@@ -199,14 +207,17 @@ bool frmCani::requiredFieldsFilled()
     return true;
 }
 
-void frmCani::cmdSalvaClick()
+bool frmCani::cmdSalvaClick()
 {
     if (!requiredFieldsFilled())
-        return;
-    if (const auto saved = m_navigator.save(m_fields.record())) {
-        SalvaFotoAlbum();
-        m_navigator.confirm(*saved);
-    }
+        return false;
+    const auto saved = m_navigator.save(m_fields.record());
+    if (!saved)
+        return false;
+    SalvaFotoAlbum();
+    m_unsaved.remember();
+    m_navigator.confirm(*saved);
+    return true;
 }
 
 void frmCani::cmdDuplicaClick()
@@ -259,6 +270,13 @@ void frmCani::btnCostiClick()
 PhotoActions frmCani::photo()
 {
     return PhotoActions(m_context, this, m_form.imgFoto);
+}
+
+QStringList frmCani::cardValues() const
+{
+    // A picture keeps its key until it is replaced, so the key tells a
+    // loaded or removed photo from the one shown with the record.
+    return m_fields.values() << QString::number(m_form.imgFoto->picture().cacheKey());
 }
 
 void frmCani::CaricaFotoAlbum()

@@ -4,6 +4,7 @@
 #include "ui/ArchiveWindow.h"
 #include "ui/CardFields.h"
 #include "ui/RecordNavigator.h"
+#include "ui/UnsavedChanges.h"
 
 struct AppContext;
 class PhotoActions;
@@ -12,9 +13,10 @@ class Record;
 
 // The dog card: one record of the dog archive at a time, with the arrows to
 // move through the archive, New, Save and Duplicate. The card on screen is a
-// working copy: navigation replaces it without asking and only Save writes it.
-// The position label is the card's only link to the file; blank means the card
-// has not been stored yet.
+// working copy that only Save writes; the arrows, New, a search and closing
+// replace it, after asking whether to save it when it was changed (the photo
+// and the attached files count as values of the card). The position label is
+// the card's only link to the file; blank means the card has not been stored.
 class frmCani : public ArchiveWindow
 {
     Q_OBJECT
@@ -41,7 +43,8 @@ protected:
 
 private:
     void cmdNuovoClick();
-    void cmdSalvaClick();
+    /// True when the card was stored.
+    bool cmdSalvaClick();
     void cmdDuplicaClick();
     void btnCodFiscClick();
     void btnCostiClick();
@@ -56,9 +59,12 @@ private:
     void CaricaFotoAlbum();
     void SalvaFotoAlbum();
     PhotoActions photo();
+    /// The sixty values and the photo shown, for telling a changed card.
+    QStringList cardValues() const;
 
     AppContext &m_context;
     DogCardForm m_form;
     CardFields m_fields;
     RecordNavigator m_navigator;
+    UnsavedChanges m_unsaved;
 };

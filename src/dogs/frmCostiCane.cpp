@@ -51,6 +51,10 @@ frmCostiCane::frmCostiCane(AppContext &context, QWidget *card, const Dog &dog)
               [this] { return m_form.lblFile->text(); },
               [this](const Record &cost, qint64 position) { showCost(cost, position); },
               RecordNavigator::insertedMessage(), MessageBoxes::Kind::Warning)
+    , m_fields(this, CostRecord::layout())
+    , m_unsaved(
+          context.platform.messages, this, [this] { return m_fields.values(); },
+          [this] { return btnSalvaClick(); })
 {
     setObjectName(QStringLiteral("frmCostiCane"));
     setWindowTitle(QStringLiteral(" Gestione costi cane"));
@@ -76,6 +80,12 @@ frmCostiCane::frmCostiCane(AppContext &context, QWidget *card, const Dog &dog)
     // Enter in a box moves on; it must never press a button of the dialog.
     for (QPushButton *button : findChildren<QPushButton *>())
         button->setAutoDefault(false);
+}
+
+void frmCostiCane::done(int result)
+{
+    if (m_unsaved.allowsLeaving())
+        QDialog::done(result);
 }
 
 void frmCostiCane::showEvent(QShowEvent *event)
@@ -117,6 +127,7 @@ void frmCostiCane::btnAggiungiClick()
         box->clear();
     m_form.txtImporto->setText(QStringLiteral("0,00"));
     m_form.lblPosizione->clear();
+    m_unsaved.remember();
     showEntryView();
 }
 
@@ -160,16 +171,17 @@ void frmCostiCane::showCost(const Record &cost, qint64 position)
         box->home(false);
     }
     m_form.lblPosizione->setText(QString::number(position));
+    m_unsaved.remember();
 }
 
-void frmCostiCane::btnSalvaClick()
+bool frmCostiCane::btnSalvaClick()
 {
     for (const Required &required : requiredBoxes) {
         QLineEdit *box = m_form.*required.box;
         if (trimmedText(box->text()).isEmpty()) {
             m_context.platform.messages.warning(this, QString::fromUtf8(required.warning));
             box->setFocus();
-            return;
+            return false;
         }
     }
     Record cost(CostRecord::layout());
@@ -179,8 +191,12 @@ void frmCostiCane::btnSalvaClick()
     cost.setValue(CostRecord::Beneficiario, m_form.txtBeneficiario->text());
     cost.setValue(CostRecord::Importo, m_form.txtImporto->text());
     // The entry view stays: a second Save replaces the same cost.
-    if (const auto saved = m_entry.save(cost))
-        m_entry.confirm(*saved);
+    const auto saved = m_entry.save(cost);
+    if (!saved)
+        return false;
+    m_unsaved.remember();
+    m_entry.confirm(*saved);
+    return true;
 }
 
 void frmCostiCane::btnStampaClick()

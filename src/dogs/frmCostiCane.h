@@ -1,7 +1,9 @@
 #pragma once
 
 #include "dogs/CostsForm.h"
+#include "ui/CardFields.h"
 #include "ui/RecordNavigator.h"
+#include "ui/UnsavedChanges.h"
 
 #include <QDialog>
 
@@ -12,7 +14,9 @@ class ListFinder;
 // the list, adding and modifying a cost in the entry view, and the printed
 // summary. It reads and writes the cost file named after the dog's position;
 // no cost is ever deleted. The list and the total are read when the window
-// opens; the entry view stays until the window closes.
+// opens; the entry view stays until the window closes, and a cost changed
+// there since it was shown or saved is not closed before the user has
+// answered whether to save it.
 class frmCostiCane : public QDialog
 {
     Q_OBJECT
@@ -28,6 +32,9 @@ public:
 
     frmCostiCane(AppContext &context, QWidget *card, const Dog &dog);
 
+    /// Every way of closing (the two Chiudi, the title bar, Escape) ends here.
+    void done(int result) override;
+
 protected:
     void showEvent(QShowEvent *event) override;
 
@@ -35,7 +42,8 @@ private:
     void FormShow();
     void btnAggiungiClick();
     void btnModificaClick();
-    void btnSalvaClick();
+    /// True when the cost was stored.
+    bool btnSalvaClick();
     void btnStampaClick();
     void impDataClick();
     void txtImportoExit();
@@ -48,4 +56,6 @@ private:
     CostsForm m_form;
     ListFinder *m_finder;
     RecordNavigator m_entry;
+    CardFields m_fields;
+    UnsavedChanges m_unsaved;
 };

@@ -55,7 +55,12 @@ frmClienti::frmClienti(AppContext &context, QWidget *mainMenu)
           context.platform.messages, this, m_form.lblPosizione, OwnerRecord::layout(),
           [&context] { return context.folder.filePath(fileName); },
           [this](const Record &record, qint64 position) { showRecord(record, position); })
+    , m_unsaved(
+          context.platform.messages, this, [this] { return m_fields.values(); },
+          [this] { return cmdSalvaClick(); })
 {
+    m_navigator.guardMovesWith(m_unsaved);
+    guardCard(m_unsaved);
     connectControls();
     setTypingRules();
     setFocusOrder();
@@ -166,30 +171,37 @@ void frmClienti::blankCard()
     m_fields.clear(0, FieldCount - 1);
     m_form.lblPosizione->clear();
     box(Cliente)->setFocus();
+    m_unsaved.remember();
 }
 
 void frmClienti::showRecord(const Record &record, qint64 position)
 {
     m_fields.show(record);
     m_form.lblPosizione->setText(QString::number(position));
+    m_unsaved.remember();
 }
 
 void frmClienti::cmdNuovoClick()
 {
-    blankCard();
+    if (mayLeaveCard())
+        blankCard();
 }
 
-void frmClienti::cmdSalvaClick()
+bool frmClienti::cmdSalvaClick()
 {
     if (m_fields.value(Cliente).isEmpty()) {
         m_context.platform.messages.warning(this,
             QString::fromUtf8(
                 "Attenzione: per salvare la scheda è necessario indicare il nome del proprietario."));
         box(Cliente)->setFocus();
-        return;
+        return false;
     }
-    if (const auto saved = m_navigator.save(m_fields.record()))
-        m_navigator.confirm(*saved);
+    const auto saved = m_navigator.save(m_fields.record());
+    if (!saved)
+        return false;
+    m_unsaved.remember();
+    m_navigator.confirm(*saved);
+    return true;
 }
 
 void frmClienti::cmdDuplicaClick()

@@ -5,6 +5,7 @@
 #include "ui/ArchiveWindow.h"
 #include "ui/CardFields.h"
 #include "ui/RecordNavigator.h"
+#include "ui/UnsavedChanges.h"
 
 struct AppContext;
 class QLineEdit;
@@ -12,9 +13,10 @@ class Record;
 
 // The owner card: one record of the owner archive at a time, with the arrows
 // to move through the archive, New, Save and Duplicate, the identifier checks,
-// e-mail and attached files. The card on screen is a working copy: navigation
-// replaces it without asking and only Save writes it. The position label is
-// the card's only link to the file; blank means the card has not been stored.
+// e-mail and attached files. The card on screen is a working copy that only
+// Save writes; the arrows, New, a search or list and closing replace it, after
+// asking whether to save it when it was changed. The position label is the
+// card's only link to the file; blank means the card has not been stored.
 class frmClienti : public ArchiveWindow
 {
     Q_OBJECT
@@ -39,7 +41,8 @@ protected:
 
 private:
     void cmdNuovoClick();
-    void cmdSalvaClick();
+    /// True when the card was stored.
+    bool cmdSalvaClick();
     void cmdDuplicaClick();
     void cmdFileClick();
     void btnEmailClick();
@@ -59,4 +62,5 @@ private:
     OwnerCardForm m_form;
     CardFields m_fields;
     RecordNavigator m_navigator;
+    UnsavedChanges m_unsaved;
 };

@@ -4,14 +4,15 @@
 
 class QWidget;
 
-// The five kinds of message box the application shows. Information, warning
-// and error boxes carry OK and Cancel but their answer is never used; a
-// question asks Yes/No; a notice has OK alone.
+// The kinds of message box the application shows. Information, warning and
+// error boxes carry OK and Cancel but their answer is never used; a question
+// asks Yes/No; a cancellable question asks Yes/No/Cancel ("Sì", "No",
+// "Annulla"); a notice has OK alone.
 class MessageBoxes
 {
 public:
-    enum class Kind { Information, Warning, Error, Question, Notice };
-    enum class Answer { Ok, Yes, No };
+    enum class Kind { Information, Warning, Error, Question, CancellableQuestion, Notice };
+    enum class Answer { Ok, Yes, No, Cancel };
 
     virtual ~MessageBoxes() = default;
 
@@ -23,6 +24,11 @@ public:
     bool question(QWidget *owner, const QString &text)
     {
         return show(Kind::Question, owner, text) != Answer::No;
+    }
+    /// Yes, No or Cancel; closing the box is Cancel.
+    Answer cancellableQuestion(QWidget *owner, const QString &text)
+    {
+        return show(Kind::CancellableQuestion, owner, text);
     }
 
     virtual Answer show(Kind kind, QWidget *owner, const QString &text) = 0;

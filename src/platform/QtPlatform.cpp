@@ -2,6 +2,7 @@
 
 #include "export/report/ReportPainter.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -34,6 +35,22 @@ MessageBoxes::Answer QtMessageBoxes::show(Kind kind, QWidget *owner, const QStri
     }
     case Kind::Question:
         return B::question(owner, title, text, B::Yes | B::No) == B::No ? Answer::No : Answer::Yes;
+    case Kind::CancellableQuestion: {
+        QMessageBox box(QMessageBox::Question, title, text, B::Yes | B::No | B::Cancel, owner);
+        box.button(B::Yes)->setText(QString::fromUtf8("Sì"));
+        box.button(B::No)->setText(QStringLiteral("No"));
+        box.button(B::Cancel)->setText(QStringLiteral("Annulla"));
+        box.setDefaultButton(B::Yes);
+        box.setEscapeButton(B::Cancel);
+        switch (box.exec()) {
+        case B::Yes:
+            return Answer::Yes;
+        case B::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+        }
+    }
     }
     return Answer::Ok;
 }

@@ -29,7 +29,6 @@
 
 #include <QCalendarWidget>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -72,7 +71,13 @@ frmScadenzario::frmScadenzario(AppContext &context, QWidget *mainMenu)
                   [this] { return trimmedText(m_card.lblFile->text()); },
                   [this](const Record &entry, qint64 position) { showRecord(entry, position); },
                   QString::fromUtf8("La scheda corrente è stata salvata in archivio."))
+    , m_fields(m_cardPanel, ScheduleRecord::layout())
+    , m_unsaved(
+          context.platform.messages, this, [this] { return cardValues(); },
+          [this] { return cmdSalvaClick(); })
 {
+    m_navigator.guardMovesWith(m_unsaved);
+    guardCard(m_unsaved);
     applyProcessFormats();
     m_start.calAppuntamenti->setSelectedDate(context.platform.clock.today());
     m_calendarMarks = new CalendarMarks(m_start.calAppuntamenti, context.folder, context.platform.clock);
@@ -88,7 +93,7 @@ void frmScadenzario::connectControls()
     connect(m_card.cmdEsci, &PictureButton::clicked, this, &QWidget::close);
     for (PictureButton *help : { m_start.imgGuida, m_card.cmdGuida })
         connect(help, &PictureButton::clicked, this, [this] { openHelp(m_context, this, HelpPage::Schedule); });
-    connect(m_card.cmdNuovo, &PictureButton::clicked, this, &frmScadenzario::PulisciScheda);
+    connect(m_card.cmdNuovo, &PictureButton::clicked, this, &frmScadenzario::cmdNuovoClick);
     connect(m_card.cmdSalva, &PictureButton::clicked, this, &frmScadenzario::cmdSalvaClick);
     connect(m_card.cmdDuplica, &PictureButton::clicked, this, &frmScadenzario::cmdDuplicaClick);
     connect(m_card.btnCodFisc, &PictureButton::clicked, this, &frmScadenzario::btnCodFiscClick);
@@ -184,12 +189,16 @@ void frmScadenzario::showEvent(QShowEvent *event)
     m_calendarMarks->refresh();
 }
 
-void frmScadenzario::closeEvent(QCloseEvent *event)
+bool frmScadenzario::showsCard() const
+{
+    return !m_cardPanel->isHidden();
+}
+
+void frmScadenzario::closing()
 {
     showStartView();
     if (m_context.platform.sound.isLoaded())
         m_context.platform.sound.stop();
-    ArchiveWindow::closeEvent(event);
 }
 
 void frmScadenzario::showStartView()
@@ -255,6 +264,13 @@ void frmScadenzario::PulisciScheda()
     m_card.chkEffettuata->setChecked(false);
     m_card.lblPosizione->clear();
     m_card.fields[ScheduleRecord::Giorno]->setFocus();
+    m_unsaved.remember();
+}
+
+void frmScadenzario::cmdNuovoClick()
+{
+    if (mayLeaveCard())
+        PulisciScheda();
 }
 
 void frmScadenzario::showRecord(const Record &entry, qint64 position)
@@ -270,6 +286,7 @@ void frmScadenzario::showRecord(const Record &entry, qint64 position)
         }
     }
     m_card.lblPosizione->setText(QString::number(position));
+    m_unsaved.remember();
 }
 
 void frmScadenzario::importDog(const Record &dog)
@@ -287,6 +304,16 @@ void frmScadenzario::importDog(const Record &dog)
     };
     for (const auto &[from, to] : copied)
         setTextOf(to, dog.value(from));
+}
+
+QStringList frmScadenzario::cardValues() const
+{
+    // Save works the date and time labels out from the day, month, hour and
+    // minutes, even when a later check fails: they are no values of their own.
+    QStringList values = m_fields.values();
+    values[ScheduleRecord::Data].clear();
+    values[ScheduleRecord::Ora].clear();
+    return values;
 }
 
 Record frmScadenzario::cardRecord() const
@@ -307,7 +334,7 @@ void frmScadenzario::txtCostoLostFocus()
         m_card.txtCosto->text(), 4, ScheduleRecord::layout().field(ScheduleRecord::Costo).capacity));
 }
 
-void frmScadenzario::cmdSalvaClick()
+bool frmScadenzario::cmdSalvaClick()
 {
     // A click on a picture button leaves the focus where it was: the amount
     // box is given its form as if the click had taken the focus from it.
@@ -327,12 +354,15 @@ void frmScadenzario::cmdSalvaClick()
         m_context.platform.messages.show(
             problem->plain ? MessageBoxes::Kind::Notice : MessageBoxes::Kind::Warning, this, problem->message);
         focusOn(m_card.fields[problem->focus]);
-        return;
+        return false;
     }
-    if (const auto saved = m_navigator.save(entry)) {
-        m_calendarMarks->refresh();
-        m_navigator.confirm(*saved);
-    }
+    const auto saved = m_navigator.save(entry);
+    if (!saved)
+        return false;
+    m_calendarMarks->refresh();
+    m_unsaved.remember();
+    m_navigator.confirm(*saved);
+    return true;
 }
 
 void frmScadenzario::cmdDuplicaClick()

@@ -3,7 +3,9 @@
 #include "schedule/ScheduleCardView.h"
 #include "schedule/ScheduleStartView.h"
 #include "ui/ArchiveWindow.h"
+#include "ui/CardFields.h"
 #include "ui/RecordNavigator.h"
+#include "ui/UnsavedChanges.h"
 
 #include <QDate>
 
@@ -16,8 +18,9 @@ class Record;
 // deadlines of the current year are near (with the alarm sound) and pick a
 // day or month in the calendar; and a card view showing the entries of the
 // open year one at a time, with New, Save, Duplicate and the four arrows. The
-// card on screen is a working copy: moving replaces it without asking and
-// only Save writes it. The position label is the card's only link to the year
+// card on screen is a working copy that only Save writes; the arrows, New, a
+// search or summary and closing replace it, after asking whether to save it
+// when it was changed. The position label is the card's only link to the year
 // file named in the hidden `lblFile`.
 class frmScadenzario : public ArchiveWindow
 {
@@ -47,12 +50,16 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    bool showsCard() const override;
+    /// Back to the start view, the alarm silenced.
+    void closing() override;
 
 private:
     void btnApriClick();
-    void cmdSalvaClick();
+    void cmdNuovoClick();
+    /// True when the card was stored.
+    bool cmdSalvaClick();
     void cmdDuplicaClick();
     void btnCodFiscClick();
     /// Writes the open year's entries as a calendar file the user chooses.
@@ -66,6 +73,8 @@ private:
     void resetSelectors();
     /// The card as the record Save writes, the hidden labels included.
     Record cardRecord() const;
+    /// What the card shows, for telling a changed card.
+    QStringList cardValues() const;
     QString textOf(ScheduleRecord::Field field) const;
     void setTextOf(ScheduleRecord::Field field, const QString &text);
 
@@ -77,4 +86,6 @@ private:
     ScheduleCardView m_card;
     RecordNavigator m_navigator;
     CalendarMarks *m_calendarMarks;
+    CardFields m_fields;
+    UnsavedChanges m_unsaved;
 };

@@ -6,6 +6,7 @@
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
 #include "storage/ShortText.h"
+#include "ui/ArchiveWindow.h"
 #include "ui/Centring.h"
 #include "ui/GradientWidget.h"
 #include "ui/LineList.h"
@@ -85,6 +86,10 @@ void FlaggedListWindow::lstRecordsDoubleClick()
 {
     // A failed load, or nothing chosen, just closes: what was loaded stays.
     if (const std::optional<QString> line = m_panel->lstRecords->selectedLine()) {
+        // Kept from being replaced, the card stays as it was and the list
+        // stays open for another choice.
+        if (!ArchiveWindow::mayReplaceCardOf(parentWidget()))
+            return;
         try {
             RecordFile file;
             file.openOrCreate(m_filePath, m_description.layout.recordSize());

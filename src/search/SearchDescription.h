@@ -20,11 +20,14 @@ struct SearchCriterionBox
 };
 
 // Where a chosen record goes when the window was opened in this mode: load()
-// fills the opener's controls from the record at that 1-based position.
+// fills the opener's controls from the record at that 1-based position. A
+// record that replaces the whole card first lets the card ask about its
+// unsaved changes; one imported into a few of its fields asks nothing.
 struct SearchTarget
 {
     const char *mode;
     void (*load)(QWidget *opener, const Record &record, qint64 position);
+    bool replacesCard;
 };
 
 // What makes one of the three search windows (dogs, owners, schedule entries)

@@ -6,6 +6,7 @@
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
 #include "storage/ShortText.h"
+#include "ui/ArchiveWindow.h"
 #include "ui/Centring.h"
 #include "ui/EnterKeyRing.h"
 #include "ui/FileActionGuard.h"
@@ -235,6 +236,10 @@ void SearchWindow::lstRecordsDoubleClick()
         for (const SearchTarget &candidate : m_description.targets)
             if (mode == QLatin1StringView(candidate.mode))
                 target = &candidate;
+        // Kept from being replaced, the card stays as it was and the list
+        // stays open for another choice.
+        if (target && target->replacesCard && !ArchiveWindow::mayReplaceCardOf(m_opener))
+            return;
         try {
             RecordFile file;
             file.openOrCreate(trimmedText(m_description.filePath(m_context, m_opener)),

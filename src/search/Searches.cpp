@@ -55,12 +55,14 @@ const SearchDescription &dogs()
                 [](QWidget *opener, const Record &record, qint64 position) {
                     if (auto *card = cardOf<frmCani>(opener))
                         card->showRecord(record, position);
-                } },
+                },
+                true },
             { "scadenzario",
                 [](QWidget *opener, const Record &record, qint64) {
                     if (auto *schedule = cardOf<frmScadenzario>(opener))
                         schedule->importDog(record);
-                } },
+                },
+                false },
         },
     };
     return description;
@@ -94,12 +96,14 @@ const SearchDescription &owners()
                 [](QWidget *opener, const Record &record, qint64 position) {
                     if (auto *card = cardOf<frmClienti>(opener))
                         card->showRecord(record, position);
-                } },
+                },
+                true },
             { "cani",
                 [](QWidget *opener, const Record &record, qint64) {
                     if (auto *card = cardOf<frmCani>(opener))
                         card->importOwner(record);
-                } },
+                },
+                false },
         },
     };
     return description;
@@ -137,7 +141,8 @@ const SearchDescription &schedule()
                 [](QWidget *opener, const Record &record, qint64 position) {
                     if (auto *schedule = cardOf<frmScadenzario>(opener))
                         schedule->showRecord(record, position);
-                } },
+                },
+                true },
         },
     };
     return description;

@@ -1,5 +1,7 @@
 #include "ui/ArchiveWindow.h"
 
+#include "ui/UnsavedChanges.h"
+
 #include <QCloseEvent>
 
 ArchiveWindow::ArchiveWindow(const QString &objectName, const QString &caption, QWidget *mainMenu)
@@ -36,8 +38,24 @@ QSize ArchiveWindow::largestFixedPart() const
     return largest;
 }
 
+bool ArchiveWindow::mayLeaveCard()
+{
+    return !m_card || !showsCard() || m_card->allowsLeaving();
+}
+
+bool ArchiveWindow::mayReplaceCardOf(QWidget *opener)
+{
+    auto *window = qobject_cast<ArchiveWindow *>(opener);
+    return !window || window->mayLeaveCard();
+}
+
 void ArchiveWindow::closeEvent(QCloseEvent *event)
 {
+    if (!mayLeaveCard()) {
+        event->ignore();
+        return;
+    }
+    closing();
     // Show the menu before hiding, so there is never a moment without a window.
     m_mainMenu->show();
     event->accept();

@@ -2,9 +2,13 @@
 
 #include <QWidget>
 
+class UnsavedChanges;
+
 // A long-lived archive window (owners, dogs, schedule). Closing it in any way
 // shows the main menu again and hides this window; it is never destroyed
-// while the application runs.
+// while the application runs. A card changed since it was shown or saved is
+// not closed, nor replaced by a record chosen in another window, before the
+// user has answered whether to save it (UnsavedChanges).
 //
 // Its content is a panel of fixed size, laid out by hand and kept centred. The
 // window opens maximised, but where the desktop does not maximise it (no
@@ -19,7 +23,21 @@ public:
 
     void setVisible(bool visible) override;
 
+    /// Before the card is replaced or the window closes: true when it may go
+    /// on, after the question about unsaved changes when there are any.
+    bool mayLeaveCard();
+    /// The same for the window that opened a list or search, when it is an
+    /// archive window; any other window always lets a record in.
+    static bool mayReplaceCardOf(QWidget *opener);
+
 protected:
+    /// The card whose unsaved changes are asked about; none by default.
+    void guardCard(UnsavedChanges &card) { m_card = &card; }
+    /// False while the card is not on screen (the schedule's start view).
+    virtual bool showsCard() const { return true; }
+    /// Runs once closing goes ahead, before the main menu shows again.
+    virtual void closing() { }
+
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -27,5 +45,6 @@ private:
     QSize largestFixedPart() const;
 
     QWidget *m_mainMenu;
+    UnsavedChanges *m_card = nullptr;
     bool m_sizedToPanel = false;
 };

@@ -79,6 +79,14 @@ Record CardFields::record() const
     return record;
 }
 
+QStringList CardFields::values() const
+{
+    QStringList values;
+    for (int field = 0; field < m_controls.size(); ++field)
+        values.append(value(field));
+    return values;
+}
+
 void CardFields::show(const Record &record)
 {
     for (int field = 0; field < m_controls.size(); ++field)

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -31,6 +32,8 @@ public:
 
     /// The card as a record of its layout.
     Record record() const;
+    /// Every field's value(), in record order.
+    QStringList values() const;
     /// Shows every field of a stored record.
     void show(const Record &record);
 

@@ -4,6 +4,7 @@
 #include "storage/RecordFile.h"
 #include "storage/ShortText.h"
 #include "ui/FileActionGuard.h"
+#include "ui/UnsavedChanges.h"
 
 #include <QLabel>
 
@@ -45,7 +46,7 @@ void RecordNavigator::sayEmpty() const
 
 // Opens the file, lets choose(shown position, record count) pick the record,
 // reads it and closes the file; only then is the card changed.
-template<typename Choose> RecordNavigator::Move RecordNavigator::navigate(Choose choose)
+template<typename Choose> RecordNavigator::Move RecordNavigator::navigate(Choose choose, bool changesSettled)
 {
     Record record(m_layout);
     Move move { Move::Stay };
@@ -64,6 +65,13 @@ template<typename Choose> RecordNavigator::Move RecordNavigator::navigate(Choose
     });
     if (!done)
         return { Move::Stay };
+    if (move.kind == Move::Show && !changesSettled && m_unsaved && m_unsaved->changed()) {
+        if (!m_unsaved->allowsLeaving())
+            return { Move::Stay };
+        // Saving may have given the card a position and the file a record:
+        // the move is chosen again from there, as after a press of Save.
+        return navigate(choose, true);
+    }
     if (move.kind == Move::Show)
         m_show(record, position);
     return move;

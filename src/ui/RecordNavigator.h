@@ -10,6 +10,7 @@
 
 class QLabel;
 class QWidget;
+class UnsavedChanges;
 
 // What the card windows (dogs, owners, schedule entries) share: walking one
 // record file with the four arrows, and saving the card in place or at the
@@ -45,6 +46,10 @@ public:
     /// The trimmed position label: blank for a card not stored yet.
     QString position() const;
 
+    /// From now on a move that would show another record asks first about
+    /// the card's unsaved changes; a move that shows nothing asks nothing.
+    void guardMovesWith(UnsavedChanges &changes) { m_unsaved = &changes; }
+
     void first();
     void previous();
     void next();
@@ -71,7 +76,7 @@ private:
         enum Kind { Show, Stay, Empty } kind;
         qint64 index = 0;
     };
-    template<typename Choose> Move navigate(Choose choose);
+    template<typename Choose> Move navigate(Choose choose, bool changesSettled = false);
     qint64 shownPosition() const;
     void sayEmpty() const;
 
@@ -83,4 +88,5 @@ private:
     ShowRecord m_show;
     QString m_appendedMessage;
     MessageBoxes::Kind m_failureKind;
+    UnsavedChanges *m_unsaved = nullptr;
 };

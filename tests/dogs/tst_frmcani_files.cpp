@@ -3,6 +3,7 @@
 // the attached files.
 
 #include "tst_frmcani_fixture.h"
+#include "ui/UnsavedChanges.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,7 +45,9 @@ private Q_SLOTS:
         DogCardFixture &f = *m_fixture;
         f.writeArchive({ QStringLiteral("Birba") });
         loadPhoto(QSize(64, 64));
+        f.doubles.messages.answerNextQuestions({ MessageBoxes::Answer::No });
         click(child(f.card(), "cmdPrimo"));
+        QCOMPARE(f.doubles.messages.takeOnly().text, UnsavedChanges::question());
         QVERIFY(f.card()->photoBox()->showsPlaceholder());
 
         click(child(f.card(), "cmdSalva"));

@@ -5,6 +5,7 @@
 #include "owners/ProvinceBox.h"
 #include "storage/Flags.h"
 #include "ui/PictureButton.h"
+#include "ui/UnsavedChanges.h"
 
 #include <QDir>
 
@@ -130,8 +131,8 @@ private Q_SLOTS:
             << 4 << 4 << 2 << QByteArray("cmdIndietro") << QStringLiteral("2") << QString();
     }
     // Each arrow from each standing: the position reached, the record shown
-    // (unsaved typing discarded), the message if any; the archive is created
-    // empty when missing.
+    // (unsaved typing discarded once the question is answered No), the
+    // message if any; the archive is created empty when missing.
     void arrows()
     {
         QFETCH(int, records);
@@ -153,12 +154,15 @@ private Q_SLOTS:
         const QString nameBefore = f.box("txtCliente")->text();
 
         click(child(f.card(), arrow.constData()));
+        const bool moved = message.isEmpty() && position != QString::number(start);
+        if (moved)
+            QCOMPARE(f.doubles.messages.takeOnly(),
+                (Shown { Kind::CancellableQuestion, UnsavedChanges::question() }));
         if (message.isEmpty())
             QVERIFY(f.doubles.messages.shown.isEmpty());
         else
             QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Information, message }));
         QCOMPARE(f.card()->position(), position);
-        const bool moved = message.isEmpty() && position != QString::number(start);
         QCOMPARE(f.box("txtCliente")->text(), moved ? names[position.toInt() - 1] : nameBefore);
         QCOMPARE(f.box("txtNote")->text(), moved ? QString() : QStringLiteral("non salvato"));
         QVERIFY(QFileInfo(f.path(fileName)).isFile());

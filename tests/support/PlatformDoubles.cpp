@@ -7,9 +7,11 @@ MessageBoxes::Answer RecordingMessageBoxes::show(Kind kind, QWidget *owner, cons
 {
     shown.append({kind, text});
     owners.append(owner);
-    if (kind != Kind::Question)
+    if (kind != Kind::Question && kind != Kind::CancellableQuestion)
         return Answer::Ok;
-    return m_answers.isEmpty() ? Answer::Yes : m_answers.dequeue();
+    if (!m_answers.isEmpty())
+        return m_answers.dequeue();
+    return kind == Kind::Question ? Answer::Yes : Answer::No;
 }
 
 RecordingMessageBoxes::Shown RecordingMessageBoxes::takeOnly()

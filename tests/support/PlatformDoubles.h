@@ -22,7 +22,9 @@ public:
 
     Answer show(Kind kind, QWidget *owner, const QString &text) override;
 
-    /// Answers for the next questions, in order; unscripted questions get Yes.
+    /// Answers for the next questions, of either kind, in order. Unscripted, a
+    /// Yes/No question gets Yes and a cancellable one No, so that a card
+    /// left with changes goes on as it would without the question.
     void answerNextQuestions(std::initializer_list<Answer> answers) { m_answers.append(answers); }
     QList<Shown> shown;
     QList<QWidget *> owners;
