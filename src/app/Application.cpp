@@ -15,36 +15,47 @@
 Application::Application(AppContext context)
     : m_context(std::move(context))
     , m_password(std::make_unique<frmPassword>(m_context))
-    , m_mainMenu(std::make_unique<frmAvvio>())
-    , m_changePassword(std::make_unique<frmCambiaPassword>(m_context))
 {
     connect(m_password.get(), &frmPassword::accepted, this, &Application::enterMainMenu);
     connect(m_password.get(), &frmPassword::exitRequested, this, &Application::quitRequested);
     connect(m_password.get(), &frmPassword::changeRequested, this, [this] {
-        m_changePassword->show();
+        changePassword().show();
         m_password->hide();
     });
-    connect(m_changePassword.get(), &frmCambiaPassword::closed, m_password.get(), &frmPassword::showEmpty);
-    connect(m_mainMenu.get(), &frmAvvio::ownersRequested, this, [this] { switchFromMenuTo(&owners()); });
-    connect(m_mainMenu.get(), &frmAvvio::dogsRequested, this, [this] { switchFromMenuTo(&dogs()); });
-    connect(m_mainMenu.get(), &frmAvvio::scheduleRequested, this, [this] { switchFromMenuTo(&schedule()); });
-    connect(m_mainMenu.get(), &frmAvvio::websiteRequested, this,
-            [this] { m_context.platform.shell.openUrl(MakerLinks::webUrl()); });
-    connect(m_mainMenu.get(), &frmAvvio::infoRequested, this, [this] {
-        frmInfo window(m_context, m_mainMenu.get());
+}
+
+frmAvvio &Application::mainMenu()
+{
+    if (m_mainMenu)
+        return *m_mainMenu;
+    m_mainMenu = std::make_unique<frmAvvio>();
+    frmAvvio *menu = m_mainMenu.get();
+    connect(menu, &frmAvvio::ownersRequested, this, [this] { switchFromMenuTo(&owners()); });
+    connect(menu, &frmAvvio::dogsRequested, this, [this] { switchFromMenuTo(&dogs()); });
+    connect(menu, &frmAvvio::scheduleRequested, this, [this] { switchFromMenuTo(&schedule()); });
+    connect(menu, &frmAvvio::websiteRequested, this, [this] { m_context.platform.shell.openUrl(MakerLinks::webUrl()); });
+    connect(menu, &frmAvvio::infoRequested, this, [this, menu] {
+        frmInfo window(m_context, menu);
         window.exec();
     });
-    connect(m_mainMenu.get(), &frmAvvio::splashRequested, this, [this] {
-        frmSplash window(m_context, m_mainMenu.get());
+    connect(menu, &frmAvvio::splashRequested, this, [this, menu] {
+        frmSplash window(m_context, menu);
         window.exec();
     });
-    connect(m_mainMenu.get(), &frmAvvio::helpRequested, this,
-            [this] { openHelp(m_context, m_mainMenu.get(), HelpPage::MainMenu); });
-    connect(m_mainMenu.get(), &frmAvvio::exitRequested, this, &Application::quitRequested);
-    connect(m_mainMenu.get(), &frmAvvio::backupRequested, this,
-            [this] { BackupActions::backUp(m_context, m_mainMenu.get()); });
-    connect(m_mainMenu.get(), &frmAvvio::restoreRequested, this,
-            [this] { BackupActions::restore(m_context, m_mainMenu.get()); });
+    connect(menu, &frmAvvio::helpRequested, this, [this, menu] { openHelp(m_context, menu, HelpPage::MainMenu); });
+    connect(menu, &frmAvvio::exitRequested, this, &Application::quitRequested);
+    connect(menu, &frmAvvio::backupRequested, this, [this, menu] { BackupActions::backUp(m_context, menu); });
+    connect(menu, &frmAvvio::restoreRequested, this, [this, menu] { BackupActions::restore(m_context, menu); });
+    return *menu;
+}
+
+frmCambiaPassword &Application::changePassword()
+{
+    if (!m_changePassword) {
+        m_changePassword = std::make_unique<frmCambiaPassword>(m_context);
+        connect(m_changePassword.get(), &frmCambiaPassword::closed, m_password.get(), &frmPassword::showEmpty);
+    }
+    return *m_changePassword;
 }
 
 Application::~Application() = default;
@@ -63,17 +74,17 @@ Window &madeOnce(std::unique_ptr<Window> &window, AppContext &context, QWidget *
 
 frmClienti &Application::owners()
 {
-    return madeOnce(m_owners, m_context, m_mainMenu.get());
+    return madeOnce(m_owners, m_context, &mainMenu());
 }
 
 frmCani &Application::dogs()
 {
-    return madeOnce(m_dogs, m_context, m_mainMenu.get());
+    return madeOnce(m_dogs, m_context, &mainMenu());
 }
 
 frmScadenzario &Application::schedule()
 {
-    return madeOnce(m_schedule, m_context, m_mainMenu.get());
+    return madeOnce(m_schedule, m_context, &mainMenu());
 }
 
 void Application::start()
@@ -83,7 +94,7 @@ void Application::start()
 
 void Application::enterMainMenu()
 {
-    m_mainMenu->showMaximized();
+    mainMenu().showMaximized();
     m_password->hide();
 }
 

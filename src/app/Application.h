@@ -14,9 +14,9 @@ class frmPassword;
 class frmScadenzario;
 
 // The six long-lived windows, each created once and wired together:
-// password → main menu ⇄ archive windows. The password window, the main menu
-// and the change of password are made at start; each archive window when it
-// is first needed, so that the first window appears as soon as a bare one.
+// password → main menu ⇄ archive windows. Only the password window is made
+// at start; every other one when it is first needed, so that the first
+// window appears nearly as soon as a bare one.
 class Application : public QObject
 {
     Q_OBJECT
@@ -29,8 +29,8 @@ public:
     void start();
 
     frmPassword &password() const { return *m_password; }
-    frmCambiaPassword &changePassword() const { return *m_changePassword; }
-    frmAvvio &mainMenu() const { return *m_mainMenu; }
+    frmCambiaPassword &changePassword();
+    frmAvvio &mainMenu();
     frmClienti &owners();
     frmCani &dogs();
     frmScadenzario &schedule();
