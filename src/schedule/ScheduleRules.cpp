@@ -14,9 +14,9 @@ namespace {
     // A field's text as its stored bytes, trimmed as fromShortText trims.
     // Dates and notices are plain digits, so reading them needs no decoding:
     // the start-up check then costs little more than reading the file.
-    QLatin1StringView fieldBytes(const Record &entry, ScheduleRecord::Field field)
+    QLatin1StringView fieldBytes(RecordView entry, ScheduleRecord::Field field)
     {
-        const QByteArrayView bytes = RecordView(entry).storedBytes(field);
+        const QByteArrayView bytes = entry.storedBytes(field);
         return QLatin1StringView(bytes.data(), bytes.size());
     }
 
@@ -81,7 +81,7 @@ bool isImminent(QDate deadline, int noticeDays, QDate day)
     return deadline.addDays(-noticeDays) <= day && day <= deadline;
 }
 
-std::optional<bool> isImminentOn(const Record &entry, QDate day)
+std::optional<bool> isImminentOn(RecordView entry, QDate day)
 {
     const QDate deadline = DateText::parse(fieldBytes(entry, ScheduleRecord::Data));
     const std::optional<int> notice = noticeDays(entry);
@@ -90,7 +90,7 @@ std::optional<bool> isImminentOn(const Record &entry, QDate day)
     return isImminent(deadline, *notice, day);
 }
 
-std::optional<int> noticeDays(const Record &entry)
+std::optional<int> noticeDays(RecordView entry)
 {
     return readNotice(fieldBytes(entry, ScheduleRecord::Avviso));
 }
@@ -106,13 +106,13 @@ QStringList imminentYearFiles(const ProgramFolder &folder, QDate day)
 
 qint64 countImminent(const ProgramFolder &folder, QDate day)
 {
-    Record entry(ScheduleRecord::layout());
     qint64 imminent = 0;
     for (const QString &yearFile : imminentYearFiles(folder, day)) {
         RecordFile file;
         file.openOrCreate(yearFile, ScheduleRecord::recordSize);
         while (!file.atEnd()) {
-            file.readNext(entry);
+            // Judged where it was read, without a copy: two fields of each.
+            const RecordView entry(ScheduleRecord::layout(), file.readNextInPlace());
             // An entry that cannot be judged (written by another program, or
             // damaged) must not hide the deadlines stored after it.
             if (isImminentOn(entry, day).value_or(false))
@@ -131,9 +131,8 @@ QSet<QDate> daysWithEntries(const ProgramFolder &folder, int year)
         return days;
     RecordFile file;
     file.openOrCreate(yearFile, ScheduleRecord::recordSize);
-    Record entry(ScheduleRecord::layout());
     while (!file.atEnd()) {
-        file.readNext(entry);
+        const RecordView entry(ScheduleRecord::layout(), file.readNextInPlace());
         const QDate day = DateText::parse(fieldBytes(entry, ScheduleRecord::Data));
         if (day.year() == year)
             days.insert(day);

@@ -11,6 +11,7 @@
 
 class ProgramFolder;
 class Record;
+class RecordView;
 
 // The schedule's shared notions over Schedule entry records: when an entry is
 // imminent, the key that orders a year's entries, and what a card must hold
@@ -25,10 +26,10 @@ bool isImminent(QDate deadline, int noticeDays, QDate day);
 /// The rule applied to a stored entry's Data and Avviso; nothing when either
 /// cannot be read (a date that is not "dd/mm/yyyy" or does not exist, a
 /// notice that is not made of digits).
-std::optional<bool> isImminentOn(const Record &entry, QDate day);
+std::optional<bool> isImminentOn(RecordView entry, QDate day);
 
 /// The entry's notice (Avviso) in days; nothing when it is not made of digits.
-std::optional<int> noticeDays(const Record &entry);
+std::optional<int> noticeDays(RecordView entry);
 
 /// The year files that may hold entries imminent on day: that year's, and
 /// the next year's when it exists, since an entry of early January with its
