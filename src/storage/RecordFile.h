@@ -99,7 +99,7 @@ private:
     qint64 m_openedSize = 0;
     QList<EarlierBytes> m_replaced;
     // Whole records read ahead from the file, indexes [first, end), so that a
-    // scan costs one system call per few tens of kilobytes, not one per record.
+    // scan costs one system call per quarter megabyte, not one per record.
     QByteArray m_readAhead;
     qint64 m_readAheadFirst = 0;
     qint64 m_readAheadEnd = 0;
