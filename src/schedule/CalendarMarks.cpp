@@ -17,7 +17,6 @@ CalendarMarks::CalendarMarks(QCalendarWidget *calendar, const ProgramFolder &fol
         if (year != m_markedYear)
             markYear(year);
     });
-    refresh();
 }
 
 void CalendarMarks::refresh()

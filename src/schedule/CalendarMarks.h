@@ -10,7 +10,8 @@ class QCalendarWidget;
 // The schedule's month calendar as a map of the appointments: the days of
 // the year it shows that hold entries in bold, and today apart. It reads the
 // year file (never creating it) whenever the calendar turns to another year,
-// and again when told that an entry was saved.
+// and again when told: the window does so each time it is shown and after
+// each save, so nothing is read before the calendar can be seen.
 class CalendarMarks : public QObject
 {
     Q_OBJECT
