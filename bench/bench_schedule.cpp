@@ -24,7 +24,7 @@ namespace {
 const QDate today(2024, 6, 15);
 
 // A program folder, one for each size, holding a year of entries spread over
-// its days, as saved by the schedule window, with every field half full;
+// its days, as saved by the schedule window, with every other field half full;
 // about one in a hundred is imminent today. Returns the year file.
 QString yearFile(QTemporaryDir &folder, qint64 entries)
 {
@@ -48,6 +48,9 @@ QString yearFile(QTemporaryDir &folder, qint64 entries)
         entry.setValue(ScheduleRecord::Mese, QStringLiteral("Giugno"));
         entry.setValue(ScheduleRecord::Anno, QStringLiteral("2024"));
         entry.setValue(ScheduleRecord::Giorno, QString::number(1 + (i * 7) % 30).rightJustified(2, u'0'));
+        // The time as the schedule window saves it, two digits each.
+        entry.setValue(ScheduleRecord::OreApp, QString::number(8 + i % 12).rightJustified(2, u'0'));
+        entry.setValue(ScheduleRecord::MinutiApp, QString::number(i % 60).rightJustified(2, u'0'));
         file.write(entry.bytes());
     }
     return path;

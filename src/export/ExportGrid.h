@@ -5,11 +5,14 @@
 #include <QAbstractTableModel>
 #include <QList>
 
+#include <memory>
 #include <vector>
 
-// Rows of cell texts, each row kept as one text with the cells' ends beside
-// it, so that an archive of many thousands of cards costs little more memory
-// than its texts.
+// Rows of cell texts. Each row is one run in a large block: its cells' ends,
+// then its cells' texts one after the other. Blocks are never moved once
+// written, so an archive of many thousands of cards costs little more memory
+// than its texts and one allocation per block rather than per row, and
+// sorting the rows moves only their places.
 class ExportRows
 {
 public:
@@ -19,7 +22,7 @@ public:
     }
 
     int columnCount() const { return m_columns; }
-    int rowCount() const { return int(m_texts.size()); }
+    int rowCount() const { return int(m_rows.size()); }
     /// Appends a row; cells beyond the columns are dropped, missing ones are empty.
     /// Its running number is its 1-based place among the rows.
     void append(std::span<const QString> cells);
@@ -39,10 +42,23 @@ public:
     QStringView cell(int row, int column) const;
 
 private:
+    /// Room for bytes bytes, aligned for the cells' ends, in the last block,
+    /// or in a new one when it is full.
+    std::byte *roomFor(size_t bytes);
+
+    struct BlockRelease
+    {
+        size_t bytes;
+        void operator()(std::byte *block) const;
+    };
+    using Block = std::unique_ptr<std::byte[], BlockRelease>;
+    static Block allocateBlock(size_t bytes);
+
     int m_columns;
-    QList<QString> m_texts;
-    // Cell c of row r ends at m_ends[r * columns + c] in the row's text.
-    std::vector<quint32> m_ends;
+    std::vector<Block> m_blocks;
+    std::byte *m_next = nullptr; // the free room of the last block
+    size_t m_roomLeft = 0;
+    std::vector<const std::byte *> m_rows; // where each row begins
     std::vector<qint64> m_numbers; // empty: every row's number is its place
 };
 

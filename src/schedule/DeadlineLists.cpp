@@ -9,7 +9,6 @@
 #include "storage/Windows1252.h"
 
 #include <algorithm>
-#include <numeric>
 #include <optional>
 
 namespace DeadlineLists {
@@ -32,6 +31,7 @@ namespace {
         Selection(Kind kind, QDate day)
             : m_kind(kind)
             , m_day(day)
+            , m_month(day.month())
             , m_date(DateText::format(day))
             , m_year(m_date.sliced(6, 4))
         {
@@ -46,7 +46,7 @@ namespace {
             case Kind::Day:
                 return entry.value(Data) == m_date;
             case Kind::Month:
-                return monthNumber(entry.value(Mese)) == m_day.month() && entry.value(Anno) == m_year;
+                return monthNumber(entry.value(Mese)) == m_month && entry.value(Anno) == m_year;
             }
             return false;
         }
@@ -54,11 +54,37 @@ namespace {
     private:
         Kind m_kind;
         QDate m_day;
+        int m_month; // of day, asked of every entry
         QString m_date;
         QString m_year;
     };
 
 } // namespace
+
+// Where a row goes in the list: after the rows of earlier year files (a later
+// year sorts after an earlier one whatever its keys, which have no year),
+// then by its key, then in file order. A key of eight digits, as every entry
+// saved by the schedule has, is compared as its number, which orders it as
+// its text would; another is compared as text.
+struct ListPlace
+{
+    int yearFile;
+    int row;
+    std::optional<quint32> keyNumber;
+};
+
+std::optional<quint32> eightDigitNumber(QStringView key)
+{
+    if (key.size() != 8)
+        return std::nullopt;
+    quint32 number = 0;
+    for (const QChar c : key) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        number = number * 10 + quint32(c.unicode() - u'0');
+    }
+    return number;
+}
 
 ExportRows readRows(const ProgramFolder &folder, Kind kind, QDate day)
 {
@@ -67,18 +93,15 @@ ExportRows readRows(const ProgramFolder &folder, Kind kind, QDate day)
         ? ScheduleRules::imminentYearFiles(folder, day)
         : QStringList { folder.filePath(fileNameForYear(day.year())) };
     ExportRows rows(cellCount);
-    // Where each year file's rows begin: a later year sorts after an
-    // earlier one whatever its keys, which have no year.
-    std::vector<int> firstRowOfYear;
+    std::vector<ListPlace> places;
     try {
         Record entry(layout());
         // Each row is decoded straight into one text, kept for the next row.
         QString text;
         std::vector<quint32> ends(cellCount);
-        for (const QString &yearFile : yearFiles) {
-            firstRowOfYear.push_back(rows.rowCount());
+        for (int yearFile = 0; yearFile < yearFiles.size(); ++yearFile) {
             RecordFile file;
-            file.openOrCreate(yearFile, recordSize);
+            file.openOrCreate(yearFiles[yearFile], recordSize);
             while (!file.atEnd()) {
                 file.readNext(entry);
                 // An entry that cannot be judged (written by another program,
@@ -91,27 +114,33 @@ ExportRows readRows(const ProgramFolder &folder, Kind kind, QDate day)
                     Windows1252::appendDecoded(text, view.storedBytes(rowFields[column]));
                     ends[column] = quint32(text.size());
                 }
-                text += ScheduleRules::chronologicalKey(entry);
+                const qsizetype keyStart = text.size();
+                ScheduleRules::appendChronologicalKey(text, view);
                 ends[keyColumn] = quint32(text.size());
-                rows.append(text, ends, rows.rowCount() + 1);
+                const int row = rows.rowCount();
+                places.push_back({ yearFile, row, eightDigitNumber(QStringView(text).sliced(keyStart)) });
+                rows.append(text, ends, row + 1);
             }
             file.closeFile();
         }
     } catch (const RecordFileError &) {
         // Not reported: the list shows the entries read before the failure.
     }
-    const auto yearOf = [&firstRowOfYear](int row) {
-        return std::upper_bound(firstRowOfYear.cbegin(), firstRowOfYear.cend(), row) - firstRowOfYear.cbegin();
-    };
-    // The keys are eight digits, so comparing them as text is chronological
-    // within the year; entries at the same minute stay in file order.
-    std::vector<int> order(size_t(rows.rowCount()));
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const auto yearA = yearOf(a);
-        const auto yearB = yearOf(b);
-        return yearA != yearB ? yearA < yearB : rows.cell(a, keyColumn) < rows.cell(b, keyColumn);
+    std::sort(places.begin(), places.end(), [&rows](const ListPlace &a, const ListPlace &b) {
+        if (a.yearFile != b.yearFile)
+            return a.yearFile < b.yearFile;
+        if (a.keyNumber && b.keyNumber) {
+            if (*a.keyNumber != *b.keyNumber)
+                return *a.keyNumber < *b.keyNumber;
+        } else if (const auto order = rows.cell(a.row, keyColumn).compare(rows.cell(b.row, keyColumn))) {
+            return order < 0;
+        }
+        return a.row < b.row;
     });
+    std::vector<int> order;
+    order.reserve(places.size());
+    for (const ListPlace &place : places)
+        order.push_back(place.row);
     rows.reorder(order);
     return rows;
 }

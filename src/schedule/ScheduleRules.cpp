@@ -4,6 +4,7 @@
 #include "storage/ProgramFolder.h"
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
+#include "storage/Windows1252.h"
 
 #include <QFileInfo>
 
@@ -141,10 +142,14 @@ QSet<QDate> daysWithEntries(const ProgramFolder &folder, int year)
     return days;
 }
 
-QString chronologicalKey(const Record &entry)
+void appendChronologicalKey(QString &text, RecordView entry)
 {
-    return entry.value(ScheduleRecord::Data).mid(3, 2) + entry.value(ScheduleRecord::Giorno)
-        + entry.value(ScheduleRecord::OreApp) + entry.value(ScheduleRecord::MinutiApp);
+    // Each stored byte is one character: the month is bytes 3 and 4 of Data,
+    // as many of them as it holds.
+    const QByteArrayView date = entry.storedBytes(ScheduleRecord::Data);
+    Windows1252::appendDecoded(text, date.size() > 3 ? date.sliced(3, std::min<qsizetype>(2, date.size() - 3)) : QByteArrayView());
+    for (const int field : { ScheduleRecord::Giorno, ScheduleRecord::OreApp, ScheduleRecord::MinutiApp })
+        Windows1252::appendDecoded(text, entry.storedBytes(field));
 }
 
 std::optional<SaveProblem> checkForSave(Record &entry)

@@ -49,9 +49,10 @@ qint64 countImminent(const ProgramFolder &folder, QDate day);
 /// Throws RecordFileError.
 QSet<QDate> daysWithEntries(const ProgramFolder &folder, int year);
 
-/// Eight digits MMDDHHMM: the month of Data, Giorno, OreApp and MinutiApp.
-/// It orders the entries of one year file by date and time.
-QString chronologicalKey(const Record &entry);
+/// Appends to text the entry's eight digits MMDDHHMM: the month of Data,
+/// Giorno, OreApp and MinutiApp. They order the entries of one year file by
+/// date and time.
+void appendChronologicalKey(QString &text, RecordView entry);
 
 // Why a card cannot be saved: the message, the control to put the focus in
 // (named after its field) and whether the message is a plain notice rather

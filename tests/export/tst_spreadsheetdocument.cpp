@@ -322,6 +322,41 @@ private Q_SLOTS:
         QCOMPARE(cellsOf(written(twoColumnSheet, rows)), expected);
     }
 
+    // Rows are kept in large blocks: rows filling several blocks, a row too
+    // long for any block and a row with no text at all keep every cell, in
+    // the order and with the numbers they are given.
+    void rowsKeepTheirCellsAcrossBlocks()
+    {
+        ExportRows rows(3);
+        std::vector<QString> texts;
+        const auto rowText = [](int row) {
+            return QString(1000 + row % 7, QChar(u'a' + row % 26)) + QString::number(row);
+        };
+        for (int row = 0; row < 3000; ++row) {
+            QString text;
+            if (row == 1500)
+                text = QString(3 << 20, u'x'); // three million characters: more than a block
+            else if (row != 2000)
+                text = rowText(row);
+            const quint32 ends[] = { quint32(text.size() / 3), quint32(text.size() / 2), quint32(text.size()) };
+            rows.append(text, ends, 10'000 + row);
+            texts.push_back(std::move(text));
+        }
+        std::vector<int> reversed(3000);
+        for (int row = 0; row < 3000; ++row)
+            reversed[size_t(row)] = 2999 - row;
+        rows.reorder(reversed);
+        QCOMPARE(rows.rowCount(), 3000);
+        for (int row = 0; row < 3000; ++row) {
+            const int was = 2999 - row;
+            const QString &text = texts[size_t(was)];
+            QCOMPARE(rows.number(row), 10'000 + was);
+            QCOMPARE(rows.cell(row, 0), QStringView(text).first(text.size() / 3));
+            QCOMPARE(rows.cell(row, 1), QStringView(text).sliced(text.size() / 3, text.size() / 2 - text.size() / 3));
+            QCOMPARE(rows.cell(row, 2), QStringView(text).sliced(text.size() / 2));
+        }
+    }
+
     // Rows reach the device while later rows are still being written: the
     // document is never held whole.
     void rowsReachTheDeviceAsTheyAreWritten()

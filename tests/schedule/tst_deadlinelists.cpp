@@ -90,6 +90,14 @@ private Q_SLOTS:
                    due(u"10/03/2024"_s, u"08:15"_s, u"30"_s) }
             << QList<QByteArray> {}
             << QStringList { u"3|10/03/2024|08:15|No"_s, u"2|10/03/2024|18:30|No"_s, u"1|20/03/2024|09:00|No"_s };
+        // A time written by another program ("9" for the hour) makes a key
+        // that is no eight digits: it sorts as text among the others.
+        QTest::newRow("keys of other lengths sort as text")
+            << QList { due(u"10/03/2024"_s, u"18:30"_s, u"30"_s),
+                   due(u"10/03/2024"_s, u"09:00"_s, u"30"_s, { { OreApp, u"9"_s } }),
+                   due(u"10/03/2024"_s, u"08:15"_s, u"30"_s) }
+            << QList<QByteArray> {}
+            << QStringList { u"3|10/03/2024|08:15|No"_s, u"1|10/03/2024|18:30|No"_s, u"2|10/03/2024|09:00|No"_s };
         QTest::newRow("paid and to confirm are listed")
             << QList { due(u"29/02/2024"_s, at, u"1"_s, { { Effettuata, FlagText::yes() }, { DaConfermare, FlagText::yes() } }) }
             << QList<QByteArray> {} << QStringList { u"1|29/02/2024|09:00|Sì"_s };

@@ -158,7 +158,14 @@ private Q_SLOTS:
     {
         Values card = completeCard();
         card[ScheduleRecord::Data] = QStringLiteral("05/03/2025");
-        QCOMPARE(ScheduleRules::chronologicalKey(entryOf(card)), QStringLiteral("03050930"));
+        QString text = QStringLiteral("Note|");
+        ScheduleRules::appendChronologicalKey(text, entryOf(card));
+        QCOMPARE(text, QStringLiteral("Note|03050930"));
+        // A Data cut short by another program gives what it holds of the month.
+        card[ScheduleRecord::Data] = QStringLiteral("05/3");
+        text.clear();
+        ScheduleRules::appendChronologicalKey(text, entryOf(card));
+        QCOMPARE(text, QStringLiteral("3050930"));
     }
 
     // Each row breaks one rule of a card that passes all those before it.
