@@ -1,22 +1,30 @@
-// The dog search over archives of 1,000 to 100,000 dogs, with no criterion
-// (every card listed) and with one criterion, each set against a plain
-// sequential read of the same file in the same iteration. Reading records,
-// building lines and matching are the whole job of a search, so it should
-// cost little more than the read itself. Sorting the lines for the list is
-// reported on its own.
+// The searches and the flag lists over archives of 1,000 to 100,000 records,
+// each set against a plain sequential read of the same file in the same
+// iteration: the dog search with no criterion (every card listed) and with
+// one criterion, the owner and schedule searches with one criterion, the
+// owners to recontact and the schedule's summary of payments to make.
+// Reading records, building lines and matching are the whole job of each, so
+// it should cost little more than the read itself. Sorting the lines for the
+// list is reported on its own.
 
 #include "RawReadYardstick.h"
 #include "search/ArchiveSearch.h"
 #include "search/ResultLines.h"
 #include "storage/DogRecord.h"
+#include "storage/Flags.h"
+#include "storage/OwnerRecord.h"
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
+#include "storage/ScheduleRecord.h"
 
+#include <QDate>
 #include <QFile>
 #include <QMap>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include <functional>
 
 namespace {
 
@@ -28,63 +36,111 @@ QTemporaryDir &folder()
     return dir;
 }
 
+// One list over one archive: what its window takes and how it writes a line.
+struct ListScan
+{
+    const char *name;
+    const RecordLayout &layout;
+    // Fills the fields a record is taken by, so that one record in five is.
+    void (*vary)(Record &record, int number);
+    std::function<bool(RecordView)> accepted;
+    ArchiveSearch::LineOf lineOf;
+};
+
 const QStringList breeds = { QStringLiteral("Pastore tedesco"), QStringLiteral("Labrador"),
     QStringLiteral("Setter inglese"), QStringLiteral("Bassotto"), QStringLiteral("Barboncino") };
 
-// A dog with every field half full, as real cards mostly are, and names and
-// breeds that vary so that lines differ and one breed in five matches.
-Record sampleDog(int number)
+void varyDog(Record &dog, int number)
 {
-    const RecordLayout &layout = DogRecord::layout();
-    Record record(layout);
-    for (int field = 0; field < layout.fieldCount(); ++field) {
-        const int capacity = layout.field(field).capacity;
+    dog.setValue(DogRecord::Nome, QStringLiteral("Cane %1").arg((number * 7919) % 100003));
+    dog.setValue(DogRecord::Razza, breeds[number % breeds.size()]);
+}
+
+void varyOwner(Record &owner, int number)
+{
+    owner.setValue(OwnerRecord::Cliente, QStringLiteral("Cliente %1").arg((number * 7919) % 100003));
+    owner.setValue(OwnerRecord::ComuneRes, number % 5 == 0 ? QStringLiteral("Bologna") : QStringLiteral("Modena"));
+    owner.setValue(OwnerRecord::Ricontatta, FlagText::of(number % 5 == 0));
+}
+
+void varyEntry(Record &entry, int number)
+{
+    entry.setValue(ScheduleRecord::Data,
+        QDate(2024, 1, 1).addDays(number % 366).toString(QStringLiteral("dd/MM/yyyy")));
+    entry.setValue(ScheduleRecord::Dettagli,
+        number % 5 == 0 ? QStringLiteral("Richiamo vaccino") : QStringLiteral("Toelettatura"));
+    entry.setValue(ScheduleRecord::Effettuata, FlagText::of(number % 5 != 0));
+}
+
+// A record with every field half full, as real cards mostly are, varied so
+// that lines differ.
+Record sampleRecord(const ListScan &scan, int number)
+{
+    Record record(scan.layout);
+    for (int field = 0; field < scan.layout.fieldCount(); ++field) {
+        const int capacity = scan.layout.field(field).capacity;
         record.setValue(field, QString((capacity + 1) / 2, QChar(u'a' + field % 26)));
     }
-    record.setValue(DogRecord::Nome, QStringLiteral("Cane %1").arg((number * 7919) % 100003));
-    record.setValue(DogRecord::Razza, breeds[number % breeds.size()]);
+    scan.vary(record, number);
     return record;
 }
 
-QString archivePath(qint64 records)
+QString archivePath(const ListScan &scan, qint64 records)
 {
-    static QMap<qint64, QString> written;
-    if (written.contains(records))
-        return written.value(records);
-    const QString path = folder().filePath(QStringLiteral("dogs_%1.pro").arg(records));
+    static QMap<QString, QString> written;
+    const QString key = QStringLiteral("%1_%2").arg(QLatin1StringView(scan.name)).arg(records);
+    if (written.contains(key))
+        return written.value(key);
+    const QString path = folder().filePath(key + QStringLiteral(".pro"));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         qFatal("cannot write %s", qPrintable(path));
     QByteArray chunk;
     for (qint64 i = 0; i < records; ++i) {
-        chunk += sampleDog(int(i + 1)).bytes();
+        chunk += sampleRecord(scan, int(i + 1)).bytes();
         if (chunk.size() > (1 << 20) || i + 1 == records) {
             file.write(chunk);
             chunk.clear();
         }
     }
-    written.insert(records, path);
+    written.insert(key, path);
     return path;
 }
 
-// What "Cerca" does between opening and closing the archive.
-QStringList search(const QString &path, const ArchiveSearch::Criteria &criteria)
+std::function<bool(RecordView)> matching(QList<ArchiveSearch::Criterion> criteria)
+{
+    return [criteria = ArchiveSearch::Criteria(criteria)](RecordView record) { return criteria.matches(record); };
+}
+
+const ListScan scans[] = {
+    { "dog_search_all", DogRecord::layout(), varyDog, matching({}), ResultLines::dogSearch },
+    { "dog_search_one_criterion", DogRecord::layout(), varyDog,
+        matching({ { DogRecord::Razza, QStringLiteral("SETTER") } }), ResultLines::dogSearch },
+    { "owner_search_one_criterion", OwnerRecord::layout(), varyOwner,
+        matching({ { OwnerRecord::ComuneRes, QStringLiteral("bologna") } }), ResultLines::ownerSearch },
+    { "schedule_search_one_criterion", ScheduleRecord::layout(), varyEntry,
+        matching({ { ScheduleRecord::Dettagli, QStringLiteral("vaccino") } }), ResultLines::scheduleEntry },
+    { "recontact_list", OwnerRecord::layout(), varyOwner,
+        ArchiveSearch::FieldHolds(OwnerRecord::Ricontatta, FlagText::yes()), ResultLines::ownerToRecontact },
+    { "summary_payments_to_make", ScheduleRecord::layout(), varyEntry,
+        ArchiveSearch::FieldHolds(ScheduleRecord::Effettuata, FlagText::no()), ResultLines::scheduleEntry },
+};
+
+// What "Cerca", or the showing of a list, does between opening and closing
+// the archive.
+QStringList collect(const ListScan &scan, const QString &path)
 {
     RecordFile file;
-    file.openOrCreate(path, DogRecord::recordSize);
+    file.openOrCreate(path, scan.layout.recordSize());
     QStringList lines;
-    ArchiveSearch::collectLines(file, DogRecord::layout(),
-        [&criteria](RecordView record) { return criteria.matches(record); }, ResultLines::dogSearch, lines);
+    ArchiveSearch::collectLines(file, scan.layout, scan.accepted, scan.lineOf, lines);
     file.closeFile();
     return lines;
 }
 
-void dogSearch(benchmark::State &state, qint64 records, bool oneCriterion)
+void listScan(benchmark::State &state, const ListScan &scan, qint64 records)
 {
-    const QString path = archivePath(records);
-    const ArchiveSearch::Criteria criteria(oneCriterion
-            ? QList<ArchiveSearch::Criterion> { { DogRecord::Razza, QStringLiteral("SETTER") } }
-            : QList<ArchiveSearch::Criterion> {});
+    const QString path = archivePath(scan, records);
     double rawTotal = 0;
     double searchTotal = 0;
     double sortTotal = 0;
@@ -93,7 +149,7 @@ void dogSearch(benchmark::State &state, qint64 records, bool oneCriterion)
         const auto start = Clock::now();
         rawRead(path);
         const auto rawDone = Clock::now();
-        QStringList lines = search(path, criteria);
+        QStringList lines = collect(scan, path);
         const auto searchDone = Clock::now();
         ResultLines::sortAsListed(lines);
         const auto sortDone = Clock::now();
@@ -109,16 +165,15 @@ void dogSearch(benchmark::State &state, qint64 records, bool oneCriterion)
     state.counters["sort_ms"] = 1000.0 * sortTotal / iterations;
     state.counters["ratio_to_raw"] = searchTotal / rawTotal;
     state.counters["lines"] = double(listed);
-    state.SetBytesProcessed(state.iterations() * records * DogRecord::recordSize);
+    state.SetBytesProcessed(state.iterations() * records * scan.layout.recordSize());
 }
 
 void registerBenchmarks()
 {
-    for (const qint64 records : { 1000, 10000, 100000 }) {
-        for (const bool oneCriterion : { false, true }) {
-            const std::string name = std::string(oneCriterion ? "dog_search_one_criterion/" : "dog_search_all/")
-                + std::to_string(records);
-            benchmark::RegisterBenchmark(name.c_str(), dogSearch, records, oneCriterion)
+    for (const ListScan &scan : scans) {
+        for (const qint64 records : { 1000, 10000, 100000 }) {
+            const std::string name = std::string(scan.name) + '/' + std::to_string(records);
+            benchmark::RegisterBenchmark(name.c_str(), listScan, scan, records)
                 ->UseManualTime()
                 ->Unit(benchmark::kMillisecond);
         }

@@ -3,8 +3,10 @@
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
 #include "storage/ShortText.h"
+#include "storage/Windows1252.h"
 
 #include <algorithm>
+#include <array>
 
 namespace ArchiveSearch {
 
@@ -12,15 +14,36 @@ Criteria::Criteria(const QList<Criterion> &typed)
 {
     for (const Criterion &criterion : typed)
         if (!trimmedText(criterion.typed).isEmpty())
-            m_filled.append({ criterion.field, smallLettersAtoZ(criterion.typed) });
+            m_filled.append({ criterion.field, Windows1252::encodeExactly(smallLettersAtoZ(criterion.typed)) });
 }
 
 bool Criteria::matches(RecordView record) const
 {
-    for (const Criterion &criterion : m_filled)
-        if (!smallLettersAtoZ(record.value(criterion.field)).contains(criterion.typed))
+    // A field is at most 255 bytes: its letters A to Z are put in small
+    // letters here, without a text of its own.
+    std::array<char, 255> folded;
+    for (const Filled &criterion : m_filled) {
+        if (!criterion.stored)
             return false;
+        const QByteArrayView stored = record.storedBytes(criterion.field);
+        Q_ASSERT(size_t(stored.size()) <= folded.size());
+        std::transform(stored.begin(), stored.end(), folded.begin(),
+            [](char byte) { return byte >= 'A' && byte <= 'Z' ? char(byte - 'A' + 'a') : byte; });
+        if (!QByteArrayView(folded.data(), stored.size()).contains(*criterion.stored))
+            return false;
+    }
     return true;
+}
+
+FieldHolds::FieldHolds(int field, QStringView text)
+    : m_field(field)
+    , m_stored(Windows1252::encodeExactly(text))
+{
+}
+
+bool FieldHolds::operator()(RecordView record) const
+{
+    return m_stored && record.storedBytes(m_field) == *m_stored;
 }
 
 void collectLines(RecordFile &file, const RecordLayout &layout, const std::function<bool(RecordView)> &accepted,

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class Record;
 class RecordView;
@@ -28,7 +30,8 @@ struct Criterion
 // The criteria of one search, combined with AND. A criterion whose text is
 // blank is ignored; any other is its text exactly as typed, blanks included,
 // looked for anywhere within the field, the letters A to Z without regard to
-// case (accented letters keep theirs).
+// case (accented letters keep theirs). Fields are matched as stored, without
+// being decoded.
 class Criteria
 {
 public:
@@ -40,7 +43,27 @@ public:
     bool matches(RecordView record) const;
 
 private:
-    QList<Criterion> m_filled; // texts already in small letters
+    struct Filled
+    {
+        int field;
+        // The text in small letters, in the archive's code page; nothing
+        // when it holds a character no field can store.
+        std::optional<QByteArray> stored;
+    };
+    QList<Filled> m_filled;
+};
+
+// The records whose field holds exactly a text (a flag's "Sì"), compared as
+// stored, without decoding the field.
+class FieldHolds
+{
+public:
+    FieldHolds(int field, QStringView text);
+    bool operator()(RecordView record) const;
+
+private:
+    int m_field;
+    std::optional<QByteArray> m_stored; // nothing: no field can hold the text
 };
 
 /// Reads the open file from its first record to its last and appends to lines

@@ -66,7 +66,7 @@ void FlaggedListWindow::fillList()
         RecordFile file;
         file.openOrCreate(m_filePath, m_description.layout.recordSize());
         ArchiveSearch::collectLines(file, m_description.layout,
-            [this](RecordView record) { return record.value(m_description.flag) == m_description.flagText; },
+            ArchiveSearch::FieldHolds(m_description.flag, m_description.flagText),
             m_description.lineOf, lines);
         file.closeFile();
     } catch (const RecordFileError &) {

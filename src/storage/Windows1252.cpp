@@ -76,6 +76,19 @@ QByteArray encode(QStringView text)
     return bytes;
 }
 
+std::optional<QByteArray> encodeExactly(QStringView text)
+{
+    bool whole = true;
+    QByteArray bytes;
+    appendEncoded(bytes, text, [&whole](char32_t character, EscapeRoom &) {
+        whole = whole && character < 0x80;
+        return QByteArrayView();
+    });
+    if (!whole)
+        return std::nullopt;
+    return bytes;
+}
+
 QString decode(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);

@@ -20,6 +20,12 @@ QString decode(QByteArrayView bytes);
 /// Appends the decoded bytes to text.
 void appendDecoded(QString &text, QByteArrayView bytes);
 
+/// The text's bytes, or nothing when the code page cannot hold one of its
+/// characters. Decoding is one character per byte and no two bytes give the
+/// same character, so the bytes of a stored text hold these bytes exactly
+/// when the text holds the text: a scan can compare without decoding.
+std::optional<QByteArray> encodeExactly(QStringView text);
+
 /// The byte of one character, or nothing when the code page cannot hold it.
 std::optional<char> byteFor(char32_t character);
 

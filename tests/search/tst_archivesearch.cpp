@@ -124,6 +124,10 @@ private Q_SLOTS:
         QTest::newRow("blank-only criterion is ignored") << "Argo" << "   " << "" << true;
         QTest::newRow("two criteria, both found") << "Argo" << "arg" << "pastore" << true;
         QTest::newRow("two criteria, one missing") << "Argo" << "arg" << "setter" << false;
+        QTest::newRow("a sign of the upper range finds itself") << "Fido €" << "€" << "" << true;
+        QTest::newRow("upper-range capital misses its small letter") << "ŒDIPO" << "œ" << "" << false;
+        // Stored as "?" had it been saved: still no field can hold it.
+        QTest::newRow("a character no field holds finds nothing") << "Argo?" << "o✓" << "" << false;
     }
     void matching()
     {
@@ -134,6 +138,26 @@ private Q_SLOTS:
         const Criteria criteria({ { DogRecord::Nome, typedName }, { DogRecord::Gruppo, QStringLiteral(" ") },
             { DogRecord::Razza, typedBreed } });
         QCOMPARE(criteria.matches(dog(name, QStringLiteral("Pastore tedesco"))), listed);
+    }
+
+    // A flag's list takes the records whose field holds the text exactly.
+    void fieldHolds_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("holds");
+        QTest::newRow("same text") << "Sì" << "Sì" << true;
+        QTest::newRow("another case") << "SÌ" << "Sì" << false;
+        QTest::newRow("another text") << "No" << "Sì" << false;
+        QTest::newRow("only a part") << "Sì!" << "Sì" << false;
+        QTest::newRow("a character no field holds") << "S?" << "S✓" << false;
+    }
+    void fieldHolds()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, text);
+        QFETCH(bool, holds);
+        QCOMPARE(FieldHolds(DogRecord::Razza, text)(dog(QStringLiteral("Argo"), stored)), holds);
     }
 
     void init() { QVERIFY(m_folder.isValid()); }
