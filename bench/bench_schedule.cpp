@@ -1,8 +1,9 @@
 // The start-up check of the schedule: every entry of the current year's file
 // judged for today, over year files of 1,000 to 100,000 entries, set against
 // a plain sequential read of the same file in the same iteration. Beside it,
-// the month's deadline list built over the same files at its worst, with
-// every entry in the month: each one listed, its fields decoded, then sorted.
+// the deadline lists built over the same files: the month's at its worst,
+// with every entry in the month (each one listed, its fields decoded, then
+// sorted), the day's and the imminent one.
 
 #include "RawReadYardstick.h"
 #include "schedule/DeadlineLists.h"
@@ -70,24 +71,44 @@ void imminentCheck(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * entries * ScheduleRecord::recordSize);
 }
 
-void monthList(benchmark::State &state)
+// A deadline list as its window reads it, over year files of every size.
+void deadlineList(benchmark::State &state, DeadlineLists::Kind kind)
 {
     static QTemporaryDir folder;
     const qint64 entries = state.range(0);
     const QString path = yearFile(folder, entries);
     qint64 rows = 0;
     RawReadYardstick::measure(state, path, [&] {
-        rows = DeadlineLists::readRows(ProgramFolder(QFileInfo(path).path()), DeadlineLists::Kind::Month, today)
-                   .rowCount();
+        rows = DeadlineLists::readRows(ProgramFolder(QFileInfo(path).path()), kind, today).rowCount();
         benchmark::DoNotOptimize(rows);
     });
     state.counters["rows"] = double(rows);
     state.SetBytesProcessed(state.iterations() * entries * ScheduleRecord::recordSize);
 }
 
+// At its worst: every entry of the file is in the month.
+void monthList(benchmark::State &state)
+{
+    deadlineList(state, DeadlineLists::Kind::Month);
+}
+
+// The entries of one day, one in 366.
+void dayList(benchmark::State &state)
+{
+    deadlineList(state, DeadlineLists::Kind::Day);
+}
+
+// The entries imminent today, about one in a hundred.
+void imminentList(benchmark::State &state)
+{
+    deadlineList(state, DeadlineLists::Kind::Imminent);
+}
+
 } // namespace
 
 BENCHMARK(imminentCheck)->Arg(1000)->Arg(10000)->Arg(100000)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(monthList)->Arg(1000)->Arg(10000)->Arg(100000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(dayList)->Arg(1000)->Arg(10000)->Arg(100000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(imminentList)->Arg(1000)->Arg(10000)->Arg(100000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

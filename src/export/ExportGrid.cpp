@@ -22,8 +22,10 @@ void ExportRows::append(std::span<const QString> cells)
 
 namespace {
 
-// A block of rows is one large page: a big archive takes few blocks and few
-// page faults.
+// The first block of rows is small, taken from the heap, so that a short
+// list costs little; every later one is a large page, so that a big archive
+// takes few blocks and few page faults.
+constexpr size_t firstBlockBytes = 64 << 10;
 constexpr size_t largePageBytes = 2 << 20;
 
 // A row's cells' ends stand before its text; the room of every row is
@@ -39,47 +41,53 @@ constexpr size_t rowBytes(size_t columns, size_t textLength)
 // Each page of fresh memory costs a fault on its first write. On large pages a
 // list of a hundred thousand rows takes a few hundred faults instead of tens
 // of thousands, which would cost more than the whole reading of the archive:
-// a block is mapped on its own, starting on a large page, and advised so.
-// Where the system has no such mappings, or refuses the advice, pages are small.
+// a large block is mapped on its own, starting on a large page, and advised
+// so. Where the system has no such mappings, or refuses the advice, pages are
+// small.
 ExportRows::Block ExportRows::allocateBlock(size_t bytes)
 {
 #if __has_include(<sys/mman.h>)
-    // Mapped with a large page to spare, then cut to begin on a large page.
-    auto *const mapped = static_cast<std::byte *>(
-        mmap(nullptr, bytes + largePageBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
-    if (mapped == MAP_FAILED)
-        throw std::bad_alloc();
-    const size_t head = (largePageBytes - quintptr(mapped) % largePageBytes) % largePageBytes;
-    std::byte *const block = mapped + head;
-    if (head > 0)
-        munmap(mapped, head);
-    munmap(block + bytes, largePageBytes - head);
+    if (bytes >= largePageBytes) {
+        // Mapped with a large page to spare, then cut to begin on a large page.
+        auto *const mapped = static_cast<std::byte *>(
+            mmap(nullptr, bytes + largePageBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+        if (mapped == MAP_FAILED)
+            throw std::bad_alloc();
+        const size_t head = (largePageBytes - quintptr(mapped) % largePageBytes) % largePageBytes;
+        std::byte *const block = mapped + head;
+        if (head > 0)
+            munmap(mapped, head);
+        munmap(block + bytes, largePageBytes - head);
 #ifdef MADV_HUGEPAGE
-    madvise(block, bytes, MADV_HUGEPAGE);
+        madvise(block, bytes, MADV_HUGEPAGE);
 #endif
-    return Block(block, BlockRelease { bytes });
-#else
+        return Block(block, BlockRelease { bytes });
+    }
+#endif
     auto *const block = static_cast<std::byte *>(std::malloc(bytes));
     if (!block)
         throw std::bad_alloc();
     return Block(block, BlockRelease { bytes });
-#endif
 }
 
 void ExportRows::BlockRelease::operator()(std::byte *block) const
 {
 #if __has_include(<sys/mman.h>)
-    munmap(block, bytes);
-#else
-    std::free(block);
+    if (bytes >= largePageBytes) {
+        munmap(block, bytes);
+        return;
+    }
 #endif
+    std::free(block);
 }
 
 std::byte *ExportRows::roomFor(size_t bytes)
 {
     if (bytes > m_roomLeft) {
         // A row larger than a block gets a block of its own, as many pages long.
-        const size_t size = (bytes + largePageBytes - 1) & ~(largePageBytes - 1);
+        const size_t size = m_blocks.empty() && bytes <= firstBlockBytes
+            ? firstBlockBytes
+            : (bytes + largePageBytes - 1) & ~(largePageBytes - 1);
         m_blocks.push_back(allocateBlock(size));
         m_next = m_blocks.back().get();
         m_roomLeft = size;
