@@ -1,0 +1,246 @@
+#include "pedigree/PedigreeTree.h"
+
+#include "storage/DogRecord.h"
+#include "storage/Record.h"
+#include "storage/RecordFile.h"
+#include "storage/ShortText.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace Pedigree {
+
+namespace {
+
+// The dog's generation fields, by side and by generation from the
+// grandparents, with the labels the card shows them under.
+struct GenerationField
+{
+    int generation;
+    bool damSide;
+    QStringView label;
+};
+constexpr GenerationField generationFields[] = {
+    { 2, false, u"Nonni paterni" },
+    { 3, false, u"Bisnonni paterni" },
+    { 4, false, u"Trisnonni paterni" },
+    { 2, true, u"Nonni materni" },
+    { 3, true, u"Bisnonni materni" },
+    { 4, true, u"Trisnonni materni" },
+};
+
+// The first box of a side in a generation: the sire's side takes the upper
+// half of the generation's boxes, the dam's the lower.
+int firstBoxOf(int generation, bool damSide)
+{
+    const int first = 1 << generation;
+    return damSide ? first + first / 2 : first;
+}
+
+QString quoted(const QString &name)
+{
+    return u'\u00AB' + name + u'\u00BB';
+}
+
+class TreeBuilder
+{
+public:
+    TreeBuilder(const Root &root, const CardIndex &index, const CardReader &readCard)
+        : m_root(root)
+        , m_index(index)
+        , m_readCard(readCard)
+    {
+    }
+
+    Tree build()
+    {
+        placeGenerationFields();
+        Box &dog = m_tree.boxes[1];
+        dog.name = trimmedText(m_root.name);
+        dog.link = dog.name.isEmpty() ? Box::Link::Unknown : Box::Link::Named;
+        if (m_root.position) {
+            dog.card = m_readCard(*m_root.position);
+            if (dog.card)
+                dog.link = Box::Link::Linked;
+        }
+        // Parents before their own parents: every box's child is settled first.
+        for (int box = 2; box < boxCount; ++box)
+            settle(box);
+        return std::move(m_tree);
+    }
+
+private:
+    // The names of the dog's own generation fields, in the boxes they fill.
+    void placeGenerationFields()
+    {
+        for (int side = 0; side < 2; ++side) {
+            const auto &fields = side == 0 ? m_root.sireSide : m_root.damSide;
+            for (int level = 0; level < 3; ++level) {
+                const GenerationField &field = generationFields[side * 3 + level];
+                const QStringList names = namesOf(fields[size_t(level)]);
+                if (names.isEmpty())
+                    continue;
+                const int expected = 1 << (field.generation - 1);
+                if (names.size() != expected) {
+                    m_tree.warnings.append(QStringLiteral("Il campo \"%1\" contiene %2 nomi invece di %3: non \u00E8 stato usato.")
+                                               .arg(field.label)
+                                               .arg(names.size())
+                                               .arg(expected));
+                    continue;
+                }
+                const int first = firstBoxOf(field.generation, field.damSide);
+                for (int i = 0; i < expected; ++i) {
+                    m_typed[size_t(first + i)] = names[i];
+                    m_typedIn[size_t(first + i)] = field.label;
+                }
+            }
+        }
+        m_typed[2] = trimmedText(m_root.sire);
+        m_typed[3] = trimmedText(m_root.dam);
+    }
+
+    void settle(int box)
+    {
+        Box &settled = m_tree.boxes[size_t(box)];
+        const Box &child = m_tree.boxes[size_t(box / 2)];
+        // The dog's parents are the card's as shown; further up, a linked
+        // card names its own parents.
+        QString linkedName;
+        if (box > 3 && child.link == Box::Link::Linked)
+            linkedName = trimmedText(box % 2 == 0 ? child.card->sire : child.card->dam);
+        const QString &typed = m_typed[size_t(box)];
+        if (!linkedName.isEmpty()) {
+            settled.name = linkedName;
+            if (!typed.isEmpty() && comparable(typed) != comparable(linkedName))
+                settled.disagreeingField = m_typedIn[size_t(box)].toString();
+        } else {
+            settled.name = typed;
+        }
+        if (settled.name.isEmpty())
+            return;
+        settled.link = Box::Link::Named;
+        const QList<qint64> positions = m_index.positionsNamed(settled.name);
+        if (positions.size() > 1) {
+            settled.link = Box::Link::Ambiguous;
+            return;
+        }
+        if (positions.isEmpty())
+            return;
+        if (isAmongDescendants(box, positions.first())) {
+            settled.link = Box::Link::Loop;
+            m_tree.warnings.append(
+                QStringLiteral("%1 risulta antenato di se stesso: la sua linea si ferma qui.").arg(quoted(settled.name)));
+            return;
+        }
+        settled.card = m_readCard(positions.first());
+        if (settled.card) {
+            settled.link = Box::Link::Linked;
+            settled.name = trimmedText(settled.card->name); // as the card spells it
+        }
+    }
+
+    // Whether the card at position is already in the line from box down to the dog.
+    bool isAmongDescendants(int box, qint64 position) const
+    {
+        for (int descendant = box / 2; descendant >= 1; descendant /= 2) {
+            const Box &below = m_tree.boxes[size_t(descendant)];
+            if (below.card && below.card->position == position)
+                return true;
+        }
+        return false;
+    }
+
+    const Root &m_root;
+    const CardIndex &m_index;
+    const CardReader &m_readCard;
+    Tree m_tree;
+    // What the dog's own fields name in each box, and the field's label.
+    std::array<QString, boxCount> m_typed;
+    std::array<QStringView, boxCount> m_typedIn;
+};
+
+} // namespace
+
+int generationOf(int box)
+{
+    int generation = 0;
+    while (box > 1) {
+        box /= 2;
+        ++generation;
+    }
+    return generation;
+}
+
+QString comparable(QStringView name)
+{
+    return trimmedText(name).toCaseFolded();
+}
+
+QStringList namesOf(QStringView field)
+{
+    static const QRegularExpression separators(QStringLiteral("\\r\\n|[,;/\\n\\r]"));
+    QStringList names;
+    bool any = false;
+    for (const QString &piece : field.toString().split(separators)) {
+        names.append(trimmedText(piece));
+        any = any || !names.last().isEmpty();
+    }
+    return any ? names : QStringList();
+}
+
+Card Card::of(RecordView dog, qint64 position)
+{
+    using namespace DogRecord;
+    const QStringList titles = namesOf(dog.value(Titoli));
+    return { position, dog.value(Nome), dog.value(Padre), dog.value(Madre), dog.value(Sesso), dog.value(Razza),
+        dog.value(ROI), dog.value(Microchip), dog.value(DataNasc), titles.isEmpty() ? QString() : titles.first() };
+}
+
+Root Root::of(RecordView dog, std::optional<qint64> position)
+{
+    using namespace DogRecord;
+    return { position, dog.value(Nome), dog.value(Padre), dog.value(Madre),
+        { dog.value(NonniPat), dog.value(BisnonniPat), dog.value(TrisnonniPat) },
+        { dog.value(NonniMat), dog.value(BisnonniMat), dog.value(TrisnonniMat) } };
+}
+
+void CardIndex::add(QStringView name, qint64 position)
+{
+    const QString key = comparable(name);
+    if (!key.isEmpty())
+        m_positions[key].append(position);
+}
+
+QList<qint64> CardIndex::positionsNamed(QStringView name) const
+{
+    return m_positions.value(comparable(name));
+}
+
+Tree build(const Root &root, const CardIndex &index, const CardReader &readCard)
+{
+    return TreeBuilder(root, index, readCard).build();
+}
+
+Tree buildFromArchive(const QString &path, const Root &root)
+{
+    if (!QFileInfo::exists(path))
+        return build(root, {}, [](qint64) { return std::nullopt; });
+    RecordFile file;
+    file.openOrCreate(path, DogRecord::recordSize);
+    CardIndex index;
+    while (!file.atEnd()) {
+        const qint64 position = file.currentIndex();
+        const RecordView dog(DogRecord::layout(), file.readNextInPlace());
+        index.add(dog.value(DogRecord::Nome), position);
+    }
+    Tree tree = build(root, index, [&file](qint64 position) -> std::optional<Card> {
+        if (position < 0 || position >= file.recordCount())
+            return std::nullopt;
+        file.seekRecord(position);
+        return Card::of(RecordView(DogRecord::layout(), file.readNextInPlace()), position);
+    });
+    file.closeFile();
+    return tree;
+}
+
+} // namespace Pedigree
