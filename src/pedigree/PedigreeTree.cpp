@@ -4,6 +4,7 @@
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
 #include "storage/ShortText.h"
+#include "storage/Windows1252.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -35,6 +36,17 @@ int firstBoxOf(int generation, bool damSide)
 {
     const int first = 1 << generation;
     return damSide ? first + first / 2 : first;
+}
+
+// FNV-1a over the name's UTF-16 units.
+quint64 digestOf(QStringView comparableName)
+{
+    quint64 digest = 0xcbf29ce484222325ULL;
+    for (const QChar c : comparableName) {
+        digest ^= c.unicode();
+        digest *= 0x100000001b3ULL;
+    }
+    return digest;
 }
 
 QString quoted(const QString &name)
@@ -119,24 +131,34 @@ private:
         if (settled.name.isEmpty())
             return;
         settled.link = Box::Link::Named;
-        const QList<qint64> positions = m_index.positionsNamed(settled.name);
-        if (positions.size() > 1) {
+        const QList<Card> cards = cardsNamed(settled.name);
+        if (cards.size() > 1) {
             settled.link = Box::Link::Ambiguous;
             return;
         }
-        if (positions.isEmpty())
+        if (cards.isEmpty())
             return;
-        if (isAmongDescendants(box, positions.first())) {
+        if (isAmongDescendants(box, cards.first().position)) {
             settled.link = Box::Link::Loop;
             m_tree.warnings.append(
                 QStringLiteral("%1 risulta antenato di se stesso: la sua linea si ferma qui.").arg(quoted(settled.name)));
             return;
         }
-        settled.card = m_readCard(positions.first());
-        if (settled.card) {
-            settled.link = Box::Link::Linked;
-            settled.name = trimmedText(settled.card->name); // as the card spells it
+        settled.card = cards.first();
+        settled.link = Box::Link::Linked;
+        settled.name = trimmedText(settled.card->name); // as the card spells it
+    }
+
+    QList<Card> cardsNamed(const QString &name) const
+    {
+        const QString wanted = comparable(name);
+        QList<Card> cards;
+        for (const qint64 position : m_index.candidatesFor(name)) {
+            std::optional<Card> card = m_readCard(position);
+            if (card && comparable(card->name) == wanted)
+                cards.append(std::move(*card));
         }
+        return cards;
     }
 
     // Whether the card at position is already in the line from box down to the dog.
@@ -206,14 +228,22 @@ Root Root::of(RecordView dog, std::optional<qint64> position)
 
 void CardIndex::add(QStringView name, qint64 position)
 {
-    const QString key = comparable(name);
-    if (!key.isEmpty())
-        m_positions[key].append(position);
+    // Folded in place, in a text kept from card to card.
+    m_comparable.resize(0);
+    m_comparable.append(trimmedView(name));
+    m_comparable = std::move(m_comparable).toCaseFolded();
+    if (!m_comparable.isEmpty())
+        m_entries.push_back({ digestOf(m_comparable), position });
 }
 
-QList<qint64> CardIndex::positionsNamed(QStringView name) const
+QList<qint64> CardIndex::candidatesFor(QStringView name) const
 {
-    return m_positions.value(comparable(name));
+    const quint64 digest = digestOf(comparable(name));
+    QList<qint64> positions;
+    for (const Entry &entry : m_entries)
+        if (entry.digest == digest)
+            positions.append(entry.position);
+    return positions;
 }
 
 Tree build(const Root &root, const CardIndex &index, const CardReader &readCard)
@@ -228,10 +258,13 @@ Tree buildFromArchive(const QString &path, const Root &root)
     RecordFile file;
     file.openOrCreate(path, DogRecord::recordSize);
     CardIndex index;
+    QString name; // decoded into, card after card
     while (!file.atEnd()) {
         const qint64 position = file.currentIndex();
         const RecordView dog(DogRecord::layout(), file.readNextInPlace());
-        index.add(dog.value(DogRecord::Nome), position);
+        name.resize(0);
+        Windows1252::appendDecoded(name, dog.storedBytes(DogRecord::Nome));
+        index.add(name, position);
     }
     Tree tree = build(root, index, [&file](qint64 position) -> std::optional<Card> {
         if (position < 0 || position >= file.recordCount())

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -8,6 +7,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class RecordView;
 
@@ -52,18 +52,26 @@ struct Card
 };
 
 // The archive's cards by name, from one scan, so that an ancestor's name
-// finds its card at once. Cards are read whole only when a pedigree links
-// them.
+// finds its card at once. A name is kept as a 64-bit digest of the name as
+// pedigrees compare it, so that indexing a large archive costs no text per
+// card; as two names may share a digest, the cards found are candidates
+// whose names the caller compares.
 class CardIndex
 {
 public:
     /// Indexes the name of the card at position.
     void add(QStringView name, qint64 position);
-    /// The positions of the cards named so, in file order.
-    QList<qint64> positionsNamed(QStringView name) const;
+    /// The positions of the cards that may bear this name, in file order.
+    QList<qint64> candidatesFor(QStringView name) const;
 
 private:
-    QHash<QString, QList<qint64>> m_positions;
+    struct Entry
+    {
+        quint64 digest;
+        qint64 position;
+    };
+    std::vector<Entry> m_entries;
+    QString m_comparable; // kept from card to card
 };
 
 // One box of the chart.
