@@ -6,6 +6,7 @@
 // adds stays the same whatever the record count.
 
 #include "RawReadYardstick.h"
+#include "SampleArchives.h"
 #include "export/ExportGrid.h"
 #include "export/SavedFile.h"
 #include "export/SpreadsheetDocument.h"
@@ -15,7 +16,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -27,12 +27,6 @@ namespace {
 
 using RawReadYardstick::Clock;
 using RawReadYardstick::seconds;
-
-QTemporaryDir &folder()
-{
-    static QTemporaryDir dir;
-    return dir;
-}
 
 // Processor time of this process, which other programs on a busy machine do
 // not distort as they distort the time on the clock.
@@ -48,12 +42,11 @@ double cpuSeconds()
 Record sampleDog(int number)
 {
     const RecordLayout &layout = DogRecord::layout();
-    Record record(layout);
+    Record record = SampleArchives::halfFull(layout);
     for (int field = 0; field < layout.fieldCount(); ++field) {
-        QString text((layout.field(field).capacity + 1) / 2, QChar(u'a' + field % 26));
+        QString text = record.value(field);
         if (text.size() > 8)
-            text.replace(2, 6, QStringLiteral("è & à "));
-        record.setValue(field, text);
+            record.setValue(field, text.replace(2, 6, QStringLiteral("è & à ")));
     }
     record.setValue(DogRecord::Nome, QStringLiteral("Cane %1").arg(number));
     return record;
@@ -61,21 +54,8 @@ Record sampleDog(int number)
 
 QString archivePath(qint64 records)
 {
-    const QString path = folder().filePath(QStringLiteral("cani_%1.pro").arg(records));
-    if (QFile::exists(path))
-        return path;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        qFatal("cannot write %s", qPrintable(path));
-    QByteArray chunk;
-    for (qint64 i = 0; i < records; ++i) {
-        chunk += sampleDog(int(i + 1)).bytes();
-        if (chunk.size() >= (1 << 20) || i + 1 == records) {
-            file.write(chunk);
-            chunk.clear();
-        }
-    }
-    return path;
+    return SampleArchives::written(QStringLiteral("cani_%1.pro").arg(records), records,
+        [](qint64 i) { return sampleDog(int(i + 1)); });
 }
 
 // The yardstick: the archive read front to back, then as many bytes as the
@@ -130,8 +110,8 @@ void exportDogs(benchmark::State &state)
 {
     const qint64 records = state.range(0);
     const QString archive = archivePath(records);
-    const QString document = folder().filePath(QStringLiteral("Cani.xls"));
-    const QString raw = folder().filePath(QStringLiteral("raw.xls"));
+    const QString document = SampleArchives::folder().filePath(QStringLiteral("Cani.xls"));
+    const QString raw = SampleArchives::folder().filePath(QStringLiteral("raw.xls"));
     const SpreadsheetExports::ArchiveExport &dogs = SpreadsheetExports::dogs();
 
     const auto exportOnce = [&](const ExportGrid &grid) {

@@ -3,23 +3,17 @@
 // indexes the names, then the linked cards are read by position.
 
 #include "RawReadYardstick.h"
+#include "SampleArchives.h"
 #include "pedigree/Inbreeding.h"
 #include "pedigree/PedigreeTree.h"
 #include "storage/DogRecord.h"
 #include "storage/Record.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
 
-namespace {
+#include <algorithm>
 
-QTemporaryDir &folder()
-{
-    static QTemporaryDir dir;
-    return dir;
-}
+namespace {
 
 QString nameOf(qint64 number)
 {
@@ -31,28 +25,13 @@ QString nameOf(qint64 number)
 // every other field half full.
 QString archivePath(qint64 records)
 {
-    const QString path = folder().filePath(QStringLiteral("cani_%1.pro").arg(records));
-    if (QFile::exists(path))
-        return path;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        qFatal("cannot write %s", qPrintable(path));
-    const RecordLayout &layout = DogRecord::layout();
-    Record dog(layout);
-    for (int field = 0; field < layout.fieldCount(); ++field)
-        dog.setValue(field, QString((layout.field(field).capacity + 1) / 2, QChar(u'a' + field % 26)));
-    QByteArray chunk;
-    for (qint64 n = 0; n < records; ++n) {
+    Record dog = SampleArchives::halfFull(DogRecord::layout());
+    return SampleArchives::written(QStringLiteral("cani_%1.pro").arg(records), records, [&dog](qint64 n) {
         dog.setValue(DogRecord::Nome, nameOf(n));
         dog.setValue(DogRecord::Padre, nameOf(2 * n + 1));
         dog.setValue(DogRecord::Madre, nameOf(2 * n + 2));
-        chunk += dog.bytes();
-        if (chunk.size() >= (1 << 20) || n + 1 == records) {
-            file.write(chunk);
-            chunk.clear();
-        }
-    }
-    return path;
+        return dog;
+    });
 }
 
 void pedigree(benchmark::State &state)

@@ -3,6 +3,7 @@
 // iteration: the record file should add little to what the disk costs anyway.
 
 #include "RawReadYardstick.h"
+#include "SampleArchives.h"
 #include "storage/CostRecord.h"
 #include "storage/DogRecord.h"
 #include "storage/OwnerRecord.h"
@@ -11,9 +12,6 @@
 #include "storage/ScheduleRecord.h"
 #include "storage/Windows1252.h"
 
-#include <QFile>
-#include <QMap>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -32,47 +30,16 @@ const Archive archives[] = {
     { "cost", CostRecord::layout() },
 };
 
-QTemporaryDir &folder()
-{
-    static QTemporaryDir dir;
-    return dir;
-}
-
-// A record with every field half full, as real cards mostly are.
-Record sampleRecord(const RecordLayout &layout, int number)
-{
-    Record record(layout);
-    for (int field = 0; field < layout.fieldCount(); ++field) {
-        const int capacity = layout.field(field).capacity;
-        record.setValue(field, QString((capacity + 1) / 2, QChar(u'a' + field % 26)));
-    }
-    record.setValue(0, QString::number(number));
-    return record;
-}
-
-// The archive file of that layout and size, written once per run.
+// The archive file of that layout and size: every field half full, the
+// first one numbered.
 QString archivePath(const Archive &archive, qint64 records)
 {
-    static QMap<QString, QString> written;
-    const QString key = QStringLiteral("%1_%2").arg(QLatin1StringView(archive.name)).arg(records);
-    if (written.contains(key))
-        return written.value(key);
-
-    const QString path = folder().filePath(key + QStringLiteral(".pro"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        qFatal("cannot write %s", qPrintable(path));
-    const int perChunk = std::max(1, (1 << 20) / archive.layout.recordSize());
-    QByteArray chunk;
-    for (qint64 i = 0; i < records; ++i) {
-        chunk += sampleRecord(archive.layout, int(i + 1)).bytes();
-        if ((i + 1) % perChunk == 0 || i + 1 == records) {
-            file.write(chunk);
-            chunk.clear();
-        }
-    }
-    written.insert(key, path);
-    return path;
+    Record record = SampleArchives::halfFull(archive.layout);
+    return SampleArchives::written(QStringLiteral("%1_%2.pro").arg(QLatin1StringView(archive.name)).arg(records),
+        records, [&record](qint64 i) {
+            record.setValue(0, QString::number(i + 1));
+            return record;
+        });
 }
 
 // Every record read in position order, as searches, lists and exports do;
@@ -125,7 +92,7 @@ void navigateToLast(benchmark::State &state)
 void saveOneRecord(benchmark::State &state)
 {
     const QString path = archivePath(archives[0], largeArchive);
-    Record record = sampleRecord(DogRecord::layout(), 0);
+    Record record = SampleArchives::halfFull(DogRecord::layout());
     for (auto _ : state) {
         record.setValue(DogRecord::Nome, QString::number(state.iterations()));
         RecordFile file;

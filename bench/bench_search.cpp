@@ -8,6 +8,7 @@
 // list is reported on its own.
 
 #include "RawReadYardstick.h"
+#include "SampleArchives.h"
 #include "search/ArchiveSearch.h"
 #include "search/ResultLines.h"
 #include "storage/DogRecord.h"
@@ -18,9 +19,6 @@
 #include "storage/ScheduleRecord.h"
 
 #include <QDate>
-#include <QFile>
-#include <QMap>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -29,12 +27,6 @@
 namespace {
 
 using namespace RawReadYardstick;
-
-QTemporaryDir &folder()
-{
-    static QTemporaryDir dir;
-    return dir;
-}
 
 // One list over one archive: what its window takes and how it writes a line.
 struct ListScan
@@ -72,39 +64,15 @@ void varyEntry(Record &entry, int number)
     entry.setValue(ScheduleRecord::Effettuata, FlagText::of(number % 5 != 0));
 }
 
-// A record with every field half full, as real cards mostly are, varied so
-// that lines differ.
-Record sampleRecord(const ListScan &scan, int number)
-{
-    Record record(scan.layout);
-    for (int field = 0; field < scan.layout.fieldCount(); ++field) {
-        const int capacity = scan.layout.field(field).capacity;
-        record.setValue(field, QString((capacity + 1) / 2, QChar(u'a' + field % 26)));
-    }
-    scan.vary(record, number);
-    return record;
-}
-
+// An archive of records with every field half full, varied so that lines differ.
 QString archivePath(const ListScan &scan, qint64 records)
 {
-    static QMap<QString, QString> written;
-    const QString key = QStringLiteral("%1_%2").arg(QLatin1StringView(scan.name)).arg(records);
-    if (written.contains(key))
-        return written.value(key);
-    const QString path = folder().filePath(key + QStringLiteral(".pro"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        qFatal("cannot write %s", qPrintable(path));
-    QByteArray chunk;
-    for (qint64 i = 0; i < records; ++i) {
-        chunk += sampleRecord(scan, int(i + 1)).bytes();
-        if (chunk.size() > (1 << 20) || i + 1 == records) {
-            file.write(chunk);
-            chunk.clear();
-        }
-    }
-    written.insert(key, path);
-    return path;
+    Record record = SampleArchives::halfFull(scan.layout);
+    return SampleArchives::written(QStringLiteral("%1_%2.pro").arg(QLatin1StringView(scan.name)).arg(records),
+        records, [&](qint64 i) {
+            scan.vary(record, int(i + 1));
+            return record;
+        });
 }
 
 std::function<bool(RecordView)> matching(QList<ArchiveSearch::Criterion> criteria)
