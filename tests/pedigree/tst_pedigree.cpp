@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cmath>
 #include <random>
 
 using namespace Pedigree;
@@ -185,6 +186,24 @@ private Q_SLOTS:
         QVERIFY(tree.boxes[16].name.isEmpty());
         QCOMPARE(tree.warnings, QStringList { u"\u00ABRex\u00BB risulta antenato di se stesso: la sua linea si ferma qui."_s });
         QCOMPARE(coefficientsOf(tree).inbreeding, 0.0);
+    }
+
+    // Archives typed carelessly (names reused, dogs their own ancestors,
+    // names borne by several cards) still give a tree and finite
+    // coefficients, at once.
+    void carelessArchivesStillGiveATree()
+    {
+        std::mt19937 random(20241210);
+        const auto someName = [&random] { return QStringLiteral("Cane %1").arg(random() % 12); };
+        for (int archiveNumber = 0; archiveNumber < 300; ++archiveNumber) {
+            QStringList cards;
+            for (int card = 0; card < 20; ++card)
+                cards.append(someName() + u": "_s + someName() + u", "_s + someName());
+            const Coefficients coefficients
+                = coefficientsOf(Archive(cards).treeOf(puppiesOf(someName(), someName())));
+            QVERIFY(std::isfinite(coefficients.inbreeding) && coefficients.inbreeding >= 0);
+            QVERIFY(coefficients.ancestorLoss > 0 && coefficients.ancestorLoss <= 1);
+        }
     }
 
     // From a real archive file: one scan, the linked cards read with their details.
