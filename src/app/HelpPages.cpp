@@ -1,6 +1,6 @@
 #include "app/HelpPages.h"
 
-#include "app/AccessPassword.h"
+#include "core/AccessPassword.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "app/InfoWindowParts.h"
 
-#include "app/Version.h"
+#include "core/Version.h"
 #include "ui/GradientWidget.h"
 #include "ui/LinkLabel.h"
 #include "ui/PictureButton.h"

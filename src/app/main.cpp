@@ -2,8 +2,8 @@
 #include "app/CommandLineTasks.h"
 #include "app/Fonts.h"
 #include "app/ToolkitTexts.h"
-#include "app/Version.h"
 #include "backup/Backup.h"
+#include "core/Version.h"
 #include "platform/QtPlatform.h"
 #include "storage/ProgramFolder.h"
 

@@ -1,7 +1,7 @@
 #include "dogs/frmCostiCane.h"
 
 #include "app/AppContext.h"
-#include "app/DateText.h"
+#include "core/DateText.h"
 #include "dogs/CostList.h"
 #include "export/printing/ListReport.h"
 #include "storage/CostRecord.h"

@@ -1,7 +1,7 @@
 #include "dogs/frmZoom.h"
 
 #include "app/AppContext.h"
-#include "app/ProcessFormats.h"
+#include "core/ProcessFormats.h"
 #include "dogs/PhotoBox.h"
 #include "ui/Centring.h"
 #include "ui/GradientWidget.h"

@@ -1,6 +1,6 @@
 #include "schedule/DeadlineLists.h"
 
-#include "app/DateText.h"
+#include "core/DateText.h"
 #include "schedule/ScheduleRules.h"
 #include "storage/ProgramFolder.h"
 #include "storage/Record.h"

@@ -1,6 +1,6 @@
 #include "schedule/ScheduleRules.h"
 
-#include "app/DateText.h"
+#include "core/DateText.h"
 #include "storage/ProgramFolder.h"
 #include "storage/Record.h"
 #include "storage/RecordFile.h"

@@ -2,9 +2,9 @@
 
 #include "app/AppContext.h"
 #include "app/Help.h"
-#include "app/ProcessFormats.h"
 #include "calendar/CalendarExport.h"
 #include "checks/OpenCheck.h"
+#include "core/ProcessFormats.h"
 #include "export/frmExpArchivio.h"
 #include "export/printing/CardPrinting.h"
 #include "export/printing/ScreenValues.h"

@@ -1,5 +1,5 @@
-#include "app/AccessPassword.h"
 #include "app/HelpPages.h"
+#include "core/AccessPassword.h"
 
 #include <QFile>
 #include <QTest>

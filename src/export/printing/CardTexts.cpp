@@ -1,6 +1,6 @@
 #include "export/printing/CardTexts.h"
 
-#include "app/DateText.h"
+#include "core/DateText.h"
 #include "storage/ShortText.h"
 
 namespace CardTexts {

@@ -1,6 +1,6 @@
 #include "export/report/ReportLayout.h"
 
-#include "app/DateText.h"
+#include "core/DateText.h"
 
 #include <algorithm>
 #include <limits>

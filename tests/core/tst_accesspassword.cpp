@@ -1,4 +1,4 @@
-#include "app/AccessPassword.h"
+#include "core/AccessPassword.h"
 #include "storage/ProgramFolder.h"
 
 #include <QDir>

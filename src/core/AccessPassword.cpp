@@ -1,6 +1,6 @@
-#include "app/AccessPassword.h"
+#include "core/AccessPassword.h"
 
-#include "app/SettingsText.h"
+#include "core/SettingsText.h"
 #include "storage/ShortText.h"
 
 #include <QFile>

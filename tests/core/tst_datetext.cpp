@@ -1,4 +1,4 @@
-#include "app/DateText.h"
+#include "core/DateText.h"
 
 #include <QLocale>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "app/ProcessFormats.h"
+#include "core/ProcessFormats.h"
 
 #include <QLocale>
 

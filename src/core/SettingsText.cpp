@@ -1,4 +1,4 @@
-#include "app/SettingsText.h"
+#include "core/SettingsText.h"
 
 #include <optional>
 
