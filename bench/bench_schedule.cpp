@@ -5,8 +5,8 @@
 // every entry in the month: each one listed, its fields decoded, then sorted.
 
 #include "RawReadYardstick.h"
+#include "core/ScheduleRules.h"
 #include "schedule/DeadlineLists.h"
-#include "schedule/ScheduleRules.h"
 #include "storage/ProgramFolder.h"
 #include "storage/Record.h"
 #include "storage/ScheduleRecord.h"

@@ -1,4 +1,4 @@
-#include "schedule/ScheduleRules.h"
+#include "core/ScheduleRules.h"
 #include "storage/ProgramFolder.h"
 #include "storage/Record.h"
 #include "storage/RecordFile.h"

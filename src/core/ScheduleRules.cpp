@@ -1,4 +1,4 @@
-#include "schedule/ScheduleRules.h"
+#include "core/ScheduleRules.h"
 
 #include "core/DateText.h"
 #include "storage/ProgramFolder.h"
