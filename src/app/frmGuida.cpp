@@ -1,8 +1,8 @@
 #include "app/frmGuida.h"
 
-#include "app/AppContext.h"
 #include "app/Help.h"
 #include "app/InfoWindowParts.h"
+#include "platform/AppContext.h"
 #include "ui/Centring.h"
 #include "ui/DesktopOpen.h"
 

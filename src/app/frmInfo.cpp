@@ -1,8 +1,8 @@
 #include "app/frmInfo.h"
 
-#include "app/AppContext.h"
 #include "app/InfoWindowParts.h"
 #include "app/MakerLinks.h"
+#include "platform/AppContext.h"
 #include "ui/Centring.h"
 
 frmInfo::frmInfo(AppContext &context, QWidget *owner)

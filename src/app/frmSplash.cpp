@@ -1,8 +1,8 @@
 #include "app/frmSplash.h"
 
-#include "app/AppContext.h"
 #include "app/InfoWindowParts.h"
 #include "app/MakerLinks.h"
+#include "platform/AppContext.h"
 
 
 frmSplash::frmSplash(AppContext &context, QWidget *owner)

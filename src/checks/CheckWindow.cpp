@@ -1,7 +1,7 @@
 #include "checks/CheckWindow.h"
 
-#include "app/AppContext.h"
 #include "app/Fonts.h"
+#include "platform/AppContext.h"
 #include "ui/AllowedCharacters.h"
 #include "ui/CapitalsBox.h"
 #include "ui/Centring.h"

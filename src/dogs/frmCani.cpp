@@ -1,6 +1,5 @@
 #include "dogs/frmCani.h"
 
-#include "app/AppContext.h"
 #include "app/Help.h"
 #include "checks/OpenCheck.h"
 #include "core/ProcessFormats.h"
@@ -12,6 +11,7 @@
 #include "export/frmCreaRTF.h"
 #include "export/frmExpArchivio.h"
 #include "export/printing/frmStampaCane.h"
+#include "platform/AppContext.h"
 #include "search/SearchWindow.h"
 #include "search/Searches.h"
 #include "storage/DogRecord.h"

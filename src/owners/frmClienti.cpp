@@ -3,7 +3,6 @@
 #include "search/SearchWindow.h"
 #include "search/Searches.h"
 
-#include "app/AppContext.h"
 #include "app/Help.h"
 #include "checks/OpenCheck.h"
 #include "checks/frmCarta.h"
@@ -14,6 +13,7 @@
 #include "export/printing/CardPrinting.h"
 #include "export/printing/ScreenValues.h"
 #include "owners/ProvinceBox.h"
+#include "platform/AppContext.h"
 #include "storage/Record.h"
 #include "storage/ShortText.h"
 #include "ui/AllowedCharacters.h"

@@ -1,6 +1,5 @@
 #include "schedule/frmScadenzario.h"
 
-#include "app/AppContext.h"
 #include "app/Help.h"
 #include "calendar/CalendarExport.h"
 #include "checks/OpenCheck.h"
@@ -9,6 +8,7 @@
 #include "export/frmExpArchivio.h"
 #include "export/printing/CardPrinting.h"
 #include "export/printing/ScreenValues.h"
+#include "platform/AppContext.h"
 #include "schedule/CalendarMarks.h"
 #include "schedule/DeadlineListWindow.h"
 #include "schedule/ListSelector.h"

@@ -1,8 +1,8 @@
 #include "export/printing/CardPrinting.h"
 
-#include "app/AppContext.h"
 #include "export/printing/CardReports.h"
 #include "export/printing/ReportOutput.h"
+#include "platform/AppContext.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 #include "export/printing/ReportOutput.h"
 
-#include "app/AppContext.h"
+#include "platform/AppContext.h"
 
 namespace ReportOutput {
 

@@ -1,10 +1,10 @@
 #include "export/printing/frmStampaCane.h"
 
-#include "app/AppContext.h"
 #include "dogs/PhotoBox.h"
 #include "export/printing/CardReports.h"
 #include "export/printing/ReportOutput.h"
 #include "export/printing/ScreenValues.h"
+#include "platform/AppContext.h"
 #include "ui/Centring.h"
 #include "ui/GradientWidget.h"
 
