@@ -1,6 +1,6 @@
 #include "export/report/ReportTemplate.h"
 
-#include "app/Fonts.h"
+#include "ui/Fonts.h"
 
 #include <QFontMetricsF>
 #include <QTextLayout>

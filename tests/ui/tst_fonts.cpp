@@ -1,5 +1,5 @@
 #include "AppFixture.h"
-#include "app/Fonts.h"
+#include "ui/Fonts.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
