@@ -1,6 +1,5 @@
 #include "dogs/frmCani.h"
 
-#include "app/Help.h"
 #include "checks/OpenCheck.h"
 #include "core/ProcessFormats.h"
 #include "dogs/AssociatedFolder.h"
@@ -11,6 +10,7 @@
 #include "export/frmCreaRTF.h"
 #include "export/frmExpArchivio.h"
 #include "export/printing/frmStampaCane.h"
+#include "help/Help.h"
 #include "platform/AppContext.h"
 #include "search/SearchWindow.h"
 #include "search/Searches.h"

@@ -1,8 +1,8 @@
 #include "export/GridWindow.h"
 
-#include "app/Help.h"
 #include "export/DocumentExport.h"
 #include "export/ExportGrid.h"
+#include "help/Help.h"
 #include "platform/AppContext.h"
 #include "ui/Centring.h"
 #include "ui/PictureButton.h"

@@ -3,7 +3,6 @@
 #include "search/SearchWindow.h"
 #include "search/Searches.h"
 
-#include "app/Help.h"
 #include "checks/OpenCheck.h"
 #include "checks/frmCarta.h"
 #include "checks/frmIban.h"
@@ -12,6 +11,7 @@
 #include "export/frmExpArchivio.h"
 #include "export/printing/CardPrinting.h"
 #include "export/printing/ScreenValues.h"
+#include "help/Help.h"
 #include "owners/ProvinceBox.h"
 #include "platform/AppContext.h"
 #include "storage/Record.h"

@@ -1,6 +1,5 @@
 #include "schedule/frmScadenzario.h"
 
-#include "app/Help.h"
 #include "calendar/CalendarExport.h"
 #include "checks/OpenCheck.h"
 #include "core/ProcessFormats.h"
@@ -8,6 +7,7 @@
 #include "export/frmExpArchivio.h"
 #include "export/printing/CardPrinting.h"
 #include "export/printing/ScreenValues.h"
+#include "help/Help.h"
 #include "platform/AppContext.h"
 #include "schedule/CalendarMarks.h"
 #include "schedule/DeadlineListWindow.h"

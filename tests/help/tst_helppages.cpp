@@ -1,5 +1,5 @@
-#include "app/HelpPages.h"
 #include "core/AccessPassword.h"
+#include "help/HelpPages.h"
 
 #include <QFile>
 #include <QTest>

@@ -1,7 +1,7 @@
-#include "app/frmInfo.h"
+#include "help/frmInfo.h"
 
-#include "app/InfoWindowParts.h"
-#include "app/MakerLinks.h"
+#include "help/InfoWindowParts.h"
+#include "help/MakerLinks.h"
 #include "platform/AppContext.h"
 #include "ui/Centring.h"
 

@@ -1,4 +1,4 @@
-#include "app/HelpPages.h"
+#include "help/HelpPages.h"
 
 #include "core/AccessPassword.h"
 

@@ -1,4 +1,4 @@
-#include "app/MakerLinks.h"
+#include "help/MakerLinks.h"
 
 QString MakerLinks::webAddress()
 {

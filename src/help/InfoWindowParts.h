@@ -20,11 +20,11 @@ namespace InfoWindowParts {
 void frame(QDialog *window, QSize clientSize, QColor top, QColor bottom);
 /// A white band across the top of window, height high, with the logo centred.
 void logoBand(QWidget *window, int height);
-/// The icon (32 × 32, from ":/app/<artwork>.svg") at topLeft and the link
+/// The icon (32 × 32, from ":/help/<artwork>.svg") at topLeft and the link
 /// beside it; a click on either runs open.
 LinkLabel *link(QWidget *parent, QPoint topLeft, const char *iconName, const char *artwork,
     const QString &text, std::function<void()> open);
-/// The artwork ":/app/<artwork>.svg" as drawn: its "@VERSIONE@" written as
+/// The artwork ":/help/<artwork>.svg" as drawn: its "@VERSIONE@" written as
 /// the program's version, so that no picture tells another.
 QByteArray artwork(const char *artwork);
 /// That artwork as a picture named objectName, at geometry.

@@ -1,7 +1,7 @@
-#include "app/frmSplash.h"
+#include "help/frmSplash.h"
 
-#include "app/InfoWindowParts.h"
-#include "app/MakerLinks.h"
+#include "help/InfoWindowParts.h"
+#include "help/MakerLinks.h"
 #include "platform/AppContext.h"
 
 

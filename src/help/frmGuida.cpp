@@ -1,7 +1,7 @@
-#include "app/frmGuida.h"
+#include "help/frmGuida.h"
 
-#include "app/Help.h"
-#include "app/InfoWindowParts.h"
+#include "help/Help.h"
+#include "help/InfoWindowParts.h"
 #include "platform/AppContext.h"
 #include "ui/Centring.h"
 #include "ui/DesktopOpen.h"

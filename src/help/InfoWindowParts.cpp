@@ -1,4 +1,4 @@
-#include "app/InfoWindowParts.h"
+#include "help/InfoWindowParts.h"
 
 #include "core/Version.h"
 #include "ui/GradientWidget.h"
@@ -30,7 +30,7 @@ void InfoWindowParts::logoBand(QWidget *window, int height)
     band->setAttribute(Qt::WA_StyledBackground);
     band->setStyleSheet(QStringLiteral("#panLogo { background: white; border-bottom: 1px solid #CDDFEE; }"));
     band->setGeometry(0, 0, window->width(), height);
-    auto *logo = new QSvgWidget(QStringLiteral(":/app/logo.svg"), band);
+    auto *logo = new QSvgWidget(QStringLiteral(":/help/logo.svg"), band);
     logo->setObjectName(QStringLiteral("imgLogo"));
     logo->setGeometry((window->width() - logoSize.width()) / 2, (height - logoSize.height()) / 2,
         logoSize.width(), logoSize.height());
@@ -40,7 +40,7 @@ LinkLabel *InfoWindowParts::link(QWidget *parent, QPoint topLeft, const char *ic
     const QString &text, std::function<void()> open)
 {
     auto *icon = new PictureButton(QString::fromLatin1(iconName),
-        QStringLiteral(":/app/%1.svg").arg(QLatin1StringView(artwork)), parent);
+        QStringLiteral(":/help/%1.svg").arg(QLatin1StringView(artwork)), parent);
     icon->setAccessibleName(text);
     icon->setGeometry(topLeft.x(), topLeft.y(), iconSize, iconSize);
     auto *label = new LinkLabel(QStringLiteral("lnkWeb"), text, parent);
@@ -53,7 +53,7 @@ LinkLabel *InfoWindowParts::link(QWidget *parent, QPoint topLeft, const char *ic
 
 QByteArray InfoWindowParts::artwork(const char *artwork)
 {
-    QFile file(QStringLiteral(":/app/%1.svg").arg(QLatin1StringView(artwork)));
+    QFile file(QStringLiteral(":/help/%1.svg").arg(QLatin1StringView(artwork)));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll().replace("@VERSIONE@", programVersion().toUtf8());
