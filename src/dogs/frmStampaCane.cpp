@@ -1,4 +1,4 @@
-#include "export/printing/frmStampaCane.h"
+#include "dogs/frmStampaCane.h"
 
 #include "dogs/PhotoBox.h"
 #include "export/printing/CardReports.h"
@@ -46,7 +46,7 @@ frmStampaCane::frmStampaCane(AppContext &context, QWidget *card)
     panel->setGeometry(panelArea);
     panel->setAttribute(Qt::WA_StyledBackground);
     panel->setStyleSheet(QStringLiteral("#panIstruzioni { background: white; border: 1px solid #CDDFEE; }"));
-    auto *instructions = new QSvgWidget(QStringLiteral(":/printing/istruzioni.svg"), panel);
+    auto *instructions = new QSvgWidget(QStringLiteral(":/dogs/printing/istruzioni.svg"), panel);
     instructions->setObjectName(QStringLiteral("imgIstruzioni"));
     instructions->setGeometry(5, 10, 330, 196);
 
@@ -70,7 +70,7 @@ void frmStampaCane::printDogCard(AppContext &context, QWidget *card)
 
 QImage frmStampaCane::defaultPicture()
 {
-    return artworkImage(QStringLiteral(":/printing/cane.svg"), QSize(306, 353));
+    return artworkImage(QStringLiteral(":/dogs/printing/cane.svg"), QSize(306, 353));
 }
 
 void frmStampaCane::showEvent(QShowEvent *event)
