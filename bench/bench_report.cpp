@@ -3,8 +3,8 @@
 // same lines' bytes in the same iteration.
 
 #include "RawReadYardstick.h"
-#include "export/printing/ListReport.h"
-#include "export/report/ReportPainter.h"
+#include "report/ReportPainter.h"
+#include "report/printing/ListReport.h"
 #include "ui/Fonts.h"
 
 #include <QFile>

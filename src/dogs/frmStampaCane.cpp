@@ -1,10 +1,10 @@
 #include "dogs/frmStampaCane.h"
 
 #include "dogs/PhotoBox.h"
-#include "export/printing/CardReports.h"
-#include "export/printing/ReportOutput.h"
-#include "export/printing/ScreenValues.h"
 #include "platform/AppContext.h"
+#include "report/printing/CardReports.h"
+#include "report/printing/ReportOutput.h"
+#include "report/printing/ScreenValues.h"
 #include "ui/Centring.h"
 #include "ui/GradientWidget.h"
 

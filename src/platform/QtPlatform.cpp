@@ -1,6 +1,6 @@
 #include "platform/QtPlatform.h"
 
-#include "export/report/ReportPainter.h"
+#include "report/ReportPainter.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "AppFixture.h"
 #include "PdfTools.h"
 
-#include "export/printing/ListReport.h"
-#include "export/printing/ReportOutput.h"
-#include "export/report/ReportPainter.h"
+#include "report/ReportPainter.h"
+#include "report/printing/ListReport.h"
+#include "report/printing/ReportOutput.h"
 
 #include <QTemporaryDir>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/report/ReportTemplate.h"
+#include "report/ReportTemplate.h"
 
 #include <QDate>
 #include <QLineF>

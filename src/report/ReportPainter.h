@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/report/ReportLayout.h"
+#include "report/ReportLayout.h"
 
 #include <QPageLayout>
 

@@ -1,8 +1,8 @@
-#include "export/printing/CardPrinting.h"
+#include "report/printing/CardPrinting.h"
 
-#include "export/printing/CardReports.h"
-#include "export/printing/ReportOutput.h"
 #include "platform/AppContext.h"
+#include "report/printing/CardReports.h"
+#include "report/printing/ReportOutput.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/report/ReportPainter.h"
+#include "report/ReportPainter.h"
 
 struct AppContext;
 class QWidget;

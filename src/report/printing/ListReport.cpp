@@ -1,6 +1,6 @@
-#include "export/printing/ListReport.h"
+#include "report/printing/ListReport.h"
 
-#include "export/printing/ReportOutput.h"
+#include "report/printing/ReportOutput.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "export/report/ReportTemplate.h"
+#include "report/ReportTemplate.h"
 
 #include "ui/Fonts.h"
 

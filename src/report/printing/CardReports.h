@@ -1,7 +1,7 @@
 #pragma once
 
-#include "export/printing/CardTexts.h"
-#include "export/report/ReportTemplate.h"
+#include "report/ReportTemplate.h"
+#include "report/printing/CardTexts.h"
 
 // The printed cards, one A4 portrait page each, filled with what the card
 // windows show. Every text prints literally.

@@ -1,4 +1,4 @@
-#include "export/printing/CardReports.h"
+#include "report/printing/CardReports.h"
 
 #include "storage/ShortText.h"
 

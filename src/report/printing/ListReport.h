@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/report/ReportTemplate.h"
+#include "report/ReportTemplate.h"
 
 struct AppContext;
 class QWidget;

@@ -1,4 +1,4 @@
-#include "export/printing/ScreenValues.h"
+#include "report/printing/ScreenValues.h"
 
 #include "storage/ShortText.h"
 

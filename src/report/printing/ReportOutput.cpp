@@ -1,4 +1,4 @@
-#include "export/printing/ReportOutput.h"
+#include "report/printing/ReportOutput.h"
 
 #include "platform/AppContext.h"
 

@@ -1,4 +1,4 @@
-#include "export/printing/CardTexts.h"
+#include "report/printing/CardTexts.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "export/report/PdfInformation.h"
+#include "report/PdfInformation.h"
 
 #include <QRegularExpression>
 

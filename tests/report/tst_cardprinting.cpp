@@ -1,9 +1,9 @@
 #include "AppFixture.h"
 #include "PdfTools.h"
 
-#include "export/printing/CardPrinting.h"
-#include "export/printing/ReportOutput.h"
-#include "export/printing/ScreenValues.h"
+#include "report/printing/CardPrinting.h"
+#include "report/printing/ReportOutput.h"
+#include "report/printing/ScreenValues.h"
 
 #include <QCheckBox>
 #include <QComboBox>

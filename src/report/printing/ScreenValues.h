@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/printing/CardTexts.h"
+#include "report/printing/CardTexts.h"
 
 class QWidget;
 

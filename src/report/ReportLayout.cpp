@@ -1,4 +1,4 @@
-#include "export/report/ReportLayout.h"
+#include "report/ReportLayout.h"
 
 #include "core/DateText.h"
 

@@ -2,7 +2,7 @@
 #include "ChildProcess.h"
 #include "PdfTools.h"
 
-#include "export/report/ReportPainter.h"
+#include "report/ReportPainter.h"
 
 #include <QFile>
 #include <QPainter>

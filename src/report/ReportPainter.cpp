@@ -1,6 +1,6 @@
-#include "export/report/ReportPainter.h"
+#include "report/ReportPainter.h"
 
-#include "export/report/PdfInformation.h"
+#include "report/PdfInformation.h"
 
 #include <QBuffer>
 #include <QPagedPaintDevice>
