@@ -1,9 +1,9 @@
 #include "app/Application.h"
 #include "app/CommandLineTasks.h"
+#include "app/QtPlatform.h"
 #include "app/ToolkitTexts.h"
 #include "backup/Backup.h"
 #include "core/Version.h"
-#include "platform/QtPlatform.h"
 #include "storage/ProgramFolder.h"
 #include "ui/Fonts.h"
 

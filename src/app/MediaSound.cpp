@@ -1,4 +1,4 @@
-#include "platform/QtPlatform.h"
+#include "app/QtPlatform.h"
 
 #include <QAudioOutput>
 #include <QFileInfo>
