@@ -3,9 +3,9 @@
 // same lines' bytes in the same iteration.
 
 #include "RawReadYardstick.h"
-#include "app/Fonts.h"
-#include "export/printing/ListReport.h"
-#include "export/report/ReportPainter.h"
+#include "report/ReportPainter.h"
+#include "report/printing/ListReport.h"
+#include "ui/Fonts.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -6,8 +6,8 @@
 // sorted), the day's and the imminent one.
 
 #include "RawReadYardstick.h"
+#include "core/ScheduleRules.h"
 #include "schedule/DeadlineLists.h"
-#include "schedule/ScheduleRules.h"
 #include "storage/ProgramFolder.h"
 #include "storage/Record.h"
 #include "storage/ScheduleRecord.h"

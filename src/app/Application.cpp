@@ -1,14 +1,14 @@
 #include "app/Application.h"
 
 #include "app/BackupActions.h"
-#include "app/Help.h"
-#include "app/MakerLinks.h"
 #include "app/frmAvvio.h"
 #include "app/frmCambiaPassword.h"
-#include "app/frmInfo.h"
 #include "app/frmPassword.h"
-#include "app/frmSplash.h"
 #include "dogs/frmCani.h"
+#include "help/Help.h"
+#include "help/MakerLinks.h"
+#include "help/frmInfo.h"
+#include "help/frmSplash.h"
 #include "owners/frmClienti.h"
 #include "schedule/frmScadenzario.h"
 

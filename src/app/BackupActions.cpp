@@ -1,7 +1,7 @@
 #include "app/BackupActions.h"
 
-#include "app/AppContext.h"
 #include "backup/Backup.h"
+#include "platform/AppContext.h"
 
 #include <QCursor>
 #include <QGuiApplication>

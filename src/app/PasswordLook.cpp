@@ -26,7 +26,7 @@ QVBoxLayout *PasswordLook::frame(QWidget *window, QSize clientSize)
     panel->setStyleSheet(QStringLiteral("#panPassword { background: white; border: 1px solid #CDDFEE; }"));
     panel->setGeometry(window->rect().adjusted(margin, margin, -margin, -margin));
 
-    auto *logo = new QSvgWidget(QStringLiteral(":/app/logo.svg"), panel);
+    auto *logo = new QSvgWidget(QStringLiteral(":/help/logo.svg"), panel);
     logo->setObjectName(QStringLiteral("imgLogo"));
     logo->setFixedSize(380, 66);
 

@@ -1,6 +1,6 @@
 #include "app/frmAvvio.h"
 
-#include "app/ProcessFormats.h"
+#include "core/ProcessFormats.h"
 #include "ui/Centring.h"
 #include "ui/GradientWidget.h"
 #include "ui/PictureButton.h"

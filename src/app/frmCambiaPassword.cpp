@@ -1,13 +1,13 @@
 #include "app/frmCambiaPassword.h"
 
-#include "app/AccessPassword.h"
-#include "app/AppContext.h"
 #include "app/PasswordLook.h"
+#include "core/AccessPassword.h"
+#include "platform/AppContext.h"
 #include "storage/ProgramFolder.h"
 #include "storage/ShortText.h"
 #include "ui/Centring.h"
-#include "ui/FocusRectangles.h"
 #include "ui/EnterKeyRing.h"
+#include "ui/FocusRectangles.h"
 
 #include <QCloseEvent>
 #include <QFormLayout>

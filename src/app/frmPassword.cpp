@@ -1,8 +1,8 @@
 #include "app/frmPassword.h"
 
-#include "app/AccessPassword.h"
-#include "app/AppContext.h"
 #include "app/PasswordLook.h"
+#include "core/AccessPassword.h"
+#include "platform/AppContext.h"
 #include "storage/ProgramFolder.h"
 #include "storage/ShortText.h"
 #include "ui/Centring.h"

@@ -1,11 +1,11 @@
 #include "app/Application.h"
 #include "app/CommandLineTasks.h"
-#include "app/Fonts.h"
+#include "app/QtPlatform.h"
 #include "app/ToolkitTexts.h"
-#include "app/Version.h"
 #include "backup/Backup.h"
-#include "platform/QtPlatform.h"
+#include "core/Version.h"
 #include "storage/ProgramFolder.h"
+#include "ui/Fonts.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,11 +1,11 @@
 #include "checks/CheckWindow.h"
 
-#include "app/AppContext.h"
-#include "app/Fonts.h"
+#include "platform/AppContext.h"
 #include "ui/AllowedCharacters.h"
 #include "ui/CapitalsBox.h"
 #include "ui/Centring.h"
 #include "ui/EnterKeyRing.h"
+#include "ui/Fonts.h"
 #include "ui/GradientWidget.h"
 
 #include <QEvent>

@@ -1,7 +1,7 @@
 #include "dogs/AssociatedFolder.h"
 
-#include "app/AppContext.h"
 #include "dogs/DogFolders.h"
+#include "platform/AppContext.h"
 #include "storage/ShortText.h"
 
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "dogs/PhotoActions.h"
 
-#include "app/AppContext.h"
 #include "dogs/AlbumPhoto.h"
 #include "dogs/PhotoBox.h"
 #include "dogs/frmZoom.h"
+#include "platform/AppContext.h"
 
 PhotoActions::PhotoActions(AppContext &context, QWidget *owner, PhotoBox *box)
     : m_context(context)

@@ -1,9 +1,9 @@
 #include "dogs/frmCostiCane.h"
 
-#include "app/AppContext.h"
-#include "app/DateText.h"
+#include "core/DateText.h"
 #include "dogs/CostList.h"
-#include "export/printing/ListReport.h"
+#include "platform/AppContext.h"
+#include "report/printing/ListReport.h"
 #include "storage/CostRecord.h"
 #include "storage/ShortText.h"
 #include "ui/AllowedCharacters.h"

@@ -1,8 +1,8 @@
 #include "dogs/frmZoom.h"
 
-#include "app/AppContext.h"
-#include "app/ProcessFormats.h"
+#include "core/ProcessFormats.h"
 #include "dogs/PhotoBox.h"
+#include "platform/AppContext.h"
 #include "ui/Centring.h"
 #include "ui/GradientWidget.h"
 

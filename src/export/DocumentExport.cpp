@@ -1,7 +1,7 @@
 #include "export/DocumentExport.h"
 
-#include "app/AppContext.h"
 #include "export/SavedFile.h"
+#include "platform/AppContext.h"
 #include "ui/DesktopOpen.h"
 #include "ui/FileActionGuard.h"
 

@@ -1,9 +1,9 @@
 #include "export/GridWindow.h"
 
-#include "app/AppContext.h"
-#include "app/Help.h"
 #include "export/DocumentExport.h"
 #include "export/ExportGrid.h"
+#include "help/Help.h"
+#include "platform/AppContext.h"
 #include "ui/Centring.h"
 #include "ui/PictureButton.h"
 #include "ui/StatusHints.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/HelpPages.h"
+#include "help/HelpPages.h"
 
 #include <QDialog>
 

@@ -1,9 +1,9 @@
 #include "export/frmCreaRTF.h"
 
-#include "app/AppContext.h"
 #include "export/DocumentExport.h"
 #include "export/DogCardRtf.h"
 #include "export/ExportError.h"
+#include "platform/AppContext.h"
 #include "storage/ShortText.h"
 #include "ui/Centring.h"
 #include "ui/GradientWidget.h"

@@ -1,7 +1,7 @@
 #include "export/frmExpArchivio.h"
 
-#include "app/AppContext.h"
 #include "export/ExportGrid.h"
+#include "platform/AppContext.h"
 #include "storage/DogRecord.h"
 #include "storage/OwnerRecord.h"
 #include "storage/ShortText.h"

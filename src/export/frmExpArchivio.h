@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/HelpPages.h"
 #include "export/GridWindow.h"
 #include "export/SpreadsheetExports.h"
+#include "help/HelpPages.h"
 
 struct AppContext;
 

@@ -1,6 +1,6 @@
 #include "owners/frmRicontatta.h"
 
-#include "app/AppContext.h"
+#include "platform/AppContext.h"
 #include "search/ResultLines.h"
 #include "storage/Flags.h"
 #include "storage/OwnerRecord.h"

@@ -1,7 +1,7 @@
 #include "schedule/CalendarMarks.h"
 
+#include "core/ScheduleRules.h"
 #include "platform/Clock.h"
-#include "schedule/ScheduleRules.h"
 #include "storage/RecordFile.h"
 
 #include <QCalendarWidget>

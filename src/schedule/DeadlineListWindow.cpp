@@ -1,7 +1,7 @@
 #include "schedule/DeadlineListWindow.h"
 
-#include "app/AppContext.h"
 #include "export/SpreadsheetExports.h"
+#include "platform/AppContext.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/HelpPages.h"
 #include "export/GridWindow.h"
+#include "help/HelpPages.h"
 #include "schedule/DeadlineLists.h"
 
 #include <QDate>

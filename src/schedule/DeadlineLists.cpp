@@ -1,7 +1,7 @@
 #include "schedule/DeadlineLists.h"
 
-#include "app/DateText.h"
-#include "schedule/ScheduleRules.h"
+#include "core/DateText.h"
+#include "core/ScheduleRules.h"
 #include "storage/ProgramFolder.h"
 #include "storage/Record.h"
 #include "storage/RecordFile.h"

@@ -1,7 +1,7 @@
 #include "search/FlaggedListWindow.h"
 
-#include "app/AppContext.h"
-#include "export/printing/ListReport.h"
+#include "platform/AppContext.h"
+#include "report/printing/ListReport.h"
 #include "search/ResultLines.h"
 #include "storage/Record.h"
 #include "storage/RecordFile.h"

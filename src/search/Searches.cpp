@@ -1,8 +1,8 @@
 #include "search/Searches.h"
 
-#include "app/AppContext.h"
 #include "dogs/frmCani.h"
 #include "owners/frmClienti.h"
+#include "platform/AppContext.h"
 #include "schedule/frmScadenzario.h"
 #include "search/ResultLines.h"
 #include "storage/DogRecord.h"

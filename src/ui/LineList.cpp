@@ -1,6 +1,6 @@
 #include "ui/LineList.h"
 
-#include "app/Fonts.h"
+#include "ui/Fonts.h"
 
 #include <QAbstractListModel>
 #include <QMouseEvent>

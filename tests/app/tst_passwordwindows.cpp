@@ -1,9 +1,9 @@
 #include "AppFixture.h"
 
-#include "app/AccessPassword.h"
 #include "app/frmAvvio.h"
 #include "app/frmCambiaPassword.h"
 #include "app/frmPassword.h"
+#include "core/AccessPassword.h"
 #include "storage/ProgramFolder.h"
 
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 #include "tst_frmcani_fixture.h"
 
-#include "export/printing/frmStampaCane.h"
+#include "dogs/frmStampaCane.h"
 
 #include <QPushButton>
 

@@ -1,8 +1,8 @@
 #include "AppFixture.h"
 
-#include "app/AccessPassword.h"
 #include "app/frmAvvio.h"
 #include "app/frmPassword.h"
+#include "core/AccessPassword.h"
 #include "storage/ProgramFolder.h"
 
 #include <QAbstractButton>

@@ -2,9 +2,9 @@
 
 #include "PlatformDoubles.h"
 #include "RecordBytes.h"
-#include "app/AppContext.h"
 #include "app/Application.h"
-#include "app/Fonts.h"
+#include "platform/AppContext.h"
+#include "ui/Fonts.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

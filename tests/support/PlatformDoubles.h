@@ -1,7 +1,7 @@
 #pragma once
 
-#include "export/report/ReportLayout.h"
 #include "platform/Platform.h"
+#include "report/ReportLayout.h"
 
 #include <QList>
 #include <QQueue>

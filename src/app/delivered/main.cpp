@@ -4,8 +4,8 @@
 //   zampora_delivered settings PATH   the settings file with the initial
 //                                     password
 
-#include "app/AccessPassword.h"
-#include "app/HelpPages.h"
+#include "core/AccessPassword.h"
+#include "help/HelpPages.h"
 
 #include <QGuiApplication>
 #include <QPageLayout>

@@ -1,6 +1,0 @@
-#include "app/Version.h"
-
-QString programVersion()
-{
-    return QStringLiteral(ZAMPORA_VERSION);
-}

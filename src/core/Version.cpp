@@ -1,0 +1,6 @@
+#include "core/Version.h"
+
+QString programVersion()
+{
+    return QStringLiteral(ZAMPORA_VERSION);
+}

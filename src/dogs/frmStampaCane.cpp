@@ -1,0 +1,92 @@
+#include "dogs/frmStampaCane.h"
+
+#include "dogs/PhotoBox.h"
+#include "platform/AppContext.h"
+#include "report/printing/CardReports.h"
+#include "report/printing/ReportOutput.h"
+#include "report/printing/ScreenValues.h"
+#include "ui/Centring.h"
+#include "ui/GradientWidget.h"
+
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSvgWidget>
+
+namespace {
+
+constexpr QSize windowSize(364, 287);
+constexpr QRect panelArea(12, 12, 340, 216);
+constexpr QSize buttonSize(110, 30);
+constexpr int buttonTop = 242;
+
+QPushButton *button(const char *objectName, const char *caption, int left, QWidget *parent)
+{
+    auto *result = new QPushButton(QString::fromUtf8(caption), parent);
+    result->setObjectName(QLatin1StringView(objectName));
+    result->setGeometry(QRect(QPoint(left, buttonTop), buttonSize));
+    result->setAutoDefault(false);
+    return result;
+}
+
+} // namespace
+
+frmStampaCane::frmStampaCane(AppContext &context, QWidget *card)
+    : QDialog(card, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , m_context(context)
+    , m_card(card)
+{
+    setObjectName(QStringLiteral("frmStampaCane"));
+    setWindowTitle(QStringLiteral(" Stampa scheda"));
+    setFixedSize(windowSize);
+
+    auto *background = new GradientWidget(QColor(0xFF427AA8u), this);
+    background->setGeometry(rect());
+    auto *panel = new QWidget(background);
+    panel->setObjectName(QStringLiteral("panIstruzioni"));
+    panel->setGeometry(panelArea);
+    panel->setAttribute(Qt::WA_StyledBackground);
+    panel->setStyleSheet(QStringLiteral("#panIstruzioni { background: white; border: 1px solid #CDDFEE; }"));
+    auto *instructions = new QSvgWidget(QStringLiteral(":/dogs/printing/istruzioni.svg"), panel);
+    instructions->setObjectName(QStringLiteral("imgIstruzioni"));
+    instructions->setGeometry(5, 10, 330, 196);
+
+    QPushButton *cancel = button("btnAnnulla", "Annulla", panelArea.left(), background);
+    QPushButton *print = button("btnStampa", "Stampa", panelArea.right() + 1 - buttonSize.width(), background);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(print, &QPushButton::clicked, this, &frmStampaCane::btnStampaClick);
+    print->setDefault(true);
+
+    // Centred on the card, yet wholly on the screen whatever the card's size.
+    const QPoint centred = card->geometry().topLeft() + centredIn(card->size(), size());
+    const QSize room = context.platform.screen.size() - size();
+    move(std::clamp(centred.x(), 0, std::max(room.width(), 0)), std::clamp(centred.y(), 0, std::max(room.height(), 0)));
+}
+
+void frmStampaCane::printDogCard(AppContext &context, QWidget *card)
+{
+    frmStampaCane window(context, card);
+    window.exec();
+}
+
+QImage frmStampaCane::defaultPicture()
+{
+    return artworkImage(QStringLiteral(":/dogs/printing/cane.svg"), QSize(306, 353));
+}
+
+void frmStampaCane::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // The photo as the card shows it when the window opens: the dog's own or
+    // the placeholder that stands for a missing one.
+    const auto *photo = m_card->findChild<const PhotoBox *>(QStringLiteral("imgFoto"));
+    m_photo = photo ? photo->picture() : QImage();
+    if (m_photo.isNull())
+        m_photo = defaultPicture();
+}
+
+void frmStampaCane::btnStampaClick()
+{
+    ReportOutput::print(m_context, this,
+        dogCardReport(valuesOnScreen(m_card), m_photo, CardTexts::footer(m_context.platform.clock.now())));
+    accept();
+}

@@ -1,0 +1,336 @@
+#include "help/HelpPages.h"
+
+#include "core/AccessPassword.h"
+
+namespace {
+
+// Changing a card: the same words for the owner card and the dog card.
+QString enteringACard()
+{
+    return QStringLiteral(
+        "Per inserire una nuova scheda fare clic su Nuovo, compilare i campi e fare clic su Salva. Per "
+        "modificare una scheda esistente visualizzarla con le frecce di scorrimento dei record oppure con "
+        "la ricerca, apportare le modifiche e fare clic su Salva.");
+}
+
+HelpText owners()
+{
+    return { QStringLiteral("Applicazione Anagrafica proprietari."),
+        {
+            QStringLiteral(
+                "L'archivio dei proprietari raccoglie i dati di chi possiede o affida i cani, così che le "
+                "schede dei cani possano essere compilate importandoli da qui senza doverli riscrivere. "
+                "Funziona come una rubrica completa che in più controlla la partita IVA, il codice fiscale, "
+                "l'IBAN e il numero della carta di credito, e permette di scrivere un messaggio di posta "
+                "elettronica al proprietario."),
+            QStringLiteral(
+                "Ogni scheda registra nome e cognome, data e luogo di nascita, residenza, modalità di "
+                "pagamento preferita, telefono di casa, dell'ufficio, cellulare e fax, indirizzo e-mail, "
+                "telefono preferito, codice fiscale, partita IVA, numero della carta di credito con la sua "
+                "scadenza, IBAN, documento di identità, professione, stato civile, titoli e qualifiche, i "
+                "cani posseduti attualmente e quelli posseduti in passato."),
+            enteringACard(),
+            QStringLiteral(
+                "Il campo delle questioni in sospeso serve ad annotare ciò che resta da chiarire con il "
+                "proprietario. Spuntando la casella Da ricontattare il proprietario entra nell'elenco delle "
+                "persone da richiamare, che si apre con il pulsante Da ricontattare."),
+            QStringLiteral(
+                "Il pulsante Duplica è utile per le schede con dati molto simili, per esempio i componenti "
+                "di una stessa famiglia che abitano allo stesso indirizzo: visualizzare la scheda già "
+                "salvata, fare clic su Duplica, modificare i dati che cambiano e fare clic su Salva."),
+            QStringLiteral(
+                "La ricerca accetta uno o più filtri alla volta: si possono trovare, per esempio, tutti i "
+                "proprietari di un comune, quelli che possiedono determinati cani, quelli con determinate "
+                "questioni in sospeso oppure quelli che hanno una certa parola nel campo \"Note\"."),
+            QStringLiteral(
+                "La funzione Allega file collega a ogni scheda proprietario fino a tre file di qualsiasi "
+                "tipo, ciascuno con una descrizione; ogni file si apre in qualsiasi momento con il pulsante "
+                "Apri."),
+            QStringLiteral(
+                "I pulsanti accanto ai campi controllano il codice fiscale, il numero della carta di "
+                "credito, l'IBAN e la partita IVA; per una partita IVA valida viene indicato anche l'ufficio "
+                "provinciale che l'ha rilasciata. Il pulsante accanto al campo \"E-mail\" avvia il programma "
+                "di posta elettronica con l'indirizzo del proprietario già inserito."),
+            QStringLiteral(
+                "Ogni scheda può essere visualizzata in anteprima, stampata o salvata in formato PDF. "
+                "L'intero archivio dei proprietari può essere esportato in un file di foglio elettronico, "
+                "che si apre con qualsiasi programma in grado di leggere i file XLS."),
+        } };
+}
+
+HelpText dogs()
+{
+    return { QStringLiteral("Applicazione Anagrafica Cani."),
+        {
+            QStringLiteral(
+                "La scheda del cane registra nome, sesso, data di nascita, gruppo e razza e si completa con "
+                "le sezioni dei dati psicosomatici, dell'albero genealogico, della situazione sanitaria e "
+                "dei costi. A ogni scheda è abbinata una cartella in cui conservare i documenti digitali "
+                "del cane."),
+            enteringACard(),
+            QStringLiteral(
+                "Il pulsante Duplica è utile per i cani con dati simili, per esempio i cuccioli di una "
+                "stessa cucciolata: visualizzare la scheda già salvata, fare clic su Duplica, modificare i "
+                "dati che cambiano e fare clic su Salva."),
+            QStringLiteral(
+                "La sezione Dati psicosomatici raccoglie mantello, pelo, segni particolari, misure, "
+                "sterilizzazione, libretto sanitario, veterinario di fiducia, numero di iscrizione ROI, LOI, "
+                "RSR, LIR o ES, codice del microchip con data e luogo di applicazione, tatuaggio, pedigree, "
+                "aggressività, comportamento al guinzaglio, giochi preferiti e altre annotazioni."),
+            QStringLiteral(
+                "La foto del cane si importa da un file JPEG o bitmap e viene adattata alla cornice di "
+                "anteprima; si può ingrandire a tutto schermo e salvare su disco in formato JPEG. La scheda "
+                "si stampa insieme alla foto e il suo testo si esporta in un documento RTF."),
+            QStringLiteral(
+                "La sezione Albero genealogico raccoglie genitori, nonni, bisnonni e trisnonni per linea "
+                "paterna e materna; il proprietario attuale con telefono, codice fiscale e comune; l'inizio "
+                "della proprietà, l'allevatore, i passaggi di proprietà, i campionati, i titoli, gli "
+                "handler e le iscrizioni ai club."),
+            QStringLiteral(
+                "La sezione Situazione sanitaria raccoglie vaccinazioni, sverminazioni, trattamenti "
+                "antiparassitari, esami, malattie pregresse, interventi chirurgici, profilassi, difetti "
+                "fisici e alimentazione."),
+            QStringLiteral(
+                "La sezione Documenti e costi dà accesso alla cartella abbinata alla scheda, in cui "
+                "conservare foto e documenti scansionati: dopo aver salvato la scheda aprire la cartella e "
+                "copiarvi o trascinarvi i file."),
+            QStringLiteral(
+                "Ogni spesa sostenuta per il cane può essere annotata, e l'applicazione ne calcola il "
+                "totale."),
+            QStringLiteral(
+                "Per annotare i costi salvare o richiamare la scheda del cane, fare clic su Annota costi e "
+                "poi su Aggiungi costo; per correggere una voce selezionarla e fare clic su Modifica costo. "
+                "Di ogni costo si indicano data, causale, chi paga, chi riceve e importo; il totale compare "
+                "sotto l'elenco e Stampa riepilogo ne stampa il riepilogo."),
+            QStringLiteral(
+                "Le cartelle dei cani e i file dei costi si trovano nella cartella di installazione del "
+                "programma: copiando quella cartella su un disco esterno o su una chiavetta USB si ottiene "
+                "una copia di sicurezza dell'applicazione e di tutti i dati."),
+            QStringLiteral(
+                "La ricerca accetta uno o più filtri alla volta: si possono trovare, per esempio, tutti i "
+                "cani di una razza, quelli dello stesso proprietario, quelli seguiti da un certo veterinario "
+                "oppure quelli che hanno una certa parola nel campo \"Note\"."),
+            QStringLiteral(
+                "Anche le schede dei cani dispongono della funzione Allega file: fino a tre file di "
+                "qualsiasi tipo, ciascuno con una descrizione, che si aprono con il pulsante Apri."),
+            QStringLiteral(
+                "L'intero archivio anagrafico dei cani può essere esportato in un file di foglio "
+                "elettronico."),
+        } };
+}
+
+// The schedule's export paragraph, whose closing clause the overview leaves out.
+QString scheduleExportOpening()
+{
+    return QStringLiteral(
+        "Il pulsante Esporta archivio esporta tutte le voci dello scadenzario in un file di foglio "
+        "elettronico");
+}
+
+QString scheduleExportClosing()
+{
+    return QStringLiteral(", leggibile da qualsiasi programma in grado di aprire i file XLS.");
+}
+
+HelpText schedule()
+{
+    return { QStringLiteral("Applicazione Scadenze e Appuntamenti."),
+        {
+            QStringLiteral(
+                "Lo scadenzario conserva le scadenze giornaliere, mensili o annuali che riguardano i cani e "
+                "avvisa quando si avvicinano. Ogni giorno può contenere un numero qualsiasi di voci, "
+                "mostrate in ordine di data e ora, e ciascuna ha il proprio numero di giorni di preavviso."),
+            QStringLiteral(
+                "Una nuova voce nello scadenzario dell'anno si inizia con l'icona Nuovo. Per salvarla "
+                "servono almeno data e ora, giorni di preavviso, nome del cane, nome del proprietario e "
+                "causale; i dati del cane e del proprietario si possono importare dall'archivio dei cani "
+                "con Importa dati."),
+            QStringLiteral(
+                "Per le voci che si ripetono, dopo aver salvato la prima fare clic su Duplica: tutti i dati "
+                "tranne data e ora vengono copiati in una nuova voce, a cui basta assegnare giorno, mese e "
+                "ora prima di salvarla."),
+            QStringLiteral(
+                "All'apertura della finestra le scadenze imminenti sono annunciate da un'immagine e da un "
+                "segnale acustico; il pulsante OK ne presenta l'elenco. I pulsanti sotto il calendario "
+                "richiamano le scadenze del giorno o del mese scelto."),
+            QStringLiteral(
+                "La casella Appuntamento da confermare segna gli appuntamenti ancora da confermare; il "
+                "pulsante Da confermare ne presenta il riepilogo con causale, data, ora, proprietario, cane "
+                "e importo."),
+            QStringLiteral(
+                "Quando un pagamento viene effettuato spuntare la casella Pagamento effettuato e salvare la "
+                "voce. Il pulsante Da effettuare elenca i pagamenti non ancora effettuati, scaduti o no: "
+                "nell'elenco si trova una voce cercando il nome del proprietario con Trova, e con un doppio "
+                "clic la si carica nello scadenzario."),
+            QStringLiteral(
+                "Le voci di ogni giorno sono sempre in ordine cronologico, qualunque sia l'ordine in cui "
+                "sono state inserite. Il pulsante Effettuati elenca i pagamenti già effettuati ed è utile, "
+                "per esempio, per un riepilogo di fine anno."),
+            QStringLiteral(
+                "La ricerca avanzata combina più criteri alla volta, per esempio un mese e un proprietario."),
+            scheduleExportOpening() + scheduleExportClosing(),
+        } };
+}
+
+// The overview's own paragraphs, before and after those of the three archives.
+QString overviewOpening()
+{
+    return QStringLiteral(
+        "Zampora è pensato per allevamenti, veterinari e per chiunque si occupi di cani: raccoglie per "
+        "ogni cane la situazione sanitaria, l'albero genealogico, i dati psicosomatici e i costi, tiene "
+        "l'anagrafica dei proprietari e ricorda scadenze e appuntamenti come visite veterinarie, "
+        "campionati e incarichi ai dog sitter.");
+}
+
+QStringList overviewClosing()
+{
+    return {
+        QStringLiteral(
+            "Ogni archivio può essere esportato in un file di foglio elettronico, che si apre con i "
+            "programmi in grado di leggere i file XLS."),
+        QStringLiteral(
+            "L'applicazione può essere usata anche in una rete locale, quando gli archivi devono essere "
+            "condivisi tra più postazioni di lavoro."),
+        QStringLiteral(
+            "L'accesso è protetto da una password che si può cambiare in qualsiasi momento con il pulsante "
+            "Cambia password della finestra di accesso. Per il primo accesso usare la password consegnata "
+            "con l'installazione: %1 (maiuscole e minuscole sono indifferenti).")
+            .arg(AccessPassword::initialPassword()),
+        QStringLiteral(
+            "L'applicazione funziona anche da una chiavetta USB, dopo avervi copiato la sua cartella; "
+            "copiare la cartella è anche il modo più rapido per fare una copia di sicurezza di tutti gli "
+            "archivi."),
+        QStringLiteral(
+            "Zampora è uno strumento adatto ad allevamenti, veterinari e proprietari di cani, e non "
+            "richiede quasi nessun apprendimento. Buon lavoro!"),
+    };
+}
+
+HelpText mainMenu()
+{
+    QStringList scheduleParagraphs = schedule().paragraphs;
+    scheduleParagraphs.last() = scheduleExportOpening() + QLatin1Char('.');
+    return { QStringLiteral("Uno sguardo a Zampora."),
+        QStringList { overviewOpening() } + owners().paragraphs + dogs().paragraphs + scheduleParagraphs
+            + overviewClosing() };
+}
+
+// The three archive exports differ only in what they write.
+HelpText archiveExport(const QString &title, const QString &whatIsWritten)
+{
+    return { title,
+        {
+            QStringLiteral(
+                "L'esportazione scrive i dati %1 in un file di foglio elettronico, leggibile dai programmi "
+                "in grado di aprire i file XLS.")
+                .arg(whatIsWritten),
+            QStringLiteral(
+                "Nella finestra con la griglia dei dati, un clic sull'icona del foglio elettronico crea "
+                "subito il file, che si può aprire rispondendo sì alla domanda che segue."),
+            QStringLiteral("Il file può poi essere salvato su disco con qualsiasi nome."),
+        } };
+}
+
+HelpText deadlineLists()
+{
+    return { QStringLiteral("Visualizzazione scadenze e appuntamenti."),
+        {
+            QStringLiteral(
+                "L'elenco delle scadenze imminenti si apre con il pulsante OK della finestra dello "
+                "scadenzario, attivo soltanto quando esistono scadenze imminenti."),
+            QStringLiteral(
+                "L'elenco tiene conto dei giorni di preavviso di ogni voce: può quindi mostrare anche "
+                "scadenze ancora lontane, se per esse è stato scelto un preavviso lungo."),
+            QStringLiteral(
+                "I due pulsanti sotto il calendario richiamano le scadenze del giorno o del mese scelto."),
+            QStringLiteral(
+                "Le scadenze elencate sono ordinate per data e ora, qualunque sia l'ordine in cui sono "
+                "state inserite."),
+            QStringLiteral(
+                "L'elenco può essere esportato in un file di foglio elettronico con l'apposita icona, "
+                "salvando poi il file generato."),
+        } };
+}
+
+QString escaped(const QString &text)
+{
+    return text.toHtmlEscaped();
+}
+
+} // namespace
+
+HelpText helpPage(HelpPage page)
+{
+    switch (page) {
+    case HelpPage::Owners:
+        return owners();
+    case HelpPage::Dogs:
+        return dogs();
+    case HelpPage::Schedule:
+        return schedule();
+    case HelpPage::MainMenu:
+        return mainMenu();
+    case HelpPage::OwnerExport:
+        return archiveExport(QStringLiteral("Esportazione archivio proprietari in Microsoft Excel."),
+            QStringLiteral("di tutti i proprietari"));
+    case HelpPage::DogExport:
+        return archiveExport(QStringLiteral("Esportazione archivio anagrafico cani in Microsoft Excel."),
+            QStringLiteral("di tutti i cani"));
+    case HelpPage::ScheduleExport:
+        return archiveExport(
+            QStringLiteral("Esportazione archivio Scadenze e appuntamenti in Microsoft Excel."),
+            QStringLiteral("di tutte le voci dello scadenzario di un anno solare"));
+    case HelpPage::ImminentDeadlines:
+    case HelpPage::DailyDeadlines:
+    case HelpPage::MonthlyDeadlines:
+        return deadlineLists();
+    }
+    return {};
+}
+
+QString helpWindowText(const HelpText &page)
+{
+    return page.paragraphs.join(QStringLiteral("\r\n\r\n"));
+}
+
+QList<HelpText> manualChapters()
+{
+    return {
+        { helpPage(HelpPage::MainMenu).title, QStringList { overviewOpening() } + overviewClosing() },
+        helpPage(HelpPage::Owners),
+        helpPage(HelpPage::OwnerExport),
+        helpPage(HelpPage::Dogs),
+        helpPage(HelpPage::DogExport),
+        helpPage(HelpPage::Schedule),
+        helpPage(HelpPage::ImminentDeadlines),
+        helpPage(HelpPage::ScheduleExport),
+    };
+}
+
+QString manualHtml()
+{
+    const QList<HelpText> chapters = manualChapters();
+    QString html = QStringLiteral(
+        "<html><body style=\"font-family: 'DejaVu Sans'; font-size: 11pt;\">"
+        "<p align=\"center\" style=\"margin-top: 180px; font-size: 36pt; font-weight: bold; color: #2F5D84;\">"
+        "Zampora</p>"
+        "<p align=\"center\" style=\"font-size: 18pt; color: #3C6E98;\">Guida all'utilizzo del software</p>"
+        "<p align=\"center\" style=\"margin-top: 40px; color: #7D9BB6;\">"
+        "Gestione cani, proprietari e scadenze</p>"
+        "<h2 style=\"page-break-before: always; color: #2F5D84;\">Indice</h2><ol>");
+    for (const HelpText &chapter : chapters)
+        html += QStringLiteral("<li>%1</li>").arg(escaped(chapter.title));
+    html += QStringLiteral("</ol>");
+    int number = 0;
+    for (const HelpText &chapter : chapters) {
+        html += QStringLiteral(
+            "<h1 style=\"page-break-before: always; color: #DC143C; font-size: 16pt;\">%1. %2</h1>")
+                    .arg(++number)
+                    .arg(escaped(chapter.title));
+        for (const QString &paragraph : chapter.paragraphs)
+            html += QStringLiteral("<p align=\"justify\" style=\"margin-bottom: 8px;\">%1</p>")
+                        .arg(escaped(paragraph));
+    }
+    html += QStringLiteral("</body></html>");
+    return html;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "report/ReportPainter.h"
+
+struct AppContext;
+class QWidget;
+
+// A filled template laid out on today's date and handed to the printer, the
+// preview or a PDF file; a failure shows its error box over owner.
+namespace ReportOutput {
+
+void print(AppContext &context, QWidget *owner, const Report::ReportTemplate &report);
+void preview(AppContext &context, QWidget *owner, const Report::ReportTemplate &report);
+/// Writes the PDF file; false, after the error box, when it could not be written.
+bool exportPdf(AppContext &context, QWidget *owner, const Report::ReportTemplate &report,
+               const QString &path, const Report::PdfProperties &properties);
+
+/// The error box of a failed print.
+QString printFailureMessage();
+/// The error box of a PDF file that could not be written, with the system's reason.
+QString pdfFailureMessage(const QString &reason);
+
+} // namespace ReportOutput
