@@ -59,8 +59,6 @@ namespace {
         QString m_year;
     };
 
-} // namespace
-
 // Where a row goes in the list: after the rows of earlier year files (a later
 // year sorts after an earlier one whatever its keys, which have no year),
 // then by its key, then in file order. A key of eight digits, as every entry
@@ -85,6 +83,8 @@ std::optional<quint32> eightDigitNumber(QStringView key)
     }
     return number;
 }
+
+} // namespace
 
 ExportRows readRows(const ProgramFolder &folder, Kind kind, QDate day)
 {
