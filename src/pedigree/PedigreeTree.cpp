@@ -276,4 +276,30 @@ Tree buildFromArchive(const QString &path, const Root &root)
     return tree;
 }
 
+Breeders breedersOf(const QString &path)
+{
+    Breeders breeders;
+    if (!QFileInfo::exists(path))
+        return breeders;
+    RecordFile file;
+    file.openOrCreate(path, DogRecord::recordSize);
+    while (!file.atEnd()) {
+        const RecordView dog(DogRecord::layout(), file.readNextInPlace());
+        const QString sex = dog.value(DogRecord::Sesso).toUpper();
+        const QString name = dog.value(DogRecord::Nome);
+        if (name.isEmpty())
+            continue;
+        if (sex == u"M")
+            breeders.males.append(name);
+        else if (sex == u"F")
+            breeders.females.append(name);
+    }
+    file.closeFile();
+    for (QStringList *names : { &breeders.males, &breeders.females }) {
+        names->sort(Qt::CaseInsensitive);
+        names->removeDuplicates();
+    }
+    return breeders;
+}
+
 } // namespace Pedigree

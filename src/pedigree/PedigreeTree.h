@@ -131,4 +131,16 @@ Tree build(const Root &root, const CardIndex &index, const CardReader &readCard)
 /// of the file. A missing archive is an empty one. Throws RecordFileError.
 Tree buildFromArchive(const QString &path, const Root &root);
 
+// The names a test mating is chosen from: the archive's cards whose sex is
+// "M" and "F", each list in alphabetical order, each name once.
+struct Breeders
+{
+    QStringList males;
+    QStringList females;
+};
+
+/// Reads them from the dog archive at path; a missing archive has none.
+/// Throws RecordFileError.
+Breeders breedersOf(const QString &path);
+
 } // namespace Pedigree

@@ -2,6 +2,7 @@
 // from it, against values known from genetics.
 
 #include "pedigree/Inbreeding.h"
+#include "pedigree/PedigreeTexts.h"
 #include "pedigree/PedigreeTree.h"
 #include "storage/DogRecord.h"
 #include "storage/Record.h"
@@ -206,6 +207,28 @@ private Q_SLOTS:
         }
     }
 
+    // What a box says: the sex by its place (the dog's from its card), the
+    // linked card's details, why a name links nothing.
+    void boxTexts()
+    {
+        Box linked { u"Argo"_s, Box::Link::Linked, Card {}, {} };
+        linked.card->breed = u"Bracco italiano"_s;
+        linked.card->born = u"01/02/2020"_s;
+        linked.card->firstTitle = u"CH. IT"_s;
+        QCOMPARE(PedigreeTexts::boxLines(linked, 2),
+            (QStringList { u"\u2642 Argo"_s, u"Bracco italiano"_s, u"Nato il 01/02/2020"_s, u"CH. IT"_s }));
+        QCOMPARE(PedigreeTexts::boxLines(Box { u"Bea"_s, Box::Link::Ambiguous, {}, {} }, 5),
+            (QStringList { u"\u2640 Bea"_s, u"(pi\u00F9 schede con questo nome: non collegato)"_s }));
+        QCOMPARE(PedigreeTexts::boxLines(Box {}, 1), QStringList { u"sconosciuto"_s });
+        linked.card->sex = u"f"_s;
+        QCOMPARE(PedigreeTexts::sexOf(linked, 1), PedigreeTexts::Sex::Female);
+
+        QCOMPARE(PedigreeTexts::percent(0), u"0,00 %"_s);
+        QCOMPARE(PedigreeTexts::percent(0.125), u"12,50 %"_s);
+        QCOMPARE(PedigreeTexts::percent(1), u"100,00 %"_s);
+        QCOMPARE(PedigreeTexts::generationsText({ 2, 3, 3 }), u"2, 3, 3"_s);
+    }
+
     // From a real archive file: one scan, the linked cards read with their details.
     void treeFromTheArchiveFile()
     {
@@ -224,6 +247,9 @@ private Q_SLOTS:
         };
         write(u"Lola"_s, u"Argo"_s, u"Bea"_s, u"F"_s);
         write(u"Rex"_s, u"Argo"_s, u"Bea"_s, u"M"_s);
+        write(u"Argo"_s, {}, {}, u"m"_s);
+        write(u"Senza sesso"_s, {}, {}, {});
+        write({}, {}, {}, u"F"_s);
         file.close();
 
         const Tree tree = buildFromArchive(path, puppiesOf(u"Rex"_s, u"Lola"_s));
@@ -233,8 +259,14 @@ private Q_SLOTS:
         QCOMPARE(namesIn(tree, 4, 7), (QStringList { u"Argo"_s, u"Bea"_s, u"Argo"_s, u"Bea"_s }));
         QCOMPARE(coefficientsOf(tree).inbreeding, 0.25);
 
+        // A test mating is chosen among the cards of either sex, by name.
+        const Breeders breeders = breedersOf(path);
+        QCOMPARE(breeders.males, (QStringList { u"Argo"_s, u"Rex"_s }));
+        QCOMPARE(breeders.females, QStringList { u"Lola"_s });
+
         const Tree withoutArchive = buildFromArchive(folder.filePath(u"missing.pro"_s), puppiesOf(u"Rex"_s, {}));
         QCOMPARE(withoutArchive.boxes[2].link, Box::Link::Named);
+        QVERIFY(breedersOf(folder.filePath(u"missing.pro"_s)).males.isEmpty());
         QVERIFY(!QFile::exists(folder.filePath(u"missing.pro"_s)));
     }
 };

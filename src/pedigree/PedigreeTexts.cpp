@@ -1,0 +1,96 @@
+#include "pedigree/PedigreeTexts.h"
+
+namespace PedigreeTexts {
+
+QString percent(double fraction)
+{
+    return QString::number(fraction * 100, 'f', 2).replace(u'.', u',') + QStringLiteral(" %");
+}
+
+QString inbreedingLine(double coefficient)
+{
+    return QStringLiteral("Coefficiente di consanguineit\u00E0 (Wright, 5 generazioni): ")
+        + percent(coefficient);
+}
+
+QString ancestorLossLine(double loss)
+{
+    return QStringLiteral("Coefficiente di perdita degli antenati: ") + percent(loss);
+}
+
+Sex sexOf(const Pedigree::Box &box, int number)
+{
+    if (number > 1)
+        return number % 2 == 0 ? Sex::Male : Sex::Female;
+    const QString sex = box.card ? box.card->sex.trimmed().toUpper() : QString();
+    if (sex == u"M")
+        return Sex::Male;
+    if (sex == u"F")
+        return Sex::Female;
+    return Sex::Unknown;
+}
+
+QString sexSymbol(Sex sex)
+{
+    switch (sex) {
+    case Sex::Male:
+        return QStringLiteral("\u2642");
+    case Sex::Female:
+        return QStringLiteral("\u2640");
+    case Sex::Unknown:
+        break;
+    }
+    return {};
+}
+
+QStringList boxLines(const Pedigree::Box &box, int number)
+{
+    using Link = Pedigree::Box::Link;
+    const QString symbol = sexSymbol(sexOf(box, number));
+    const QString name = box.name.isEmpty() ? QStringLiteral("sconosciuto") : box.name;
+    QStringList lines { symbol.isEmpty() ? name : symbol + u' ' + name };
+    switch (box.link) {
+    case Link::Linked: {
+        const Pedigree::Card &card = *box.card;
+        const std::pair<QString, QString> details[] = {
+            { {}, card.breed },
+            { QStringLiteral("ROI "), card.studBook },
+            { QStringLiteral("Microchip "), card.microchip },
+            { QStringLiteral("Nato il "), card.born },
+            { {}, card.firstTitle },
+        };
+        for (const auto &[label, value] : details)
+            if (!value.trimmed().isEmpty())
+                lines.append(label + value.trimmed());
+        break;
+    }
+    case Link::Ambiguous:
+        lines.append(QStringLiteral("(pi\u00F9 schede con questo nome: non collegato)"));
+        break;
+    case Link::Loop:
+        lines.append(QStringLiteral("(antenato di se stesso)"));
+        break;
+    case Link::Named:
+    case Link::Unknown:
+        break;
+    }
+    return lines;
+}
+
+QString disagreementHint(const Pedigree::Box &box)
+{
+    if (box.disagreeingField.isEmpty())
+        return {};
+    return QStringLiteral("Il campo \"%1\" della scheda indica un altro nome: vale la scheda collegata.")
+        .arg(box.disagreeingField);
+}
+
+QString generationsText(const QList<int> &generations)
+{
+    QStringList numbers;
+    for (const int generation : generations)
+        numbers.append(QString::number(generation));
+    return numbers.join(QStringLiteral(", "));
+}
+
+} // namespace PedigreeTexts

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "pedigree/Inbreeding.h"
+#include "pedigree/PedigreeTree.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// What the pedigree window and its printed page say, the same on both.
+namespace PedigreeTexts {
+
+/// A fraction as a percentage with two decimals and the comma: "12,50 %".
+QString percent(double fraction);
+
+/// "Coefficiente di consanguineità (Wright, 5 generazioni): 12,50 %".
+QString inbreedingLine(double coefficient);
+/// "Coefficiente di perdita degli antenati: 93,33 %".
+QString ancestorLossLine(double loss);
+
+/// The sex a box shows: a parent's by its place (a sire on the upper line,
+/// a dam on the lower); the dog's from its card, nothing when not said.
+enum class Sex { Unknown, Male, Female };
+Sex sexOf(const Pedigree::Box &box, int number);
+/// "♂" or "♀", and nothing for a sex not known.
+QString sexSymbol(Sex sex);
+
+/// The lines of a box: the sex and the name ("sconosciuto" when there is
+/// none), then for a linked card its breed, stud-book number, microchip,
+/// date of birth and first title, each only when known; for a name that
+/// links nothing, why.
+QStringList boxLines(const Pedigree::Box &box, int number);
+/// The hint of a box whose name a field of the dog's card contradicts.
+QString disagreementHint(const Pedigree::Box &box);
+
+/// "2, 3, 3": the generations of a repeated ancestor.
+QString generationsText(const QList<int> &generations);
+
+} // namespace PedigreeTexts
