@@ -34,17 +34,12 @@ void previewOwnerCard(AppContext &context, QWidget *owner, const ScreenValues &v
 
 void exportOwnerCardPdf(AppContext &context, QWidget *owner, const ScreenValues &values)
 {
-    const QString path = context.folder.filePath(ownerPdfName());
     const QString documentTitle = QStringLiteral("Scheda informativa");
     const QString maker = QApplication::applicationName();
-    if (!ReportOutput::exportPdf(context, owner, ownerCardReport(values, now(context)), path,
-            { documentTitle, documentTitle, maker, maker }))
-        return;
-    if (context.platform.messages.question(owner,
-            QStringLiteral("L'esportazione della scheda in PDF è terminata con successo.\r\n\r\n"
-                           "Si vuole aprire il file?"))
-        && !context.platform.shell.openUrl(path))
-        context.platform.messages.error(owner, QStringLiteral("Attenzione: non è stato possibile aprire il file PDF."));
+    ReportOutput::exportPdfAndOfferToOpen(context, owner, ownerCardReport(values, now(context)), ownerPdfName(),
+        { documentTitle, documentTitle, maker, maker },
+        QStringLiteral("L'esportazione della scheda in PDF è terminata con successo.\r\n\r\n"
+                       "Si vuole aprire il file?"));
 }
 
 void printScheduleCard(AppContext &context, QWidget *owner, const ScreenValues &values)

@@ -49,4 +49,19 @@ bool exportPdf(AppContext &context, QWidget *owner, const Report::ReportTemplate
     return true;
 }
 
+void exportPdfAndOfferToOpen(AppContext &context, QWidget *owner, const Report::ReportTemplate &report,
+                             const QString &fileName, const Report::PdfProperties &properties,
+                             const QString &doneQuestion)
+{
+    const QString path = context.folder.filePath(fileName);
+    if (context.folder.keeps(path)) {
+        context.platform.messages.error(owner, keptFileMessage(path));
+        return;
+    }
+    if (!exportPdf(context, owner, report, path, properties))
+        return;
+    if (context.platform.messages.question(owner, doneQuestion) && !context.platform.shell.openUrl(path))
+        context.platform.messages.error(owner, QStringLiteral("Attenzione: non è stato possibile aprire il file PDF."));
+}
+
 } // namespace ReportOutput
