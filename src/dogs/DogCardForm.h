@@ -69,6 +69,7 @@ public:
     PictureButton *btnZoomFoto;
     QPushButton *btnCartella;
     QPushButton *btnCosti;
+    QPushButton *btnPedigree;
 
 private:
     /// Registers a surface on which the mouse empties the status strip.

@@ -122,7 +122,9 @@ QWidget *DogCardForm::buildAlbero(QWidget *parent)
         {{box(Iscrizioni), "Iscrizioni a club:"}},
     });
     // clang-format on
-    picture("zampe", { 10, 386, 926, 40 }, panel);
+    picture("zampe", { 10, 386, 706, 40 }, panel);
+    btnPedigree = captionedButton("btnPedigree", "Pedigree", panel);
+    btnPedigree->setGeometry(736, 386, 200, 40);
     return panel;
 }
 

@@ -8,6 +8,7 @@
 #include "dogs/frmAllegaCartella.h"
 #include "dogs/frmCostiCane.h"
 #include "dogs/frmStampaCane.h"
+#include "dogs/pedigree/frmPedigree.h"
 #include "export/frmCreaRTF.h"
 #include "export/frmExpArchivio.h"
 #include "help/Help.h"
@@ -102,6 +103,7 @@ void frmCani::connectControls()
     connect(m_form.btnCartella, &QPushButton::clicked, this,
             [this] { openAssociatedFolder(m_context, this, position()); });
     connect(m_form.btnCosti, &QPushButton::clicked, this, &frmCani::btnCostiClick);
+    connect(m_form.btnPedigree, &QPushButton::clicked, this, &frmCani::btnPedigreeClick);
     connect(m_form.cmdFile, &PictureButton::clicked, this,
             [this] { frmAllegaCartella::editCardAttachments(m_context, this, QStringLiteral("cani")); });
     connect(m_form.cmdAnteprima, &PictureButton::clicked, this,
@@ -236,6 +238,16 @@ void frmCani::cmdDuplicaClick()
 void frmCani::btnCodFiscClick()
 {
     openTaxCodeCheck(m_context, this, m_fields.value(DogRecord::CodFisc));
+}
+
+void frmCani::btnPedigreeClick()
+{
+    // The pedigree of the card as shown, saved or not: its place in the
+    // archive only tells its own card apart from a namesake's.
+    const Record shown = m_fields.record();
+    const QString label = position();
+    const std::optional<qint64> stored = label.isEmpty() ? std::nullopt : std::optional(label.toLongLong() - 1);
+    frmPedigree::open(m_context, this, Pedigree::Root::of(RecordView(DogRecord::layout(), shown.data()), stored));
 }
 
 void frmCani::btnCostiClick()

@@ -48,6 +48,7 @@ private:
     void cmdDuplicaClick();
     void btnCodFiscClick();
     void btnCostiClick();
+    void btnPedigreeClick();
 
     void connectControls();
     /// No position, the placeholder photo, the first section, focus on the name.

@@ -259,6 +259,65 @@ QString escaped(const QString &text)
 
 } // namespace
 
+HelpText pedigree()
+{
+    return { QStringLiteral("Pedigree, consanguineit\u00E0 e accoppiamento di prova."),
+        {
+            QStringLiteral(
+                "Il pulsante Pedigree, nella sezione Albero genealogico della scheda del cane, mostra il "
+                "pedigree del cane su cinque generazioni: il cane a sinistra, poi i genitori, i nonni, i "
+                "bisnonni e i trisnonni, con la linea del padre in alto e quella della madre in basso. Il "
+                "pedigree usa i valori che la scheda mostra, anche se non sono ancora stati salvati."),
+            QStringLiteral(
+                "Ogni antenato il cui nome corrisponde a una sola scheda dell'archivio \u00E8 collegato a "
+                "quella scheda: il riquadro ne mostra razza, numero di iscrizione, microchip, data di "
+                "nascita e primo titolo, e il padre e la madre indicati nella sua scheda danno la "
+                "generazione successiva. Nel confronto dei nomi non contano gli spazi iniziali e finali "
+                "n\u00E9 le maiuscole. Basta cos\u00EC creare le schede dei propri riproduttori perch\u00E9 "
+                "le loro linee si completino da sole. Un clic su un riquadro collegato mostra il pedigree "
+                "di quel cane; il pulsante Indietro torna al pedigree precedente."),
+            QStringLiteral(
+                "I maschi hanno il simbolo \u2642 e un riquadro squadrato a tratto continuo, le femmine "
+                "il simbolo \u2640 e un riquadro arrotondato tratteggiato. Un nome portato da pi\u00F9 "
+                "schede non viene collegato e il suo riquadro lo segnala: per collegarlo, rendere i nomi "
+                "diversi, per esempio aggiungendo l'affisso."),
+            QStringLiteral(
+                "Per gli antenati che non hanno una scheda si usano i campi della sezione Albero "
+                "genealogico: Nonni paterni contiene il nonno e la nonna paterni, Bisnonni paterni quattro "
+                "nomi e Trisnonni paterni otto, nell'ordine consueto dei pedigree (prima il padre e la "
+                "madre del primo antenato della generazione precedente, poi quelli del secondo, e "
+                "cos\u00EC via); lo stesso vale per il lato materno. I nomi si separano con una virgola, "
+                "un punto e virgola, una barra o un a capo; per un antenato sconosciuto si lascia vuoto "
+                "il suo posto tra due separatori."),
+            QStringLiteral(
+                "Un campo con un numero di nomi diverso da quello della sua generazione non viene usato e "
+                "il pedigree lo segnala tra gli avvisi. Se una scheda collegata e un campo indicano nomi "
+                "diversi per lo stesso antenato vale la scheda: il riquadro \u00E8 contrassegnato dal "
+                "simbolo \u26A0 e il suggerimento indica quale campo non corrisponde. Un cane che risulta "
+                "antenato di se stesso, per un errore di battitura, interrompe la sua linea e viene "
+                "segnalato tra gli avvisi."),
+            QStringLiteral(
+                "Il coefficiente di consanguineit\u00E0 \u00E8 calcolato con il metodo dei percorsi di "
+                "Wright sulle cinque generazioni: indica la probabilit\u00E0 che i due geni di un cane "
+                "in uno stesso punto provengano da uno stesso antenato. Il coefficiente di perdita degli "
+                "antenati \u00E8 il rapporto tra gli antenati distinti e i trenta possibili: scende "
+                "quando uno stesso antenato compare pi\u00F9 volte. La tabella degli antenati ripetuti "
+                "indica per ognuno quante volte compare, in quali generazioni (1 per i genitori) e la sua "
+                "quota del coefficiente di consanguineit\u00E0."),
+            QStringLiteral(
+                "I coefficienti contano solo gli antenati conosciuti: un riquadro vuoto non abbassa la "
+                "perdita degli antenati e un antenato comune oltre la quinta generazione non \u00E8 "
+                "considerato. Un pedigree incompleto d\u00E0 quindi un coefficiente di "
+                "consanguineit\u00E0 pi\u00F9 basso di quello reale."),
+            QStringLiteral(
+                "Il pulsante Accoppiamento di prova permette di scegliere un maschio e una femmina tra le "
+                "schede dell'archivio (il campo Sesso deve contenere M oppure F) e mostra il pedigree e il "
+                "coefficiente di consanguineit\u00E0 dei cuccioli che nascerebbero, prima che esista "
+                "qualsiasi scheda. Il pulsante Stampa mostra l'anteprima del pedigree su una pagina A4 "
+                "orizzontale; Esporta in PDF crea il file Pedigree.pdf nella cartella del programma."),
+        } };
+}
+
 HelpText helpPage(HelpPage page)
 {
     switch (page) {
@@ -284,6 +343,8 @@ HelpText helpPage(HelpPage page)
     case HelpPage::DailyDeadlines:
     case HelpPage::MonthlyDeadlines:
         return deadlineLists();
+    case HelpPage::Pedigree:
+        return pedigree();
     }
     return {};
 }
@@ -300,6 +361,7 @@ QList<HelpText> manualChapters()
         helpPage(HelpPage::Owners),
         helpPage(HelpPage::OwnerExport),
         helpPage(HelpPage::Dogs),
+        helpPage(HelpPage::Pedigree),
         helpPage(HelpPage::DogExport),
         helpPage(HelpPage::Schedule),
         helpPage(HelpPage::ImminentDeadlines),

@@ -19,6 +19,7 @@ enum class HelpPage {
     ImminentDeadlines, // frmExpImminenti
     DailyDeadlines,    // frmExpGiornaliere
     MonthlyDeadlines,  // frmExpMensili
+    Pedigree,          // frmPedigree
 };
 
 struct HelpText

@@ -31,6 +31,8 @@ private Q_SLOTS:
         for (auto [name, page] : { std::pair { "imminent", HelpPage::ImminentDeadlines },
                  std::pair { "daily", HelpPage::DailyDeadlines }, std::pair { "monthly", HelpPage::MonthlyDeadlines } })
             QTest::newRow(name) << page << QStringLiteral("Visualizzazione scadenze e appuntamenti.") << 5;
+        QTest::newRow("pedigree") << HelpPage::Pedigree
+                                  << QStringLiteral("Pedigree, consanguineit\u00E0 e accoppiamento di prova.") << 8;
     }
 
     // Each page has its title and its paragraphs, none empty or repeated, each
@@ -96,14 +98,14 @@ private Q_SLOTS:
         QCOMPARE(manualChapters().first(),
             (HelpText { QStringLiteral("Uno sguardo a Zampora."), overview.first(1) + overview.sliced(33) }));
         for (HelpPage page : { HelpPage::Owners, HelpPage::Dogs, HelpPage::Schedule, HelpPage::OwnerExport,
-                 HelpPage::DogExport, HelpPage::ScheduleExport, HelpPage::MonthlyDeadlines }) {
+                 HelpPage::DogExport, HelpPage::ScheduleExport, HelpPage::MonthlyDeadlines, HelpPage::Pedigree }) {
             const HelpText text = helpPage(page);
             QVERIFY(html.contains(text.title.toHtmlEscaped()));
             for (const QString &paragraph : text.paragraphs)
                 QVERIFY2(html.contains(paragraph.toHtmlEscaped()), qPrintable(paragraph));
         }
-        QCOMPARE(manualChapters().size(), 8);
-        QCOMPARE(html.count(QLatin1String("<h1")), 8);
+        QCOMPARE(manualChapters().size(), 9);
+        QCOMPARE(html.count(QLatin1String("<h1")), 9);
     }
 
     // The build delivers the manual and the settings file beside the program.

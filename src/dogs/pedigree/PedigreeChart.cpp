@@ -1,0 +1,147 @@
+#include "dogs/pedigree/PedigreeChart.h"
+
+#include "pedigree/PedigreeTexts.h"
+
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QMouseEvent>
+
+#include <algorithm>
+
+namespace {
+
+// Rows of the grid: one per box of the last generation.
+constexpr int rowCount = 1 << Pedigree::generations;
+
+QString styleFor(PedigreeTexts::Sex sex, bool known, bool disagrees)
+{
+    using PedigreeTexts::Sex;
+    const QString border = disagrees ? QStringLiteral("#D9822B")
+        : sex == Sex::Male           ? QStringLiteral("#2F5F8F")
+        : sex == Sex::Female         ? QStringLiteral("#A0406A")
+                                     : QStringLiteral("#8A8A8A");
+    const QString line = sex == Sex::Female ? QStringLiteral("dashed") : QStringLiteral("solid");
+    const QString fill = !known ? QStringLiteral("#F4F4F4")
+        : sex == Sex::Male      ? QStringLiteral("#E8F0FA")
+        : sex == Sex::Female    ? QStringLiteral("#FAEAF1")
+                                : QStringLiteral("#FFFFFF");
+    const QString radius = sex == Sex::Female ? QStringLiteral("8px") : QStringLiteral("0px");
+    return QStringLiteral(
+        "AncestorBox { border: 2px %1 %2; border-radius: %3; background: %4; padding: 2px 4px; color: %5; }")
+        .arg(line, border, radius, fill, known ? QStringLiteral("#1A1A1A") : QStringLiteral("#808080"));
+}
+
+} // namespace
+
+AncestorBox::AncestorBox(int number, QWidget *parent)
+    : QLabel(parent)
+    , m_number(number)
+{
+    setObjectName(QStringLiteral("box%1").arg(number));
+    setTextFormat(Qt::RichText);
+    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setMinimumSize(60, 20);
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+}
+
+void AncestorBox::showBox(const Pedigree::Box &box)
+{
+    m_lines = PedigreeTexts::boxLines(box, m_number);
+    const bool disagrees = !box.disagreeingField.isEmpty();
+    if (disagrees)
+        m_lines.first().prepend(QStringLiteral("\u26A0 "));
+    QStringList tip = m_lines;
+    if (disagrees)
+        tip.append(PedigreeTexts::disagreementHint(box));
+    setToolTip(tip.join(u'\n'));
+    setStyleSheet(styleFor(PedigreeTexts::sexOf(box, m_number), !box.name.isEmpty(), disagrees));
+    m_linked = box.link == Pedigree::Box::Link::Linked && m_number > 1;
+    setCursor(m_linked ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    fitLines();
+}
+
+void AncestorBox::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    fitLines();
+}
+
+void AncestorBox::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitLines();
+}
+
+void AncestorBox::fitLines()
+{
+    if (m_lines.isEmpty())
+        return;
+    const QRect room = contentsRect();
+    QFont bold = font();
+    bold.setBold(true);
+    const QFontMetrics plainMetrics(font());
+    const QFontMetrics boldMetrics(bold);
+    const int fitting = std::max(1, (room.height() - boldMetrics.height()) / plainMetrics.lineSpacing() + 1);
+    QString html = QStringLiteral("<b>")
+        + boldMetrics.elidedText(m_lines.first(), Qt::ElideRight, room.width()).toHtmlEscaped()
+        + QStringLiteral("</b>");
+    for (qsizetype i = 1; i < std::min<qsizetype>(fitting, m_lines.size()); ++i)
+        html += QStringLiteral("<br>")
+            + plainMetrics.elidedText(m_lines[i], Qt::ElideRight, room.width()).toHtmlEscaped();
+    setText(html);
+}
+
+void AncestorBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (m_linked && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Q_EMIT clicked(m_number);
+}
+
+PedigreeChart::PedigreeChart(QWidget *parent)
+    : QWidget(parent)
+    , m_basePointSize(font().pointSizeF())
+{
+    setObjectName(QStringLiteral("grafPedigree"));
+    auto *grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(4);
+    for (int number = 1; number < Pedigree::boxCount; ++number) {
+        const int generation = Pedigree::generationOf(number);
+        const int rowsEach = rowCount >> generation;
+        const int place = number - (1 << generation);
+        auto *box = new AncestorBox(number, this);
+        grid->addWidget(box, place * rowsEach, generation, rowsEach, 1);
+        connect(box, &AncestorBox::clicked, this, [this](int clicked) {
+            const Pedigree::Box &chosen = m_tree.boxes[size_t(clicked)];
+            if (chosen.card)
+                Q_EMIT cardChosen(chosen.card->position);
+        });
+        m_boxes[size_t(number)] = box;
+    }
+    for (int row = 0; row < rowCount; ++row)
+        grid->setRowStretch(row, 1);
+    for (int generation = 0; generation <= Pedigree::generations; ++generation)
+        grid->setColumnStretch(generation, 1);
+}
+
+void PedigreeChart::showTree(const Pedigree::Tree &tree)
+{
+    m_tree = tree;
+    for (int number = 1; number < Pedigree::boxCount; ++number)
+        m_boxes[size_t(number)]->showBox(tree.boxes[size_t(number)]);
+}
+
+void PedigreeChart::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // Readable at 1366 × 768, where the chart is about 600 pixels tall.
+    constexpr qreal smallestChartHeight = 600;
+    QFont scaled = font();
+    scaled.setPointSizeF(m_basePointSize * std::clamp(height() / smallestChartHeight, 1.0, 1.4));
+    // Set on each box: a box's style sheet keeps it from inheriting the font.
+    for (AncestorBox *box : m_boxes)
+        if (box)
+            box->setFont(scaled);
+}

@@ -1,0 +1,99 @@
+#include "dogs/pedigree/PedigreeReport.h"
+
+#include "pedigree/PedigreeTexts.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr QSizeF a4(210, 297);
+constexpr qreal margin = 10;
+constexpr qreal chartHeight = 145;
+constexpr qreal columnGap = 3;
+constexpr qreal boxGap = 1;
+
+QColor fillOf(PedigreeTexts::Sex sex)
+{
+    switch (sex) {
+    case PedigreeTexts::Sex::Male:
+        return QColor(0xE8, 0xF0, 0xFA);
+    case PedigreeTexts::Sex::Female:
+        return QColor(0xFA, 0xEA, 0xF1);
+    case PedigreeTexts::Sex::Unknown:
+        break;
+    }
+    return {};
+}
+
+// Text shrinks as the generations grow and their boxes narrow.
+qreal pointSizeOf(int generation)
+{
+    return generation < 3 ? 8 : generation == 3 ? 7 : 6;
+}
+
+QString repeatedText(const QList<Pedigree::RepeatedAncestor> &repeated)
+{
+    if (repeated.isEmpty())
+        return QStringLiteral("Nessun antenato ripetuto.");
+    QStringList parts;
+    for (const Pedigree::RepeatedAncestor &ancestor : repeated)
+        parts.append(QStringLiteral("%1 (%2 volte, generazioni %3; %4)")
+                         .arg(ancestor.name)
+                         .arg(ancestor.times)
+                         .arg(PedigreeTexts::generationsText(ancestor.generations),
+                             PedigreeTexts::percent(ancestor.share)));
+    return QStringLiteral("Antenati ripetuti: ") + parts.join(QStringLiteral("; ")) + u'.';
+}
+
+} // namespace
+
+Report::ReportTemplate pedigreeReport(
+    const QString &title, const Pedigree::Tree &tree, const Pedigree::Coefficients &coefficients)
+{
+    using namespace Report;
+    ReportTemplate report(a4, Orientation::Landscape, QMarginsF(margin, margin, margin, margin));
+    const qreal width = report.pageSize().width() - 2 * margin;
+
+    Band &head = report.addBand(QStringLiteral("Titolo"), 12);
+    TextStyle titleStyle;
+    titleStyle.pointSize = 14;
+    titleStyle.bold = true;
+    head.add(TextObject { QStringLiteral("txtTitolo"), QRectF(0, 0, width, 10), title, titleStyle });
+
+    Band &chart = report.addBand(QStringLiteral("Albero"), chartHeight + 4);
+    // The last column's outline stays inside the printable area, which clips.
+    const qreal chartWidth = width - 0.5;
+    const qreal columnWidth = (chartWidth - Pedigree::generations * columnGap) / (Pedigree::generations + 1);
+    const qreal rowHeight = chartHeight / (1 << Pedigree::generations);
+    for (int number = 1; number < Pedigree::boxCount; ++number) {
+        const Pedigree::Box &box = tree.boxes[size_t(number)];
+        const int generation = Pedigree::generationOf(number);
+        const int rowsEach = (1 << Pedigree::generations) >> generation;
+        const int place = number - (1 << generation);
+        const QRectF rect(generation * (columnWidth + columnGap), place * rowsEach * rowHeight, columnWidth,
+            rowsEach * rowHeight - boxGap);
+        chart.add(RectangleObject { rect, fillOf(PedigreeTexts::sexOf(box, number)) });
+        TextStyle style;
+        style.pointSize = pointSizeOf(generation);
+        style.alignment = Qt::AlignLeft | Qt::AlignVCenter;
+        const QRectF textRect = rect.adjusted(1, 0.5, -1, -0.5);
+        QStringList lines = PedigreeTexts::boxLines(box, number);
+        if (!box.disagreeingField.isEmpty())
+            lines.first().prepend(QStringLiteral("\u26A0 "));
+        // The small boxes of the last generations keep the lines that fit.
+        const qsizetype fitting = std::max<qsizetype>(1, qsizetype(textRect.height() / style.lineHeight()));
+        chart.add(TextObject { QStringLiteral("box%1").arg(number), textRect,
+            lines.first(std::min(fitting, lines.size())).join(u'\n'), style });
+    }
+
+    Band &figures = report.addBand(QStringLiteral("Coefficienti"), 30, true);
+    TextStyle figureStyle;
+    figureStyle.pointSize = 9;
+    figureStyle.wordWrap = true;
+    QStringList lines { PedigreeTexts::inbreedingLine(coefficients.inbreeding),
+        PedigreeTexts::ancestorLossLine(coefficients.ancestorLoss), repeatedText(coefficients.repeated) };
+    lines += tree.warnings;
+    figures.add(TextObject {
+        QStringLiteral("txtCoefficienti"), QRectF(0, 0, width, 30), lines.join(u'\n'), figureStyle });
+    return report;
+}

@@ -1,0 +1,219 @@
+#include "dogs/pedigree/frmPedigree.h"
+
+#include "dogs/pedigree/PedigreeChart.h"
+#include "dogs/pedigree/PedigreeReport.h"
+#include "dogs/pedigree/frmAccoppiamento.h"
+#include "help/Help.h"
+#include "pedigree/PedigreeTexts.h"
+#include "platform/AppContext.h"
+#include "report/printing/ReportOutput.h"
+#include "storage/DogRecord.h"
+#include "storage/Record.h"
+#include "storage/RecordFile.h"
+#include "ui/Centring.h"
+#include "ui/FileActionGuard.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// The window fills most of the screen, so the chart grows with it; it stays
+// readable down to 1366 × 768.
+QSize windowSizeFor(QSize screen)
+{
+    return QSize(std::max(1200, screen.width() * 9 / 10), std::max(660, screen.height() * 85 / 100))
+        .boundedTo(screen);
+}
+
+QPushButton *button(const char *name, const QString &caption, QWidget *parent)
+{
+    auto *created = new QPushButton(caption, parent);
+    created->setObjectName(QLatin1StringView(name));
+    return created;
+}
+
+QLabel *label(const char *name, QWidget *parent)
+{
+    auto *created = new QLabel(parent);
+    created->setObjectName(QLatin1StringView(name));
+    created->setWordWrap(true);
+    return created;
+}
+
+QString pdfFileName()
+{
+    return QStringLiteral("Pedigree.pdf");
+}
+
+} // namespace
+
+frmPedigree::Subject frmPedigree::dogShown(const Pedigree::Root &root)
+{
+    const QString name = root.name.trimmed();
+    return { root, name.isEmpty() ? QStringLiteral("Pedigree") : QStringLiteral("Pedigree di ") + name };
+}
+
+frmPedigree::frmPedigree(AppContext &context, QWidget *card)
+    : QDialog(card)
+    , m_context(context)
+    , lblTitolo(label("lblTitolo", this))
+    , grafPedigree(new PedigreeChart(this))
+    , lblConsanguineita(label("lblConsanguineita", this))
+    , lblPerditaAntenati(label("lblPerditaAntenati", this))
+    , tblAntenatiRipetuti(new QTableWidget(0, 4, this))
+    , lblAvvisi(label("lblAvvisi", this))
+    , cmdIndietro(button("cmdIndietro", QStringLiteral("Indietro"), this))
+    , cmdStampa(button("cmdStampa", QStringLiteral("Stampa"), this))
+    , cmdPdf(button("cmdPdf", QStringLiteral("Esporta in PDF"), this))
+    , cmdAccoppiamento(button("cmdAccoppiamento", QStringLiteral("Accoppiamento di prova"), this))
+    , cmdChiudi(button("cmdChiudi", QStringLiteral("Chiudi"), this))
+{
+    setObjectName(QStringLiteral("frmPedigree"));
+    setWindowTitle(QStringLiteral(" Pedigree"));
+    setModal(true);
+
+    QFont titleFont = lblTitolo->font();
+    titleFont.setPointSize(titleFont.pointSize() + 4);
+    titleFont.setBold(true);
+    lblTitolo->setFont(titleFont);
+    QFont figureFont = lblConsanguineita->font();
+    figureFont.setBold(true);
+    lblConsanguineita->setFont(figureFont);
+    lblAvvisi->setStyleSheet(QStringLiteral("color: #A04000;"));
+
+    tblAntenatiRipetuti->setObjectName(QStringLiteral("tblAntenatiRipetuti"));
+    tblAntenatiRipetuti->setHorizontalHeaderLabels({ QStringLiteral("Antenato"), QStringLiteral("Volte"),
+        QStringLiteral("Generazioni"), QStringLiteral("Quota") });
+    tblAntenatiRipetuti->verticalHeader()->hide();
+    tblAntenatiRipetuti->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblAntenatiRipetuti->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column = 1; column < 4; ++column)
+        tblAntenatiRipetuti->horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+
+    auto *side = new QVBoxLayout;
+    side->addWidget(lblConsanguineita);
+    side->addWidget(lblPerditaAntenati);
+    side->addWidget(new QLabel(QStringLiteral("Antenati ripetuti:"), this));
+    side->addWidget(tblAntenatiRipetuti, 1);
+    side->addWidget(lblAvvisi);
+    for (QPushButton *sideButton : { cmdIndietro, cmdStampa, cmdPdf, cmdAccoppiamento })
+        side->addWidget(sideButton);
+    auto *help = button("cmdGuida", QStringLiteral("Guida"), this);
+    side->addWidget(help);
+    side->addWidget(cmdChiudi);
+
+    auto *body = new QHBoxLayout;
+    body->addWidget(grafPedigree, 3);
+    body->addLayout(side, 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(lblTitolo);
+    layout->addLayout(body, 1);
+
+    connect(grafPedigree, &PedigreeChart::cardChosen, this, &frmPedigree::followCard);
+    connect(cmdIndietro, &QPushButton::clicked, this, &frmPedigree::cmdIndietroClick);
+    connect(cmdStampa, &QPushButton::clicked, this, &frmPedigree::cmdStampaClick);
+    connect(cmdPdf, &QPushButton::clicked, this, &frmPedigree::cmdPdfClick);
+    connect(cmdAccoppiamento, &QPushButton::clicked, this, &frmPedigree::cmdAccoppiamentoClick);
+    connect(cmdChiudi, &QPushButton::clicked, this, &QDialog::close);
+    connect(help, &QPushButton::clicked, this, [this] { openHelp(m_context, this, HelpPage::Pedigree); });
+
+    resize(windowSizeFor(context.platform.screen.size()));
+    move(centredIn(context.platform.screen.size(), size()));
+}
+
+void frmPedigree::open(AppContext &context, QWidget *card, const Pedigree::Root &dog)
+{
+    frmPedigree window(context, card);
+    if (window.showSubject(dogShown(dog), false))
+        window.exec();
+}
+
+bool frmPedigree::showSubject(const Subject &subject, bool keepHistory)
+{
+    Pedigree::Tree tree;
+    if (!runFileAction(m_context.platform.messages, this, MessageBoxes::Kind::Error, [&] {
+            tree = Pedigree::buildFromArchive(m_context.folder.filePath(DogRecord::fileName), subject.root);
+        }))
+        return false;
+    if (keepHistory)
+        m_history.push_back(m_shown);
+    m_shown = subject;
+    m_tree = std::move(tree);
+    m_coefficients = Pedigree::coefficientsOf(m_tree);
+
+    lblTitolo->setText(m_shown.title);
+    grafPedigree->showTree(m_tree);
+    lblConsanguineita->setText(PedigreeTexts::inbreedingLine(m_coefficients.inbreeding));
+    lblPerditaAntenati->setText(PedigreeTexts::ancestorLossLine(m_coefficients.ancestorLoss));
+    tblAntenatiRipetuti->setRowCount(int(m_coefficients.repeated.size()));
+    for (int row = 0; row < m_coefficients.repeated.size(); ++row) {
+        const Pedigree::RepeatedAncestor &ancestor = m_coefficients.repeated[row];
+        const QString cells[] = { ancestor.name, QString::number(ancestor.times),
+            PedigreeTexts::generationsText(ancestor.generations), PedigreeTexts::percent(ancestor.share) };
+        for (int column = 0; column < 4; ++column)
+            tblAntenatiRipetuti->setItem(row, column, new QTableWidgetItem(cells[column]));
+    }
+    lblAvvisi->setText(m_tree.warnings.join(u'\n'));
+    cmdIndietro->setEnabled(!m_history.empty());
+    return true;
+}
+
+void frmPedigree::followCard(qint64 position)
+{
+    std::optional<Subject> subject;
+    if (!runFileAction(m_context.platform.messages, this, MessageBoxes::Kind::Error, [&] {
+            RecordFile file;
+            file.openOrCreate(m_context.folder.filePath(DogRecord::fileName), DogRecord::recordSize);
+            if (position < file.recordCount()) {
+                file.seekRecord(position);
+                subject = dogShown(
+                    Pedigree::Root::of(RecordView(DogRecord::layout(), file.readNextInPlace()), position));
+            }
+            file.closeFile();
+        }))
+        return;
+    if (subject)
+        showSubject(*subject);
+}
+
+void frmPedigree::cmdIndietroClick()
+{
+    if (m_history.empty())
+        return;
+    const Subject previous = m_history.back();
+    if (showSubject(previous, false))
+        m_history.pop_back();
+    cmdIndietro->setEnabled(!m_history.empty());
+}
+
+void frmPedigree::cmdStampaClick()
+{
+    ReportOutput::preview(m_context, this, pedigreeReport(m_shown.title, m_tree, m_coefficients));
+}
+
+void frmPedigree::cmdPdfClick()
+{
+    const QString title = m_shown.title;
+    ReportOutput::exportPdfAndOfferToOpen(m_context, this, pedigreeReport(title, m_tree, m_coefficients),
+        pdfFileName(), { title, title, QApplication::applicationName(), QApplication::applicationName() },
+        QStringLiteral("L'esportazione del pedigree in PDF \u00E8 terminata con successo.\r\n\r\n"
+                       "Si vuole aprire il file?"));
+}
+
+void frmPedigree::cmdAccoppiamentoClick()
+{
+    const std::optional<std::pair<QString, QString>> pair = frmAccoppiamento::choose(m_context, this);
+    if (!pair)
+        return;
+    Pedigree::Root litter;
+    litter.sire = pair->first;
+    litter.dam = pair->second;
+    showSubject(
+        { litter, QStringLiteral("Accoppiamento di prova: %1 \u00D7 %2").arg(pair->first, pair->second) });
+}
