@@ -252,13 +252,6 @@ HelpText deadlineLists()
         } };
 }
 
-QString escaped(const QString &text)
-{
-    return text.toHtmlEscaped();
-}
-
-} // namespace
-
 HelpText pedigree()
 {
     return { QStringLiteral("Pedigree, consanguineit\u00E0 e accoppiamento di prova."),
@@ -317,6 +310,13 @@ HelpText pedigree()
                 "orizzontale; Esporta in PDF crea il file Pedigree.pdf nella cartella del programma."),
         } };
 }
+
+QString escaped(const QString &text)
+{
+    return text.toHtmlEscaped();
+}
+
+} // namespace
 
 HelpText helpPage(HelpPage page)
 {
