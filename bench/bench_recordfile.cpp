@@ -10,6 +10,7 @@
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
 #include "storage/ScheduleRecord.h"
+#include "storage/WeightRecord.h"
 #include "storage/Windows1252.h"
 
 
@@ -28,6 +29,7 @@ const Archive archives[] = {
     { "owner", OwnerRecord::layout() },
     { "schedule", ScheduleRecord::layout() },
     { "cost", CostRecord::layout() },
+    { "weight", WeightRecord::layout() },
 };
 
 // The archive file of that layout and size: every field half full, the

@@ -1,4 +1,4 @@
-// Arbitrary bytes read as a record of one of the four layouts (the first byte
+// Arbitrary bytes read as a record of one of the five layouts (the first byte
 // chooses which): every field must decode within its capacity and store back
 // as the same text.
 
@@ -7,6 +7,7 @@
 #include "storage/OwnerRecord.h"
 #include "storage/Record.h"
 #include "storage/ScheduleRecord.h"
+#include "storage/WeightRecord.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -17,8 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (size == 0)
         return 0;
     const RecordLayout *layouts[]
-        = { &DogRecord::layout(), &OwnerRecord::layout(), &ScheduleRecord::layout(), &CostRecord::layout() };
-    const RecordLayout &layout = *layouts[data[0] % 4];
+        = { &DogRecord::layout(), &OwnerRecord::layout(), &ScheduleRecord::layout(), &CostRecord::layout(),
+              &WeightRecord::layout() };
+    const RecordLayout &layout = *layouts[data[0] % 5];
     Record record(layout);
     std::copy_n(data + 1, std::min<size_t>(size - 1, size_t(record.size())), record.data());
 

@@ -4,6 +4,7 @@
 #include "storage/OwnerRecord.h"
 #include "storage/Record.h"
 #include "storage/ScheduleRecord.h"
+#include "storage/WeightRecord.h"
 
 #include <QTest>
 
@@ -160,6 +161,13 @@ const ExpectedField costRecordFields[] = {
     { "Importo", 15, 106 },
 };
 
+// WeightRecord: name, capacity, first byte of every field.
+const ExpectedField weightRecordFields[] = {
+    { "Data", 10, 0 },
+    { "Peso", 10, 11 },
+    { "Note", 100, 22 },
+};
+
 struct ExpectedLayout
 {
     const char *name;
@@ -173,6 +181,7 @@ const ExpectedLayout expectedLayouts[] = {
     { "owner", OwnerRecord::layout(), ownerRecordFields, 3702 },
     { "schedule", ScheduleRecord::layout(), scheduleRecordFields, 1448 },
     { "cost", CostRecord::layout(), costRecordFields, 122 },
+    { "weight", WeightRecord::layout(), weightRecordFields, 123 },
 };
 
 } // namespace
@@ -259,6 +268,9 @@ void TestRecordLayouts::fieldEnums_matchTheLayoutOrder()
     QCOMPARE(CostRecord::FieldCount, 5);
     QCOMPARE(CostRecord::recordSize, 122);
     QCOMPARE(CostRecord::Importo, CostRecord::layout().indexOf(u"Importo"));
+    QCOMPARE(WeightRecord::FieldCount, 3);
+    QCOMPARE(WeightRecord::recordSize, 123);
+    QCOMPARE(WeightRecord::Note, WeightRecord::layout().indexOf(u"Note"));
 }
 
 void TestRecordLayouts::indexOf_unknownName_isMinusOne()
@@ -273,6 +285,7 @@ void TestRecordLayouts::fileNames()
     QCOMPARE(OwnerRecord::fileName, QStringLiteral("Proprietari.pro"));
     QCOMPARE(ScheduleRecord::fileNameForYear(2025), QStringLiteral("2025.sca"));
     QCOMPARE(CostRecord::fileNameForDog(7), QStringLiteral("Costi_Cane_7.pro"));
+    QCOMPARE(WeightRecord::fileNameForDog(7), QStringLiteral("Pesi_Cane_7.pro"));
 }
 
 void TestRecordLayouts::flags_areStoredAsTheirThreeBytes()

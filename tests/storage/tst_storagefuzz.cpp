@@ -1,3 +1,4 @@
+#include "core/WeightLog.h"
 #include "storage/CostRecord.h"
 #include "storage/DogRecord.h"
 #include "storage/OwnerRecord.h"
@@ -5,6 +6,7 @@
 #include "storage/RecordFile.h"
 #include "storage/ScheduleRecord.h"
 #include "storage/ShortText.h"
+#include "storage/WeightRecord.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -87,7 +89,8 @@ void TestStorageFuzz::garbageFiles_scanWholeRecordsOnly()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("garbage.pro"));
     const RecordLayout *layouts[]
-        = { &DogRecord::layout(), &OwnerRecord::layout(), &ScheduleRecord::layout(), &CostRecord::layout() };
+        = { &DogRecord::layout(), &OwnerRecord::layout(), &ScheduleRecord::layout(), &CostRecord::layout(),
+              &WeightRecord::layout() };
     for (const RecordLayout *layout : layouts) {
         for (int round = 0; round < 25; ++round) {
             const int size = m_random.bounded(5 * layout->recordSize());
@@ -109,6 +112,12 @@ void TestStorageFuzz::garbageFiles_scanWholeRecordsOnly()
             }
             QCOMPARE(read, size / layout->recordSize());
             QVERIFY_THROWS_EXCEPTION(RecordFileError, recordFile.readNext(record));
+            recordFile.closeFile();
+            if (layout == &WeightRecord::layout()) {
+                // Every record of a weight log is a weighing, an empty slot or unreadable.
+                const WeightLog::Log log = WeightLog::read(path);
+                QCOMPARE(log.weighings.size() + log.emptySlots.size() + log.unreadable, read);
+            }
         }
     }
 }

@@ -1,0 +1,193 @@
+#include "core/WeightLog.h"
+
+#include "core/DateText.h"
+#include "storage/Record.h"
+#include "storage/RecordFile.h"
+#include "storage/ShortText.h"
+#include "storage/WeightRecord.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace WeightLog {
+
+std::optional<int> parseGrams(QStringView kilograms)
+{
+    const QStringView text = trimmedView(kilograms);
+    int whole = 0;
+    int thousandths = 0;
+    int wholeDigits = 0;
+    int decimals = -1; // -1 before the comma
+    for (const QChar c : text) {
+        if (c == u',') {
+            if (decimals >= 0)
+                return std::nullopt;
+            decimals = 0;
+        } else if (c >= u'0' && c <= u'9') {
+            const int digit = c.unicode() - u'0';
+            if (decimals < 0) {
+                whole = whole * 10 + digit;
+                if (whole > maximumGrams / 1000)
+                    return std::nullopt;
+                ++wholeDigits;
+            } else {
+                if (++decimals > 3)
+                    return std::nullopt;
+                thousandths = thousandths * 10 + digit;
+            }
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (wholeDigits == 0 && decimals <= 0)
+        return std::nullopt; // blank, or a comma alone
+    for (int i = std::max(decimals, 0); i < 3; ++i)
+        thousandths *= 10;
+    const int grams = whole * 1000 + thousandths;
+    if (grams <= 0 || grams > maximumGrams)
+        return std::nullopt;
+    return grams;
+}
+
+QString kilograms(int grams, int places)
+{
+    const int whole = grams / 1000;
+    const int rest = grams % 1000;
+    QString text = QString::number(whole) + u',' + QStringLiteral("%1").arg(rest, 3, 10, QChar(u'0'));
+    if (places < 3 && text.endsWith(u'0'))
+        text.chop(1);
+    return text;
+}
+
+QString change(int grams, int places)
+{
+    if (grams == 0)
+        return kilograms(0, places);
+    return (grams > 0 ? u'+' : u'-') + kilograms(std::abs(grams), places);
+}
+
+int placesFor(const QList<Weighing> &weighings)
+{
+    const bool grams = std::any_of(weighings.cbegin(), weighings.cend(),
+                                   [](const Weighing &weighing) { return weighing.grams % 10 != 0; });
+    return grams ? 3 : 2;
+}
+
+std::optional<double> gainPerDay(const Weighing &earlier, const Weighing &later)
+{
+    const qint64 days = earlier.date.daysTo(later.date);
+    if (days <= 0)
+        return std::nullopt;
+    return double(later.grams - earlier.grams) / double(days);
+}
+
+QString gainText(double gramsPerDay)
+{
+    const qint64 tenths = std::llround(gramsPerDay * 10);
+    if (tenths == 0)
+        return QStringLiteral("0");
+    QString text = QString::number(std::abs(tenths) / 10);
+    if (std::abs(tenths) % 10 != 0)
+        text += u',' + QString::number(std::abs(tenths) % 10);
+    return (tenths > 0 ? u'+' : u'-') + text;
+}
+
+bool isYoung(QDate birth, QDate day)
+{
+    return !birth.isValid() || day < birth.addYears(1);
+}
+
+Log read(const QString &path)
+{
+    Log log;
+    RecordFile file;
+    file.openOrCreate(path, WeightRecord::recordSize);
+    log.weighings.reserve(file.recordCount());
+    const RecordLayout &layout = WeightRecord::layout();
+    while (!file.atEnd()) {
+        const RecordView record(layout, file.readNextInPlace());
+        const QByteArrayView date = record.storedBytes(WeightRecord::Data);
+        const QByteArrayView weight = record.storedBytes(WeightRecord::Peso);
+        if (date.isEmpty() && weight.isEmpty()) {
+            log.emptySlots.append(file.currentIndex());
+            continue;
+        }
+        // Dates and weights are ASCII in any file the program wrote.
+        const QDate day = DateText::parse(QLatin1StringView(date));
+        const std::optional<int> grams = parseGrams(QString::fromLatin1(weight));
+        if (!day.isValid() || !grams) {
+            ++log.unreadable;
+            continue;
+        }
+        const QByteArrayView note = record.storedBytes(WeightRecord::Note);
+        log.weighings.append(Weighing { day, *grams, note.isEmpty() ? QString() : record.value(WeightRecord::Note),
+                                        file.currentIndex() });
+    }
+    file.closeFile();
+    std::stable_sort(log.weighings.begin(), log.weighings.end(),
+                     [](const Weighing &a, const Weighing &b) { return a.date < b.date; });
+    return log;
+}
+
+std::optional<Problem> check(QStringView date, QStringView weight, const QList<Weighing> &log,
+                             qint64 editedPosition)
+{
+    const QDate day = DateText::parse(trimmedView(date));
+    if (!day.isValid()) {
+        return Problem { Problem::Date,
+                         QString::fromUtf8("Attenzione: la data indicata non esiste. Indicare la data della pesata "
+                                           "nella forma gg/mm/aaaa (per esempio 05/03/2024).") };
+    }
+    if (!parseGrams(weight)) {
+        return Problem { Problem::Weight,
+                         QString::fromUtf8("Attenzione: il peso va indicato in chilogrammi, con un numero maggiore "
+                                           "di 0 e non superiore a 150 e al massimo tre decimali dopo la virgola "
+                                           "(per esempio 12,35).") };
+    }
+    const bool taken = std::any_of(log.cbegin(), log.cend(), [&](const Weighing &other) {
+        return other.date == day && other.position != editedPosition;
+    });
+    if (taken) {
+        return Problem { Problem::Date,
+                         QString::fromUtf8("Attenzione: il registro contiene già una pesata in data %1. Per "
+                                           "correggerla selezionarla nell'elenco e premere Modifica.")
+                             .arg(DateText::format(day)) };
+    }
+    return std::nullopt;
+}
+
+qint64 store(const QString &path, const Weighing &weighing, qint64 editedPosition)
+{
+    Record record(WeightRecord::layout());
+    record.setValue(WeightRecord::Data, DateText::format(weighing.date));
+    record.setValue(WeightRecord::Peso, kilograms(weighing.grams));
+    record.setValue(WeightRecord::Note, weighing.note);
+    RecordFile file;
+    file.openOrCreate(path, WeightRecord::recordSize);
+    qint64 index = editedPosition - 1;
+    if (editedPosition <= 0) {
+        index = file.recordCount();
+        while (!file.atEnd()) {
+            const RecordView slot(WeightRecord::layout(), file.readNextInPlace());
+            if (slot.storedBytes(WeightRecord::Data).isEmpty() && slot.storedBytes(WeightRecord::Peso).isEmpty()) {
+                index = file.currentIndex() - 1;
+                break;
+            }
+        }
+    }
+    file.seekRecord(index);
+    file.writeNext(record);
+    file.closeFile();
+    return index + 1;
+}
+
+void remove(const QString &path, qint64 position)
+{
+    RecordFile file;
+    file.openOrCreate(path, WeightRecord::recordSize);
+    file.seekRecord(position - 1);
+    file.writeNext(Record(WeightRecord::layout()));
+    file.closeFile();
+}
+
+} // namespace WeightLog

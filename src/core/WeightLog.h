@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// A dog's weight log (the weight file of storage/WeightRecord.h) as its
+// window shows it: the weighings in date order, the change from one to the
+// next and, for a young dog, the average daily gain between them. Weights are
+// held in whole grams, so that the arithmetic is exact: a weight is typed
+// with at most three decimals of a kilogram.
+namespace WeightLog {
+
+struct Weighing
+{
+    QDate date;
+    int grams = 0;
+    QString note;
+    qint64 position = 0; // 1-based, in the weight file
+};
+
+/// The heaviest weight accepted, in grams.
+inline constexpr int maximumGrams = 150'000;
+
+/// Reads a weight typed in kilograms ("12", "12,3", "12,35", "12,345",
+/// trimmed): digits with at most one comma and three decimals, more than 0
+/// and at most 150 kg. Nothing for any other text, a point included.
+std::optional<int> parseGrams(QStringView kilograms);
+
+/// The weight as the file and the window write it: kilograms with the comma
+/// and two or three decimals ("12,35", "12,345", "12,00"); with places 3,
+/// always three ("12,350"), so that a column of weights lines up.
+QString kilograms(int grams, int places = 2);
+
+/// A change of weight with its sign ("+0,70", "-0,25"; "0,00" for none),
+/// its decimals as kilograms() writes them.
+QString change(int grams, int places = 2);
+
+/// The decimals a column of these weights needs: 3 when any has grams
+/// beyond the tens, else 2.
+int placesFor(const QList<Weighing> &weighings);
+
+/// The average gain in grams per day from earlier to later; nothing when
+/// they share a date (or later is not later).
+std::optional<double> gainPerDay(const Weighing &earlier, const Weighing &later);
+
+/// A gain per day rounded to a tenth of a gram, with its sign and the comma,
+/// without a trailing ",0" ("+100", "+83,3", "-28,6", "0").
+QString gainText(double gramsPerDay);
+
+/// Whether the gain per day is shown for a weighing made on day: the dog is
+/// under a year old then. A dog whose birth date is unknown (invalid) counts
+/// as young: the breeder weighing a litter may not have written it yet.
+bool isYoung(QDate birth, QDate day);
+
+/// The readable weighings in date order (weighings of one date, which only a
+/// file written elsewhere holds, in file order), the empty slots a deleted
+/// weighing left, and how many records could not be read as a weighing.
+struct Log
+{
+    QList<Weighing> weighings;
+    QList<qint64> emptySlots;
+    qint64 unreadable = 0;
+};
+
+/// Reads the weight file at path, creating it empty when missing; a record
+/// whose date and weight are both blank is an empty slot. Throws
+/// RecordFileError.
+Log read(const QString &path);
+
+/// Why a weighing cannot be stored: the Italian warning and which box it concerns.
+struct Problem
+{
+    enum Box { Date, Weight } box;
+    QString message;
+};
+
+/// Checks a weighing before it is stored, in this order: the date exists as
+/// "dd/mm/yyyy", the weight is a number of kilograms parseGrams accepts, and
+/// no other weighing of the log (the one at editedPosition aside) has that
+/// date.
+std::optional<Problem> check(QStringView date, QStringView weight, const QList<Weighing> &log,
+                             qint64 editedPosition = 0);
+
+/// Stores a weighing: at editedPosition when it is not 0, else in the first
+/// empty slot, else at the end. Returns its position. The file is opened and
+/// closed here; throws RecordFileError.
+qint64 store(const QString &path, const Weighing &weighing, qint64 editedPosition = 0);
+
+/// Deletes the weighing at position by emptying its record: no record moves,
+/// and the next new weighing takes the slot. Throws RecordFileError.
+void remove(const QString &path, qint64 position);
+
+} // namespace WeightLog
