@@ -29,7 +29,7 @@ private:
 
 /// The program folder's data, relative to it with '/' between folders,
 /// folders before what they hold: the dog and owner archives, the year files,
-/// the cost files, the settings file and everything in "Album",
+/// the cost and weight files, the settings file and everything in "Album",
 /// "Cartelle_Abbinate" and "Documenti_Allegati". The program itself, its
 /// manual and its sound are not data.
 QStringList dataEntries(const QString &folder);

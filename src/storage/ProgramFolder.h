@@ -19,8 +19,8 @@ public:
     QString filePath(const QString &relative) const;
 
     /// Whether writing a file at `path` would replace something the program
-    /// keeps here: the folder itself, its data (archives, year, cost and
-    /// settings files, the three data folders, the album photos), the
+    /// keeps here: the folder itself, its data (archives, year, cost, weight
+    /// and settings files, the three data folders, the album photos), the
     /// manual, the alarm sound or the running program. Links are resolved
     /// first, so a link or a linked folder leading to one of them counts as
     /// it; a file written whole is renamed into place, so a hard link is
@@ -35,12 +35,12 @@ private:
 inline constexpr char settingsFileName[] = "unins000.dll";
 
 /// Whether a name at the top of a program folder is the program's data: the
-/// dog and owner archives, a year file, a cost file, the settings file, or
+/// dog and owner archives, a year file, a cost or weight file, the settings file, or
 /// one of the folders "Album", "Cartelle_Abbinate" and "Documenti_Allegati".
 bool isTopLevelDataName(const QString &name);
 
 /// Whether a name at the top of a program folder is a record file: an
-/// archive, a year file or a cost file.
+/// archive, a year file, a cost file or a weight file.
 bool isRecordFileName(const QString &name);
 
 /// Whether a name at the top of a program folder is one of its data folders.
@@ -70,7 +70,7 @@ QString chooseProgramFolder(
     const QString &named, FolderHome home, const QString &programDir, const QProcessEnvironment &environment);
 
 /// Whether the folder holds none of the program's data files: no archive,
-/// year, cost or settings file (a folder that does not exist yet is new).
+/// year, cost, weight or settings file (a folder that does not exist yet is new).
 bool isNewProgramFolder(const QString &folder);
 
 /// Creates `folder` when missing and copies into it each of the shipped

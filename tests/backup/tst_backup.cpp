@@ -144,6 +144,7 @@ private:
         writeFile(folder + "/2025.sca", randomBytes(3 * 1448, 3));
         writeFile(folder + "/2024.sca", {});
         writeFile(folder + "/Costi_Cane_1.pro", randomBytes(122 * 4, 4));
+        writeFile(folder + "/Pesi_Cane_1.pro", randomBytes(123 * 3, 7));
         writeFile(folder + "/unins000.dll", "[Password]\r\nValore=xyz\r\n");
         writeFile(folder + "/Album/Cane_1.jpg", randomBytes(300 * 1024, 5));
         QDir().mkpath(folder + "/Cartelle_Abbinate/Cane_1");
@@ -175,8 +176,8 @@ private Q_SLOTS:
             "2024.sca", "2025.sca", "Album/", "Album/Cane_1.jpg", "Anagrafica_Cani.pro", "Cartelle_Abbinate/",
             "Cartelle_Abbinate/Cane_1/", "Cartelle_Abbinate/Cane_2/", "Cartelle_Abbinate/Cane_2/Visita del 3 marzo.txt",
             "Costi_Cane_1.pro", "Documenti_Allegati/",
-            QString::fromUtf8("Documenti_Allegati/Certificato – Fido è già vaccinato.pdf"), "Proprietari.pro",
-            "unins000.dll",
+            QString::fromUtf8("Documenti_Allegati/Certificato – Fido è già vaccinato.pdf"), "Pesi_Cane_1.pro",
+            "Proprietari.pro", "unins000.dll",
         };
         QCOMPARE(Backup::dataEntries(m_folder), expected);
     }
@@ -185,7 +186,7 @@ private Q_SLOTS:
     {
         const Snapshot before = snapshot(m_folder);
         const Backup::Totals made = Backup::create(ProgramFolder(m_folder), m_zip);
-        QCOMPARE(made.files, 9);
+        QCOMPARE(made.files, 10);
         QCOMPARE(Backup::verify(m_zip).bytes, made.bytes);
 
         // Work goes on after the backup: changed, removed and new data.
@@ -217,6 +218,28 @@ private Q_SLOTS:
         QCOMPARE(aside, onlyData(afterwards));
     }
 
+    // A backup made before dogs had weight logs holds none: it is restored
+    // whole, and the weight files found are kept aside with the other data.
+    void olderBackupWithoutWeightFiles_isRestored()
+    {
+        QVERIFY(QFile::remove(m_folder + "/Pesi_Cane_1.pro"));
+        const Snapshot before = snapshot(m_folder);
+        Backup::create(ProgramFolder(m_folder), m_zip);
+        writeFile(m_folder + "/Pesi_Cane_1.pro", randomBytes(123, 11));
+        writeFile(m_folder + "/Pesi_Cane_2.pro", {});
+
+        const Backup::Restored restored = Backup::restore(ProgramFolder(m_folder), m_zip, restoreMoment);
+        QCOMPARE(restored.totals.files, 9);
+        QVERIFY(!QFileInfo::exists(m_folder + "/Pesi_Cane_1.pro"));
+        QVERIFY(!QFileInfo::exists(m_folder + "/Pesi_Cane_2.pro"));
+        QCOMPARE(readAll(restored.asideFolder + "/Pesi_Cane_1.pro").size(), 123);
+        QVERIFY(QFileInfo::exists(restored.asideFolder + "/Pesi_Cane_2.pro"));
+        const QString asideName = QFileInfo(restored.asideFolder).fileName();
+        Snapshot now = snapshot(m_folder);
+        now.removeIf([&](Snapshot::iterator entry) { return entry.key().startsWith(asideName); });
+        QCOMPARE(now, before);
+    }
+
     void restore_intoAFolderWithoutData()
     {
         Backup::create(ProgramFolder(m_folder), m_zip);
@@ -232,8 +255,8 @@ private Q_SLOTS:
         const QString inside = m_folder + "/Documenti_Allegati/copia.zip";
         writeFile(inside, "an older backup");
         const Backup::Totals made = Backup::create(ProgramFolder(m_folder), inside);
-        QCOMPARE(made.files, 9);
-        QCOMPARE(Backup::verify(inside).files, 9);
+        QCOMPARE(made.files, 10);
+        QCOMPARE(Backup::verify(inside).files, 10);
     }
 
     void damagedArchive_isRefusedAndChangesNothing_data()
@@ -535,14 +558,24 @@ private Q_SLOTS:
 
     // A copy of the program saving into a record file holds it: a restore
     // that moved the file aside under it would lose that save.
+    void recordFileHeldByAnotherCopy_refusesTheRestore_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("recordSize");
+        QTest::newRow("dog archive") << "Anagrafica_Cani.pro" << 10857;
+        QTest::newRow("weight file") << "Pesi_Cane_1.pro" << 123;
+    }
     void recordFileHeldByAnotherCopy_refusesTheRestore()
     {
+        QFETCH(QString, name);
+        QFETCH(int, recordSize);
         Backup::create(ProgramFolder(m_folder), m_zip);
         const Snapshot before = snapshot(m_folder);
         const QString locked = m_work.filePath("bloccato");
+        QFile::remove(locked); // left by the row before
         const pid_t other = startChild([&] {
             RecordFile held;
-            held.openOrCreate(m_folder + "/Anagrafica_Cani.pro", 10857);
+            held.openOrCreate(m_folder + '/' + name, recordSize);
             writeFile(locked, {});
             QThread::sleep(4); // beyond the two seconds a restore waits
             return 0;
@@ -553,7 +586,7 @@ private Q_SLOTS:
             QFAIL("the restore went through");
         } catch (const Backup::Error &error) {
             QVERIFY2(error.message().startsWith(
-                         QString::fromUtf8("Attenzione: il file Anagrafica_Cani.pro è in uso in un'altra copia")),
+                         QString::fromUtf8("Attenzione: il file %1 è in uso in un'altra copia").arg(name)),
                 qPrintable(error.message()));
         }
         QCOMPARE(waitChild(other), 0);
@@ -570,6 +603,7 @@ private Q_SLOTS:
         QTest::newRow("year file through a linked folder") << "collegamento/2025.sca" << "2025.sca";
         QTest::newRow("settings file through a link") << "impostazioni.zip" << "unins000.dll";
         QTest::newRow("album photo") << "cartella/Album/Cane_1.jpg" << "Album/Cane_1.jpg";
+        QTest::newRow("weight file") << "cartella/Pesi_Cane_1.pro" << "Pesi_Cane_1.pro";
     }
     void backupOntoAKeptFile_isRefused()
     {
@@ -599,7 +633,7 @@ private Q_SLOTS:
         const QString inside = linked + "/Documenti_Allegati/copia.zip";
         Backup::create(ProgramFolder(m_folder), inside);
         const qint64 first = QFileInfo(inside).size();
-        QCOMPARE(Backup::create(ProgramFolder(m_folder), inside).files, 9);
+        QCOMPARE(Backup::create(ProgramFolder(m_folder), inside).files, 10);
         QCOMPARE(QFileInfo(inside).size(), first);
     }
 };

@@ -114,6 +114,8 @@ private Q_SLOTS:
         QTest::newRow("owner archive") << QStringLiteral("Proprietari.pro") << false;
         QTest::newRow("year file") << QStringLiteral("2025.sca") << false;
         QTest::newRow("cost file") << QStringLiteral("Costi_Cane_12.pro") << false;
+        QTest::newRow("weight file") << QStringLiteral("Pesi_Cane_12.pro") << false;
+        QTest::newRow("weight file's likeness") << QStringLiteral("Pesi_Cane_x.pro") << true;
     }
     void fillGivesTheSettingsFileOnlyToANewFolder()
     {
@@ -177,6 +179,7 @@ private Q_SLOTS:
         QTest::newRow("dog archive") << QStringLiteral("cartella/Anagrafica_Cani.pro") << true;
         QTest::newRow("year file not yet made") << QStringLiteral("cartella/2030.sca") << true;
         QTest::newRow("cost file") << QStringLiteral("cartella/Costi_Cane_3.pro") << true;
+        QTest::newRow("weight file") << QStringLiteral("cartella/Pesi_Cane_3.pro") << true;
         QTest::newRow("settings") << QStringLiteral("cartella/unins000.dll") << true;
         QTest::newRow("manual") << QStringLiteral("cartella/Guida.pdf") << true;
         QTest::newRow("album photo") << QStringLiteral("cartella/Album/Cane_3.jpg") << true;
