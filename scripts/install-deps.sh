@@ -8,6 +8,9 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6svg6
+    # The weight chart of the dog's weight log. Qt Charts' CMake files need
+    # Qt OpenGL's, which its package does not pull in.
+    qt6-charts-dev libqt6opengl6-dev
     qt6-image-formats-plugins libgl-dev libglx-dev
     # The toolkit's own buttons and dialogs in Italian.
     qt6-translations-l10n

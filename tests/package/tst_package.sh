@@ -38,7 +38,7 @@ deb=$work/out/zampora_${VERSION}_amd64.deb
 pass "cpack made $(basename "$deb")"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libqt6multimedia6 libqt6svg6 libc6; do
+for library in libqt6widgets6 libqt6multimedia6 libqt6svg6 libqt6charts6 libc6; do
     [[ $depends == *"$library"* ]] || fail "Depends lacks $library: $depends"
 done
 pass "Depends, computed by dpkg-shlibdeps: $depends"
