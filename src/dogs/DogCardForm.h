@@ -63,6 +63,7 @@ public:
     PictureButton *cmdEsporta;
     PictureButton *cmdStampa;
     PictureButton *btnCodFisc;
+    PictureButton *btnPeso;
     PictureButton *btnCaricaFoto;
     PictureButton *btnSalvaFoto;
     PictureButton *btnCancFoto;

@@ -74,13 +74,14 @@ QWidget *DogCardForm::buildPsicosomatica(QWidget *parent)
     QWidget *boxes = background(new QWidget(panel));
     boxes->setGeometry(344, 6, 592, 420);
     const BoxMaker box(layout(), boxes, &sections[Psicosomatica].boxes);
+    btnPeso = pictureButton("btnPeso", dogArtwork("peso"), boxes);
     // One line per row of boxes, as on screen.
     // clang-format off
     addRows(boxes, {
         {{box(Mantello), "Colore mantello:", 2}, {box(Pelo), "Tipologia pelo:", 2},
          {box(Segni), "Segni particolari:", 3}},
         {{box(Altezza), "Altezza:"}, {box(Lunghezza), "Lunghezza:"}, {box(Taglia), "Taglia:"},
-         {box(Peso), "Peso:"}, {box(Sterilizzato), "Sterilizzato:"}},
+         {box(Peso), "Peso:", 0, 0, btnPeso}, {box(Sterilizzato), "Sterilizzato:"}},
         {{box(Libretto), "Libretto sanitario:"}, {box(Medico), "Medico veterinario:"},
          {box(ROI), "Numero ROI/LOI/RSR/LIR/ES:"}},
         {{box(Microchip), "Codice microchip:", 3}, {box(DataApp), "Data applicazione:", 0, dateWidth},

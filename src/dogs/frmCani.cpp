@@ -7,6 +7,7 @@
 #include "dogs/PhotoBox.h"
 #include "dogs/frmAllegaCartella.h"
 #include "dogs/frmCostiCane.h"
+#include "dogs/frmPesoCane.h"
 #include "dogs/frmStampaCane.h"
 #include "dogs/pedigree/frmPedigree.h"
 #include "export/frmCreaRTF.h"
@@ -103,6 +104,7 @@ void frmCani::connectControls()
     connect(m_form.btnCartella, &QPushButton::clicked, this,
             [this] { openAssociatedFolder(m_context, this, position()); });
     connect(m_form.btnCosti, &QPushButton::clicked, this, &frmCani::btnCostiClick);
+    connect(m_form.btnPeso, &PictureButton::clicked, this, &frmCani::btnPesoClick);
     connect(m_form.btnPedigree, &QPushButton::clicked, this, &frmCani::btnPedigreeClick);
     connect(m_form.cmdFile, &PictureButton::clicked, this,
             [this] { frmAllegaCartella::editCardAttachments(m_context, this, QStringLiteral("cani")); });
@@ -250,33 +252,51 @@ void frmCani::btnPedigreeClick()
     frmPedigree::open(m_context, this, Pedigree::Root::of(RecordView(DogRecord::layout(), shown.data()), stored));
 }
 
-void frmCani::btnCostiClick()
+bool frmCani::opensDogLog(const char *what)
 {
-    // The costs belong to a stored position and are shown under the dog's
-    // name and breed, so all three must be there.
+    // The costs and the weight log belong to a stored position and are shown
+    // under the dog's name and breed, so all three must be there.
     if (position().isEmpty()) {
         m_context.platform.messages.warning(this,
-            QString::fromUtf8("Attenzione: la gestione dei costi può avvenire soltanto dopo che la scheda del "
-                              "cane è stata salvata in archivio."));
-        return;
+            QString::fromUtf8("Attenzione: la gestione %1 può avvenire soltanto dopo che la scheda del "
+                              "cane è stata salvata in archivio.")
+                .arg(QString::fromUtf8(what)));
+        return false;
     }
     const std::pair<DogRecord::Field, const char *> namedBy[] = {
-        { DogRecord::Nome,
-            "Attenzione: per accedere alla gestione dei costi è necessario indicare il nome del cane." },
-        { DogRecord::Razza,
-            "Attenzione: per accedere alla gestione dei costi è necessario indicare la razza del cane." },
+        { DogRecord::Nome, "Attenzione: per accedere alla gestione %1 è necessario indicare il nome del cane." },
+        { DogRecord::Razza, "Attenzione: per accedere alla gestione %1 è necessario indicare la razza del cane." },
     };
     for (const auto &[field, warning] : namedBy) {
         QLineEdit *box = m_form.headBoxes[field];
         if (trimmedText(box->text()).isEmpty()) {
-            m_context.platform.messages.warning(this, QString::fromUtf8(warning));
+            m_context.platform.messages.warning(this, QString::fromUtf8(warning).arg(QString::fromUtf8(what)));
             box->setFocus();
-            return;
+            return false;
         }
     }
+    return true;
+}
+
+void frmCani::btnCostiClick()
+{
+    if (!opensDogLog("dei costi"))
+        return;
     frmCostiCane costs(m_context, this,
         { m_form.headBoxes[DogRecord::Nome]->text(), m_form.headBoxes[DogRecord::Razza]->text(), position() });
     costs.exec();
+}
+
+void frmCani::btnPesoClick()
+{
+    if (!opensDogLog("delle pesate"))
+        return;
+    auto *peso = static_cast<QLineEdit *>(m_fields.control(DogRecord::Peso));
+    frmPesoCane weights(m_context, this,
+        { m_form.headBoxes[DogRecord::Nome]->text(), m_form.headBoxes[DogRecord::Razza]->text(), position(),
+            m_form.headBoxes[DogRecord::DataNasc]->text() },
+        [peso](const QString &weight) { peso->setText(weight); });
+    weights.exec();
 }
 
 PhotoActions frmCani::photo()

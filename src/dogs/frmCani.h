@@ -48,6 +48,11 @@ private:
     void cmdDuplicaClick();
     void btnCodFiscClick();
     void btnCostiClick();
+    void btnPesoClick();
+    /// Whether the costs or the weight log (what: "dei costi", "delle
+    /// pesate") may open: a stored card with a name and a breed; otherwise
+    /// the warning of the first that is missing.
+    bool opensDogLog(const char *what);
     void btnPedigreeClick();
 
     void connectControls();

@@ -1,0 +1,143 @@
+#include "dogs/WeightForm.h"
+
+#include "dogs/WeightChart.h"
+#include "storage/WeightRecord.h"
+#include "ui/BoxStyle.h"
+#include "ui/CardParts.h"
+#include "ui/GradientWidget.h"
+#include "ui/PictureButton.h"
+
+#include <QBoxLayout>
+#include <QChartView>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+
+using CardParts::captionedButton;
+
+namespace {
+
+const QColor backgroundTop(0xFF427AA8);
+constexpr QSize windowSize(1120, 660);
+const QString navy = QStringLiteral("#1F4E75");
+
+QLabel *label(const char *objectName, const char *text, QWidget *parent)
+{
+    auto *label = new QLabel(QString::fromUtf8(text), parent);
+    label->setObjectName(QString::fromLatin1(objectName));
+    return label;
+}
+
+QLabel *caption(const char *text, QWidget *parent)
+{
+    QLabel *caption = label("", text, parent);
+    caption->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    caption->setStyleSheet(QStringLiteral("color: %1;").arg(navy));
+    return caption;
+}
+
+QWidget *whitePanel(const char *objectName, const QRect &geometry, QWidget *parent)
+{
+    QWidget *panel = CardParts::framedPanel(objectName, parent);
+    panel->setGeometry(geometry);
+    return panel;
+}
+
+} // namespace
+
+WeightForm::WeightForm(QWidget *window)
+{
+    window->setFixedSize(windowSize);
+    panContainer = new GradientWidget(backgroundTop, window);
+    panContainer->setObjectName(QStringLiteral("panContainer"));
+    panContainer->setGeometry(QRect(QPoint(0, 0), windowSize));
+
+    lblTitolo = label("lblTitolo", "", panContainer);
+    lblTitolo->setGeometry(16, 10, 1088, 40);
+    lblTitolo->setAlignment(Qt::AlignCenter);
+    lblTitolo->setFont(QFont(QStringLiteral("Verdana"), 16));
+    lblTitolo->setStyleSheet(QStringLiteral("color: white;"));
+
+    QWidget *tablePanel = whitePanel("panPesate", { 16, 58, 580, 420 }, panContainer);
+    tblPesate = new QTableView(tablePanel);
+    tblPesate->setObjectName(QStringLiteral("tblPesate"));
+    tblPesate->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblPesate->setSelectionMode(QAbstractItemView::SingleSelection);
+    tblPesate->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblPesate->setAlternatingRowColors(true);
+    tblPesate->verticalHeader()->hide();
+    tblPesate->verticalHeader()->setDefaultSectionSize(24);
+    tblPesate->horizontalHeader()->setStretchLastSection(true);
+    tblPesate->horizontalHeader()->setHighlightSections(false);
+    tblPesate->setFont(QFont(QStringLiteral("Verdana"), 9));
+    auto *tableColumn = new QVBoxLayout(tablePanel);
+    tableColumn->setContentsMargins(6, 6, 6, 6);
+    tableColumn->addWidget(tblPesate);
+
+    QWidget *chartPanel = whitePanel("panGrafico", { 608, 58, 496, 420 }, panContainer);
+    grafPeso = new QChartView(WeightChart::make(), chartPanel);
+    grafPeso->setObjectName(QStringLiteral("grafPeso"));
+    grafPeso->setRenderHint(QPainter::Antialiasing);
+    auto *chartColumn = new QVBoxLayout(chartPanel);
+    chartColumn->setContentsMargins(4, 4, 4, 4);
+    chartColumn->addWidget(grafPeso);
+    lblGraficoVuoto = label("lblGraficoVuoto",
+        "Nessuna pesata registrata.\nIl grafico del peso apparirà dopo la prima pesata.", chartPanel);
+    lblGraficoVuoto->setGeometry(40, 150, 416, 80);
+    lblGraficoVuoto->setAlignment(Qt::AlignCenter);
+    lblGraficoVuoto->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
+    lblGraficoVuoto->setStyleSheet(QStringLiteral("color: %1; background: rgba(255, 255, 255, 210);").arg(navy));
+
+    QWidget *entry = whitePanel("panPesata", { 16, 488, 1088, 92 }, panContainer);
+    txtData = CardParts::textBox(WeightRecord::layout(), WeightRecord::Data, entry);
+    txtData->setFixedWidth(130);
+    impData = new PictureButton(QStringLiteral("impData"), QStringLiteral(":/dogs/costs/calendario.svg"), entry);
+    impData->setFixedSize(28, 28);
+    impData->setAccessibleName(QStringLiteral("Data odierna"));
+    impData->setToolTip(QStringLiteral("Data odierna"));
+    txtPeso = CardParts::textBox(WeightRecord::layout(), WeightRecord::Peso, entry);
+    txtPeso->setFixedWidth(110);
+    txtPeso->setAlignment(Qt::AlignRight);
+    txtNote = CardParts::textBox(WeightRecord::layout(), WeightRecord::Note, entry);
+
+    auto *captions = new QHBoxLayout;
+    auto *boxes = new QHBoxLayout;
+    const auto add = [&](const char *text, QWidget *box, int width, QWidget *side = nullptr) {
+        QLabel *above = caption(text, entry);
+        if (width > 0)
+            above->setFixedWidth(width);
+        captions->addWidget(above, width > 0 ? 0 : 1);
+        boxes->addWidget(box, width > 0 ? 0 : 1);
+        if (side)
+            boxes->addWidget(side);
+    };
+    add("Data:", txtData, 130 + 6 + 28, impData);
+    add("Peso (kg):", txtPeso, 110);
+    add("Note:", txtNote, 0);
+    captions->setSpacing(16);
+    boxes->setSpacing(6);
+    auto *entryColumn = new QVBoxLayout(entry);
+    entryColumn->setContentsMargins(16, 10, 16, 14);
+    entryColumn->addLayout(captions);
+    entryColumn->addLayout(boxes);
+
+    auto *buttons = new QWidget(panContainer);
+    buttons->setGeometry(16, 596, 1088, 44);
+    auto *buttonRow = new QHBoxLayout(buttons);
+    buttonRow->setContentsMargins(0, 0, 0, 0);
+    buttonRow->setSpacing(10);
+    btnAggiungi = captionedButton("btnAggiungi", "Aggiungi pesata", buttons);
+    btnModifica = captionedButton("btnModifica", "Modifica pesata", buttons);
+    btnElimina = captionedButton("btnElimina", "Elimina pesata", buttons);
+    cmdStampa = captionedButton("cmdStampa", "Stampa", buttons);
+    cmdPdf = captionedButton("cmdPdf", "PDF", buttons);
+    cmdGuida = captionedButton("cmdGuida", "Guida", buttons);
+    btnChiudi = captionedButton("btnChiudi", "Chiudi", buttons);
+    for (QPushButton *button : { btnAggiungi, btnModifica, btnElimina, cmdStampa, cmdPdf, cmdGuida, btnChiudi }) {
+        button->setFixedHeight(40);
+        buttonRow->addWidget(button);
+    }
+    BoxStyle::applyFocusColours(window);
+}

@@ -1,0 +1,95 @@
+#include "dogs/WeightTable.h"
+
+#include "core/DateText.h"
+
+using WeightLog::Weighing;
+
+WeightTable::WeightTable(QObject *parent)
+    : QAbstractTableModel(parent)
+{
+}
+
+void WeightTable::setLog(const QList<Weighing> &weighings, QDate birth)
+{
+    beginResetModel();
+    m_weighings = weighings;
+    m_birth = birth;
+    m_places = WeightLog::placesFor(weighings);
+    endResetModel();
+}
+
+int WeightTable::rowOf(qint64 position) const
+{
+    for (int row = 0; row < m_weighings.size(); ++row)
+        if (m_weighings[row].position == position)
+            return row;
+    return -1;
+}
+
+QString WeightTable::caption(int column)
+{
+    switch (column) {
+    case Data:
+        return QStringLiteral("Data");
+    case Peso:
+        return QStringLiteral("Peso (kg)");
+    case Variazione:
+        return QStringLiteral("Variazione (kg)");
+    case Crescita:
+        return QStringLiteral("Crescita (g/giorno)");
+    case Note:
+        return QStringLiteral("Note");
+    }
+    return {};
+}
+
+QString WeightTable::text(int row, int column) const
+{
+    const Weighing &weighing = m_weighings[row];
+    const Weighing *before = row > 0 ? &m_weighings[row - 1] : nullptr;
+    switch (column) {
+    case Data:
+        return DateText::format(weighing.date);
+    case Peso:
+        return WeightLog::kilograms(weighing.grams, m_places);
+    case Variazione:
+        return before ? WeightLog::change(weighing.grams - before->grams, m_places) : QString();
+    case Crescita:
+        if (before && WeightLog::isYoung(m_birth, weighing.date)) {
+            if (const std::optional<double> gain = WeightLog::gainPerDay(*before, weighing))
+                return WeightLog::gainText(*gain);
+        }
+        return {};
+    case Note:
+        return weighing.note;
+    }
+    return {};
+}
+
+int WeightTable::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_weighings.size());
+}
+
+int WeightTable::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant WeightTable::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    if (role == Qt::DisplayRole)
+        return text(index.row(), index.column());
+    if (role == Qt::TextAlignmentRole && index.column() != Note)
+        return int((index.column() == Data ? Qt::AlignHCenter : Qt::AlignRight) | Qt::AlignVCenter);
+    return {};
+}
+
+QVariant WeightTable::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+        return caption(section);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}

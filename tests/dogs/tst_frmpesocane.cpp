@@ -1,0 +1,385 @@
+// The weight log window of one dog, on a temporary program folder: adding,
+// modifying and deleting weighings with the table and the chart following
+// the file, the checks, the question that writes the card's Peso, the
+// printed page and its PDF file; and the button of the dog card that opens
+// it.
+
+#include "AppFixture.h"
+#include "PdfTools.h"
+#include "tst_frmcani_fixture.h"
+
+#include "core/WeightLog.h"
+#include "dogs/WeightChart.h"
+#include "dogs/frmPesoCane.h"
+#include "storage/WeightRecord.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QTableView>
+
+#include <memory>
+
+using namespace Qt::Literals::StringLiterals;
+using Kind = MessageBoxes::Kind;
+using Shown = RecordingMessageBoxes::Shown;
+using Answer = MessageBoxes::Answer;
+
+namespace {
+
+const QString weightFile = u"Pesi_Cane_5.pro"_s;
+
+QByteArray weighing(const QString &date, const QString &weight, const QString &note = {})
+{
+    return recordBytes(WeightRecord::layout(),
+                       { { WeightRecord::Data, date }, { WeightRecord::Peso, weight }, { WeightRecord::Note, note } });
+}
+
+QString latestQuestion(const QString &date, const QString &weight)
+{
+    return QString::fromUtf8("La pesata del %1 è la più recente del registro.\r\n\r\nScrivere \"%2\" nel campo "
+                             "Peso della scheda del cane? La scheda andrà poi salvata con il pulsante Salva.")
+        .arg(date, weight);
+}
+
+} // namespace
+
+// The weight log of "Birba", a Labrador puppy born on 10/01/2024, at position 5.
+class WeightFixture : public TestContext
+{
+public:
+    void open(const QByteArray &file = {}, const QString &birth = u"10/01/2024"_s)
+    {
+        if (!file.isNull())
+            writeFile(weightFile, file);
+        window = std::make_unique<frmPesoCane>(context(), nullptr,
+            frmPesoCane::Dog { u" Birba "_s, u"Labrador"_s, u"5"_s, birth },
+            [this](const QString &weight) { cardWeight = weight; });
+        window->show();
+        if (!QTest::qWaitForWindowActive(window.get()))
+            QTest::qFail("the weight window did not become active", __FILE__, __LINE__);
+    }
+
+    QLineEdit *box(const char *name) { return child<QLineEdit>(window.get(), name); }
+    QTableView *table() { return child<QTableView>(window.get(), "tblPesate"); }
+    QLineSeries *series()
+    {
+        return static_cast<QLineSeries *>(child<QChartView>(window.get(), "grafPeso")->chart()->series().first());
+    }
+    /// The table as shown: one line of its cells, joined by "|", per row.
+    QStringList rows()
+    {
+        QStringList rows;
+        const QAbstractItemModel *model = table()->model();
+        for (int row = 0; row < model->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < model->columnCount(); ++column)
+                cells.append(model->index(row, column).data().toString());
+            rows.append(cells.join(u'|'));
+        }
+        return rows;
+    }
+    void select(int row)
+    {
+        const QModelIndex index = table()->model()->index(row, 0);
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, table()->visualRect(index).center());
+    }
+    void fill(const QString &date, const QString &weight, const QString &note = {})
+    {
+        const std::pair<const char *, QString> values[]
+            = { { "txtData", date }, { "txtPeso", weight }, { "txtNote", note } };
+        for (const auto &[name, text] : values) {
+            box(name)->clear();
+            QTest::keyClicks(box(name), text);
+        }
+    }
+    void press(const char *button) { click(child<QPushButton>(window.get(), button)); }
+    /// The chart shows exactly the weighings of the file, in date order.
+    void chartFollowsTheFile()
+    {
+        QList<QPointF> expected;
+        for (const WeightLog::Weighing &stored : WeightLog::read(path(weightFile)).weighings)
+            expected.append(WeightChart::pointOf(stored));
+        QCOMPARE(series()->points(), expected);
+        QCOMPARE(table()->model()->rowCount(), expected.size());
+    }
+    QString focused() const
+    {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    }
+
+    std::unique_ptr<frmPesoCane> window;
+    QString cardWeight;
+};
+
+class tst_FrmPesoCane : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { m_fixture = std::make_unique<WeightFixture>(); }
+    void cleanup() { m_fixture.reset(); }
+
+    // A first visit creates the empty file and shows an empty chart with
+    // its hint, and no message.
+    void anEmptyLogShowsAnEmptyChart()
+    {
+        WeightFixture &f = *m_fixture;
+        f.open();
+        QCOMPARE(QFileInfo(f.path(weightFile)).size(), 0);
+        QCOMPARE(f.window->windowTitle(), u" Registro pesate cane"_s);
+        QCOMPARE(child<QLabel>(f.window.get(), "lblTitolo")->text(), u"Registro pesate di Birba  -  Razza: Labrador"_s);
+        QVERIFY(child<QLabel>(f.window.get(), "lblGraficoVuoto")->isVisible());
+        QCOMPARE(f.series()->count(), 0);
+        QVERIFY(f.doubles.messages.shown.isEmpty());
+    }
+
+    // Adding, modifying and deleting: the file, the table and the chart
+    // agree after each; the question comes only for a new latest weighing.
+    void addModifyDelete()
+    {
+        WeightFixture &f = *m_fixture;
+        f.open();
+        f.doubles.messages.answerNextQuestions({ Answer::No });
+        f.fill(u"01/03/2024"_s, u"2,3"_s, u"prima pesata"_s);
+        f.press("btnAggiungi");
+        QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Question, latestQuestion(u"01/03/2024"_s, u"2,30 kg"_s) }));
+        QCOMPARE(f.cardWeight, QString());
+        QVERIFY(!child<QLabel>(f.window.get(), "lblGraficoVuoto")->isVisible());
+        f.chartFollowsTheFile();
+
+        f.fill(u"08/03/2024"_s, u"3"_s);
+        f.press("btnAggiungi");
+        QCOMPARE(f.doubles.messages.takeOnly().text, latestQuestion(u"08/03/2024"_s, u"3,00 kg"_s));
+        QCOMPARE(f.cardWeight, u"3,00 kg"_s);
+        f.cardWeight.clear();
+        f.chartFollowsTheFile();
+
+        f.fill(u"05/03/2024"_s, u"2,65"_s);
+        f.press("btnAggiungi");
+        QVERIFY(f.doubles.messages.shown.isEmpty()); // not the latest: no question
+        QCOMPARE(f.cardWeight, QString());
+        QCOMPARE(f.rows(), (QStringList { u"01/03/2024|2,30|||prima pesata"_s, u"05/03/2024|2,65|+0,35|+87,5|"_s,
+                                          u"08/03/2024|3,00|+0,35|+116,7|"_s }));
+        QCOMPARE(f.table()->selectionModel()->selectedRows().first().row(), 1); // the one just added
+        f.chartFollowsTheFile();
+        QCOMPARE(f.readFile(weightFile).size(), 3 * WeightRecord::recordSize);
+        QCOMPARE(fieldAt(f.readFile(weightFile), WeightRecord::layout(), 3, WeightRecord::Peso), u"2,65"_s);
+
+        f.select(0);
+        QCOMPARE(f.box("txtPeso")->text(), u"2,30"_s);
+        QCOMPARE(f.box("txtNote")->text(), u"prima pesata"_s);
+        f.fill(u"01/03/2024"_s, u"2,25"_s, u"prima pesata"_s);
+        f.press("btnModifica");
+        QVERIFY(f.doubles.messages.shown.isEmpty());
+        QCOMPARE(f.rows().first(), u"01/03/2024|2,25|||prima pesata"_s);
+        QCOMPARE(f.rows()[1], u"05/03/2024|2,65|+0,40|+100|"_s);
+        f.chartFollowsTheFile();
+
+        f.select(1);
+        f.doubles.messages.answerNextQuestions({ Answer::Yes });
+        f.press("btnElimina");
+        QCOMPARE(f.doubles.messages.takeOnly(),
+                 (Shown { Kind::Question, u"Eliminare dal registro la pesata del 05/03/2024 (2,65 kg)?"_s }));
+        QCOMPARE(f.rows(), (QStringList { u"01/03/2024|2,25|||prima pesata"_s, u"08/03/2024|3,00|+0,75|+107,1|"_s }));
+        f.chartFollowsTheFile();
+        // The record is emptied in place; the next weighing takes its slot.
+        QCOMPARE(fieldAt(f.readFile(weightFile), WeightRecord::layout(), 3, WeightRecord::Data), QString());
+        f.fill(u"15/03/2024"_s, u"3,5"_s);
+        f.press("btnAggiungi");
+        f.doubles.messages.takeOnly();
+        QCOMPARE(f.readFile(weightFile).size(), 3 * WeightRecord::recordSize);
+        QCOMPARE(fieldAt(f.readFile(weightFile), WeightRecord::layout(), 3, WeightRecord::Data), u"15/03/2024"_s);
+        f.chartFollowsTheFile();
+
+        // Hovering the line names the nearest weighing.
+        const QPointF near = WeightChart::pointOf({ QDate(2024, 3, 14), 3400, {}, 0 });
+        Q_EMIT f.series()->hovered(near, true);
+        QCOMPARE(child<QChartView>(f.window.get(), "grafPeso")->toolTip(), u"15/03/2024: 3,50 kg"_s);
+    }
+
+    // A weighing that does not pass the checks stores nothing; the focus goes
+    // to the box to mend.
+    void refusedWeighings_data()
+    {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("weight");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("focus");
+        const QString noDate = u"Attenzione: la data indicata non esiste. Indicare la data della pesata nella forma "
+                               "gg/mm/aaaa (per esempio 05/03/2024)."_s;
+        const QString noWeight = u"Attenzione: il peso va indicato in chilogrammi, con un numero maggiore di 0 e non "
+                                 "superiore a 150 e al massimo tre decimali dopo la virgola (per esempio 12,35)."_s;
+        const QString taken = QString::fromUtf8("Attenzione: il registro contiene già una pesata in data 08/03/2024. "
+                                                "Per correggerla selezionarla nell'elenco e premere Modifica.");
+        QTest::newRow("30 February") << "30/02/2024" << "3" << "btnAggiungi" << noDate << "txtData";
+        QTest::newRow("over 150 kg") << "09/03/2024" << "150,5" << "btnAggiungi" << noWeight << "txtPeso";
+        QTest::newRow("four decimals") << "09/03/2024" << "3,1234" << "btnAggiungi" << noWeight << "txtPeso";
+        QTest::newRow("same date on add") << "08/03/2024" << "3" << "btnAggiungi" << taken << "txtData";
+        QTest::newRow("another's date on modify") << "08/03/2024" << "3" << "btnModifica" << taken << "txtData";
+    }
+
+    void refusedWeighings()
+    {
+        QFETCH(QString, date);
+        QFETCH(QString, weight);
+        QFETCH(QString, button);
+        QFETCH(QString, message);
+        QFETCH(QString, focus);
+        WeightFixture &f = *m_fixture;
+        const QByteArray file = weighing(u"01/03/2024"_s, u"2,30"_s) + weighing(u"08/03/2024"_s, u"3,00"_s);
+        f.open(file);
+        f.select(0);
+        f.fill(date, weight);
+        f.press(button.toLatin1().constData());
+        QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Warning, message }));
+        QCOMPARE(f.focused(), focus);
+        QCOMPARE(f.readFile(weightFile), file);
+    }
+
+    // Modify and delete need a weighing chosen in the list.
+    void modifyAndDeleteNeedASelection()
+    {
+        WeightFixture &f = *m_fixture;
+        f.open();
+        f.press("btnModifica");
+        QCOMPARE(f.doubles.messages.takeOnly(),
+                 (Shown { Kind::Information, u"Modifica non applicabile: l'elenco non contiene nessuna pesata."_s }));
+        f.window.reset();
+        f.open(weighing(u"01/03/2024"_s, u"2,30"_s));
+        f.press("btnElimina");
+        QCOMPARE(f.doubles.messages.takeOnly(),
+                 (Shown { Kind::Warning, u"Attenzione: selezionare una pesata dall'elenco prima di premere il "
+                                         "pulsante Elimina pesata."_s }));
+        f.select(0);
+        f.doubles.messages.answerNextQuestions({ Answer::No });
+        f.press("btnElimina");
+        f.doubles.messages.takeOnly();
+        QCOMPARE(f.rows().size(), 1);
+    }
+
+    // An adult shows no daily gain; a file that cannot be opened shows the
+    // access message and stores nothing.
+    void adultAndUnreachableFile()
+    {
+        WeightFixture &f = *m_fixture;
+        f.open(weighing(u"01/03/2024"_s, u"30"_s) + weighing(u"11/03/2024"_s, u"29,75"_s), u"01/02/2020"_s);
+        QCOMPARE(f.rows().last(), u"11/03/2024|29,75|-0,25||"_s);
+        f.window.reset();
+
+        QVERIFY(QFile::remove(f.path(weightFile)));
+        QVERIFY(QDir().mkdir(f.path(weightFile)));
+        f.open();
+        QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Warning, accessMessage() }));
+        f.fill(u"01/03/2024"_s, u"3"_s);
+        f.press("btnAggiungi");
+        QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Warning, accessMessage() }));
+        QCOMPARE(f.rows(), QStringList());
+    }
+
+    // The preview and the PDF file carry the title, the chart as a picture
+    // and every weighing; the PDF is offered for opening.
+    void printAndPdf()
+    {
+        WeightFixture &f = *m_fixture;
+        QByteArray file;
+        for (int day = 0; day < 20; ++day)
+            file += weighing(QDate(2024, 3, 1).addDays(3 * day).toString(u"dd/MM/yyyy"_s),
+                             WeightLog::kilograms(2000 + 150 * day));
+        f.open(file);
+        f.press("cmdStampa");
+        QCOMPARE(f.doubles.printing.previewed.size(), size_t(1));
+        const Report::PreparedReport &page = f.doubles.printing.previewed.front();
+        QCOMPARE(page.pages.size(), size_t(1));
+        const QStringList texts = reportTexts(page);
+        QVERIFY(texts.contains(u"Registro pesate di Birba  -  Razza: Labrador"_s));
+        QVERIFY(texts.contains(u"03/04/2024"_s));
+        QVERIFY(texts.contains(u"4,85"_s));
+        const auto picture = std::find_if(page.pages[0].elements.cbegin(), page.pages[0].elements.cend(),
+            [](const Report::Element &e) { return std::holds_alternative<Report::PictureElement>(e); });
+        QVERIFY(picture != page.pages[0].elements.cend());
+        QVERIFY(std::get<Report::PictureElement>(*picture).image.width() > 1500);
+
+        f.doubles.messages.answerNextQuestions({ Answer::Yes });
+        f.press("cmdPdf");
+        const QString pdf = f.path(u"Peso_Cane.pdf"_s);
+        QCOMPARE(f.doubles.messages.takeOnly(),
+                 (Shown { Kind::Question, QString::fromUtf8("L'esportazione del registro delle pesate in PDF è "
+                                                            "terminata con successo.\r\n\r\nSi vuole aprire il file?") }));
+        QCOMPARE(f.doubles.shell.opened, QStringList { pdf });
+        QCOMPARE(pdfInfo(pdf, u"Pages"_s), u"1"_s);
+        const QString text = pdfText(pdf);
+        QVERIFY(text.contains(u"Registro pesate di Birba"_s));
+        QVERIFY(text.contains(u"Crescita (g/giorno)"_s));
+        QVERIFY(text.contains(u"01/03/2024"_s));
+        QVERIFY(text.contains(u"+50"_s));
+        QVERIFY(text.contains(u"4,85"_s));
+    }
+
+    // The card opens the log only for a stored card with a name and a breed,
+    // with the costs' warnings; a new latest weighing, accepted, goes into
+    // Peso and the card's Save stores it.
+    void cardButton_data()
+    {
+        QTest::addColumn<bool>("stored");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("new card") << false << u"Birba"_s
+                                  << QString::fromUtf8("Attenzione: la gestione delle pesate può avvenire soltanto "
+                                                       "dopo che la scheda del cane è stata salvata in archivio.");
+        QTest::newRow("no name") << true << u" "_s
+                                 << QString::fromUtf8("Attenzione: per accedere alla gestione delle pesate è "
+                                                      "necessario indicare il nome del cane.");
+        QTest::newRow("opens") << true << u"Birba"_s << QString();
+    }
+
+    void cardButton()
+    {
+        QFETCH(bool, stored);
+        QFETCH(QString, name);
+        QFETCH(QString, warning);
+        m_fixture.reset();
+        DogCardFixture f;
+        if (stored) {
+            f.writeArchive({ u"Birba"_s });
+            click(child(f.card(), "cmdPrimo"));
+        }
+        f.box("txtNome")->setText(name);
+        bool shown = false;
+        if (warning.isEmpty()) {
+            whenModalShown([&](QWidget *window) {
+                shown = true;
+                QCOMPARE(window->objectName(), u"frmPesoCane"_s);
+                QTest::keyClicks(child<QLineEdit>(window, "txtData"), u"02/03/2024"_s);
+                QTest::keyClicks(child<QLineEdit>(window, "txtPeso"), u"12,35"_s);
+                click(child<QPushButton>(window, "btnAggiungi"));
+                click(child<QPushButton>(window, "btnChiudi"));
+            });
+        }
+        click(child(f.card(), "btnPeso"));
+        if (!warning.isEmpty()) {
+            QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Warning, warning }));
+            QVERIFY(!QFile::exists(f.path(u"Pesi_Cane_1.pro"_s)));
+            return;
+        }
+        QVERIFY(shown);
+        QCOMPARE(f.doubles.messages.takeOnly().text, latestQuestion(u"02/03/2024"_s, u"12,35 kg"_s));
+        QCOMPARE(f.box("txtPeso")->text(), u"12,35 kg"_s);
+        QCOMPARE(f.fieldAt(1, DogRecord::Peso), QString()); // not saved yet
+        click(child(f.card(), "cmdSalva"));
+        f.doubles.messages.takeOnly();
+        QCOMPARE(f.fieldAt(1, DogRecord::Peso), u"12,35 kg"_s);
+        QCOMPARE(f.readFile(u"Pesi_Cane_1.pro"_s).size(), WeightRecord::recordSize);
+    }
+
+private:
+    std::unique_ptr<WeightFixture> m_fixture;
+};
+
+ZAMPORA_GUI_TEST_MAIN(tst_FrmPesoCane)
+#include "tst_frmpesocane.moc"
