@@ -4,6 +4,7 @@
 #include "dogs/WeightChart.h"
 #include "dogs/WeightReport.h"
 #include "dogs/WeightTable.h"
+#include "help/Help.h"
 #include "platform/AppContext.h"
 #include "report/printing/ReportOutput.h"
 #include "storage/ShortText.h"
@@ -68,6 +69,8 @@ frmPesoCane::frmPesoCane(AppContext &context, QWidget *card, const Dog &dog, Wri
     connect(m_form.btnElimina, &QPushButton::clicked, this, &frmPesoCane::btnEliminaClick);
     connect(m_form.cmdStampa, &QPushButton::clicked, this, &frmPesoCane::cmdStampaClick);
     connect(m_form.cmdPdf, &QPushButton::clicked, this, &frmPesoCane::cmdPdfClick);
+    connect(m_form.cmdGuida, &QPushButton::clicked, this,
+            [this] { openHelp(m_context, this, HelpPage::WeightLog); });
     connect(m_form.btnChiudi, &QPushButton::clicked, this, &QDialog::close);
     connect(m_form.impData, &PictureButton::clicked, this, &frmPesoCane::impDataClick);
     // Enter in a box moves on; it must never press a button of the dialog.

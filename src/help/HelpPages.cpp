@@ -311,6 +311,41 @@ HelpText pedigree()
         } };
 }
 
+HelpText weightLog()
+{
+    return { QStringLiteral("Registro delle pesate e grafico del peso."),
+        {
+            QStringLiteral(
+                "Il registro delle pesate conserva il peso del cane a ogni pesata, per seguire la crescita "
+                "dei cuccioli pesati ogni pochi giorni e il peso dei cani adulti a ogni visita. Si apre con "
+                "il piccolo pulsante accanto al campo Peso della scheda del cane, dopo che la scheda è stata "
+                "salvata con il nome e la razza."),
+            QStringLiteral(
+                "Per registrare una pesata indicare la data nella forma gg/mm/aaaa (il pulsante con il "
+                "calendario scrive la data di oggi), il peso in chilogrammi con la virgola, per esempio "
+                "12,35, ed eventualmente una nota, poi fare clic su Aggiungi pesata. Il peso va da 0 a 150 "
+                "kg con al massimo tre decimali; in una stessa data si registra una sola pesata."),
+            QStringLiteral(
+                "Facendo clic su una pesata dell'elenco i suoi dati tornano nei campi: correggerli e fare "
+                "clic su Modifica pesata, oppure fare clic su Elimina pesata per toglierla dal registro "
+                "dopo la conferma."),
+            QStringLiteral(
+                "L'elenco mostra le pesate in ordine di data con la variazione rispetto alla pesata "
+                "precedente; finché il cane non ha compiuto un anno (o se la data di nascita manca) mostra "
+                "anche la crescita media al giorno, in grammi, tra le due pesate. Il grafico accanto segue "
+                "ogni modifica; passando con il mouse sulla linea compaiono la data e il peso della pesata "
+                "più vicina."),
+            QStringLiteral(
+                "Quando la pesata aggiunta è la più recente del registro, il programma propone di scriverne "
+                "il peso nel campo Peso della scheda del cane; la scheda va poi salvata con Salva."),
+            QStringLiteral(
+                "Il pulsante Stampa mostra l'anteprima del grafico e dell'elenco su una pagina A4; PDF crea "
+                "il file Peso_Cane.pdf nella cartella del programma e propone di aprirlo. Il registro di "
+                "ogni cane si trova nella cartella del programma accanto al file dei costi e fa parte della "
+                "copia di sicurezza."),
+        } };
+}
+
 QString escaped(const QString &text)
 {
     return text.toHtmlEscaped();
@@ -345,6 +380,8 @@ HelpText helpPage(HelpPage page)
         return deadlineLists();
     case HelpPage::Pedigree:
         return pedigree();
+    case HelpPage::WeightLog:
+        return weightLog();
     }
     return {};
 }
@@ -361,6 +398,7 @@ QList<HelpText> manualChapters()
         helpPage(HelpPage::Owners),
         helpPage(HelpPage::OwnerExport),
         helpPage(HelpPage::Dogs),
+        helpPage(HelpPage::WeightLog),
         helpPage(HelpPage::Pedigree),
         helpPage(HelpPage::DogExport),
         helpPage(HelpPage::Schedule),

@@ -20,6 +20,7 @@ enum class HelpPage {
     DailyDeadlines,    // frmExpGiornaliere
     MonthlyDeadlines,  // frmExpMensili
     Pedigree,          // frmPedigree
+    WeightLog,         // frmPesoCane
 };
 
 struct HelpText

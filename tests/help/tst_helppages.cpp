@@ -33,6 +33,8 @@ private Q_SLOTS:
             QTest::newRow(name) << page << QStringLiteral("Visualizzazione scadenze e appuntamenti.") << 5;
         QTest::newRow("pedigree") << HelpPage::Pedigree
                                   << QStringLiteral("Pedigree, consanguineit\u00E0 e accoppiamento di prova.") << 8;
+        QTest::newRow("weight log") << HelpPage::WeightLog
+                                    << QStringLiteral("Registro delle pesate e grafico del peso.") << 6;
     }
 
     // Each page has its title and its paragraphs, none empty or repeated, each
@@ -98,14 +100,16 @@ private Q_SLOTS:
         QCOMPARE(manualChapters().first(),
             (HelpText { QStringLiteral("Uno sguardo a Zampora."), overview.first(1) + overview.sliced(33) }));
         for (HelpPage page : { HelpPage::Owners, HelpPage::Dogs, HelpPage::Schedule, HelpPage::OwnerExport,
-                 HelpPage::DogExport, HelpPage::ScheduleExport, HelpPage::MonthlyDeadlines, HelpPage::Pedigree }) {
+                 HelpPage::DogExport, HelpPage::ScheduleExport, HelpPage::MonthlyDeadlines, HelpPage::Pedigree,
+                 HelpPage::WeightLog }) {
             const HelpText text = helpPage(page);
             QVERIFY(html.contains(text.title.toHtmlEscaped()));
             for (const QString &paragraph : text.paragraphs)
                 QVERIFY2(html.contains(paragraph.toHtmlEscaped()), qPrintable(paragraph));
         }
-        QCOMPARE(manualChapters().size(), 9);
-        QCOMPARE(html.count(QLatin1String("<h1")), 9);
+        QCOMPARE(manualChapters().size(), 10);
+        QCOMPARE(manualChapters()[4].title, helpPage(HelpPage::WeightLog).title); // after the dog card
+        QCOMPARE(html.count(QLatin1String("<h1")), 10);
     }
 
     // The build delivers the manual and the settings file beside the program.
