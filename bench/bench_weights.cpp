@@ -3,6 +3,7 @@
 // the same iteration: the window made, the log read into its table and its
 // chart, and the whole window drawn once (the chart with every point).
 // Offscreen, with the program's own platform; nothing is asked or shown.
+// readLog times the reading of the log alone, against the same yardstick.
 
 #include "RawReadYardstick.h"
 #include "SampleArchives.h"
@@ -62,8 +63,19 @@ void openWindow(benchmark::State &state)
     state.counters["weighings"] = double(rows);
 }
 
+// The log alone, as the window reads it: the file scanned, every weighing
+// decoded, the list sorted by date.
+void readLog(benchmark::State &state)
+{
+    const QString path = QDir(logFolder(state.range(0))).filePath(WeightRecord::fileNameForDog(1));
+    qsizetype weighings = 0;
+    RawReadYardstick::measure(state, path, [&] { weighings = WeightLog::read(path).weighings.size(); });
+    state.counters["weighings"] = double(weighings);
+}
+
 } // namespace
 
+BENCHMARK(readLog)->Arg(1000)->Arg(10000)->Arg(100000)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(openWindow)->Arg(1000)->Arg(10000)->Arg(100000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
