@@ -13,8 +13,8 @@
 //   Data  10 @0   the date of the weighing, "dd/mm/yyyy"
 //   Peso  10 @11  the weight in kilograms with the comma, "12,35"
 //   Note 100 @22  free text
-// A record whose date or weight is blank is an empty slot: a deleted weighing,
-// which the next new weighing takes. Records are never moved.
+// A record whose date and weight are both blank is an empty slot: a deleted
+// weighing, which the next new weighing takes. Records are never moved.
 namespace WeightRecord {
 
 enum Field : int {
