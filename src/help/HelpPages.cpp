@@ -346,11 +346,6 @@ HelpText weightLog()
         } };
 }
 
-QString escaped(const QString &text)
-{
-    return text.toHtmlEscaped();
-}
-
 } // namespace
 
 HelpText helpPage(HelpPage page)
@@ -391,46 +386,19 @@ QString helpWindowText(const HelpText &page)
     return page.paragraphs.join(QStringLiteral("\r\n\r\n"));
 }
 
-QList<HelpText> manualChapters()
+QList<HelpPage> manualChapterPages()
 {
-    return {
-        { helpPage(HelpPage::MainMenu).title, QStringList { overviewOpening() } + overviewClosing() },
-        helpPage(HelpPage::Owners),
-        helpPage(HelpPage::OwnerExport),
-        helpPage(HelpPage::Dogs),
-        helpPage(HelpPage::WeightLog),
-        helpPage(HelpPage::Pedigree),
-        helpPage(HelpPage::DogExport),
-        helpPage(HelpPage::Schedule),
-        helpPage(HelpPage::ImminentDeadlines),
-        helpPage(HelpPage::ScheduleExport),
-    };
+    return { HelpPage::MainMenu, HelpPage::Owners, HelpPage::OwnerExport, HelpPage::Dogs, HelpPage::WeightLog,
+        HelpPage::Pedigree, HelpPage::DogExport, HelpPage::Schedule, HelpPage::ImminentDeadlines,
+        HelpPage::ScheduleExport };
 }
 
-QString manualHtml()
+QList<HelpText> manualChapters()
 {
-    const QList<HelpText> chapters = manualChapters();
-    QString html = QStringLiteral(
-        "<html><body style=\"font-family: 'DejaVu Sans'; font-size: 11pt;\">"
-        "<p align=\"center\" style=\"margin-top: 180px; font-size: 36pt; font-weight: bold; color: #2F5D84;\">"
-        "Zampora</p>"
-        "<p align=\"center\" style=\"font-size: 18pt; color: #3C6E98;\">Guida all'utilizzo del software</p>"
-        "<p align=\"center\" style=\"margin-top: 40px; color: #7D9BB6;\">"
-        "Gestione cani, proprietari e scadenze</p>"
-        "<h2 style=\"page-break-before: always; color: #2F5D84;\">Indice</h2><ol>");
-    for (const HelpText &chapter : chapters)
-        html += QStringLiteral("<li>%1</li>").arg(escaped(chapter.title));
-    html += QStringLiteral("</ol>");
-    int number = 0;
-    for (const HelpText &chapter : chapters) {
-        html += QStringLiteral(
-            "<h1 style=\"page-break-before: always; color: #DC143C; font-size: 16pt;\">%1. %2</h1>")
-                    .arg(++number)
-                    .arg(escaped(chapter.title));
-        for (const QString &paragraph : chapter.paragraphs)
-            html += QStringLiteral("<p align=\"justify\" style=\"margin-bottom: 8px;\">%1</p>")
-                        .arg(escaped(paragraph));
-    }
-    html += QStringLiteral("</body></html>");
-    return html;
+    QList<HelpText> chapters;
+    for (const HelpPage page : manualChapterPages())
+        chapters.append(page == HelpPage::MainMenu
+                ? HelpText { helpPage(page).title, QStringList { overviewOpening() } + overviewClosing() }
+                : helpPage(page));
+    return chapters;
 }

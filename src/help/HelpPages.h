@@ -37,10 +37,9 @@ HelpText helpPage(HelpPage page);
 /// paragraphs ("\r\n\r\n"), nothing after the last.
 QString helpWindowText(const HelpText &page);
 
-/// The chapters of the manual: the overview's own paragraphs, then every
-/// other page once, each window's export or list after the window.
+/// The pages the manual's chapters are made of, in order: the overview, then
+/// every other page once, each window's export or list after the window.
+QList<HelpPage> manualChapterPages();
+/// The chapters of the manual, one per page of manualChapterPages(): the
+/// overview with its own paragraphs only, every other page whole.
 QList<HelpText> manualChapters();
-
-/// The whole manual as rich text for a QTextDocument: a title page, the
-/// contents and one chapter per page, each starting on a new sheet.
-QString manualHtml();

@@ -1,18 +1,21 @@
 // Writes what the program ships (the build then places it, see
 // zampora_ship_file):
-//   zampora_delivered manual PATH     the manual, from the help pages, as PDF
+//   zampora_delivered manual PATH     the manual, from the help pages and the
+//                                     pictures of their windows, as PDF
 //   zampora_delivered settings PATH   the settings file with the initial
 //                                     password
 
+#include "app/delivered/ManualPictures.h"
+#include "app/delivered/SampleFolder.h"
+#include "app/ToolkitTexts.h"
 #include "core/AccessPassword.h"
-#include "help/HelpPages.h"
+#include "help/Manual.h"
+#include "ui/Fonts.h"
 
-#include <QGuiApplication>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
+#include <QApplication>
 #include <QSaveFile>
-#include <QTextDocument>
+#include <QDir>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -24,24 +27,40 @@ bool writeWhole(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
-bool writeManual(const QString &path)
+// The windows are shown offscreen on a screen of 1366 × 768 with one and a
+// half times its pixels: pictures that print sharp on A4 (about 300 dots per
+// inch at the text's width) and keep the manual to a few megabytes.
+QByteArray offscreenScreen()
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    {
-        QPdfWriter pdf(&file);
-        pdf.setTitle(QStringLiteral("Zampora - Guida all'utilizzo del software"));
-        pdf.setCreator(QStringLiteral("Zampora"));
-        // The text document keeps a margin of 2 cm of its own on every side.
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
-            QPageLayout::Millimeter));
-        pdf.setResolution(300);
-        QTextDocument document;
-        document.setHtml(manualHtml());
-        document.print(&pdf);
+    return R"({ "screens": [ { "name": "manuale", "x": 0, "y": 0, "width": 1366, "height": 768,
+                "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1.5 } ] })";
+}
+
+int writeManual(int argc, char *argv[], const QString &path)
+{
+    QTemporaryDir work;
+    if (!work.isValid() || !writeWhole(work.filePath(QStringLiteral("schermo.json")), offscreenScreen()))
+        return 1;
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + work.filePath(QStringLiteral("schermo.json")).toLocal8Bit());
+    qputenv("QT_FONT_DPI", "96");
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zampora"));
+    QApplication::setApplicationDisplayName(QString());
+    Fonts::installSubstitutes();
+    ToolkitTexts::installItalian();
+
+    const QString sample = work.filePath(QStringLiteral("cartella"));
+    if (!QDir().mkpath(sample) || !SampleFolder::fill(sample)) {
+        std::fputs("zampora_delivered: the sample folder could not be written\n", stderr);
+        return 1;
     }
-    return file.commit();
+    QString error;
+    const QList<QImage> pictures = ManualPictures::take(sample, error);
+    if (pictures.isEmpty()) {
+        std::fprintf(stderr, "zampora_delivered: %s\n", qPrintable(error));
+        return 1;
+    }
+    return Manual::write(path, pictures) ? 0 : 1;
 }
 
 } // namespace
@@ -57,10 +76,8 @@ int main(int argc, char *argv[])
     if (what == "settings") {
         return writeWhole(path, AccessPassword::initialSettings()) ? 0 : 1;
     }
-    if (what == "manual") {
-        QGuiApplication app(argc, argv);
-        return writeManual(path) ? 0 : 1;
-    }
+    if (what == "manual")
+        return writeManual(argc, argv, path);
     std::fputs("usage: zampora_delivered manual|settings PATH\n", stderr);
     return 2;
 }

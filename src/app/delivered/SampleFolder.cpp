@@ -1,0 +1,148 @@
+#include "app/delivered/SampleFolder.h"
+
+#include "dogs/AlbumPhoto.h"
+#include "storage/CostRecord.h"
+#include "storage/DogRecord.h"
+#include "storage/OwnerRecord.h"
+#include "storage/ProgramFolder.h"
+#include "storage/Record.h"
+#include "storage/ScheduleRecord.h"
+
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <QSaveFile>
+#include <QSvgRenderer>
+
+#include <initializer_list>
+#include <utility>
+
+namespace SampleFolder {
+
+namespace {
+
+using Values = std::initializer_list<std::pair<int, QString>>;
+
+QByteArray record(const RecordLayout &layout, Values values)
+{
+    Record filled(layout);
+    for (const auto &[field, text] : values)
+        filled.setValue(field, text);
+    return filled.bytes();
+}
+
+bool writeWhole(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+QByteArray dogs()
+{
+    using namespace DogRecord;
+    const auto dog = [](const QString &name, const QString &sex, const QString &born, const QString &sire,
+                         const QString &dam, const QString &title) {
+        return record(layout(),
+            { { Nome, name }, { Sesso, sex }, { DataNasc, born }, { Gruppo, QStringLiteral("Gruppo 7") },
+                { Razza, QStringLiteral("Bracco italiano") }, { Mantello, QStringLiteral("Bianco arancio") },
+                { Pelo, QStringLiteral("Raso") }, { Taglia, QStringLiteral("Grande") },
+                { Peso, QStringLiteral("28 kg") }, { ROI, QStringLiteral("21/104532") },
+                { Microchip, QStringLiteral("380260000412345") }, { Padre, sire }, { Madre, dam },
+                { Titoli, title }, { Proprietario, QStringLiteral("Giulia Bianchi") },
+                { Recapito, QStringLiteral("333 1234567") }, { ComuneRes, QStringLiteral("Cremona") },
+                { Allevatore, QStringLiteral("Allevamento della Valle Verde") },
+                { Vaccinazioni, QStringLiteral("Polivalente 12/03/2025") },
+                { Sverminazioni, QStringLiteral("03/02/2025") },
+                { Alimentazione, QStringLiteral("Crocchette per cani da lavoro, due pasti al giorno") },
+                { Note, QStringLiteral("Socievole con le persone e con gli altri cani.") } });
+    };
+    return dog(QStringLiteral("Ambra della Valle Verde"), QStringLiteral("F"), QStringLiteral("14/04/2021"),
+               QStringLiteral("Brando"), QStringLiteral("Luna"), QStringLiteral("CH. IT"))
+        + dog(QStringLiteral("Brando"), QStringLiteral("M"), QStringLiteral("02/06/2017"), QStringLiteral("Argo"),
+            QStringLiteral("Bice"), QStringLiteral("CH. INT"))
+        + dog(QStringLiteral("Luna"), QStringLiteral("F"), QStringLiteral("20/09/2018"), QStringLiteral("Argo"),
+            QStringLiteral("Dora"), QString())
+        + dog(QStringLiteral("Argo"), QStringLiteral("M"), QStringLiteral("11/01/2013"), QStringLiteral("Tuono"),
+            QStringLiteral("Stella"), QStringLiteral("CH. IT, JCH"));
+}
+
+QByteArray owners()
+{
+    using namespace OwnerRecord;
+    const auto owner = [](const QString &name, const QString &town, const QString &phone, const QString &recontact) {
+        return record(layout(),
+            { { Cliente, name }, { ComuneRes, town }, { ProvRes, QStringLiteral("CR") },
+                { IndirizzoRes, QStringLiteral("Via Roma 12") }, { CapRes, QStringLiteral("26100") },
+                { TelCel, phone }, { Recapito, phone }, { Email, QStringLiteral("posta@esempio.it") },
+                { CaniOra, QStringLiteral("Ambra della Valle Verde") }, { Ricontatta, recontact } });
+    };
+    return owner(QStringLiteral("Giulia Bianchi"), QStringLiteral("Cremona"), QStringLiteral("333 1234567"),
+               QStringLiteral("S\u00EC"))
+        + owner(QStringLiteral("Marco Rossi"), QStringLiteral("Lodi"), QStringLiteral("347 7654321"),
+            QStringLiteral("No"));
+}
+
+QByteArray costs()
+{
+    using namespace CostRecord;
+    const auto cost = [](const QString &date, const QString &reason, const QString &amount) {
+        return record(layout(),
+            { { Data, date }, { Causale, reason }, { Pagatore, QStringLiteral("Giulia Bianchi") },
+                { Beneficiario, QStringLiteral("Ambulatorio veterinario") }, { Importo, amount } });
+    };
+    return cost(QStringLiteral("12/03/2025"), QStringLiteral("Vaccinazione"), QStringLiteral("45,00"))
+        + cost(QStringLiteral("03/04/2025"), QStringLiteral("Visita di controllo"), QStringLiteral("60,00"))
+        + cost(QStringLiteral("28/04/2025"), QStringLiteral("Toelettatura"), QStringLiteral("35,50"));
+}
+
+QByteArray year(int number)
+{
+    using namespace ScheduleRecord;
+    const auto entry = [number](int day, int month, const QString &time, const QString &notice, const QString &what,
+                           bool toConfirm) {
+        const QDate date(number, month, day);
+        return record(layout(),
+            { { Giorno, date.toString(QStringLiteral("dd")) }, { Mese, QString(months[month - 1].name) },
+                { Anno, QString::number(number) }, { Data, date.toString(QStringLiteral("dd/MM/yyyy")) },
+                { Ora, time }, { Avviso, notice }, { Proprietario, QStringLiteral("Giulia Bianchi") },
+                { Recapito, QStringLiteral("333 1234567") }, { Nome, QStringLiteral("Ambra della Valle Verde") },
+                { Razza, QStringLiteral("Bracco italiano") }, { Dettagli, what },
+                { Costo, QStringLiteral("50,00") }, { DaConfermare, toConfirm ? QStringLiteral("S\u00EC") : QStringLiteral("No") },
+                { Effettuata, QStringLiteral("No") } });
+    };
+    return entry(14, 5, QStringLiteral("09:30"), QStringLiteral("3"), QStringLiteral("Richiamo vaccinale"), false)
+        + entry(15, 5, QStringLiteral("16:00"), QStringLiteral("2"), QStringLiteral("Lezione di addestramento"), true)
+        + entry(22, 5, QStringLiteral("10:00"), QStringLiteral("7"), QStringLiteral("Esposizione canina a Cremona"), true)
+        + entry(3, 6, QStringLiteral("11:15"), QStringLiteral("5"), QStringLiteral("Visita di controllo"), false);
+}
+
+// The dog's photo: our own drawing of a dog.
+QImage photo()
+{
+    QImage picture(612, 706, QImage::Format_RGB32);
+    picture.fill(QColor(0xE8, 0xF0, 0xE0));
+    QSvgRenderer drawing(QStringLiteral(":/dogs/printing/cane.svg"));
+    QPainter painter(&picture);
+    drawing.render(&painter, QRectF(40, 80, 532, 546));
+    return picture;
+}
+
+} // namespace
+
+QDateTime sampleNow()
+{
+    return QDateTime(QDate(2025, 5, 13), QTime(9, 0));
+}
+
+bool fill(const QString &folder)
+{
+    const QDir dir(folder);
+    return writeWhole(dir.filePath(DogRecord::fileName), dogs())
+        && writeWhole(dir.filePath(OwnerRecord::fileName), owners())
+        && writeWhole(dir.filePath(CostRecord::fileNameForDog(1)), costs())
+        && writeWhole(dir.filePath(ScheduleRecord::fileNameForYear(sampleNow().date().year())),
+            year(sampleNow().date().year()))
+        && AlbumPhoto::save(ProgramFolder(folder), QStringLiteral("1"), photo());
+}
+
+} // namespace SampleFolder
