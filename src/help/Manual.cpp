@@ -14,6 +14,8 @@
 #include <QTextDocument>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace Manual {
 
 namespace {
