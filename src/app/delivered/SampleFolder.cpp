@@ -7,6 +7,7 @@
 #include "storage/ProgramFolder.h"
 #include "storage/Record.h"
 #include "storage/ScheduleRecord.h"
+#include "storage/WeightRecord.h"
 
 #include <QDir>
 #include <QImage>
@@ -95,6 +96,19 @@ QByteArray costs()
         + cost(QStringLiteral("28/04/2025"), QStringLiteral("Toelettatura"), QStringLiteral("35,50"));
 }
 
+QByteArray weights()
+{
+    using namespace WeightRecord;
+    const auto weighing = [](const QString &date, const QString &kilograms, const QString &note) {
+        return record(layout(), { { Data, date }, { Peso, kilograms }, { Note, note } });
+    };
+    return weighing(QStringLiteral("10/06/2024"), QStringLiteral("26,40"), QString())
+        + weighing(QStringLiteral("12/09/2024"), QStringLiteral("27,10"), QStringLiteral("Dopo la stagione estiva"))
+        + weighing(QStringLiteral("05/12/2024"), QStringLiteral("28,30"), QString())
+        + weighing(QStringLiteral("12/03/2025"), QStringLiteral("27,60"), QStringLiteral("Visita di controllo"))
+        + weighing(QStringLiteral("28/04/2025"), QStringLiteral("28,00"), QString());
+}
+
 QByteArray year(int number)
 {
     using namespace ScheduleRecord;
@@ -140,6 +154,7 @@ bool fill(const QString &folder)
     return writeWhole(dir.filePath(DogRecord::fileName), dogs())
         && writeWhole(dir.filePath(OwnerRecord::fileName), owners())
         && writeWhole(dir.filePath(CostRecord::fileNameForDog(1)), costs())
+        && writeWhole(dir.filePath(WeightRecord::fileNameForDog(1)), weights())
         && writeWhole(dir.filePath(ScheduleRecord::fileNameForYear(sampleNow().date().year())),
             year(sampleNow().date().year()))
         && AlbumPhoto::save(ProgramFolder(folder), QStringLiteral("1"), photo());

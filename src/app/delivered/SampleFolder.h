@@ -4,7 +4,7 @@
 #include <QString>
 
 // The small program folder the manual's pictures are taken on: a few dogs
-// of one kennel with their pedigrees, costs and a photo, their owners and a
+// of one kennel with their pedigrees, costs, weights and a photo, their owners and a
 // year of deadlines, all with Italian names, as of sampleNow().
 namespace SampleFolder {
 
