@@ -11,6 +11,16 @@
 
 namespace WeightLog {
 
+namespace {
+
+// A deleted weighing: a record with neither date nor weight.
+bool isEmptySlot(const RecordView &record)
+{
+    return record.storedBytes(WeightRecord::Data).isEmpty() && record.storedBytes(WeightRecord::Peso).isEmpty();
+}
+
+} // namespace
+
 std::optional<int> parseGrams(QStringView kilograms)
 {
     const QStringView text = trimmedView(kilograms);
@@ -106,12 +116,12 @@ Log read(const QString &path)
     const RecordLayout &layout = WeightRecord::layout();
     while (!file.atEnd()) {
         const RecordView record(layout, file.readNextInPlace());
-        const QByteArrayView date = record.storedBytes(WeightRecord::Data);
-        const QByteArrayView weight = record.storedBytes(WeightRecord::Peso);
-        if (date.isEmpty() && weight.isEmpty()) {
+        if (isEmptySlot(record)) {
             log.emptySlots.append(file.currentIndex());
             continue;
         }
+        const QByteArrayView date = record.storedBytes(WeightRecord::Data);
+        const QByteArrayView weight = record.storedBytes(WeightRecord::Peso);
         // Dates and weights are ASCII in any file the program wrote.
         const QDate day = DateText::parse(QLatin1StringView(date));
         const std::optional<int> grams = parseGrams(QString::fromLatin1(weight));
@@ -168,8 +178,7 @@ qint64 store(const QString &path, const Weighing &weighing, qint64 editedPositio
     if (editedPosition <= 0) {
         index = file.recordCount();
         while (!file.atEnd()) {
-            const RecordView slot(WeightRecord::layout(), file.readNextInPlace());
-            if (slot.storedBytes(WeightRecord::Data).isEmpty() && slot.storedBytes(WeightRecord::Peso).isEmpty()) {
+            if (isEmptySlot(RecordView(WeightRecord::layout(), file.readNextInPlace()))) {
                 index = file.currentIndex() - 1;
                 break;
             }

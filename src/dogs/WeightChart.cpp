@@ -19,11 +19,6 @@ namespace {
 
 const QColor lineColour(0xFF2F6A9A);
 
-QLineSeries *seriesOf(QChart *chart)
-{
-    return static_cast<QLineSeries *>(chart->series().constFirst());
-}
-
 } // namespace
 
 namespace WeightChart {
@@ -67,6 +62,11 @@ QChart *make()
     return chart;
 }
 
+QLineSeries *series(QChart *chart)
+{
+    return static_cast<QLineSeries *>(chart->series().constFirst());
+}
+
 QPointF pointOf(const Weighing &weighing)
 {
     return QPointF(double(QDateTime(weighing.date, QTime(12, 0)).toMSecsSinceEpoch()), weighing.grams / 1000.0);
@@ -78,7 +78,7 @@ void show(QChart *chart, const QList<Weighing> &weighings)
     points.reserve(weighings.size());
     for (const Weighing &weighing : weighings)
         points.append(pointOf(weighing));
-    seriesOf(chart)->replace(points);
+    series(chart)->replace(points);
 
     auto *dates = static_cast<QDateTimeAxis *>(chart->axes(Qt::Horizontal).constFirst());
     auto *kilograms = static_cast<QValueAxis *>(chart->axes(Qt::Vertical).constFirst());

@@ -8,6 +8,7 @@
 #include <QSize>
 
 class QChart;
+class QLineSeries;
 
 // The weight chart of a dog's weight log: the weight in kilograms over the
 // dates of the weighings, one visible point a weighing joined by a line. The
@@ -18,6 +19,9 @@ namespace WeightChart {
 /// A chart with its line series "serPeso", the date axis and the kilogram
 /// axis, numbers written the Italian way; it shows no weighing yet.
 QChart *make();
+
+/// The line series "serPeso" of a chart made by make().
+QLineSeries *series(QChart *chart);
 
 /// Shows the weighings (in date order) in a chart made by make(): one point
 /// each, at noon of its date, and both axes fitted to them; no weighing

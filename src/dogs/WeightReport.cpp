@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr QSizeF a4(210, 297);
 constexpr qreal margin = 12;
 constexpr qreal chartHeight = 100;
 // The chart is drawn at this size in its own points, then fitted into the
@@ -37,8 +36,8 @@ QString weightPdfName()
 Report::ReportTemplate weightReport(const QString &title, const WeightTable &table)
 {
     using namespace Report;
-    ReportTemplate report(a4, Orientation::Portrait, QMarginsF(margin, margin, margin, margin));
-    const qreal width = a4.width() - 2 * margin;
+    ReportTemplate report(a4Paper, Orientation::Portrait, QMarginsF(margin, margin, margin, margin));
+    const qreal width = a4Paper.width() - 2 * margin;
 
     TextStyle titleStyle;
     titleStyle.family = QStringLiteral("Verdana");

@@ -291,11 +291,10 @@ void frmCani::btnPesoClick()
 {
     if (!opensDogLog("delle pesate"))
         return;
-    auto *peso = static_cast<QLineEdit *>(m_fields.control(DogRecord::Peso));
     frmPesoCane weights(m_context, this,
         { m_form.headBoxes[DogRecord::Nome]->text(), m_form.headBoxes[DogRecord::Razza]->text(), position(),
             m_form.headBoxes[DogRecord::DataNasc]->text() },
-        [peso](const QString &weight) { peso->setText(weight); });
+        [this](const QString &weight) { m_fields.setValue(DogRecord::Peso, weight); });
     weights.exec();
 }
 

@@ -15,7 +15,6 @@
 #include "ui/FileActionGuard.h"
 #include "ui/PictureButton.h"
 
-#include <QApplication>
 #include <QChart>
 #include <QChartView>
 #include <QHeaderView>
@@ -32,11 +31,6 @@ using WeightLog::Weighing;
 namespace {
 
 constexpr int columnWidths[] = { 90, 76, 104, 130 };
-
-QLineSeries *seriesOf(QChartView *view)
-{
-    return static_cast<QLineSeries *>(view->chart()->series().constFirst());
-}
 
 } // namespace
 
@@ -63,7 +57,7 @@ frmPesoCane::frmPesoCane(AppContext &context, QWidget *card, const Dog &dog, Wri
 
     connect(m_form.tblPesate->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &frmPesoCane::tblPesateSelected);
-    connect(seriesOf(m_form.grafPeso), &QLineSeries::hovered, this, &frmPesoCane::grafPesoHovered);
+    connect(WeightChart::series(m_form.grafPeso->chart()), &QLineSeries::hovered, this, &frmPesoCane::grafPesoHovered);
     connect(m_form.btnAggiungi, &QPushButton::clicked, this, &frmPesoCane::btnAggiungiClick);
     connect(m_form.btnModifica, &QPushButton::clicked, this, &frmPesoCane::btnModificaClick);
     connect(m_form.btnElimina, &QPushButton::clicked, this, &frmPesoCane::btnEliminaClick);
@@ -230,7 +224,7 @@ void frmPesoCane::cmdPdfClick()
 {
     const QString documentTitle = title();
     ReportOutput::exportPdfAndOfferToOpen(m_context, this, weightReport(documentTitle, *m_table), weightPdfName(),
-        { documentTitle, documentTitle, QApplication::applicationName(), QApplication::applicationName() },
+        documentTitle,
         QString::fromUtf8("L'esportazione del registro delle pesate in PDF è terminata con successo.\r\n\r\n"
                           "Si vuole aprire il file?"));
 }
@@ -242,7 +236,7 @@ void frmPesoCane::impDataClick()
 
 void frmPesoCane::grafPesoHovered(const QPointF &point, bool state)
 {
-    const QString text = state ? WeightChart::hoverText(seriesOf(m_form.grafPeso)->points(), point) : QString();
+    const QString text = state ? WeightChart::hoverText(WeightChart::series(m_form.grafPeso->chart())->points(), point) : QString();
     m_form.grafPeso->setToolTip(text);
     if (text.isEmpty())
         QToolTip::hideText();

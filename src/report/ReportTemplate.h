@@ -23,6 +23,9 @@ namespace Report {
 /// The engine's own unit, 1/96 inch, in which heights are set at print time.
 inline constexpr double unitsPerMm = 96.0 / 25.4;
 
+/// The A4 sheet, in millimetres, upright.
+inline constexpr QSizeF a4Paper(210, 297);
+
 enum class Orientation { Portrait, Landscape };
 
 struct TextStyle

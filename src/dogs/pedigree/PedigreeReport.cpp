@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr QSizeF a4(210, 297);
 constexpr qreal margin = 10;
 constexpr qreal chartHeight = 145;
 constexpr qreal columnGap = 3;
@@ -51,7 +50,7 @@ Report::ReportTemplate pedigreeReport(
     const QString &title, const Pedigree::Tree &tree, const Pedigree::Coefficients &coefficients)
 {
     using namespace Report;
-    ReportTemplate report(a4, Orientation::Landscape, QMarginsF(margin, margin, margin, margin));
+    ReportTemplate report(a4Paper, Orientation::Landscape, QMarginsF(margin, margin, margin, margin));
     const qreal width = report.pageSize().width() - 2 * margin;
 
     Band &head = report.addBand(QStringLiteral("Titolo"), 12);

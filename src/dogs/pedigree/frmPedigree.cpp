@@ -13,7 +13,6 @@
 #include "ui/Centring.h"
 #include "ui/FileActionGuard.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -201,7 +200,7 @@ void frmPedigree::cmdPdfClick()
 {
     const QString title = m_shown.title;
     ReportOutput::exportPdfAndOfferToOpen(m_context, this, pedigreeReport(title, m_tree, m_coefficients),
-        pdfFileName(), { title, title, QApplication::applicationName(), QApplication::applicationName() },
+        pdfFileName(), title,
         QStringLiteral("L'esportazione del pedigree in PDF \u00E8 terminata con successo.\r\n\r\n"
                        "Si vuole aprire il file?"));
 }

@@ -23,6 +23,13 @@ class frmPedigree : public QDialog
     Q_OBJECT
 
 public:
+    frmPedigree(AppContext &context, QWidget *card);
+
+    /// Shows the window over card, modally, with the dog's pedigree; when
+    /// the archive cannot be read, only its message.
+    static void open(AppContext &context, QWidget *card, const Pedigree::Root &dog);
+
+private:
     // A pedigree as shown: its dog (or litter) and its title.
     struct Subject
     {
@@ -33,13 +40,6 @@ public:
     /// The dog as its card shows it, saved or not.
     static Subject dogShown(const Pedigree::Root &root);
 
-    frmPedigree(AppContext &context, QWidget *card);
-
-    /// Shows the window over card, modally, with the dog's pedigree; when
-    /// the archive cannot be read, only its message.
-    static void open(AppContext &context, QWidget *card, const Pedigree::Root &dog);
-
-private:
     /// Reads the archive and shows subject, the one shown before going into
     /// the history; false, with the message shown, when it could not be read.
     bool showSubject(const Subject &subject, bool keepHistory = true);

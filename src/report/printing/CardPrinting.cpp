@@ -4,8 +4,6 @@
 #include "report/printing/CardReports.h"
 #include "report/printing/ReportOutput.h"
 
-#include <QApplication>
-
 namespace CardPrinting {
 
 namespace {
@@ -34,10 +32,8 @@ void previewOwnerCard(AppContext &context, QWidget *owner, const ScreenValues &v
 
 void exportOwnerCardPdf(AppContext &context, QWidget *owner, const ScreenValues &values)
 {
-    const QString documentTitle = QStringLiteral("Scheda informativa");
-    const QString maker = QApplication::applicationName();
     ReportOutput::exportPdfAndOfferToOpen(context, owner, ownerCardReport(values, now(context)), ownerPdfName(),
-        { documentTitle, documentTitle, maker, maker },
+        QStringLiteral("Scheda informativa"),
         QStringLiteral("L'esportazione della scheda in PDF è terminata con successo.\r\n\r\n"
                        "Si vuole aprire il file?"));
 }

@@ -17,7 +17,7 @@ const QColor teal(0xFF008080u);
 
 ReportTemplate portraitCard()
 {
-    return ReportTemplate(QSizeF(210, 297), Orientation::Portrait, QMarginsF(10, 10, 10, 10));
+    return ReportTemplate(a4Paper, Orientation::Portrait, QMarginsF(10, 10, 10, 10));
 }
 
 TextStyle arial(qreal points, Qt::Alignment alignment, QColor colour = Qt::black, QColor fill = {})

@@ -13,7 +13,7 @@ constexpr qreal bandSlackUnits = 10;
 Report::ReportTemplate listTemplate()
 {
     using namespace Report;
-    ReportTemplate report(QSizeF(210, 297), Orientation::Landscape, QMarginsF(10, 10, 10, 10));
+    ReportTemplate report(a4Paper, Orientation::Landscape, QMarginsF(10, 10, 10, 10));
 
     report.addBand(QStringLiteral("TitoloReport"), 8)
         .add(TextObject { .name = QStringLiteral("txtTitolo"),

@@ -2,6 +2,8 @@
 
 #include "platform/AppContext.h"
 
+#include <QCoreApplication>
+
 namespace ReportOutput {
 
 namespace {
@@ -50,15 +52,15 @@ bool exportPdf(AppContext &context, QWidget *owner, const Report::ReportTemplate
 }
 
 void exportPdfAndOfferToOpen(AppContext &context, QWidget *owner, const Report::ReportTemplate &report,
-                             const QString &fileName, const Report::PdfProperties &properties,
-                             const QString &doneQuestion)
+                             const QString &fileName, const QString &documentTitle, const QString &doneQuestion)
 {
     const QString path = context.folder.filePath(fileName);
     if (context.folder.keeps(path)) {
         context.platform.messages.error(owner, keptFileMessage(path));
         return;
     }
-    if (!exportPdf(context, owner, report, path, properties))
+    const QString maker = QCoreApplication::applicationName();
+    if (!exportPdf(context, owner, report, path, { documentTitle, documentTitle, maker, maker }))
         return;
     if (context.platform.messages.question(owner, doneQuestion) && !context.platform.shell.openUrl(path))
         context.platform.messages.error(owner, QStringLiteral("Attenzione: non è stato possibile aprire il file PDF."));

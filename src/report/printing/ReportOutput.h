@@ -15,13 +15,13 @@ void preview(AppContext &context, QWidget *owner, const Report::ReportTemplate &
 bool exportPdf(AppContext &context, QWidget *owner, const Report::ReportTemplate &report,
                const QString &path, const Report::PdfProperties &properties);
 
-/// Writes the PDF file fileName in the program folder, then asks
-/// doneQuestion ("…Si vuole aprire il file?") and opens the file on Yes. A
-/// name that leads onto a file the program keeps (a link left in its place)
-/// is refused with its message, and nothing is written.
+/// Writes the PDF file fileName in the program folder, titled documentTitle
+/// (its subject too) and made by the program, then asks doneQuestion
+/// ("…Si vuole aprire il file?") and opens the file on Yes. A name that
+/// leads onto a file the program keeps (a link left in its place) is refused
+/// with its message, and nothing is written.
 void exportPdfAndOfferToOpen(AppContext &context, QWidget *owner, const Report::ReportTemplate &report,
-                             const QString &fileName, const Report::PdfProperties &properties,
-                             const QString &doneQuestion);
+                             const QString &fileName, const QString &documentTitle, const QString &doneQuestion);
 
 /// The error box of a failed print.
 QString printFailureMessage();
