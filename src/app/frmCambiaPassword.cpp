@@ -114,6 +114,9 @@ void frmCambiaPassword::cmdOKClick()
                            "accentate, cifre e segni di punteggiatura comuni."));
         askNewPasswordAgain();
         return;
+    case Store::Change::SettingsMissing:
+        messages.notice(this, AccessPassword::settingsMissingMessage(store.path()));
+        return;
     case Store::Change::Failed:
         messages.notice(this,
             QStringLiteral("Attenzione: si è verificato un errore durante la procedura di modifica della "

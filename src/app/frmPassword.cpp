@@ -93,6 +93,9 @@ void frmPassword::cmdOKClick()
         m_txtPassword->clear();
         m_txtPassword->setFocus(Qt::OtherFocusReason);
         return;
+    case Store::Verification::SettingsMissing:
+        m_context.platform.messages.notice(this, AccessPassword::settingsMissingMessage(store.path()));
+        return;
     case Store::Verification::ReadFailed:
         m_context.platform.messages.notice(this,
             QStringLiteral("Attenzione: si è verificato un errore durante la procedura di lettura della "

@@ -5,11 +5,11 @@
 #include "backup/Utf8Names.h"
 #include "storage/FileLock.h"
 #include "storage/ProgramFolder.h"
+#include "storage/WholeFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -33,9 +33,9 @@ namespace {
     };
     using Entry = std::unique_ptr<archive_entry, EntryDeleter>;
 
-    la_ssize_t writeToSaveFile(archive *a, void *client, const void *buffer, size_t length)
+    la_ssize_t writeToDevice(archive *a, void *client, const void *buffer, size_t length)
     {
-        auto *out = static_cast<QSaveFile *>(client);
+        auto *out = static_cast<QIODevice *>(client);
         const qint64 written = out->write(static_cast<const char *>(buffer), qint64(length));
         if (written != qint64(length)) {
             archive_set_error(a, EIO, "%s", qPrintable(out->errorString()));
@@ -50,6 +50,8 @@ Totals create(const ProgramFolder &folder, const QString &zipPath)
 {
     if (folder.keeps(zipPath))
         throw Error(keptFileMessage(zipPath));
+    if (const QStringList links = linkedDataEntries(folder.path()); !links.isEmpty())
+        throw Error(Messages::linkedData(links));
     const Utf8Names names;
     // Listed before the archive's temporary file exists, and without the
     // archive itself, should the user keep it among the data: compared where
@@ -58,8 +60,8 @@ Totals create(const ProgramFolder &folder, const QString &zipPath)
     const QDir root(folder.path());
     const QString archiveLanding = landingPath(zipPath);
     listed.removeIf([&](const QString &name) { return landingPath(root.filePath(name)) == archiveLanding; });
-    QSaveFile out(zipPath);
-    if (!out.open(QIODevice::WriteOnly))
+    WholeFileWriter out(zipPath);
+    if (!out.open())
         throw Error(Messages::cannotWrite(zipPath));
     std::unique_ptr<archive, WriterDeleter> writer(archive_write_new());
     archive *a = writer.get();
@@ -68,7 +70,7 @@ Totals create(const ProgramFolder &folder, const QString &zipPath)
     archive_write_set_format_option(a, "zip", "hdrcharset", "UTF-8");
     // Unblocked: every piece goes straight to the file, and nothing pads its end.
     archive_write_set_bytes_per_block(a, 0);
-    if (archive_write_open(a, &out, nullptr, writeToSaveFile, nullptr) != ARCHIVE_OK)
+    if (archive_write_open(a, &out.device(), nullptr, writeToDevice, nullptr) != ARCHIVE_OK)
         throw Error(Messages::cannotWrite(zipPath));
 
     Manifest::Contents contents;

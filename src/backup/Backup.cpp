@@ -58,6 +58,15 @@ namespace Messages {
             .arg(name);
     }
 
+    QString linkedData(const QStringList &names)
+    {
+        return QStringLiteral("Attenzione: tra i dati del programma ci sono dei collegamenti ad altri file o "
+                              "cartelle, che la copia di sicurezza non può contenere: %1.\n\r\n\r"
+                              "Sostituire ogni collegamento con il file o la cartella a cui rimanda e ripetere "
+                              "la copia.\n\r\n\rLa copia di sicurezza non è stata creata.")
+            .arg(names.join(QStringLiteral(", ")));
+    }
+
     QString cannotUnpack()
     {
         return QStringLiteral("Attenzione: non è stato possibile scrivere nella cartella del programma "
@@ -129,6 +138,35 @@ QStringList dataEntries(const QString &folder)
         entries += inside;
     }
     return entries;
+}
+
+QStringList linkedDataEntries(const QString &folder)
+{
+    const QDir root(folder);
+    // System lists dangling links too.
+    const QDir::Filters everything = QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot;
+    QStringList links;
+    for (const QFileInfo &info : root.entryInfoList(everything, QDir::Name)) {
+        if (!isTopLevelDataName(info.fileName()))
+            continue;
+        if (info.isSymLink()) {
+            links.append(info.fileName());
+            continue;
+        }
+        if (!info.isDir())
+            continue;
+        // Without FollowSymlinks the walk never enters a linked folder.
+        QDirIterator walk(info.filePath(), everything, QDirIterator::Subdirectories);
+        QStringList inside;
+        while (walk.hasNext()) {
+            const QFileInfo found = walk.nextFileInfo();
+            if (found.isSymLink())
+                inside.append(root.relativeFilePath(found.filePath()));
+        }
+        inside.sort();
+        links += inside;
+    }
+    return links;
 }
 
 QString createdMessage(const Totals &totals)

@@ -34,6 +34,11 @@ private:
 /// manual and its sound are not data.
 QStringList dataEntries(const QString &folder);
 
+/// The links among the folder's data, named as dataEntries() names entries:
+/// the program reads and writes through them, but a backup cannot hold what
+/// they point to, so a backup refuses to start while there is any.
+QStringList linkedDataEntries(const QString &folder);
+
 struct Totals
 {
     int files = 0;
@@ -45,7 +50,9 @@ struct Totals
 /// itself should it lie among the data. Each record file is read under its
 /// lock, so that a copy of the program saving at the same time leaves every
 /// file either before or after its save. A zipPath that is one of the files
-/// the program keeps is refused. Throws Error.
+/// the program keeps is refused, and so is a folder whose data holds a link
+/// (linkedDataEntries): a backup without what a link points to would lack
+/// data the program uses. Throws Error.
 Totals create(const ProgramFolder &folder, const QString &zipPath);
 
 /// Checks every entry of the archive against its manifest without writing

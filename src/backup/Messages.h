@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // What the backup and the restore tell the user when they stop, in Italian,
 // with "\n\r\n\r" between paragraphs as every message box of the program.
@@ -12,6 +13,7 @@ QString forbiddenPath(const QString &name);
 QString mismatch(const QString &name);
 QString cannotWrite(const QString &path);
 QString cannotRead(const QString &name);
+QString linkedData(const QStringList &names);
 QString cannotUnpack();
 QString recordFileBusy(const QString &name);
 QString restoreRunning();

@@ -6,10 +6,10 @@
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
 #include "storage/ScheduleRecord.h"
+#include "storage/WholeFile.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <libical/ical.h>
 
@@ -202,8 +202,7 @@ Summary exportYear(const ProgramFolder &folder, int year, const QString &icsPath
 
     Summary summary;
     const QByteArray text = calendarText(yearFileName, entries, stamp, &summary);
-    QSaveFile out(icsPath);
-    if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit()) {
+    if (writeWholeFile(icsPath, text)) {
         throw WriteError(
             QStringLiteral("Attenzione: non è stato possibile scrivere il file %1.").arg(QDir::toNativeSeparators(icsPath)));
     }

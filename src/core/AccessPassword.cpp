@@ -2,9 +2,11 @@
 
 #include "core/SettingsText.h"
 #include "storage/ShortText.h"
+#include "storage/WholeFile.h"
 
+#include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 
 namespace AccessPassword {
 
@@ -104,13 +106,15 @@ Store::Store(QString settingsPath)
 {
 }
 
+bool Store::settingsMissing() const
+{
+    return !QFileInfo::exists(m_path);
+}
+
 std::optional<Store::Contents> Store::read() const
 {
     Contents contents;
     QFile file(m_path);
-    // No settings file holds the empty password, which nothing matches.
-    if (!file.exists())
-        return contents;
     if (!file.open(QIODevice::ReadOnly) || file.size() > largestSettingsFile)
         return std::nullopt;
     contents.bytes = file.readAll();
@@ -132,21 +136,24 @@ std::optional<Store::Contents> Store::read() const
 
 Store::Verification Store::verify(QStringView typed) const
 {
+    if (settingsMissing())
+        return Verification::SettingsMissing;
     const std::optional<Contents> stored = read();
     if (!stored)
         return Verification::ReadFailed;
-    if (stored->password.isEmpty() || normalised(typed) != stored->password)
+    if (normalised(typed) != stored->password)
         return Verification::Refused;
     return Verification::Accepted;
 }
 
 Store::Change Store::change(QStringView oldTyped, QStringView newTyped, QStringView confirmation) const
 {
+    if (settingsMissing())
+        return Change::SettingsMissing;
     const std::optional<Contents> stored = read();
     if (!stored)
         return Change::Failed;
-    // As at the password window, the empty password (no file) matches nothing.
-    if (stored->password.isEmpty() || normalised(oldTyped) != stored->password)
+    if (normalised(oldTyped) != stored->password)
         return Change::OldRefused;
     if (trimmedText(newTyped) != trimmedText(confirmation))
         return Change::NotConfirmed;
@@ -161,10 +168,20 @@ Store::Change Store::change(QStringView oldTyped, QStringView newTyped, QStringV
     }
     const QByteArray rewritten
         = SettingsText::withValue(stored->bytes, section, key, scramble(password).toLatin1());
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(rewritten) != rewritten.size() || !file.commit())
+    if (writeWholeFile(m_path, rewritten))
         return Change::Failed;
     return Change::Changed;
+}
+
+QString settingsMissingMessage(const QString &settingsPath)
+{
+    const QFileInfo settings(settingsPath);
+    return QStringLiteral("Attenzione: nella cartella del programma manca il file delle impostazioni %1, che "
+                          "custodisce la password: senza di esso non è possibile entrare.\n\r\n\r"
+                          "Per rimediare, copiare nella cartella %2 il file %1 di una copia di sicurezza "
+                          "(la copia di sicurezza è un normale file ZIP, che si apre con qualsiasi programma "
+                          "di archiviazione).")
+        .arg(settings.fileName(), QDir::toNativeSeparators(settings.absolutePath()));
 }
 
 } // namespace AccessPassword

@@ -38,13 +38,14 @@ class Store
 public:
     explicit Store(QString settingsPath);
 
-    enum class Verification { Accepted, Refused, ReadFailed };
+    enum class Verification { Accepted, Refused, SettingsMissing, ReadFailed };
     /// Accepted when the typed text, normalised, equals the stored password.
-    /// A missing file holds the empty password, which nothing matches; a file
-    /// that holds no password or a damaged one fails to read.
+    /// Without the settings file no password is accepted; a file that holds
+    /// no password or a damaged one fails to read.
     Verification verify(QStringView typed) const;
+    QString path() const { return m_path; }
 
-    enum class Change { Changed, OldRefused, NotConfirmed, TooLong, OutsideLatin1, Failed };
+    enum class Change { Changed, OldRefused, NotConfirmed, TooLong, OutsideLatin1, SettingsMissing, Failed };
     /// Replaces the stored password once the old one matches and the new one
     /// equals its confirmation exactly (case counts there). The file is
     /// written whole to a new file renamed over the old, so that an
@@ -59,8 +60,13 @@ private:
         QString password;
     };
     std::optional<Contents> read() const;
+    bool settingsMissing() const;
 
     QString m_path;
 };
+
+/// What the password windows say when the settings file is missing from a
+/// folder that holds data: nobody can enter until it is put back.
+QString settingsMissingMessage(const QString &settingsPath);
 
 } // namespace AccessPassword

@@ -1,13 +1,13 @@
 #include "dogs/AlbumPhoto.h"
 
 #include "dogs/DogFolders.h"
+#include "storage/WholeFile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 
 namespace {
 
@@ -41,12 +41,11 @@ bool writeJpeg(const QImage &picture, const QString &path)
 {
     if (picture.isNull())
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QImageWriter writer(&file, "jpg");
-    writer.setQuality(jpegQuality);
-    return writer.write(opaque(picture)) && file.commit();
+    return !writeWholeFile(path, [&](QIODevice &file) {
+        QImageWriter writer(&file, "jpg");
+        writer.setQuality(jpegQuality);
+        return writer.write(opaque(picture));
+    });
 }
 
 QImage load(const ProgramFolder &folder, const QString &position)

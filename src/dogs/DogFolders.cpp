@@ -2,9 +2,9 @@
 
 #include "storage/ProgramFolder.h"
 #include "storage/ShortText.h"
+#include "storage/WholeFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace DogFolders {
 
@@ -48,16 +48,15 @@ bool copyReplacing(const QString &source, const QString &target)
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return false;
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    constexpr qint64 chunkSize = 1 << 20;
-    while (!in.atEnd()) {
-        const QByteArray chunk = in.read(chunkSize);
-        if (chunk.isEmpty() || out.write(chunk) != chunk.size())
-            return false; // the unfinished copy is discarded with `out`
-    }
-    return out.commit();
+    return !writeWholeFile(target, [&](QIODevice &out) {
+        constexpr qint64 chunkSize = 1 << 20;
+        while (!in.atEnd()) {
+            const QByteArray chunk = in.read(chunkSize);
+            if (chunk.isEmpty() || out.write(chunk) != chunk.size())
+                return false;
+        }
+        return true;
+    });
 }
 
 } // namespace DogFolders

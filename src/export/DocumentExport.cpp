@@ -1,7 +1,8 @@
 #include "export/DocumentExport.h"
 
-#include "export/SavedFile.h"
+#include "export/ExportError.h"
 #include "platform/AppContext.h"
+#include "storage/WholeFile.h"
 #include "ui/DesktopOpen.h"
 #include "ui/FileActionGuard.h"
 
@@ -13,7 +14,14 @@ bool exportDocument(AppContext &context, QWidget *owner, const ExportDialogue &d
         return false;
     const QString path = context.folder.filePath(fileName);
     if (!runFileAction(messages, owner, MessageBoxes::Kind::Error, dialogue.failure,
-            [&] { writeWholeFile(path, write); }))
+            [&] {
+                const auto failure = writeWholeFile(path, [&](QIODevice &device) {
+                    write(device);
+                    return true;
+                });
+                if (failure)
+                    throw ExportError(failure->toStdString());
+            }))
         return false;
     if (messages.question(owner, dialogue.openWritten))
         openWithDesktop(context.platform.shell, messages, owner, path);

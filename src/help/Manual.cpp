@@ -3,13 +3,13 @@
 #include "core/Version.h"
 #include "help/HelpPages.h"
 #include "help/ManualFigures.h"
+#include "storage/WholeFile.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QUrl>
@@ -119,10 +119,7 @@ QString html(const QList<QImage> &pictures, const QList<int> &chapterPages, qrea
 
 bool write(const QString &path, const QList<QImage> &pictures)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    {
+    return !writeWholeFile(path, [&](QIODevice &file) {
         QPdfWriter pdf(&file);
         pdf.setTitle(QStringLiteral("Zampora - Guida all'utilizzo del software"));
         pdf.setCreator(QStringLiteral("Zampora"));
@@ -157,15 +154,11 @@ bool write(const QString &path, const QList<QImage> &pictures)
         }
 
         QPainter painter;
-        if (!painter.begin(&pdf)) {
-            file.cancelWriting();
+        if (!painter.begin(&pdf))
             return false;
-        }
         for (int number = 0; number < document.pageCount(); ++number) {
-            if (number > 0 && !pdf.newPage()) {
-                file.cancelWriting();
+            if (number > 0 && !pdf.newPage())
                 return false;
-            }
             painter.save();
             painter.translate(0, -number * page.height());
             document.drawContents(&painter, QRectF(QPointF(0, number * page.height()), page));
@@ -173,9 +166,8 @@ bool write(const QString &path, const QList<QImage> &pictures)
             if (number > 0)
                 drawPageNumber(painter, page, number + 1);
         }
-        painter.end();
-    }
-    return file.commit();
+        return painter.end();
+    });
 }
 
 } // namespace Manual

@@ -1,12 +1,12 @@
 #include "report/ReportPainter.h"
 
 #include "report/PdfInformation.h"
+#include "storage/WholeFile.h"
 
 #include <QBuffer>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace Report {
 
@@ -146,40 +146,35 @@ bool paintPages(QPagedPaintDevice &device, const PreparedReport &report, int fir
 
 std::optional<QString> exportPdf(const PreparedReport &report, const QString &path, const PdfProperties &properties)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    // The writer sets no subject or author of its own: a file that names
-    // them is made in memory first and completed before it is written.
-    const bool completed = !properties.subject.isEmpty() || !properties.author.isEmpty();
-    QBuffer inMemory;
-    inMemory.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(completed ? static_cast<QIODevice *>(&inMemory) : &file);
-        writer.setPageLayout(pageLayout(report));
-        writer.setTitle(properties.title);
-        writer.setCreator(properties.creator);
-        writer.setDocumentXmpMetadata(xmpMetadata(properties));
-        if (!paintPages(writer, report, 0, int(report.pages.size()) - 1)) {
-            file.cancelWriting();
-            return file.errorString();
+    QString trailerMissing;
+    const std::optional<QString> failure = writeWholeFile(path, [&](QIODevice &file) {
+        // The writer sets no subject or author of its own: a file that names
+        // them is made in memory first and completed before it is written.
+        const bool completed = !properties.subject.isEmpty() || !properties.author.isEmpty();
+        QBuffer inMemory;
+        inMemory.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter writer(completed ? static_cast<QIODevice *>(&inMemory) : &file);
+            writer.setPageLayout(pageLayout(report));
+            writer.setTitle(properties.title);
+            writer.setCreator(properties.creator);
+            writer.setDocumentXmpMetadata(xmpMetadata(properties));
+            if (!paintPages(writer, report, 0, int(report.pages.size()) - 1))
+                return false;
         }
-    }
-    if (completed) {
+        if (!completed)
+            return true;
         const std::optional<QByteArray> whole
             = withDocumentInformation(inMemory.data(), { properties.subject, properties.author });
         if (!whole) {
-            file.cancelWriting();
-            return QStringLiteral("the PDF writer left no trailer to complete");
+            trailerMissing = QStringLiteral("the PDF writer left no trailer to complete");
+            return false;
         }
-        if (file.write(*whole) != whole->size()) {
-            file.cancelWriting();
-            return file.errorString();
-        }
-    }
-    if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
+        return file.write(*whole) == whole->size();
+    });
+    if (failure && !trailerMissing.isEmpty())
+        return trailerMissing;
+    return failure;
 }
 
 } // namespace Report

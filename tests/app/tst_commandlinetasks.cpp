@@ -3,6 +3,8 @@
 #include "backup/Backup.h"
 #include "storage/ProgramFolder.h"
 
+#include "SmallDisk.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -150,6 +152,42 @@ private Q_SLOTS:
         QFile file(target);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), before);
+    }
+
+    // On a full disk a task fails with its reason and a status that says so,
+    // and the earlier file of that name stays byte for byte.
+    void fullDisk_failsAndKeepsTheEarlierFile_data()
+    {
+        QTest::addColumn<QStringList>("task");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("backup onto an earlier one") << QStringList { QStringLiteral("--backup") } << QStringLiteral("copia.zip");
+        QTest::newRow("calendar onto an earlier one")
+            << QStringList { QStringLiteral("--esporta-calendario"), QStringLiteral("2025") } << QStringLiteral("scadenze.ics");
+    }
+    void fullDisk_failsAndKeepsTheEarlierFile()
+    {
+        QFETCH(QStringList, task);
+        QFETCH(QString, name);
+        const SmallDisk disk;
+        if (!disk.isMounted())
+            QSKIP("mounting a small file system needs root");
+        write(QStringLiteral("2025.sca"), QByteArray(1448, 's'));
+        const QString target = disk.filePath(name);
+        const QByteArray earlier(4096, 'e');
+        {
+            QFile file(target);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(earlier);
+        }
+        disk.fill();
+        const Outcome outcome = run(QStringList { QStringLiteral("--cartella"), folder() } + task << target);
+        QCOMPARE(outcome.status, 1);
+        QCOMPARE(outcome.err,
+            QString::fromUtf8("Attenzione: non è stato possibile scrivere il file %1.\n").arg(QDir::toNativeSeparators(target)));
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), earlier);
+        QCOMPARE(disk.entries(), QStringList { name });
     }
 
     void mistakes_areRefused_data()

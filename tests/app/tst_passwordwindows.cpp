@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -87,27 +88,41 @@ private Q_SLOTS:
         QVERIFY(!password()->isVisible());
     }
 
-    // A wrong password, or any password without a settings file: the message,
-    // an empty box with the focus, OK disabled again.
-    void wrongPasswordEmptiesTheBox_data()
-    {
-        QTest::addColumn<bool>("withFile");
-        QTest::newRow("wrong") << true;
-        QTest::newRow("no settings file") << false;
-    }
-
+    // A wrong password: the message, an empty box with the focus, OK disabled again.
     void wrongPasswordEmptiesTheBox()
     {
-        QFETCH(bool, withFile);
-        if (!withFile)
-            QVERIFY(QFile::remove(m_f->path(settingsFile)));
-        QTest::keyClicks(box(), withFile ? QStringLiteral("ZAMPORA1") : QStringLiteral("ZAMPORA"));
+        QTest::keyClicks(box(), QStringLiteral("ZAMPORA1"));
         click(ok());
         QCOMPARE(m_f->doubles.messages.takeOnly(), (Shown { Kind::Notice, wrongPassword }));
         QCOMPARE(box()->text(), QString());
         QCOMPARE(password()->focusWidget(), box());
         QVERIFY(!ok()->isEnabled());
         QVERIFY(password()->isVisible());
+    }
+
+    // Without the settings file no password can be right: the message says
+    // what is missing and how to put it back, in both windows, and the typed
+    // text stays.
+    void missingSettingsFileIsNamed()
+    {
+        QVERIFY(QFile::remove(m_f->path(settingsFile)));
+        const Shown missing { Kind::Notice,
+            QString::fromUtf8("Attenzione: nella cartella del programma manca il file delle impostazioni unins000.dll, "
+                              "che custodisce la password: senza di esso non è possibile entrare.\n\r\n\r"
+                              "Per rimediare, copiare nella cartella %1 il file unins000.dll di una copia di "
+                              "sicurezza (la copia di sicurezza è un normale file ZIP, che si apre con qualsiasi "
+                              "programma di archiviazione).")
+                .arg(QDir::toNativeSeparators(QFileInfo(m_f->path(settingsFile)).absolutePath())) };
+        QTest::keyClicks(box(), QStringLiteral("ZAMPORA"));
+        click(ok());
+        QCOMPARE(m_f->doubles.messages.takeOnly(), missing);
+        QCOMPARE(box()->text(), QStringLiteral("ZAMPORA"));
+        QVERIFY(password()->isVisible());
+
+        openChangeWindow();
+        fill(QStringLiteral("ZAMPORA"), QStringLiteral("Fido"), QStringLiteral("Fido"));
+        QCOMPARE(m_f->doubles.messages.takeOnly(), missing);
+        QVERIFY(!QFile::exists(m_f->path(settingsFile)));
     }
 
     // A settings file that exists but holds no readable password gives the

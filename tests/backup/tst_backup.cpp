@@ -136,7 +136,8 @@ private:
     QString m_zip;
 
     // A program folder with every kind of data, and with what is not data
-    // beside it: the program, its sound and manual, unrelated files, a link.
+    // beside it: the program, its sound and manual, unrelated files, a link
+    // that is not data.
     void fillFolder(const QString &folder)
     {
         writeFile(folder + "/Anagrafica_Cani.pro", randomBytes(2 * 10857, 1));
@@ -156,7 +157,7 @@ private:
         writeFile(folder + "/Guida.pdf", "manual");
         writeFile(folder + "/25.sca", "not a year file");
         writeFile(folder + "/Appunti.txt", "not data");
-        QFile::link(folder + "/Appunti.txt", folder + "/2023.sca");
+        QFile::link(folder + "/Appunti.txt", folder + "/Collegamento.txt");
     }
 
 private Q_SLOTS:
@@ -180,6 +181,49 @@ private Q_SLOTS:
             "Proprietari.pro", "unins000.dll",
         };
         QCOMPARE(Backup::dataEntries(m_folder), expected);
+    }
+
+    // The program reads and writes through a link among its data, but a
+    // backup cannot hold what it points to: the backup is refused, naming the
+    // link, and the earlier backup stays as it was.
+    void linkAmongTheData_isRefusedAndKeepsTheEarlierBackup_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("toFolder");
+        QTest::newRow("weight file") << "Pesi_Cane_2.pro" << false;
+        QTest::newRow("dog archive") << "Anagrafica_Cani.pro" << false;
+        QTest::newRow("album photo") << "Album/Cane_2.jpg" << false;
+        QTest::newRow("a dog's folder") << "Cartelle_Abbinate/Cane_3" << true;
+        QTest::newRow("the album itself") << "Album" << true;
+    }
+
+    void linkAmongTheData_isRefusedAndKeepsTheEarlierBackup()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, toFolder);
+        Backup::create(ProgramFolder(m_folder), m_zip);
+        const QByteArray earlierBackup = snapshot(QFileInfo(m_zip).path()).value(QFileInfo(m_zip).fileName());
+        const QString outside = m_work.filePath(QString::fromLatin1(QTest::currentDataTag()) + "/altrove");
+        if (toFolder)
+            writeFile(outside + "/foto.jpg", "outside");
+        else
+            writeFile(outside, randomBytes(123, 8));
+        const QString linkPath = m_folder + u'/' + name;
+        QDir(linkPath).removeRecursively();
+        QFile::remove(linkPath);
+        QVERIFY(QFile::link(outside, linkPath));
+        try {
+            Backup::create(ProgramFolder(m_folder), m_zip);
+            QFAIL("a backup without the linked data was written");
+        } catch (const Backup::Error &error) {
+            QCOMPARE(error.message(),
+                QString::fromUtf8("Attenzione: tra i dati del programma ci sono dei collegamenti ad altri file o "
+                                  "cartelle, che la copia di sicurezza non può contenere: %1.\n\r\n\r"
+                                  "Sostituire ogni collegamento con il file o la cartella a cui rimanda e ripetere "
+                                  "la copia.\n\r\n\rLa copia di sicurezza non è stata creata.")
+                    .arg(name));
+        }
+        QCOMPARE(snapshot(QFileInfo(m_zip).path()).value(QFileInfo(m_zip).fileName()), earlierBackup);
     }
 
     void roundTrip_restoresEveryByteAndKeepsWhatWasThere()

@@ -1,6 +1,8 @@
 #include "core/AccessPassword.h"
 #include "storage/ProgramFolder.h"
 
+#include "SmallDisk.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSet>
@@ -109,7 +111,7 @@ private Q_SLOTS:
         QTest::newRow("as delivered") << delivered << QStringLiteral("ZAMPORA") << Verification::Accepted;
         QTest::newRow("small letters and blanks") << delivered << QStringLiteral("  zamPora ") << Verification::Accepted;
         QTest::newRow("wrong") << delivered << QStringLiteral("ZAMPORA2") << Verification::Refused;
-        QTest::newRow("no file") << QByteArray() << QStringLiteral("ZAMPORA") << Verification::Refused;
+        QTest::newRow("no file") << QByteArray() << QStringLiteral("ZAMPORA") << Verification::SettingsMissing;
         QTest::newRow("blanks stored around")
             << QByteArray("[Accesso]\r\nValore=" + scramble(QStringLiteral("  ZAMPORA ")).toLatin1() + "\r\n")
             << QStringLiteral("zampora") << Verification::Accepted;
@@ -167,7 +169,7 @@ private Q_SLOTS:
     void fileIsReadAtEveryAttempt()
     {
         const Store store(m_path);
-        QCOMPARE(store.verify(QStringLiteral("ZAMPORA")), Verification::Refused);
+        QCOMPARE(store.verify(QStringLiteral("ZAMPORA")), Verification::SettingsMissing);
         write(initialSettings());
         QCOMPARE(store.verify(QStringLiteral("ZAMPORA")), Verification::Accepted);
     }
@@ -214,10 +216,29 @@ private Q_SLOTS:
         QCOMPARE(store.verify(QStringLiteral("ZAMPORA")), Verification::Refused);
     }
 
+    // On a full disk the change fails and the old password stays in force:
+    // a settings file cut empty would let nobody in.
+    void changeOnAFullDisk_keepsTheOldPassword()
+    {
+        const SmallDisk disk;
+        if (!disk.isMounted())
+            QSKIP("mounting a small file system needs root");
+        m_path = disk.filePath(QString::fromLatin1(settingsFileName));
+        write(initialSettings());
+        disk.fill();
+        const Store store(m_path);
+        QCOMPARE(store.change(QStringLiteral("ZAMPORA"), QStringLiteral("Fido"), QStringLiteral("Fido")),
+            Change::Failed);
+        QCOMPARE(read(), initialSettings());
+        QCOMPARE(store.verify(QStringLiteral("ZAMPORA")), Verification::Accepted);
+        QCOMPARE(disk.entries(), QStringList { QString::fromLatin1(settingsFileName) });
+    }
+
     void changeWithoutFileOrWithDamagedValue()
     {
         const Store store(m_path);
-        QCOMPARE(store.change(QStringLiteral("ZAMPORA"), QStringLiteral("A"), QStringLiteral("A")), Change::OldRefused);
+        QCOMPARE(store.change(QStringLiteral("ZAMPORA"), QStringLiteral("A"), QStringLiteral("A")),
+            Change::SettingsMissing);
         QVERIFY(!QFile::exists(m_path));
         write("[Accesso]\r\nValore=XYZ\r\n");
         QCOMPARE(store.change(QStringLiteral("ZAMPORA"), QStringLiteral("A"), QStringLiteral("A")), Change::Failed);

@@ -6,9 +6,9 @@
 
 #include "export/DogCardRtf.h"
 #include "export/ExportGrid.h"
-#include "export/SavedFile.h"
 #include "export/SpreadsheetDocument.h"
 #include "export/SpreadsheetExports.h"
+#include "storage/WholeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -54,7 +54,10 @@ private Q_SLOTS:
         ExportGrid grid(format.columns);
         grid.setRows(std::move(rows));
         const QString path = m_dir.filePath(u"Cani.xls"_s);
-        writeWholeFile(path, [&](QIODevice &device) { writeGridSpreadsheet(device, format, grid); });
+        QVERIFY(!writeWholeFile(path, [&](QIODevice &device) {
+            writeGridSpreadsheet(device, format, grid);
+            return true;
+        }));
 
         const QStringList lines = convert(path, u"csv:Text - txt - csv (StarCalc):44,34,76"_s, u"csv"_s);
         QCOMPARE(lines.size(), 3);
@@ -78,7 +81,10 @@ private Q_SLOTS:
         ExportGrid grid(format.columns);
         grid.setRows(std::move(rows));
         const QString path = m_dir.filePath(u"Proprietari.xls"_s);
-        writeWholeFile(path, [&](QIODevice &device) { writeGridSpreadsheet(device, format, grid); });
+        QVERIFY(!writeWholeFile(path, [&](QIODevice &device) {
+            writeGridSpreadsheet(device, format, grid);
+            return true;
+        }));
 
         const QStringList lines = convert(path, u"csv:Text - txt - csv (StarCalc):44,34,76"_s, u"csv"_s);
         QCOMPARE(lines.size(), 2);
@@ -103,7 +109,10 @@ private Q_SLOTS:
         ExportGrid grid(format.columns);
         grid.setRows(std::move(rows));
         const QString path = m_dir.filePath(u"Scadenze_e_Appuntamenti.xls"_s);
-        writeWholeFile(path, [&](QIODevice &device) { writeGridSpreadsheet(device, format, grid); });
+        QVERIFY(!writeWholeFile(path, [&](QIODevice &device) {
+            writeGridSpreadsheet(device, format, grid);
+            return true;
+        }));
 
         const QList<QStringList> sheet = flatSheetCells(convert(path, u"fods"_s, u"fods"_s).join(u'\n'));
         QCOMPARE(sheet.size(), 4);
@@ -121,7 +130,7 @@ private Q_SLOTS:
         values[1] = u"F"_s;
         values.back() = u"Perché più € ✓"_s;
         const QString path = m_dir.filePath(DogCardRtf::fileName);
-        writeWholeFile(path, [&](QIODevice &device) { device.write(DogCardRtf::document(values)); });
+        QVERIFY(!writeWholeFile(path, DogCardRtf::document(values)));
 
         const QStringList lines = convert(path, u"txt:Text (encoded):UTF8"_s, u"txt"_s);
         QVERIFY2(lines.contains(u"SCHEDA ANAGRAFICA CANE"_s), qPrintable(lines.join(u'|')));

@@ -1,5 +1,6 @@
 #include "AppFixture.h"
 #include "ChildProcess.h"
+#include "SmallDisk.h"
 #include "PdfTools.h"
 
 #include "report/ReportPainter.h"
@@ -111,6 +112,7 @@ private Q_SLOTS:
     void exportPdf_unwritablePath_reportsAndCreatesNothing_data();
     void exportPdf_unwritablePath_reportsAndCreatesNothing();
     void exportPdf_readOnlyFolder_keepsTheEarlierFileWhole();
+    void exportPdf_fullDisk_keepsTheEarlierFileWhole();
 };
 
 void TestReportEngine::findObject_byNameAndKind()
@@ -350,6 +352,26 @@ void TestReportEngine::exportPdf_readOnlyFolder_keepsTheEarlierFileWhole()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("earlier"));
+}
+
+// A full disk fails the export: the earlier document is neither emptied nor cut.
+void TestReportEngine::exportPdf_fullDisk_keepsTheEarlierFileWhole()
+{
+    const SmallDisk disk;
+    if (!disk.isMounted())
+        QSKIP("mounting a small file system needs root");
+    const QString path = disk.filePath(QStringLiteral("Pedigree.pdf"));
+    {
+        QFile earlier(path);
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier");
+    }
+    disk.fill();
+    QVERIFY(exportPdf(prepare(splitList(3), today), path));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("earlier"));
+    QCOMPARE(disk.entries(), QStringList { QStringLiteral("Pedigree.pdf") });
 }
 
 ZAMPORA_GUI_TEST_MAIN(TestReportEngine)

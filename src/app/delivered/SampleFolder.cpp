@@ -8,11 +8,11 @@
 #include "storage/Record.h"
 #include "storage/ScheduleRecord.h"
 #include "storage/WeightRecord.h"
+#include "storage/WholeFile.h"
 
 #include <QDir>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgRenderer>
 
 #include <initializer_list>
@@ -34,8 +34,7 @@ QByteArray record(const RecordLayout &layout, Values values)
 
 bool writeWhole(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    return !writeWholeFile(path, bytes);
 }
 
 QByteArray dogs()

@@ -5,27 +5,22 @@
 //   zampora_delivered settings PATH   the settings file with the initial
 //                                     password
 
+#include "app/ToolkitTexts.h"
 #include "app/delivered/ManualPictures.h"
 #include "app/delivered/SampleFolder.h"
-#include "app/ToolkitTexts.h"
 #include "core/AccessPassword.h"
 #include "help/Manual.h"
+#include "storage/WholeFile.h"
+#include "storage/WholeFile.h"
 #include "ui/Fonts.h"
 
 #include <QApplication>
-#include <QSaveFile>
 #include <QDir>
 #include <QTemporaryDir>
 
 #include <cstdio>
 
 namespace {
-
-bool writeWhole(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-}
 
 // The windows are shown offscreen on a screen of 1366 × 768 with one and a
 // half times its pixels: pictures that print sharp on A4 (about 300 dots per
@@ -39,7 +34,7 @@ QByteArray offscreenScreen()
 int writeManual(int argc, char *argv[], const QString &path)
 {
     QTemporaryDir work;
-    if (!work.isValid() || !writeWhole(work.filePath(QStringLiteral("schermo.json")), offscreenScreen()))
+    if (!work.isValid() || writeWholeFile(work.filePath(QStringLiteral("schermo.json")), offscreenScreen()))
         return 1;
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + work.filePath(QStringLiteral("schermo.json")).toLocal8Bit());
     qputenv("QT_FONT_DPI", "96");
@@ -74,7 +69,7 @@ int main(int argc, char *argv[])
     const QByteArray what = argv[1];
     const QString path = QString::fromLocal8Bit(argv[2]);
     if (what == "settings") {
-        return writeWhole(path, AccessPassword::initialSettings()) ? 0 : 1;
+        return writeWholeFile(path, AccessPassword::initialSettings()) ? 1 : 0;
     }
     if (what == "manual")
         return writeManual(argc, argv, path);
