@@ -103,8 +103,11 @@ void ExportRows::append(QStringView text, std::span<const quint32> ends)
     Q_ASSERT(ends.size() == size_t(m_columns) && (ends.empty() || ends.back() == text.size()));
     std::byte *row = roomFor(rowBytes(ends.size(), size_t(text.size())));
     std::byte *textStart = row + ends.size_bytes();
-    std::memcpy(row, ends.data(), ends.size_bytes());
-    std::memcpy(textStart, text.utf16(), size_t(text.size()) * sizeof(char16_t));
+    // An empty span or text may point nowhere, and memcpy must never be handed a null pointer.
+    if (!ends.empty())
+        std::memcpy(row, ends.data(), ends.size_bytes());
+    if (!text.isEmpty())
+        std::memcpy(textStart, text.utf16(), size_t(text.size()) * sizeof(char16_t));
     m_rows.push_back(row);
 }
 
