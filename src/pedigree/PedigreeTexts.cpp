@@ -1,10 +1,14 @@
 #include "pedigree/PedigreeTexts.h"
 
+#include "core/DateText.h"
+
+#include <algorithm>
+
 namespace PedigreeTexts {
 
 QString percent(double fraction)
 {
-    return QString::number(fraction * 100, 'f', 2).replace(u'.', u',') + QStringLiteral(" %");
+    return QString::number(fraction * 100, 'f', 2).replace(u'.', u',') + QStringLiteral("\u00A0%");
 }
 
 QString inbreedingLine(double coefficient)
@@ -13,9 +17,19 @@ QString inbreedingLine(double coefficient)
         + percent(coefficient);
 }
 
-QString ancestorLossLine(double loss)
+QString distinctAncestorsLine(double distinct)
 {
-    return QStringLiteral("Coefficiente di perdita degli antenati: ") + percent(loss);
+    return QStringLiteral("Antenati diversi (AVK): ") + percent(distinct);
+}
+
+QString completenessLine(int knownAncestors)
+{
+    const QString known = knownAncestors == 1 ? QStringLiteral("1 antenato noto")
+                                              : QStringLiteral("%1 antenati noti").arg(knownAncestors);
+    return QStringLiteral("Completezza del pedigree: %1 su %2 (%3)")
+        .arg(known)
+        .arg(Pedigree::ancestorPlaces)
+        .arg(percent(double(knownAncestors) / Pedigree::ancestorPlaces));
 }
 
 Sex sexOf(const Pedigree::Box &box, int number)
@@ -54,7 +68,7 @@ QStringList boxLines(const Pedigree::Box &box, int number)
         const Pedigree::Card &card = *box.card;
         const std::pair<QString, QString> details[] = {
             { {}, card.breed },
-            { QStringLiteral("ROI "), card.studBook },
+            { {}, card.studBook },
             { QStringLiteral("Microchip "), card.microchip },
             { QStringLiteral("Nato il "), card.born },
             { {}, card.firstTitle },
@@ -91,6 +105,18 @@ QString generationsText(const QList<int> &generations)
     for (const int generation : generations)
         numbers.append(QString::number(generation));
     return numbers.join(QStringLiteral(", "));
+}
+
+QString breederLabel(const Pedigree::Breeder &breeder)
+{
+    QStringList details;
+    if (!breeder.breed.isEmpty())
+        details.append(breeder.breed);
+    if (const QDate born = DateText::parse(breeder.born); born.isValid())
+        details.append(QString::number(born.year()));
+    return details.isEmpty()
+        ? breeder.name
+        : QStringLiteral("%1 (%2)").arg(breeder.name, details.join(QStringLiteral(", ")));
 }
 
 } // namespace PedigreeTexts

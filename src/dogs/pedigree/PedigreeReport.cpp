@@ -85,14 +85,19 @@ Report::ReportTemplate pedigreeReport(
             lines.first(std::min(fitting, lines.size())).join(u'\n'), style });
     }
 
-    Band &figures = report.addBand(QStringLiteral("Coefficienti"), 30, true);
     TextStyle figureStyle;
     figureStyle.pointSize = 9;
     figureStyle.wordWrap = true;
     QStringList lines { PedigreeTexts::inbreedingLine(coefficients.inbreeding),
-        PedigreeTexts::ancestorLossLine(coefficients.ancestorLoss), repeatedText(coefficients.repeated) };
+        PedigreeTexts::distinctAncestorsLine(coefficients.distinctAncestors),
+        PedigreeTexts::completenessLine(coefficients.knownAncestors), repeatedText(coefficients.repeated) };
     lines += tree.warnings;
+    const QString figureText = lines.join(u'\n');
+    // As tall as its lines, so that the page ends with them; only warnings
+    // too many for the page go on to a second one.
+    const qreal figuresHeight = figureStyle.lines(figureText, width - 1).size() * figureStyle.lineHeight();
+    Band &figures = report.addBand(QStringLiteral("Coefficienti"), figuresHeight, true);
     figures.add(TextObject {
-        QStringLiteral("txtCoefficienti"), QRectF(0, 0, width, 30), lines.join(u'\n'), figureStyle });
+        QStringLiteral("txtCoefficienti"), QRectF(0, 0, width, figuresHeight), figureText, figureStyle });
     return report;
 }
