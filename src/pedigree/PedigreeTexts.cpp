@@ -91,6 +91,52 @@ QStringList boxLines(const Pedigree::Box &box, int number)
     return lines;
 }
 
+namespace {
+
+// The line cut short, with "…", to what fits one line.
+QString cutToOneLine(const QString &line, const LineBreaker &breakLine)
+{
+    const auto fits
+        = [&](qsizetype length) { return breakLine(line.left(length).trimmed() + u'\u2026').size() <= 1; };
+    qsizetype fitting = 0;
+    qsizetype tooLong = line.size() + 1;
+    while (tooLong - fitting > 1) {
+        const qsizetype middle = (fitting + tooLong) / 2;
+        if (fits(middle))
+            fitting = middle;
+        else
+            tooLong = middle;
+    }
+    return line.left(fitting).trimmed() + u'\u2026';
+}
+
+// The line in at most count lines, the last cut short when it needs more.
+QStringList brokenInto(const QString &line, int count, const LineBreaker &breakLine)
+{
+    const QStringList broken = breakLine(line);
+    if (broken.size() <= count)
+        return broken;
+    QStringList kept = broken.first(count - 1);
+    qsizetype restFrom = 0;
+    for (const QString &keptLine : std::as_const(kept))
+        restFrom = line.indexOf(keptLine, restFrom) + keptLine.size();
+    kept.append(cutToOneLine(line.mid(restFrom).trimmed(), breakLine));
+    return kept;
+}
+
+} // namespace
+
+FittedLines fittedLines(
+    const QStringList &lines, int room, const LineBreaker &breakName, const LineBreaker &breakDetail)
+{
+    if (lines.isEmpty() || room < 1)
+        return {};
+    FittedLines fitted { brokenInto(lines.first(), std::min(room, 2), breakName), {} };
+    for (qsizetype i = 1; i < lines.size() && fitted.name.size() + fitted.details.size() < room; ++i)
+        fitted.details += brokenInto(lines[i], 1, breakDetail);
+    return fitted;
+}
+
 QString disagreementHint(const Pedigree::Box &box)
 {
     if (box.disagreeingField.isEmpty())

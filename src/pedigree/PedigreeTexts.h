@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // What the pedigree window and its printed page say, the same on both.
 namespace PedigreeTexts {
 
@@ -33,6 +35,19 @@ QString sexSymbol(Sex sex);
 /// microchip, date of birth and first title, each only when known; for a
 /// name that links nothing, why.
 QStringList boxLines(const Pedigree::Box &box, int number);
+
+/// A line broken where the room of a box makes it break.
+using LineBreaker = std::function<QStringList(const QString &line)>;
+/// The lines of a box (as boxLines gives them) in the lines it has room
+/// for: the name on up to two, then as many details as fit; a line still
+/// too long is cut short with "…".
+struct FittedLines
+{
+    QStringList name;
+    QStringList details;
+};
+FittedLines fittedLines(
+    const QStringList &lines, int room, const LineBreaker &breakName, const LineBreaker &breakDetail);
 /// The hint of a box whose name a field of the dog's card contradicts.
 QString disagreementHint(const Pedigree::Box &box);
 

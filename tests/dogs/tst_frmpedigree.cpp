@@ -1,8 +1,8 @@
 // The pedigree window driven through its controls: the chart and the
 // coefficients of a small archive of linked cards, following a box and going
-// back, the test mating and its namesakes, the preview and the one-page PDF
-// file, and the button on the dog card that opens it with the values shown
-// there.
+// back, the test mating and its namesakes, long names in the boxes, the
+// preview and the one-page PDF file, and the button on the dog card that
+// opens it with the values shown there.
 
 #include "AppFixture.h"
 #include "PdfTools.h"
@@ -193,6 +193,36 @@ private Q_SLOTS:
         });
         frmPedigree::open(m_context->context(), nullptr, Pedigree::Root {});
         QVERIFY(checked);
+    }
+
+    // A long name takes two lines before it is cut, in the chart of a large
+    // screen as on paper.
+    void longNamesWrapBeforeBeingCut()
+    {
+        const QString stella = u"Stella di Casa Rossi del Monte Bianco"_s;
+        const QString aurora = u"Aurora della Valle dei Mulini"_s;
+        Pedigree::Root dog;
+        dog.name = u"Fido"_s;
+        dog.dam = stella;
+        dog.damSide[2] = u"A, B, C, D, E, F, G, "_s + aurora;
+        m_context->doubles.screen.current = QSize(1920, 1080);
+        bool checked = false;
+        whenModalShown([&](QWidget *window) {
+            for (const auto &[box, name] : { std::pair { "box3", u"\u2640 "_s + stella },
+                     std::pair { "box31", u"\u2640 "_s + aurora } }) {
+                const QString shown = text(window, box);
+                QVERIFY2(shown.contains(u"<br>"_s) && !shown.contains(u'\u2026'), qPrintable(shown));
+                QVERIFY2(QString(shown).replace(u"<br>"_s, u" "_s).contains(name), qPrintable(shown));
+            }
+            click(child<QPushButton>(window, "cmdStampa"));
+            checked = true;
+            window->close();
+        });
+        frmPedigree::open(m_context->context(), nullptr, dog);
+        QVERIFY(checked);
+        const QString printed = reportTexts(m_context->doubles.printing.previewed.front()).join(u' ');
+        QVERIFY2(printed.contains(u"\u2640 "_s + stella) && printed.contains(u"\u2640 "_s + aurora),
+            qPrintable(printed));
     }
 
     // A link left in the PDF file's place never leads the export onto the

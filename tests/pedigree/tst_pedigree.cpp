@@ -72,6 +72,30 @@ Root pedigreeOf(const QString &sire, const QString &dam, const QString &grandpar
     return root;
 }
 
+// Breaks a line at spaces into lines of at most width characters, a longer
+// word anywhere: a box's width as a count of characters.
+QStringList brokenAt(const QString &line, qsizetype width)
+{
+    QStringList lines;
+    QString current;
+    for (QString word : line.split(u' ', Qt::SkipEmptyParts)) {
+        if (!current.isEmpty() && current.size() + 1 + word.size() <= width) {
+            current += u' ' + word;
+            continue;
+        }
+        if (!current.isEmpty())
+            lines.append(current);
+        while (word.size() > width) {
+            lines.append(word.left(width));
+            word.remove(0, width);
+        }
+        current = word;
+    }
+    if (!current.isEmpty())
+        lines.append(current);
+    return lines;
+}
+
 // A kennel whose every line ends within the five generations: each dog of
 // layer k (the parents being layer 1) has its parents, when known, among
 // the layers above it, so no ancestor of the litter lies beyond the chart
@@ -471,6 +495,40 @@ private Q_SLOTS:
         QCOMPARE(PedigreeTexts::percent(0.125), u"12,50\u00A0%"_s);
         QCOMPARE(PedigreeTexts::percent(1), u"100,00\u00A0%"_s);
         QCOMPARE(PedigreeTexts::generationsText({ 2, 3, 3 }), u"2, 3, 3"_s);
+    }
+
+    // A box's lines in the room it has: the name on two lines before it is
+    // cut, then the details that fit, each cut short when too long.
+    void fittedLines_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("room");
+        QTest::addColumn<QStringList>("name");
+        QTest::addColumn<QStringList>("details");
+        const QStringList stella { u"Stella di Casa Rossi"_s, u"Bracco italiano"_s, u"Nato il 01/02/2020"_s };
+        QTest::newRow("room for all") << stella << 5 << QStringList { u"Stella di"_s, u"Casa Rossi"_s }
+                                      << QStringList { u"Bracco it\u2026"_s, u"Nato il 0\u2026"_s };
+        QTest::newRow("room for the name alone")
+            << stella << 2 << QStringList { u"Stella di"_s, u"Casa Rossi"_s } << QStringList {};
+        QTest::newRow("room for one line")
+            << stella << 1 << QStringList { u"Stella di\u2026"_s } << QStringList {};
+        QTest::newRow("a name longer than two lines")
+            << QStringList { u"Stella di Casa Rossi del Monte"_s } << 3
+            << QStringList { u"Stella di"_s, u"Casa Ross\u2026"_s } << QStringList {};
+        QTest::newRow("a short name") << QStringList { u"Rex"_s, u"Bracco"_s } << 3
+                                      << QStringList { u"Rex"_s } << QStringList { u"Bracco"_s };
+    }
+    void fittedLines()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(int, room);
+        QFETCH(QStringList, name);
+        QFETCH(QStringList, details);
+        const auto tenCharacters = [](const QString &line) { return brokenAt(line, 10); };
+        const PedigreeTexts::FittedLines fitted
+            = PedigreeTexts::fittedLines(lines, room, tenCharacters, tenCharacters);
+        QCOMPARE(fitted.name, name);
+        QCOMPARE(fitted.details, details);
     }
 
     void breederLabels_data()

@@ -30,6 +30,14 @@ qreal pointSizeOf(int generation)
     return generation < 3 ? 8 : generation == 3 ? 7 : 6;
 }
 
+// Breaks a line as the page lays out a box's text: the engine keeps text
+// half a millimetre from either side of its object.
+PedigreeTexts::LineBreaker breakerFor(Report::TextStyle style, qreal objectWidth)
+{
+    style.wordWrap = true;
+    return [style, objectWidth](const QString &line) { return style.lines(line, objectWidth - 1); };
+}
+
 QString repeatedText(const QList<Pedigree::RepeatedAncestor> &repeated)
 {
     if (repeated.isEmpty())
@@ -80,9 +88,12 @@ Report::ReportTemplate pedigreeReport(
         if (!box.disagreeingField.isEmpty())
             lines.first().prepend(QStringLiteral("\u26A0 "));
         // The small boxes of the last generations keep the lines that fit.
-        const qsizetype fitting = std::max<qsizetype>(1, qsizetype(textRect.height() / style.lineHeight()));
+        const int fitting = std::max(1, int(textRect.height() / style.lineHeight()));
+        const auto breakLine = breakerFor(style, textRect.width());
+        const PedigreeTexts::FittedLines fitted
+            = PedigreeTexts::fittedLines(lines, fitting, breakLine, breakLine);
         chart.add(TextObject { QStringLiteral("box%1").arg(number), textRect,
-            lines.first(std::min(fitting, lines.size())).join(u'\n'), style });
+            (fitted.name + fitted.details).join(u'\n'), style });
     }
 
     TextStyle figureStyle;
