@@ -1,6 +1,8 @@
 // A dog's pedigree over archives of 1,000 to 100,000 dog cards, set against a
 // plain sequential read of the same archive in the same iteration: one scan
-// indexes the names, then the linked cards are read by position.
+// indexes the names, then the linked cards are read by position. The same
+// over archives whose cards all bear one name: a name is known to be
+// ambiguous at its second card, and no further card is read.
 
 #include "RawReadYardstick.h"
 #include "SampleArchives.h"
@@ -50,8 +52,28 @@ void pedigree(benchmark::State &state)
     state.counters["linked"] = double(linked);
 }
 
+void pedigreeOfOneName(benchmark::State &state)
+{
+    Record dog = SampleArchives::halfFull(DogRecord::layout());
+    dog.setValue(DogRecord::Nome, nameOf(0));
+    const QString path = SampleArchives::written(QStringLiteral("cani_omonimi_%1.pro").arg(state.range(0)),
+        state.range(0), [&dog](qint64) { return dog; });
+    Pedigree::Root root;
+    root.sire = nameOf(0);
+    root.dam = nameOf(0);
+    RawReadYardstick::measure(state, path, [&] {
+        benchmark::DoNotOptimize(Pedigree::coefficientsOf(Pedigree::buildFromArchive(path, root)).inbreeding);
+    });
+}
+
 } // namespace
 
 BENCHMARK(pedigree)->Arg(1000)->Arg(10000)->Arg(100000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(pedigreeOfOneName)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

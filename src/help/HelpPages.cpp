@@ -287,27 +287,32 @@ HelpText pedigree()
                 "il pedigree lo segnala tra gli avvisi. Se una scheda collegata e un campo indicano nomi "
                 "diversi per lo stesso antenato vale la scheda: il riquadro \u00E8 contrassegnato dal "
                 "simbolo \u26A0 e il suggerimento indica quale campo non corrisponde. Un cane che risulta "
-                "antenato di se stesso, per un errore di battitura, interrompe la sua linea e viene "
-                "segnalato tra gli avvisi."),
+                "antenato di se stesso, per un errore di battitura, interrompe la sua linea, non entra nel "
+                "calcolo dei coefficienti e viene segnalato tra gli avvisi."),
             QStringLiteral(
-                "Il coefficiente di consanguineit\u00E0 \u00E8 calcolato con il metodo dei percorsi di "
-                "Wright sulle cinque generazioni: indica la probabilit\u00E0 che i due geni di un cane "
-                "in uno stesso punto provengano da uno stesso antenato. Il coefficiente di perdita degli "
-                "antenati \u00E8 il rapporto tra gli antenati distinti e i trenta possibili: scende "
-                "quando uno stesso antenato compare pi\u00F9 volte. La tabella degli antenati ripetuti "
-                "indica per ognuno quante volte compare, in quali generazioni (1 per i genitori) e la sua "
-                "quota del coefficiente di consanguineit\u00E0."),
+                "Il coefficiente di consanguineit\u00E0 di Wright \u00E8 calcolato sulle cinque "
+                "generazioni: indica la probabilit\u00E0 che i due geni di un cane in uno stesso punto "
+                "provengano da uno stesso antenato, e non supera mai il 100\u00A0%. Antenati diversi (AVK) "
+                "\u00E8 il rapporto tra gli antenati distinti e i trenta posti di genitori, nonni, "
+                "bisnonni e trisnonni: vale 100\u00A0% quando nessun antenato si ripete e scende quando uno "
+                "stesso antenato compare pi\u00F9 volte. La tabella degli antenati ripetuti indica per "
+                "ognuno quante volte compare, in quali generazioni (1 per i genitori) e la sua quota del "
+                "coefficiente di consanguineit\u00E0."),
             QStringLiteral(
-                "I coefficienti contano solo gli antenati conosciuti: un riquadro vuoto non abbassa la "
-                "perdita degli antenati e un antenato comune oltre la quinta generazione non \u00E8 "
-                "considerato. Un pedigree incompleto d\u00E0 quindi un coefficiente di "
-                "consanguineit\u00E0 pi\u00F9 basso di quello reale."),
+                "I coefficienti contano solo gli antenati conosciuti: un riquadro vuoto non abbassa gli "
+                "antenati diversi e un antenato comune oltre la quinta generazione non \u00E8 considerato. "
+                "Per questo la completezza del pedigree indica quanti dei trenta posti hanno un nome: un "
+                "100\u00A0% di antenati diversi con pochi antenati noti non descrive un pedigree senza "
+                "ripetizioni ma un pedigree poco conosciuto, e un pedigree incompleto d\u00E0 un "
+                "coefficiente di consanguineit\u00E0 pi\u00F9 basso di quello reale."),
             QStringLiteral(
                 "Il pulsante Accoppiamento di prova permette di scegliere un maschio e una femmina tra le "
-                "schede dell'archivio (il campo Sesso deve contenere M oppure F) e mostra il pedigree e il "
-                "coefficiente di consanguineit\u00E0 dei cuccioli che nascerebbero, prima che esista "
-                "qualsiasi scheda. Il pulsante Stampa mostra l'anteprima del pedigree su una pagina A4 "
-                "orizzontale; Esporta in PDF crea il file Pedigree.pdf nella cartella del programma."),
+                "schede dell'archivio (il campo Sesso deve contenere M oppure F); accanto a ogni nome "
+                "compaiono la razza e l'anno di nascita, cos\u00EC che le schede con lo stesso nome si "
+                "distinguano. Il pedigree della Cucciolata di prova mostra il coefficiente di "
+                "consanguineit\u00E0 dei cuccioli che nascerebbero, prima che esista qualsiasi scheda. Il "
+                "pulsante Stampa mostra l'anteprima del pedigree su una pagina A4 orizzontale; Esporta in "
+                "PDF crea il file Pedigree.pdf nella cartella del programma."),
         } };
 }
 

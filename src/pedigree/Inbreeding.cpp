@@ -1,25 +1,12 @@
 #include "pedigree/Inbreeding.h"
 
-#include <QHash>
-
-#include <cmath>
 #include <map>
+#include <optional>
+#include <utility>
 
 namespace Pedigree {
 
 namespace {
-
-// The boxes from box down to, and including, the box last.
-QList<int> lineDownTo(int box, int last)
-{
-    QList<int> line;
-    for (; box >= last; box /= 2) {
-        line.append(box);
-        if (box == last)
-            break;
-    }
-    return line;
-}
 
 bool isInSubtree(int box, int root)
 {
@@ -28,137 +15,157 @@ bool isInSubtree(int box, int root)
     return box == root;
 }
 
-class PathMethod
+// Kinship over the boxes of one tree, each pair computed once.
+class Kinship
 {
 public:
-    explicit PathMethod(const Tree &tree)
+    explicit Kinship(const Tree &tree)
     {
-        for (int box = 1; box < boxCount; ++box)
-            m_identity[size_t(box)] = identityOf(tree.boxes[size_t(box)]);
-    }
-
-    /// The coefficient of the individual in box, from the boxes above it;
-    /// shares, when given, receive each common ancestor's part by its identity.
-    double coefficient(int box, QHash<QString, double> *shares = nullptr)
-    {
-        const int sire = 2 * box;
-        const int dam = sire + 1;
-        if (dam >= boxCount)
-            return 0;
-        if (const auto known = m_known.find(box); known != m_known.end())
-            return known->second;
-        // An ancestor whose coefficient is being computed meets itself only
-        // through a card that is its own ancestor, which takes no part: it
-        // counts as not inbred rather than being followed for ever.
-        m_known[box] = 0;
-        double total = 0;
-        for (int a = sire; a < boxCount; ++a) {
-            if (!isInSubtree(a, sire) || m_identity[size_t(a)].isEmpty())
-                continue;
-            for (int b = dam; b < boxCount; ++b) {
-                if (!isInSubtree(b, dam) || m_identity[size_t(b)] != m_identity[size_t(a)])
-                    continue;
-                const QList<int> sireLine = lineDownTo(a, sire);
-                const QList<int> damLine = lineDownTo(b, dam);
-                if (!onlyMeetAtTheTop(sireLine, damLine))
-                    continue;
-                const QString &ancestor = m_identity[size_t(a)];
-                const double part = std::ldexp(1.0, -int(sireLine.size() + damLine.size() - 1))
-                    * (1 + coefficient(ancestorBox(ancestor)));
-                total += part;
-                if (shares)
-                    (*shares)[ancestor] += part;
-            }
+        for (int box = 1; box < boxCount; ++box) {
+            m_identity[size_t(box)] = tree.boxes[size_t(box)].identity();
+            m_loop[size_t(box)] = tree.boxes[size_t(box)].link == Box::Link::Loop;
         }
-        m_known[box] = total;
-        return total;
     }
 
-    const QString &identity(int box) const { return m_identity[size_t(box)]; }
+    /// The coefficient of inbreeding of the individual in box, from the boxes above it.
+    double inbreedingOf(int box)
+    {
+        if (2 * box >= boxCount)
+            return 0;
+        if (const std::optional<double> known = m_inbreeding[size_t(box)])
+            return *known;
+        // Only typed names that contradict each other (a dog its own
+        // ancestor across two lines) lead back here while the coefficient is
+        // being computed: there it counts as not inbred, and the sum ends.
+        m_inbreeding[size_t(box)] = 0;
+        const double coefficient = between(2 * box, 2 * box + 1);
+        m_inbreeding[size_t(box)] = coefficient;
+        return coefficient;
+    }
 
-    // The box where an ancestor is met first, whose boxes above it tell the
-    // most of it; the dog itself is no ancestor, even when it bears an
-    // ancestor's name.
-    int ancestorBox(const QString &identity) const
+    /// The part of the coefficient of box owed to each common ancestor, by
+    /// the ancestor's first box; the parts add up to the coefficient.
+    std::map<int, double> sharesOf(int box)
+    {
+        std::map<int, double> shares;
+        shareOut(2 * box, 2 * box + 1, 1, shares);
+        return shares;
+    }
+
+    /// The first box that holds who, whose boxes above tell the most of it;
+    /// the dog itself is no ancestor.
+    int firstBoxOf(const Identity &who) const
     {
         for (int box = 2; box < boxCount; ++box)
-            if (m_identity[size_t(box)] == identity)
+            if (who.sameAs(m_identity[size_t(box)]))
                 return box;
         return 0;
     }
 
 private:
-    static QString identityOf(const Box &box)
+    // What the kinship of two boxes comes to: they are one ancestor, or one
+    // of them gives way to its parents.
+    struct Step
     {
-        switch (box.link) {
-        case Box::Link::Linked:
-            return QStringLiteral("#%1").arg(box.card->position);
-        case Box::Link::Named:
-        case Box::Link::Ambiguous:
-            return comparable(box.name);
-        case Box::Link::Unknown:
-        case Box::Link::Loop:
-            break;
-        }
-        return {};
+        int ancestor = 0; // its first box, when they are one
+        int givingWay = 0;
+        int other = 0;
+    };
+
+    Step stepFor(int x, int y) const
+    {
+        if (m_identity[size_t(x)].sameAs(m_identity[size_t(y)]))
+            return { firstBoxOf(m_identity[size_t(x)]), 0, 0 };
+        // The younger gives way: one that the other's boxes hold above it is the elder.
+        if (isAbove(m_identity[size_t(x)], y))
+            return { 0, y, x };
+        if (isAbove(m_identity[size_t(y)], x))
+            return { 0, x, y };
+        return generationOf(y) < generationOf(x) ? Step { 0, y, x } : Step { 0, x, y };
     }
 
-    // Two paths up from the sire and the dam may share their top ancestor
-    // and nobody else; a box without a name is nobody anyone shares.
-    bool onlyMeetAtTheTop(const QList<int> &sireLine, const QList<int> &damLine) const
+    bool isAbove(const Identity &who, int box) const
     {
-        for (qsizetype i = 1; i < sireLine.size(); ++i) {
-            const QString &below = m_identity[size_t(sireLine[i])];
-            if (below.isEmpty())
-                continue;
-            if (below == m_identity[size_t(sireLine.first())])
-                return false;
-            for (qsizetype j = 1; j < damLine.size(); ++j)
-                if (m_identity[size_t(damLine[j])] == below)
-                    return false;
-        }
-        for (qsizetype j = 1; j < damLine.size(); ++j)
-            if (m_identity[size_t(damLine[j])] == m_identity[size_t(damLine.first())])
-                return false;
-        return true;
+        for (int above = 2 * box; above < boxCount; ++above)
+            if (isInSubtree(above, box) && who.sameAs(m_identity[size_t(above)]))
+                return true;
+        return false;
     }
 
-    std::array<QString, boxCount> m_identity;
-    std::map<int, double> m_known;
+    // Beyond the fifth generation nothing is known; a box cut by a loop, and
+    // so every path through it, counts for nothing.
+    bool takesPart(int box) const { return box < boxCount && !m_loop[size_t(box)]; }
+
+    double between(int x, int y)
+    {
+        if (!takesPart(x) || !takesPart(y))
+            return 0;
+        const std::pair key { x, y };
+        if (const auto known = m_kinship.find(key); known != m_kinship.end())
+            return known->second;
+        const Step step = stepFor(x, y);
+        const double kinship = step.ancestor
+            ? (1 + inbreedingOf(step.ancestor)) / 2
+            : (between(2 * step.givingWay, step.other) + between(2 * step.givingWay + 1, step.other)) / 2;
+        m_kinship[key] = kinship;
+        return kinship;
+    }
+
+    // The same walk as between, carrying the weight of the paths that lead to each meeting.
+    void shareOut(int x, int y, double weight, std::map<int, double> &shares)
+    {
+        if (!takesPart(x) || !takesPart(y))
+            return;
+        const Step step = stepFor(x, y);
+        if (step.ancestor) {
+            shares[step.ancestor] += weight * (1 + inbreedingOf(step.ancestor)) / 2;
+            return;
+        }
+        shareOut(2 * step.givingWay, step.other, weight / 2, shares);
+        shareOut(2 * step.givingWay + 1, step.other, weight / 2, shares);
+    }
+
+    std::array<Identity, boxCount> m_identity;
+    std::array<bool, boxCount> m_loop {};
+    std::array<std::optional<double>, boxCount> m_inbreeding;
+    std::map<std::pair<int, int>, double> m_kinship;
 };
 
 } // namespace
 
 Coefficients coefficientsOf(const Tree &tree)
 {
-    PathMethod method(tree);
+    Kinship kinship(tree);
     Coefficients result;
-    QHash<QString, double> shares;
-    result.inbreeding = method.coefficient(1, &shares);
+    result.inbreeding = kinship.inbreedingOf(1);
+    const std::map<int, double> shares = kinship.sharesOf(1);
 
-    // Every ancestor met again, in the order of its first box.
+    // Every ancestor known, by its first box, with each place it holds.
     std::map<int, RepeatedAncestor> byFirstBox;
-    QHash<QString, int> firstBoxOf;
-    int repeats = 0;
     for (int box = 2; box < boxCount; ++box) {
-        const QString &identity = method.identity(box);
-        if (identity.isEmpty())
+        const Identity who = tree.boxes[size_t(box)].identity();
+        if (!who.isSomebody())
             continue;
-        const auto first = firstBoxOf.constFind(identity);
-        if (first == firstBoxOf.cend()) {
-            firstBoxOf.insert(identity, box);
-            byFirstBox[box] = { tree.boxes[size_t(box)].name, 1, { generationOf(box) }, shares.value(identity) };
-            continue;
+        ++result.knownAncestors;
+        const int first = kinship.firstBoxOf(who);
+        RepeatedAncestor &ancestor = byFirstBox[first];
+        if (ancestor.times == 0) {
+            ancestor.name = tree.boxes[size_t(first)].name;
+            const auto share = shares.find(first);
+            ancestor.share = share == shares.end() ? 0 : share->second;
         }
-        RepeatedAncestor &repeated = byFirstBox[*first];
-        ++repeated.times;
-        repeated.generations.append(generationOf(box));
-        ++repeats;
+        ++ancestor.times;
+        ancestor.generations.append(generationOf(box));
     }
-    for (const auto &[box, ancestor] : byFirstBox)
+    int distinct = 0;
+    for (const auto &[box, ancestor] : byFirstBox) {
+        ++distinct;
         if (ancestor.times > 1)
             result.repeated.append(ancestor);
-    result.ancestorLoss = double(boxCount - 2 - repeats) / double(boxCount - 2);
+    }
+    // A place without a name counts as a distinct ancestor: only one met again lowers the figure.
+    const int repeats = result.knownAncestors - distinct;
+    result.distinctAncestors = double(ancestorPlaces - repeats) / double(ancestorPlaces);
     return result;
 }
 

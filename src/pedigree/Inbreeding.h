@@ -23,19 +23,26 @@ struct Coefficients
 {
     /// Wright's coefficient of inbreeding, as a fraction (0.25 for 25 %).
     double inbreeding = 0;
-    /// Distinct ancestors over the 30 possible, as a fraction: an ancestor
-    /// met again lowers it, a box without a name does not.
-    double ancestorLoss = 1;
+    /// Distinct ancestors over the 30 places, as a fraction (breeders' AVK):
+    /// an ancestor met again lowers it, a box without a name does not.
+    double distinctAncestors = 1;
+    /// How many of the 30 places hold a known ancestor.
+    int knownAncestors = 0;
     QList<RepeatedAncestor> repeated; // by their first box
 };
 
-/// Wright's path method over the tree: for every ancestor common to the
-/// sire's and the dam's lines and every pair of paths through it that share
-/// no other ancestor, (1/2)^(n1 + n2 + 1) (1 + F_A), n1 and n2 being the
-/// generations from the sire and from the dam up to the ancestor and F_A the
-/// ancestor's own coefficient from the boxes above it. An ancestor is one
-/// card when linked, else one name (compared as pedigrees compare names);
-/// a box whose card is its own ancestor takes no part.
+/// The 30 places above the dog.
+inline constexpr int ancestorPlaces = boxCount - 2;
+
+/// Wright's coefficient as the dog's parents' coefficient of kinship,
+/// computed over the boxes: two boxes are one ancestor when their
+/// identities are the same, and then their kinship is (1 + F_A) / 2, F_A
+/// being the ancestor's own coefficient from the boxes above its first box;
+/// otherwise the younger of the two gives way to its parents, and the
+/// kinship is the mean of theirs with the other. This is what Wright's
+/// path method sums, and every coefficient stays between 0 and 1 even
+/// over a pedigree whose typed names contradict each other. A box cut by a
+/// loop takes no part, nor does any path through it.
 Coefficients coefficientsOf(const Tree &tree);
 
 } // namespace Pedigree

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace Pedigree {
 
 namespace {
@@ -54,6 +56,11 @@ QString quoted(const QString &name)
     return u'\u00AB' + name + u'\u00BB';
 }
 
+QString countOfNames(qsizetype count)
+{
+    return count == 1 ? QStringLiteral("1 nome") : QStringLiteral("%1 nomi").arg(count);
+}
+
 class TreeBuilder
 {
 public:
@@ -94,10 +101,10 @@ private:
                     continue;
                 const int expected = 1 << (field.generation - 1);
                 if (names.size() != expected) {
-                    m_tree.warnings.append(QStringLiteral("Il campo \"%1\" contiene %2 nomi invece di %3: non \u00E8 stato usato.")
-                                               .arg(field.label)
-                                               .arg(names.size())
-                                               .arg(expected));
+                    warnOnce(
+                        QStringLiteral("Il campo \"%1\" contiene %2 invece di %3: non \u00E8 stato usato.")
+                            .arg(field.label, countOfNames(names.size()))
+                            .arg(expected));
                     continue;
                 }
                 const int first = firstBoxOf(field.generation, field.damSide);
@@ -113,42 +120,71 @@ private:
 
     void settle(int box)
     {
-        Box &settled = m_tree.boxes[size_t(box)];
-        const Box &child = m_tree.boxes[size_t(box / 2)];
-        // The dog's parents are the card's as shown; further up, a linked
-        // card names its own parents.
-        QString linkedName;
-        if (box > 3 && child.link == Box::Link::Linked)
-            linkedName = trimmedText(box % 2 == 0 ? child.card->sire : child.card->dam);
-        const QString &typed = m_typed[size_t(box)];
-        if (!linkedName.isEmpty()) {
-            settled.name = linkedName;
-            if (!typed.isEmpty() && comparable(typed) != comparable(linkedName))
-                settled.disagreeingField = m_typedIn[size_t(box)].toString();
-        } else {
-            settled.name = typed;
-        }
-        if (settled.name.isEmpty())
+        // Above a loop the line has stopped: nothing there is the dog's ancestor.
+        if (m_cut[size_t(box / 2)] || m_tree.boxes[size_t(box / 2)].link == Box::Link::Loop) {
+            m_cut[size_t(box)] = true;
             return;
+        }
+        Box &settled = m_tree.boxes[size_t(box)];
+        if (!linkChosenCard(box, settled)) {
+            settled.name = nameIn(box, settled);
+            if (settled.name.isEmpty())
+                return;
+            linkByName(settled);
+        }
+        if (isAmongDescendants(box, settled.identity())) {
+            settled.link = Box::Link::Loop;
+            settled.card.reset();
+            warnOnce(QStringLiteral("%1 risulta antenato di se stesso: la sua linea si ferma qui.")
+                         .arg(quoted(settled.name)));
+        }
+    }
+
+    // A parent chosen as a card is that card, whatever its name.
+    bool linkChosenCard(int box, Box &settled) const
+    {
+        const std::optional<qint64> chosen = box == 2 ? m_root.sireCard : m_root.damCard;
+        if (box <= 3 && chosen)
+            settled.card = m_readCard(*chosen);
+        if (!settled.card)
+            return false;
+        settled.link = Box::Link::Linked;
+        settled.name = trimmedText(settled.card->name);
+        return true;
+    }
+
+    // The name in box: a linked card names its own parents, and the dog's own
+    // fields fill what the links leave open; the dog's parents are the card's
+    // as shown.
+    QString nameIn(int box, Box &settled) const
+    {
+        const Box &child = m_tree.boxes[size_t(box / 2)];
+        const QString &typed = m_typed[size_t(box)];
+        if (box <= 3 || child.link != Box::Link::Linked)
+            return typed;
+        const QString linkedName = trimmedText(box % 2 == 0 ? child.card->sire : child.card->dam);
+        if (linkedName.isEmpty())
+            return typed;
+        if (!typed.isEmpty() && comparable(typed) != comparable(linkedName))
+            settled.disagreeingField = m_typedIn[size_t(box)].toString();
+        return linkedName;
+    }
+
+    void linkByName(Box &settled) const
+    {
         settled.link = Box::Link::Named;
         const QList<Card> cards = cardsNamed(settled.name);
         if (cards.size() > 1) {
             settled.link = Box::Link::Ambiguous;
-            return;
+        } else if (!cards.isEmpty()) {
+            settled.card = cards.first();
+            settled.link = Box::Link::Linked;
+            settled.name = trimmedText(settled.card->name); // as the card spells it
         }
-        if (cards.isEmpty())
-            return;
-        if (isAmongDescendants(box, cards.first().position)) {
-            settled.link = Box::Link::Loop;
-            m_tree.warnings.append(
-                QStringLiteral("%1 risulta antenato di se stesso: la sua linea si ferma qui.").arg(quoted(settled.name)));
-            return;
-        }
-        settled.card = cards.first();
-        settled.link = Box::Link::Linked;
-        settled.name = trimmedText(settled.card->name); // as the card spells it
     }
 
+    // The cards that bear name, read only until a second one makes the name
+    // ambiguous: an archive where thousands of cards bear it is read no further.
     QList<Card> cardsNamed(const QString &name) const
     {
         const QString wanted = comparable(name);
@@ -157,19 +193,25 @@ private:
             std::optional<Card> card = m_readCard(position);
             if (card && comparable(card->name) == wanted)
                 cards.append(std::move(*card));
+            if (cards.size() > 1)
+                break;
         }
         return cards;
     }
 
-    // Whether the card at position is already in the line from box down to the dog.
-    bool isAmongDescendants(int box, qint64 position) const
+    // Whether who is already in the line from box down to the dog.
+    bool isAmongDescendants(int box, const Identity &who) const
     {
-        for (int descendant = box / 2; descendant >= 1; descendant /= 2) {
-            const Box &below = m_tree.boxes[size_t(descendant)];
-            if (below.card && below.card->position == position)
+        for (int descendant = box / 2; descendant >= 1; descendant /= 2)
+            if (who.sameAs(m_tree.boxes[size_t(descendant)].identity()))
                 return true;
-        }
         return false;
+    }
+
+    void warnOnce(const QString &warning)
+    {
+        if (!m_tree.warnings.contains(warning))
+            m_tree.warnings.append(warning);
     }
 
     const Root &m_root;
@@ -179,6 +221,8 @@ private:
     // What the dog's own fields name in each box, and the field's label.
     std::array<QString, boxCount> m_typed;
     std::array<QStringView, boxCount> m_typedIn;
+    // The boxes above a loop, left empty.
+    std::array<bool, boxCount> m_cut {};
 };
 
 } // namespace
@@ -210,6 +254,21 @@ QStringList namesOf(QStringView field)
     return any ? names : QStringList();
 }
 
+Identity Box::identity() const
+{
+    switch (link) {
+    case Link::Linked:
+        return { card->position };
+    case Link::Named:
+    case Link::Ambiguous:
+        return { comparable(name) };
+    case Link::Unknown:
+    case Link::Loop:
+        break;
+    }
+    return {};
+}
+
 Card Card::of(RecordView dog, qint64 position)
 {
     using namespace DogRecord;
@@ -223,7 +282,7 @@ Root Root::of(RecordView dog, std::optional<qint64> position)
     using namespace DogRecord;
     return { position, dog.value(Nome), dog.value(Padre), dog.value(Madre),
         { dog.value(NonniPat), dog.value(BisnonniPat), dog.value(TrisnonniPat) },
-        { dog.value(NonniMat), dog.value(BisnonniMat), dog.value(TrisnonniMat) } };
+        { dog.value(NonniMat), dog.value(BisnonniMat), dog.value(TrisnonniMat) }, {}, {} };
 }
 
 void CardIndex::add(QStringView name, qint64 position)
@@ -284,21 +343,24 @@ Breeders breedersOf(const QString &path)
     RecordFile file;
     file.openOrCreate(path, DogRecord::recordSize);
     while (!file.atEnd()) {
+        const qint64 position = file.currentIndex();
         const RecordView dog(DogRecord::layout(), file.readNextInPlace());
-        const QString sex = dog.value(DogRecord::Sesso).toUpper();
-        const QString name = dog.value(DogRecord::Nome);
+        const QString sex = dog.value(DogRecord::Sesso).trimmed().toUpper();
+        const QString name = dog.value(DogRecord::Nome).trimmed();
         if (name.isEmpty())
             continue;
+        Breeder breeder { position, name, dog.value(DogRecord::Razza).trimmed(),
+            dog.value(DogRecord::DataNasc).trimmed() };
         if (sex == u"M")
-            breeders.males.append(name);
+            breeders.males.append(std::move(breeder));
         else if (sex == u"F")
-            breeders.females.append(name);
+            breeders.females.append(std::move(breeder));
     }
     file.closeFile();
-    for (QStringList *names : { &breeders.males, &breeders.females }) {
-        names->sort(Qt::CaseInsensitive);
-        names->removeDuplicates();
-    }
+    for (QList<Breeder> *list : { &breeders.males, &breeders.females })
+        std::stable_sort(list->begin(), list->end(), [](const Breeder &a, const Breeder &b) {
+            return QString::compare(a.name, b.name, Qt::CaseInsensitive) < 0;
+        });
     return breeders;
 }
 

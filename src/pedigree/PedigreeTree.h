@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <variant>
 #include <vector>
 
 class RecordView;
@@ -74,6 +75,19 @@ private:
     QString m_comparable; // kept from card to card
 };
 
+// Who stands in a box, as ancestors are told apart: a card of the archive by
+// its position, or a name that links no single card, as pedigrees compare
+// names. A typed name is never taken for a card, whatever it reads, and two
+// cards are two dogs even when their names differ only in case.
+struct Identity
+{
+    std::variant<std::monostate, qint64, QString> who; // nobody, a card's position, a name
+
+    bool isSomebody() const { return !std::holds_alternative<std::monostate>(who); }
+    /// The same ancestor; nobody is nobody else, not even another box without a name.
+    bool sameAs(const Identity &other) const { return isSomebody() && who == other.who; }
+};
+
 // One box of the chart.
 struct Box
 {
@@ -82,7 +96,7 @@ struct Box
         Named,     // a name that names no card
         Linked,    // the only card of that name
         Ambiguous, // a name that several cards bear
-        Loop,      // the card is its own ancestor: its line stops here
+        Loop,      // met again below itself in its own line: the line stops here
     };
 
     QString name;
@@ -91,6 +105,9 @@ struct Box
     /// The label of the dog's own generation field that names somebody else
     /// in this box ("Bisnonni paterni"); empty when none disagrees.
     QString disagreeingField;
+
+    /// Who the box holds; nobody when it holds no name or is cut by a loop.
+    Identity identity() const;
 };
 
 // The dog's own values (the card as shown, saved or not).
@@ -103,6 +120,10 @@ struct Root
     // Nonni, Bisnonni and Trisnonni, the sire's side then the dam's.
     std::array<QString, 3> sireSide;
     std::array<QString, 3> damSide;
+    // The parents' own cards when they were chosen as cards (a test mating):
+    // they stay linked whatever their names, even a name several cards bear.
+    std::optional<qint64> sireCard;
+    std::optional<qint64> damCard;
 
     static Root of(RecordView dog, std::optional<qint64> position);
 };
@@ -110,8 +131,8 @@ struct Root
 struct Tree
 {
     std::array<Box, boxCount> boxes;
-    /// What the reader should know: a generation field whose count of
-    /// names does not fit, a card that is its own ancestor.
+    /// What the reader should know, each once: a generation field whose
+    /// count of names does not fit, an ancestor met again in its own line.
     QStringList warnings;
 };
 
@@ -123,7 +144,9 @@ using CardReader = std::function<std::optional<Card>(qint64 position)>;
 /// root's own generation fields fill what links leave open, and where a
 /// linked card and a field disagree the card wins and the box says which
 /// field disagrees. A field whose count of names does not fit its
-/// generation is not used, and is named among the warnings.
+/// generation is not used, and is named among the warnings. An ancestor met
+/// again below itself, in the line that leads from it to the dog, is a
+/// loop: its box keeps the name, and everything above it stays empty.
 Tree build(const Root &root, const CardIndex &index, const CardReader &readCard);
 
 /// The tree of root over the dog archive at path: one scan indexes the
@@ -131,12 +154,22 @@ Tree build(const Root &root, const CardIndex &index, const CardReader &readCard)
 /// of the file. A missing archive is an empty one. Throws RecordFileError.
 Tree buildFromArchive(const QString &path, const Root &root);
 
-// The names a test mating is chosen from: the archive's cards whose sex is
-// "M" and "F", each list in alphabetical order, each name once.
+// A card a test mating may choose: the position picks it, the rest tells
+// namesakes apart.
+struct Breeder
+{
+    qint64 position = -1;
+    QString name;
+    QString breed;
+    QString born; // as typed on the card
+};
+
+// The cards a test mating is chosen from: those whose sex is "M" and "F",
+// each list in alphabetical order, namesakes each in their place.
 struct Breeders
 {
-    QStringList males;
-    QStringList females;
+    QList<Breeder> males;
+    QList<Breeder> females;
 };
 
 /// Reads them from the dog archive at path; a missing archive has none.

@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMouseEvent>
+#include <QTextLayout>
 
 #include <algorithm>
 
@@ -31,6 +32,33 @@ QString styleFor(PedigreeTexts::Sex sex, bool known, bool disagrees)
         .arg(line, border, radius, fill, known ? QStringLiteral("#1A1A1A") : QStringLiteral("#808080"));
 }
 
+// Breaks a line as the box's label lays it out in font, width pixels wide.
+PedigreeTexts::LineBreaker breakerFor(const QFont &font, int width)
+{
+    return [font, width](const QString &line) {
+        QTextLayout layout(line, font);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        QStringList lines;
+        layout.beginLayout();
+        for (QTextLine broken = layout.createLine(); broken.isValid(); broken = layout.createLine()) {
+            broken.setLineWidth(width);
+            lines.append(line.mid(broken.textStart(), broken.textLength()).trimmed());
+        }
+        layout.endLayout();
+        return lines;
+    };
+}
+
+QString htmlLines(const QStringList &lines)
+{
+    QStringList escaped;
+    for (const QString &line : lines)
+        escaped.append(line.toHtmlEscaped());
+    return escaped.join(QStringLiteral("<br>"));
+}
+
 } // namespace
 
 AncestorBox::AncestorBox(int number, QWidget *parent)
@@ -40,6 +68,8 @@ AncestorBox::AncestorBox(int number, QWidget *parent)
     setObjectName(QStringLiteral("box%1").arg(number));
     setTextFormat(Qt::RichText);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // The lines are broken to the contents' width: no indent may narrow it.
+    setIndent(0);
     setMinimumSize(60, 20);
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
 }
@@ -83,12 +113,11 @@ void AncestorBox::fitLines()
     const QFontMetrics plainMetrics(font());
     const QFontMetrics boldMetrics(bold);
     const int fitting = std::max(1, (room.height() - boldMetrics.height()) / plainMetrics.lineSpacing() + 1);
-    QString html = QStringLiteral("<b>")
-        + boldMetrics.elidedText(m_lines.first(), Qt::ElideRight, room.width()).toHtmlEscaped()
-        + QStringLiteral("</b>");
-    for (qsizetype i = 1; i < std::min<qsizetype>(fitting, m_lines.size()); ++i)
-        html += QStringLiteral("<br>")
-            + plainMetrics.elidedText(m_lines[i], Qt::ElideRight, room.width()).toHtmlEscaped();
+    const PedigreeTexts::FittedLines fitted = PedigreeTexts::fittedLines(
+        m_lines, fitting, breakerFor(bold, room.width()), breakerFor(font(), room.width()));
+    QString html = QStringLiteral("<b>") + htmlLines(fitted.name) + QStringLiteral("</b>");
+    if (!fitted.details.isEmpty())
+        html += QStringLiteral("<br>") + htmlLines(fitted.details);
     setText(html);
 }
 

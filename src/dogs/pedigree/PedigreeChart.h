@@ -9,9 +9,10 @@
 
 // One box of the chart, named "box<N>" after its number in the tree: the
 // name in bold and the card's details below, a sire's box framed square in
-// blue with "♂", a dam's dashed in rose with "♀". The deeper generations'
-// boxes are small: they show the lines that fit, each cut to the width,
-// and the whole box in their tooltip. A linked box is clicked to follow it.
+// blue with "♂", a dam's dashed in rose with "♀". A long name takes two
+// lines before it is cut; the deeper generations' boxes are small: they
+// show the lines that fit, each cut to the width, and the whole box in
+// their tooltip. A linked box is clicked to follow it.
 class AncestorBox : public QLabel
 {
     Q_OBJECT

@@ -30,6 +30,14 @@ qreal pointSizeOf(int generation)
     return generation < 3 ? 8 : generation == 3 ? 7 : 6;
 }
 
+// Breaks a line as the page lays out a box's text: the engine keeps text
+// half a millimetre from either side of its object.
+PedigreeTexts::LineBreaker breakerFor(Report::TextStyle style, qreal objectWidth)
+{
+    style.wordWrap = true;
+    return [style, objectWidth](const QString &line) { return style.lines(line, objectWidth - 1); };
+}
+
 QString repeatedText(const QList<Pedigree::RepeatedAncestor> &repeated)
 {
     if (repeated.isEmpty())
@@ -80,19 +88,27 @@ Report::ReportTemplate pedigreeReport(
         if (!box.disagreeingField.isEmpty())
             lines.first().prepend(QStringLiteral("\u26A0 "));
         // The small boxes of the last generations keep the lines that fit.
-        const qsizetype fitting = std::max<qsizetype>(1, qsizetype(textRect.height() / style.lineHeight()));
+        const int fitting = std::max(1, int(textRect.height() / style.lineHeight()));
+        const auto breakLine = breakerFor(style, textRect.width());
+        const PedigreeTexts::FittedLines fitted
+            = PedigreeTexts::fittedLines(lines, fitting, breakLine, breakLine);
         chart.add(TextObject { QStringLiteral("box%1").arg(number), textRect,
-            lines.first(std::min(fitting, lines.size())).join(u'\n'), style });
+            (fitted.name + fitted.details).join(u'\n'), style });
     }
 
-    Band &figures = report.addBand(QStringLiteral("Coefficienti"), 30, true);
     TextStyle figureStyle;
     figureStyle.pointSize = 9;
     figureStyle.wordWrap = true;
     QStringList lines { PedigreeTexts::inbreedingLine(coefficients.inbreeding),
-        PedigreeTexts::ancestorLossLine(coefficients.ancestorLoss), repeatedText(coefficients.repeated) };
+        PedigreeTexts::distinctAncestorsLine(coefficients.distinctAncestors),
+        PedigreeTexts::completenessLine(coefficients.knownAncestors), repeatedText(coefficients.repeated) };
     lines += tree.warnings;
+    const QString figureText = lines.join(u'\n');
+    // As tall as its lines, so that the page ends with them; only warnings
+    // too many for the page go on to a second one.
+    const qreal figuresHeight = figureStyle.lines(figureText, width - 1).size() * figureStyle.lineHeight();
+    Band &figures = report.addBand(QStringLiteral("Coefficienti"), figuresHeight, true);
     figures.add(TextObject {
-        QStringLiteral("txtCoefficienti"), QRectF(0, 0, width, 30), lines.join(u'\n'), figureStyle });
+        QStringLiteral("txtCoefficienti"), QRectF(0, 0, width, figuresHeight), figureText, figureStyle });
     return report;
 }

@@ -1,36 +1,72 @@
 #include "dogs/pedigree/frmAccoppiamento.h"
 
+#include "pedigree/PedigreeTexts.h"
 #include "platform/AppContext.h"
 #include "storage/DogRecord.h"
 #include "ui/Centring.h"
 #include "ui/FileActionGuard.h"
 
+#include <QAbstractListModel>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QStringListModel>
 #include <QVBoxLayout>
 
 namespace {
 
-// A long list of names, shown through a model rather than item by item.
-QComboBox *nameList(const char *name, const QStringList &names, QWidget *parent)
+// Cards shown by their labels, each row carrying its card's position; a
+// label is made when the view asks for it, so a long list costs nothing up
+// front. The list is shared with the window, not copied.
+class BreederList : public QAbstractListModel
+{
+public:
+    BreederList(const QList<Pedigree::Breeder> &breeders, QObject *parent)
+        : QAbstractListModel(parent)
+        , m_breeders(breeders)
+    {
+    }
+
+    int rowCount(const QModelIndex &parent) const override
+    {
+        return parent.isValid() ? 0 : int(m_breeders.size());
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!index.isValid())
+            return {};
+        const Pedigree::Breeder &breeder = m_breeders[index.row()];
+        if (role == Qt::DisplayRole)
+            return PedigreeTexts::breederLabel(breeder);
+        if (role == Qt::UserRole)
+            return breeder.position;
+        return {};
+    }
+
+private:
+    const QList<Pedigree::Breeder> m_breeders;
+};
+
+QComboBox *breederList(const char *name, const QList<Pedigree::Breeder> &breeders, QWidget *parent)
 {
     auto *list = new QComboBox(parent);
     list->setObjectName(QLatin1StringView(name));
-    list->setModel(new QStringListModel(names, list));
-    list->setMinimumWidth(320);
+    list->setModel(new BreederList(breeders, list));
+    // Sized without measuring every label of a large archive.
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(40);
     return list;
 }
 
 } // namespace
 
-frmAccoppiamento::frmAccoppiamento(AppContext &context, QWidget *owner, const Pedigree::Breeders &breeders)
+frmAccoppiamento::frmAccoppiamento(AppContext &context, QWidget *owner, Pedigree::Breeders breeders)
     : QDialog(owner)
-    , cboMaschio(nameList("cboMaschio", breeders.males, this))
-    , cboFemmina(nameList("cboFemmina", breeders.females, this))
+    , m_breeders(std::move(breeders))
+    , cboMaschio(breederList("cboMaschio", m_breeders.males, this))
+    , cboFemmina(breederList("cboFemmina", m_breeders.females, this))
 {
     setObjectName(QStringLiteral("frmAccoppiamento"));
     setWindowTitle(QStringLiteral(" Accoppiamento di prova"));
@@ -61,7 +97,7 @@ frmAccoppiamento::frmAccoppiamento(AppContext &context, QWidget *owner, const Pe
     move(centredIn(context.platform.screen.size(), size()));
 }
 
-std::optional<std::pair<QString, QString>> frmAccoppiamento::choose(AppContext &context, QWidget *owner)
+std::optional<frmAccoppiamento::Pair> frmAccoppiamento::choose(AppContext &context, QWidget *owner)
 {
     Pedigree::Breeders breeders;
     if (!runFileAction(context.platform.messages, owner, MessageBoxes::Kind::Error,
@@ -73,8 +109,9 @@ std::optional<std::pair<QString, QString>> frmAccoppiamento::choose(AppContext &
                            "femmina (campo Sesso: M oppure F)."));
         return std::nullopt;
     }
-    frmAccoppiamento window(context, owner, breeders);
+    frmAccoppiamento window(context, owner, std::move(breeders));
     if (window.exec() != QDialog::Accepted)
         return std::nullopt;
-    return std::pair { window.cboMaschio->currentText(), window.cboFemmina->currentText() };
+    return Pair { window.m_breeders.males.at(window.cboMaschio->currentIndex()),
+        window.m_breeders.females.at(window.cboFemmina->currentIndex()) };
 }

@@ -64,7 +64,8 @@ frmPedigree::frmPedigree(AppContext &context, QWidget *card)
     , lblTitolo(label("lblTitolo", this))
     , grafPedigree(new PedigreeChart(this))
     , lblConsanguineita(label("lblConsanguineita", this))
-    , lblPerditaAntenati(label("lblPerditaAntenati", this))
+    , lblAntenatiDiversi(label("lblAntenatiDiversi", this))
+    , lblCompletezza(label("lblCompletezza", this))
     , tblAntenatiRipetuti(new QTableWidget(0, 4, this))
     , lblAvvisi(label("lblAvvisi", this))
     , cmdIndietro(button("cmdIndietro", QStringLiteral("Indietro"), this))
@@ -97,7 +98,8 @@ frmPedigree::frmPedigree(AppContext &context, QWidget *card)
 
     auto *side = new QVBoxLayout;
     side->addWidget(lblConsanguineita);
-    side->addWidget(lblPerditaAntenati);
+    side->addWidget(lblAntenatiDiversi);
+    side->addWidget(lblCompletezza);
     side->addWidget(new QLabel(QStringLiteral("Antenati ripetuti:"), this));
     side->addWidget(tblAntenatiRipetuti, 1);
     side->addWidget(lblAvvisi);
@@ -149,7 +151,8 @@ bool frmPedigree::showSubject(const Subject &subject, bool keepHistory)
     lblTitolo->setText(m_shown.title);
     grafPedigree->showTree(m_tree);
     lblConsanguineita->setText(PedigreeTexts::inbreedingLine(m_coefficients.inbreeding));
-    lblPerditaAntenati->setText(PedigreeTexts::ancestorLossLine(m_coefficients.ancestorLoss));
+    lblAntenatiDiversi->setText(PedigreeTexts::distinctAncestorsLine(m_coefficients.distinctAncestors));
+    lblCompletezza->setText(PedigreeTexts::completenessLine(m_coefficients.knownAncestors));
     tblAntenatiRipetuti->setRowCount(int(m_coefficients.repeated.size()));
     for (int row = 0; row < m_coefficients.repeated.size(); ++row) {
         const Pedigree::RepeatedAncestor &ancestor = m_coefficients.repeated[row];
@@ -207,12 +210,15 @@ void frmPedigree::cmdPdfClick()
 
 void frmPedigree::cmdAccoppiamentoClick()
 {
-    const std::optional<std::pair<QString, QString>> pair = frmAccoppiamento::choose(m_context, this);
+    const std::optional<frmAccoppiamento::Pair> pair = frmAccoppiamento::choose(m_context, this);
     if (!pair)
         return;
     Pedigree::Root litter;
-    litter.sire = pair->first;
-    litter.dam = pair->second;
-    showSubject(
-        { litter, QStringLiteral("Accoppiamento di prova: %1 \u00D7 %2").arg(pair->first, pair->second) });
+    litter.name = QStringLiteral("Cucciolata di prova");
+    litter.sire = pair->male.name;
+    litter.dam = pair->female.name;
+    litter.sireCard = pair->male.position;
+    litter.damCard = pair->female.position;
+    showSubject({ litter,
+        QStringLiteral("Accoppiamento di prova: %1 \u00D7 %2").arg(pair->male.name, pair->female.name) });
 }

@@ -14,7 +14,8 @@ class QPushButton;
 class QTableWidget;
 
 // The pedigree of a dog over five generations, with its coefficient of
-// inbreeding, the ancestor loss and the repeated ancestors beside the chart.
+// inbreeding, its distinct ancestors and how complete it is, and the
+// repeated ancestors beside the chart.
 // A linked box shows that dog's pedigree, Indietro the one before; a test
 // mating shows the pedigree of the puppies a male and a female would have.
 // The window reads the dog archive and never writes it.
@@ -58,7 +59,8 @@ private:
     QLabel *lblTitolo;
     PedigreeChart *grafPedigree;
     QLabel *lblConsanguineita;
-    QLabel *lblPerditaAntenati;
+    QLabel *lblAntenatiDiversi;
+    QLabel *lblCompletezza;
     QTableWidget *tblAntenatiRipetuti;
     QLabel *lblAvvisi;
     QPushButton *cmdIndietro;
