@@ -9,8 +9,8 @@
 #include "report/printing/ReportOutput.h"
 #include "storage/ShortText.h"
 #include "storage/WeightRecord.h"
-#include "ui/AllowedCharacters.h"
 #include "ui/Centring.h"
+#include "ui/DecimalCommaValidator.h"
 #include "ui/EnterKeyRing.h"
 #include "ui/FileActionGuard.h"
 #include "ui/PictureButton.h"
@@ -53,7 +53,9 @@ frmPesoCane::frmPesoCane(AppContext &context, QWidget *card, const Dog &dog, Wri
         m_form.tblPesate->setColumnWidth(column, columnWidths[column]);
 
     (new EnterKeyRing(this))->chain({ m_form.txtData, m_form.txtPeso, m_form.txtNote, m_form.txtData });
-    AllowedCharacters::install(m_form.txtPeso, AllowedCharacters::amount);
+    // A weight is no amount: the point is its decimal comma, and a key that
+    // cannot belong to a weight is refused rather than dropped.
+    m_form.txtPeso->setValidator(new DecimalCommaValidator(3, m_form.txtPeso));
 
     connect(m_form.tblPesate->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &frmPesoCane::tblPesateSelected);

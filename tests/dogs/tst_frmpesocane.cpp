@@ -219,7 +219,7 @@ private Q_SLOTS:
                                                 "Per correggerla selezionarla nell'elenco e premere Modifica.");
         QTest::newRow("30 February") << "30/02/2024" << "3" << "btnAggiungi" << noDate << "txtData";
         QTest::newRow("over 150 kg") << "09/03/2024" << "150,5" << "btnAggiungi" << noWeight << "txtPeso";
-        QTest::newRow("four decimals") << "09/03/2024" << "3,1234" << "btnAggiungi" << noWeight << "txtPeso";
+        QTest::newRow("no kilograms") << "09/03/2024" << "0,000" << "btnAggiungi" << noWeight << "txtPeso";
         QTest::newRow("same date on add") << "08/03/2024" << "3" << "btnAggiungi" << taken << "txtData";
         QTest::newRow("another's date on modify") << "08/03/2024" << "3" << "btnModifica" << taken << "txtData";
     }
