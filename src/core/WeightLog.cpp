@@ -154,7 +154,12 @@ std::optional<Problem> check(QStringView date, QStringView weight, const QList<W
                                            "di 0 e non superiore a 150 e al massimo tre decimali dopo la virgola "
                                            "(per esempio 12,35).") };
     }
-    const bool taken = std::any_of(log.cbegin(), log.cend(), [&](const Weighing &other) {
+    // A file written elsewhere may give one date to two weighings: either
+    // may still be modified keeping its date, which makes no new duplicate.
+    const bool keepsItsDate = std::any_of(log.cbegin(), log.cend(), [&](const Weighing &edited) {
+        return editedPosition > 0 && edited.position == editedPosition && edited.date == day;
+    });
+    const bool taken = !keepsItsDate && std::any_of(log.cbegin(), log.cend(), [&](const Weighing &other) {
         return other.date == day && other.position != editedPosition;
     });
     if (taken) {

@@ -80,7 +80,7 @@ struct Problem
 /// Checks a weighing before it is stored, in this order: the date exists as
 /// "dd/mm/yyyy", the weight is a number of kilograms parseGrams accepts, and
 /// no other weighing of the log (the one at editedPosition aside) has that
-/// date.
+/// date, unless the weighing at editedPosition keeps its own.
 std::optional<Problem> check(QStringView date, QStringView weight, const QList<Weighing> &log,
                              qint64 editedPosition = 0);
 

@@ -167,9 +167,10 @@ private Q_SLOTS:
         const QString noWeight = QString::fromUtf8(
             "Attenzione: il peso va indicato in chilogrammi, con un numero maggiore di 0 e non superiore a 150 "
             "e al massimo tre decimali dopo la virgola (per esempio 12,35).");
-        const QString taken = QString::fromUtf8("Attenzione: il registro contiene già una pesata in data "
-                                                "08/03/2024. Per correggerla selezionarla nell'elenco e premere "
-                                                "Modifica.");
+        const QString takenText
+            = QString::fromUtf8("Attenzione: il registro contiene già una pesata in data %1. "
+                                "Per correggerla selezionarla nell'elenco e premere Modifica.");
+        const QString taken = takenText.arg(QStringLiteral("08/03/2024"));
         const std::optional<Box> none;
         QTest::newRow("a new date") << "15/03/2024" << "4,1" << qint64(0) << none << "";
         QTest::newRow("31 February") << "31/02/2024" << "4,1" << qint64(0) << std::optional(Box::Date) << noDate;
@@ -181,6 +182,14 @@ private Q_SLOTS:
         QTest::newRow("same date twice") << "08/03/2024" << "4,1" << qint64(0) << std::optional(Box::Date) << taken;
         QTest::newRow("another's date") << "08/03/2024" << "4,1" << qint64(1) << std::optional(Box::Date) << taken;
         QTest::newRow("its own date") << "08/03/2024" << "4,1" << qint64(2) << none << "";
+        // Positions 2 and 3 share a date, as only a file written elsewhere has them.
+        QTest::newRow("its own date, which a twin has") << "08/03/2024"
+                                                        << "4,1" << qint64(3) << none << "";
+        QTest::newRow("a twin moves to a new date") << "09/03/2024"
+                                                    << "4,1" << qint64(3) << none << "";
+        QTest::newRow("a twin moves to another's date")
+            << "01/03/2024"
+            << "4,1" << qint64(3) << std::optional(Box::Date) << takenText.arg(QStringLiteral("01/03/2024"));
     }
 
     void checksBeforeStoring()
@@ -190,8 +199,8 @@ private Q_SLOTS:
         QFETCH(qint64, edited);
         QFETCH(std::optional<WeightLog::Problem::Box>, box);
         QFETCH(QString, message);
-        const QList<Weighing> log
-            = { weighing(QDate(2024, 3, 1), 3000, 1), weighing(QDate(2024, 3, 8), 3700, 2) };
+        const QList<Weighing> log = { weighing(QDate(2024, 3, 1), 3000, 1),
+            weighing(QDate(2024, 3, 8), 3700, 2), weighing(QDate(2024, 3, 8), 3800, 3) };
         const std::optional<WeightLog::Problem> problem = WeightLog::check(date, weight, log, edited);
         QCOMPARE(problem.has_value(), box.has_value());
         if (problem) {
