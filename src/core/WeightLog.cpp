@@ -19,6 +19,33 @@ bool isEmptySlot(const RecordView &record)
     return record.storedBytes(WeightRecord::Data).isEmpty() && record.storedBytes(WeightRecord::Peso).isEmpty();
 }
 
+void openLog(RecordFile &file, const QString &path)
+{
+    file.openOrCreate(path, WeightRecord::recordSize);
+}
+
+// The record of a weighing, as the window writes it.
+Record recordOf(const Weighing &weighing)
+{
+    Record record(WeightRecord::layout());
+    record.setValue(WeightRecord::Data, DateText::format(weighing.date));
+    record.setValue(WeightRecord::Peso, kilograms(weighing.grams));
+    record.setValue(WeightRecord::Note, weighing.note);
+    return record;
+}
+
+// Writes record over shown's, when that still holds what was read.
+bool writeOver(const QString &path, const Weighing &shown, const Record &record)
+{
+    RecordFile file;
+    openLog(file, path);
+    const bool unchanged = file.holdsRecord(shown.position - 1, shown.stored);
+    if (unchanged)
+        file.writeNext(record);
+    file.closeFile();
+    return unchanged;
+}
+
 } // namespace
 
 std::optional<int> parseGrams(QStringView kilograms)
@@ -111,11 +138,12 @@ Log read(const QString &path)
 {
     Log log;
     RecordFile file;
-    file.openOrCreate(path, WeightRecord::recordSize);
+    openLog(file, path);
     log.weighings.reserve(file.recordCount());
     const RecordLayout &layout = WeightRecord::layout();
     while (!file.atEnd()) {
-        const RecordView record(layout, file.readNextInPlace());
+        const char *bytes = file.readNextInPlace();
+        const RecordView record(layout, bytes);
         if (isEmptySlot(record)) {
             log.emptySlots.append(file.currentIndex());
             continue;
@@ -130,8 +158,9 @@ Log read(const QString &path)
             continue;
         }
         const QByteArrayView note = record.storedBytes(WeightRecord::Note);
-        log.weighings.append(Weighing { day, *grams, note.isEmpty() ? QString() : record.value(WeightRecord::Note),
-                                        file.currentIndex() });
+        log.weighings.append(
+            Weighing { day, *grams, note.isEmpty() ? QString() : record.value(WeightRecord::Note),
+                file.currentIndex(), QByteArray(bytes, WeightRecord::recordSize) });
     }
     file.closeFile();
     std::stable_sort(log.weighings.begin(), log.weighings.end(),
@@ -171,37 +200,31 @@ std::optional<Problem> check(QStringView date, QStringView weight, const QList<W
     return std::nullopt;
 }
 
-qint64 store(const QString &path, const Weighing &weighing, qint64 editedPosition)
+qint64 add(const QString &path, const Weighing &weighing)
 {
-    Record record(WeightRecord::layout());
-    record.setValue(WeightRecord::Data, DateText::format(weighing.date));
-    record.setValue(WeightRecord::Peso, kilograms(weighing.grams));
-    record.setValue(WeightRecord::Note, weighing.note);
     RecordFile file;
-    file.openOrCreate(path, WeightRecord::recordSize);
-    qint64 index = editedPosition - 1;
-    if (editedPosition <= 0) {
-        index = file.recordCount();
-        while (!file.atEnd()) {
-            if (isEmptySlot(RecordView(WeightRecord::layout(), file.readNextInPlace()))) {
-                index = file.currentIndex() - 1;
-                break;
-            }
+    openLog(file, path);
+    qint64 index = file.recordCount();
+    while (!file.atEnd()) {
+        if (isEmptySlot(RecordView(WeightRecord::layout(), file.readNextInPlace()))) {
+            index = file.currentIndex() - 1;
+            break;
         }
     }
     file.seekRecord(index);
-    file.writeNext(record);
+    file.writeNext(recordOf(weighing));
     file.closeFile();
     return index + 1;
 }
 
-void remove(const QString &path, qint64 position)
+bool replace(const QString &path, const Weighing &shown, const Weighing &weighing)
 {
-    RecordFile file;
-    file.openOrCreate(path, WeightRecord::recordSize);
-    file.seekRecord(position - 1);
-    file.writeNext(Record(WeightRecord::layout()));
-    file.closeFile();
+    return writeOver(path, shown, recordOf(weighing));
+}
+
+bool remove(const QString &path, const Weighing &shown)
+{
+    return writeOver(path, shown, Record(WeightRecord::layout()));
 }
 
 } // namespace WeightLog

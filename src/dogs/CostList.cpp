@@ -40,6 +40,11 @@ namespace {
 
     constexpr int amountPlaces = 2;
 
+    void openList(RecordFile &file, const QString &path)
+    {
+        file.openOrCreate(path, CostRecord::recordSize);
+    }
+
 } // namespace
 
 QString line(const Record &cost)
@@ -61,7 +66,7 @@ Listing read(const QString &path)
 {
     Listing listing;
     RecordFile file;
-    file.openOrCreate(path, CostRecord::recordSize);
+    openList(file, path);
     Record cost(CostRecord::layout());
     while (!file.atEnd()) {
         file.readNext(cost);
@@ -80,7 +85,7 @@ std::optional<Found> findLast(const QString &path, QStringView shownLine)
     const QString wanted = trimmedText(shownLine);
     std::optional<Found> found;
     RecordFile file;
-    file.openOrCreate(path, CostRecord::recordSize);
+    openList(file, path);
     Record cost(CostRecord::layout());
     while (!file.atEnd()) {
         file.readNext(cost);

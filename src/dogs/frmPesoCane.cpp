@@ -166,7 +166,7 @@ void frmPesoCane::btnAggiungiClick()
     if (!weighing)
         return;
     if (!runFileAction(m_context.platform.messages, this, MessageBoxes::Kind::Warning,
-                       [&] { weighing->position = WeightLog::store(filePath(), *weighing); }))
+            [&] { weighing->position = WeightLog::add(filePath(), *weighing); }))
         return;
     const bool latest = std::all_of(m_table->weighings().cbegin(), m_table->weighings().cend(),
                                     [&](const Weighing &other) { return other.date < weighing->date; });
@@ -193,9 +193,22 @@ void frmPesoCane::btnModificaClick()
     std::optional<Weighing> weighing = checkedWeighing(selected->position);
     if (!weighing)
         return;
-    if (runFileAction(m_context.platform.messages, this, MessageBoxes::Kind::Warning,
-                      [&] { WeightLog::store(filePath(), *weighing, selected->position); }))
+    bool replaced = false;
+    if (!runFileAction(m_context.platform.messages, this, MessageBoxes::Kind::Warning,
+            [&] { replaced = WeightLog::replace(filePath(), *selected, *weighing); }))
+        return;
+    if (replaced)
         showLog(selected->position);
+    else
+        rereadChangedLog();
+}
+
+void frmPesoCane::rereadChangedLog()
+{
+    m_context.platform.messages.warning(this,
+        QString::fromUtf8(
+            "La pesata è stata modificata da un'altra copia del programma: l'elenco viene riletto."));
+    showLog();
 }
 
 void frmPesoCane::btnEliminaClick()
@@ -207,12 +220,17 @@ void frmPesoCane::btnEliminaClick()
             QString::fromUtf8("Eliminare dal registro la pesata del %1 (%2 kg)?")
                 .arg(DateText::format(selected->date), WeightLog::kilograms(selected->grams))))
         return;
-    if (runFileAction(m_context.platform.messages, this, MessageBoxes::Kind::Warning,
-                      [&] { WeightLog::remove(filePath(), selected->position); })) {
-        for (QLineEdit *box : { m_form.txtData, m_form.txtPeso, m_form.txtNote })
-            box->clear();
-        showLog();
+    bool removed = false;
+    if (!runFileAction(m_context.platform.messages, this, MessageBoxes::Kind::Warning,
+            [&] { removed = WeightLog::remove(filePath(), *selected); }))
+        return;
+    if (!removed) {
+        rereadChangedLog();
+        return;
     }
+    for (QLineEdit *box : { m_form.txtData, m_form.txtPeso, m_form.txtNote })
+        box->clear();
+    showLog();
 }
 
 void frmPesoCane::cmdStampaClick()

@@ -155,6 +155,17 @@ void RecordFile::fillReadAhead()
     m_readAheadEnd = m_index + records;
 }
 
+bool RecordFile::holdsRecord(qint64 index, QByteArrayView expected)
+{
+    checkOpen();
+    if (index < 0 || index >= recordCount())
+        return false;
+    m_index = index;
+    const bool holds = expected == QByteArrayView(readNextInPlace(), m_recordSize);
+    m_index = index;
+    return holds;
+}
+
 void RecordFile::writeNext(const Record &record)
 {
     checkOpen();

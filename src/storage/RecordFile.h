@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QFile>
 #include <QList>
 #include <QString>
@@ -54,6 +55,12 @@ public:
     const char *readNextInPlace();
     void writeNext(const Record &record);
     bool atEnd() const { return m_index >= recordCount(); }
+    /// Whether the record at index still holds expected, the bytes read from
+    /// it earlier: another copy of the program may have changed it since (a
+    /// file cut short holds no record there). When it does, the file is left
+    /// at that record, so that a writeNext that follows replaces, under the
+    /// same lock, exactly what was compared.
+    bool holdsRecord(qint64 index, QByteArrayView expected);
     /// Flushes what was written to stable storage, releases the lock and closes.
     /// currentIndex and recordCount keep their values, so that the caller can
     /// show the position once the file is closed.

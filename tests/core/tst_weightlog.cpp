@@ -16,6 +16,8 @@
 
 using WeightLog::Weighing;
 
+constexpr int R = WeightRecord::recordSize;
+
 Q_DECLARE_METATYPE(std::optional<int>)
 Q_DECLARE_METATYPE(std::optional<WeightLog::Problem::Box>)
 
@@ -219,9 +221,9 @@ private Q_SLOTS:
         QVERIFY(WeightLog::read(path).weighings.isEmpty());
         QCOMPARE(QFileInfo(path).size(), 0);
 
-        QCOMPARE(WeightLog::store(path, { QDate(2024, 3, 8), 3700, QStringLiteral("dopo la pappa"), 0 }), 1);
-        QCOMPARE(WeightLog::store(path, weighing(QDate(2024, 3, 1), 3000)), 2);
-        QCOMPARE(WeightLog::store(path, weighing(QDate(2024, 3, 15), 4350)), 3);
+        QCOMPARE(WeightLog::add(path, { QDate(2024, 3, 8), 3700, QStringLiteral("dopo la pappa"), 0 }), 1);
+        QCOMPARE(WeightLog::add(path, weighing(QDate(2024, 3, 1), 3000)), 2);
+        QCOMPARE(WeightLog::add(path, weighing(QDate(2024, 3, 15), 4350)), 3);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
@@ -236,13 +238,14 @@ private Q_SLOTS:
         QCOMPARE(log.weighings[1].note, QStringLiteral("dopo la pappa"));
         QCOMPARE(log.weighings[2].grams, 4350);
 
-        WeightLog::store(path, weighing(QDate(2024, 3, 9), 3750), 1);
-        WeightLog::remove(path, 2);
+        QVERIFY(WeightLog::replace(path, log.weighings[1], weighing(QDate(2024, 3, 9), 3750)));
+        QVERIFY(WeightLog::remove(path, log.weighings[0]));
         log = WeightLog::read(path);
         QCOMPARE(log.weighings.size(), 2);
         QCOMPARE(log.weighings[0].date, QDate(2024, 3, 9));
+        QCOMPARE(log.weighings[0].position, 1);
         QCOMPARE(log.emptySlots, QList<qint64> { 2 });
-        QCOMPARE(WeightLog::store(path, weighing(QDate(2024, 3, 22), 5000)), 2);
+        QCOMPARE(WeightLog::add(path, weighing(QDate(2024, 3, 22), 5000)), 2);
         QCOMPARE(QFileInfo(path).size(), 3 * WeightRecord::recordSize);
         QVERIFY(WeightLog::read(path).emptySlots.isEmpty());
     }
@@ -273,7 +276,58 @@ private Q_SLOTS:
         const QString path = dir.filePath(WeightRecord::fileNameForDog(1));
         QVERIFY(QDir().mkdir(path));
         QVERIFY_THROWS_EXCEPTION(RecordFileError, WeightLog::read(path));
-        QVERIFY_THROWS_EXCEPTION(RecordFileError, WeightLog::store(path, weighing(QDate(2024, 1, 1), 1000)));
+        QVERIFY_THROWS_EXCEPTION(RecordFileError, WeightLog::add(path, weighing(QDate(2024, 1, 1), 1000)));
+    }
+
+    // What another copy of the program may have done to the weighing at
+    // position 2 since the log was read. Only an untouched record is written;
+    // otherwise the file stays as the other copy left it.
+    void aWeighingChangedElsewhereIsNeverWritten_data()
+    {
+        QTest::addColumn<QByteArray>("now"); // the file as the other copy left it
+        QTest::addColumn<bool>("written");
+        const QByteArray first = weightRecord("01/03/2024", "3,00");
+        const QByteArray third = weightRecord("15/03/2024", "4,35");
+        const QByteArray shown = weightRecord("08/03/2024", "3,70", "dopo la pappa");
+        QTest::newRow("untouched") << first + shown + third << true;
+        QTest::newRow("deleted") << first + weightRecord("", "") + third << false;
+        QTest::newRow("deleted, its slot taken")
+            << first + weightRecord("22/03/2024", "5,00") + third << false;
+        QTest::newRow("weight changed")
+            << first + weightRecord("08/03/2024", "3,75", "dopo la pappa") + third << false;
+        QTest::newRow("note changed")
+            << first + weightRecord("08/03/2024", "3,70", "dopo la passeggiata") + third << false;
+        QTest::newRow("file cut short") << first << false;
+    }
+
+    void aWeighingChangedElsewhereIsNeverWritten()
+    {
+        QFETCH(QByteArray, now);
+        QFETCH(bool, written);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(WeightRecord::fileNameForDog(1));
+        const auto writeFile = [&](const QByteArray &bytes) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(bytes);
+        };
+        const auto fileBytes = [&] {
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        writeFile(weightRecord("01/03/2024", "3,00") + weightRecord("08/03/2024", "3,70", "dopo la pappa")
+            + weightRecord("15/03/2024", "4,35"));
+        const Weighing shown = WeightLog::read(path).weighings[1];
+        QCOMPARE(shown.position, 2);
+        writeFile(now);
+
+        QCOMPARE(WeightLog::replace(path, shown, weighing(QDate(2024, 3, 9), 3800)), written);
+        const QByteArray replaced = weightRecord("09/03/2024", "3,80");
+        QCOMPARE(fileBytes(), written ? now.first(R) + replaced + now.sliced(2 * R) : now);
+
+        writeFile(now);
+        QCOMPARE(WeightLog::remove(path, shown), written);
+        QCOMPARE(fileBytes(), written ? now.first(R) + weightRecord("", "") + now.sliced(2 * R) : now);
     }
 };
 

@@ -3,6 +3,7 @@
 // printed summary.
 
 #include "AppFixture.h"
+#include "ChildProcess.h"
 
 #include "dogs/CostList.h"
 #include "dogs/frmCostiCane.h"
@@ -275,6 +276,60 @@ private Q_SLOTS:
         QVERIFY(QFile::remove(f.path(costFile)));
         QVERIFY(QDir().mkdir(f.path(costFile)));
         click(child(f.window.get(), "btnModifica"));
+        QVERIFY(!f.window->isVisible());
+        QVERIFY(f.doubles.messages.shown.isEmpty());
+    }
+
+    // Another copy of the program changes the cost being modified: Save
+    // writes nothing, says so, and shows the list as the other copy left it.
+    // A cost just added is replaced by a second Save only while untouched.
+    void aCostChangedByAnotherCopyIsLeftAlone_data()
+    {
+        QTest::addColumn<bool>("added"); // else modified
+        QTest::newRow("modified") << false;
+        QTest::newRow("added, then saved again") << true;
+    }
+
+    void aCostChangedByAnotherCopyIsLeftAlone()
+    {
+        QFETCH(bool, added);
+        CostsFixture &f = *m_fixture;
+        f.open({ cost(u"Cibo"_s, u"5,00"_s), cost(u"Vaccino"_s, u"45,00"_s) });
+        if (added) {
+            click(child(f.window.get(), "btnAggiungi"));
+            f.fillEntry(u"02/03/2024"_s, u"Pensione"_s, u"Anna"_s, u"Canile"_s, u"80"_s);
+            click(child(f.window.get(), "btnSalva"));
+            QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Information, inserted }));
+        } else {
+            f.select(1);
+            click(child(f.window.get(), "btnModifica"));
+        }
+        const qint64 index = added ? 2 : 1;
+        const QString path = f.path(costFile);
+        QCOMPARE(inChild([&] {
+            RecordFile file;
+            file.openOrCreate(path, CostRecord::recordSize);
+            file.seekRecord(index);
+            file.writeNext(cost(u"Dall'altra copia"_s, u"9,00"_s));
+            file.closeFile();
+            return 0;
+        }),
+            0);
+        const QByteArray otherCopys = f.readFile(costFile);
+
+        f.box("txtImporto")->setText(u"50,00"_s);
+        click(child(f.window.get(), "btnSalva"));
+        QCOMPARE(f.doubles.messages.takeOnly(),
+            (Shown { Kind::Warning,
+                QString::fromUtf8("Il costo è stato modificato da un'altra copia del "
+                                  "programma: l'elenco viene riletto.") }));
+        QCOMPARE(f.readFile(costFile), otherCopys);
+        QVERIFY(child(f.window.get(), "panContainer")->isVisible());
+        QVERIFY(!child(f.window.get(), "panCosti")->isVisible());
+        QCOMPARE(f.lines().size(), added ? 3 : 2);
+        QCOMPARE(f.lines().last(), CostList::line(cost(u"Dall'altra copia"_s, u"9,00"_s)));
+        QCOMPARE(f.label("lblTotale"), added ? u"€ 59,00"_s : u"€ 14,00"_s);
+        f.window->close(); // nothing left to save: no question
         QVERIFY(!f.window->isVisible());
         QVERIFY(f.doubles.messages.shown.isEmpty());
     }

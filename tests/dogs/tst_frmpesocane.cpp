@@ -5,6 +5,7 @@
 // it.
 
 #include "AppFixture.h"
+#include "ChildProcess.h"
 #include "PdfTools.h"
 #include "tst_frmcani_fixture.h"
 
@@ -240,6 +241,49 @@ private Q_SLOTS:
         QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Warning, message }));
         QCOMPARE(f.focused(), focus);
         QCOMPARE(f.readFile(weightFile), file);
+    }
+
+    // Another copy of the program deletes the selected weighing and adds one,
+    // which takes its slot: neither Modify nor Delete touches the new one.
+    // The window says so and shows the log as the other copy left it.
+    void aWeighingChangedByAnotherCopyIsLeftAlone_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QList<Shown>>("asked"); // before the warning
+        QTest::newRow("modify") << u"btnModifica"_s << QList<Shown> {};
+        QTest::newRow("delete") << u"btnElimina"_s
+                                << QList<Shown> { { Kind::Question,
+                                       u"Eliminare dal registro la pesata del 08/03/2024 (3,00 kg)?"_s } };
+    }
+
+    void aWeighingChangedByAnotherCopyIsLeftAlone()
+    {
+        QFETCH(QString, button);
+        QFETCH(QList<Shown>, asked);
+        WeightFixture &f = *m_fixture;
+        f.open(weighing(u"01/03/2024"_s, u"2,30"_s) + weighing(u"08/03/2024"_s, u"3,00"_s));
+        f.select(1);
+        const QString path = f.path(weightFile);
+        QCOMPARE(inChild([&] {
+            const WeightLog::Log log = WeightLog::read(path);
+            if (!WeightLog::remove(path, log.weighings[1]))
+                return 1;
+            return WeightLog::add(path, { QDate(2024, 3, 22), 3500, u"dall'altra copia"_s, 0 }) == 2 ? 0 : 2;
+        }),
+            0);
+        const QByteArray otherCopys = f.readFile(weightFile);
+
+        f.fill(u"08/03/2024"_s, u"3,1"_s);
+        f.doubles.messages.answerNextQuestions({ Answer::Yes });
+        f.press(button.toLatin1().constData());
+        asked.append({ Kind::Warning,
+            QString::fromUtf8("La pesata è stata modificata da un'altra copia del programma: l'elenco "
+                              "viene riletto.") });
+        QCOMPARE(f.doubles.messages.shown, asked);
+        QCOMPARE(f.readFile(weightFile), otherCopys);
+        QCOMPARE(f.rows(),
+            (QStringList { u"01/03/2024|2,30|||"_s, u"22/03/2024|3,50|+1,20|+57,1|dall'altra copia"_s }));
+        f.chartFollowsTheFile();
     }
 
     // Modify and delete need a weighing chosen in the list.
