@@ -70,6 +70,10 @@ Listing read(const QString &path)
     Record cost(CostRecord::layout());
     while (!file.atEnd()) {
         file.readNext(cost);
+        if (!RecordView(cost).fieldsFit()) {
+            ++listing.unreadable;
+            continue;
+        }
         const QString amount = cost.value(CostRecord::Importo);
         if (amount.isEmpty())
             continue; // a cost emptied of its amount outside the application
@@ -78,6 +82,19 @@ Listing read(const QString &path)
     }
     file.closeFile();
     return listing;
+}
+
+QString unreadableMessage(qint64 unreadable)
+{
+    if (unreadable == 1) {
+        return QString::fromUtf8(
+            "Attenzione: 1 costo non è stato mostrato né sommato al totale perché i suoi dati "
+            "non sono leggibili.");
+    }
+    return QString::fromUtf8(
+        "Attenzione: %1 costi non sono stati mostrati né sommati al totale perché i loro dati "
+        "non sono leggibili.")
+        .arg(unreadable);
 }
 
 std::optional<Found> findLast(const QString &path, QStringView shownLine)
@@ -89,7 +106,7 @@ std::optional<Found> findLast(const QString &path, QStringView shownLine)
     Record cost(CostRecord::layout());
     while (!file.atEnd()) {
         file.readNext(cost);
-        if (trimmedText(line(cost)) == wanted)
+        if (RecordView(cost).fieldsFit() && trimmedText(line(cost)) == wanted)
             found = Found { cost, file.currentIndex() };
     }
     file.closeFile();

@@ -116,6 +116,11 @@ void frmCostiCane::showList()
     // cannot be read leaves the list empty and the total bare, without a word.
     try {
         const CostList::Listing listing = CostList::read(m_form.lblFile->text());
+        // Said when the window opens, and again only when a reread finds
+        // another number.
+        if (listing.unreadable > 0 && listing.unreadable != m_unreadableSaid)
+            m_context.platform.messages.warning(this, CostList::unreadableMessage(listing.unreadable));
+        m_unreadableSaid = listing.unreadable;
         m_form.lstRecords->setLines(listing.lines);
         m_form.lblTotale->setText(CostList::totalText(listing.sum));
         return;

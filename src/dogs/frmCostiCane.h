@@ -64,4 +64,5 @@ private:
     RecordNavigator m_entry;
     CardFields m_fields;
     UnsavedChanges m_unsaved;
+    qint64 m_unreadableSaid = 0; // the records last reported as unreadable
 };

@@ -103,6 +103,11 @@ bool frmPesoCane::showLog(qint64 selectPosition)
     if (!runFileAction(m_context.platform.messages, this, MessageBoxes::Kind::Warning,
                        [&] { log = WeightLog::read(filePath()); }))
         return false;
+    // Said when the window opens, and again only when a reread finds another
+    // number: every change rereads the log, and would repeat it.
+    if (log.unreadable > 0 && log.unreadable != m_unreadableSaid)
+        m_context.platform.messages.warning(this, WeightLog::unreadableMessage(log.unreadable));
+    m_unreadableSaid = log.unreadable;
     m_table->setLog(log.weighings, m_birth);
     WeightChart::show(m_form.grafPeso->chart(), log.weighings);
     m_form.lblGraficoVuoto->setVisible(log.weighings.isEmpty());

@@ -73,4 +73,5 @@ private:
     WriteWeight m_writeWeight;
     WeightForm m_form;
     WeightTable *m_table;
+    qint64 m_unreadableSaid = 0; // the records last reported as unreadable
 };

@@ -334,6 +334,39 @@ private Q_SLOTS:
         QVERIFY(f.doubles.messages.shown.isEmpty());
     }
 
+    // Records whose fields do not fit are left out of the list and the total
+    // and counted, singular or plural, when the window opens.
+    void unreadableRecordsAreCounted_data()
+    {
+        QTest::addColumn<int>("unreadable");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("one") << 1
+                             << QString::fromUtf8(
+                                    "Attenzione: 1 costo non è stato mostrato né sommato al totale "
+                                    "perché i suoi dati non sono leggibili.");
+        QTest::newRow("two") << 2
+                             << QString::fromUtf8(
+                                    "Attenzione: 2 costi non sono stati mostrati né sommati al totale "
+                                    "perché i loro dati non sono leggibili.");
+    }
+
+    void unreadableRecordsAreCounted()
+    {
+        QFETCH(int, unreadable);
+        QFETCH(QString, message);
+        CostsFixture &f = *m_fixture;
+        QList<Record> costs { cost(u"Cibo"_s, u"5,00"_s) };
+        for (int i = 0; i < unreadable; ++i) {
+            Record damaged = cost(u"Danneggiato"_s, u"7,00"_s);
+            damaged.data()[CostRecord::layout().field(CostRecord::Importo).offset] = char(200);
+            costs.append(damaged);
+        }
+        f.open(costs);
+        QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Warning, message }));
+        QCOMPARE(f.lines(), QStringList { CostList::line(cost(u"Cibo"_s, u"5,00"_s)) });
+        QCOMPARE(f.label("lblTotale"), u"€ 5,00"_s);
+    }
+
     void saveNeedsEveryBox_data()
     {
         QTest::addColumn<QString>("blank");

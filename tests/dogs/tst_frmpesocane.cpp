@@ -286,6 +286,38 @@ private Q_SLOTS:
         f.chartFollowsTheFile();
     }
 
+    // Records that are no weighing are counted, singular or plural, once when
+    // the window opens: a change that rereads the same log says nothing.
+    void unreadableRecordsAreCounted_data()
+    {
+        QTest::addColumn<QByteArray>("unreadable");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("one") << weighing(u"30/02/2024"_s, u"3"_s)
+                             << QString::fromUtf8(
+                                    "Attenzione: 1 pesata del registro non è stata mostrata perché la "
+                                    "sua data o il suo peso non sono leggibili.");
+        QTest::newRow("three") << weighing(u"30/02/2024"_s, u"3"_s) + weighing(u"02/03/2024"_s, u"3.5"_s)
+                + weighing(u""_s, u"4"_s)
+                               << QString::fromUtf8(
+                                      "Attenzione: 3 pesate del registro non sono state mostrate perché "
+                                      "la loro data o il loro peso non sono leggibili.");
+    }
+
+    void unreadableRecordsAreCounted()
+    {
+        QFETCH(QByteArray, unreadable);
+        QFETCH(QString, message);
+        WeightFixture &f = *m_fixture;
+        f.open(weighing(u"01/03/2024"_s, u"2,30"_s) + unreadable);
+        QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Warning, message }));
+        QCOMPARE(f.rows().size(), 1);
+        f.fill(u"05/03/2024"_s, u"2,5"_s);
+        f.doubles.messages.answerNextQuestions({ Answer::No });
+        f.press("btnAggiungi");
+        QCOMPARE(f.doubles.messages.takeOnly().kind, Kind::Question); // the card's Peso, and nothing more
+        QCOMPARE(f.rows().size(), 2);
+    }
+
     // Modify and delete need a weighing chosen in the list.
     void modifyAndDeleteNeedASelection()
     {
