@@ -19,9 +19,11 @@ bool isEmptySlot(const RecordView &record)
     return record.storedBytes(WeightRecord::Data).isEmpty() && record.storedBytes(WeightRecord::Peso).isEmpty();
 }
 
+// Opens the weight file, refusing one no log could be before reading it.
 void openLog(RecordFile &file, const QString &path)
 {
     file.openOrCreate(path, WeightRecord::recordSize);
+    file.refuseBeyond(maximumRecords);
 }
 
 // The record of a weighing, as the window writes it.

@@ -25,6 +25,12 @@ struct Weighing
     QByteArray stored {};
 };
 
+/// The most records a weight file may hold: a weighing a day for over 270
+/// years, and the largest log whose window is measured to open in good time.
+/// A larger file is no log anyone kept (a sparse or damaged file, say) and is
+/// refused unread.
+inline constexpr qint64 maximumRecords = 100'000;
+
 /// The heaviest weight accepted, in grams.
 inline constexpr int maximumGrams = 150'000;
 
@@ -71,7 +77,8 @@ struct Log
 
 /// Reads the weight file at path, creating it empty when missing; a record
 /// whose date and weight are both blank is an empty slot. Throws
-/// RecordFileError, as every function below.
+/// RecordFileError, OversizedFileError for a file of more than
+/// maximumRecords records, as every function below that opens the file.
 Log read(const QString &path);
 
 /// The warning that says how many records read() could not read as a weighing.

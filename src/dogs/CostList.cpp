@@ -40,9 +40,11 @@ namespace {
 
     constexpr int amountPlaces = 2;
 
+    // Opens the cost file, refusing one no list could be before reading it.
     void openList(RecordFile &file, const QString &path)
     {
         file.openOrCreate(path, CostRecord::recordSize);
+        file.refuseBeyond(maximumRecords);
     }
 
 } // namespace

@@ -24,6 +24,11 @@ QString totalText(double sum);
 /// amount rule, and "0,00" for a text too long to fit the record field.
 QString boxAmount(QStringView typed);
 
+/// The most records a cost file may hold: ten costs a day for over 27 years.
+/// A larger file is no list anyone kept (a sparse or damaged file, say) and
+/// is refused unread.
+inline constexpr qint64 maximumRecords = 100'000;
+
 struct Listing
 {
     QStringList lines;
@@ -35,7 +40,8 @@ struct Listing
 /// every cost whose amount is not blank, and the sum of the amounts. A cost
 /// whose amount is no number is listed (the user sees its text) but adds
 /// nothing; a record whose fields do not fit (RecordView::fieldsFit) is left
-/// out and counted. Throws RecordFileError.
+/// out and counted. Throws RecordFileError, OversizedFileError for a file of
+/// more than maximumRecords records.
 Listing read(const QString &path);
 
 /// The warning that says how many records read() could not read as a cost.

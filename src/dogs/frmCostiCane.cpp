@@ -5,6 +5,7 @@
 #include "platform/AppContext.h"
 #include "report/printing/ListReport.h"
 #include "storage/CostRecord.h"
+#include "storage/RecordFile.h"
 #include "storage/ShortText.h"
 #include "ui/AllowedCharacters.h"
 #include "ui/Centring.h"
@@ -81,6 +82,7 @@ frmCostiCane::frmCostiCane(AppContext &context, QWidget *card, const Dog &dog)
     for (QPushButton *button : findChildren<QPushButton *>())
         button->setAutoDefault(false);
 
+    m_entry.refuseFilesBeyond(CostList::maximumRecords);
     m_entry.whenChangedElsewhere([this] {
         costChangedElsewhere();
         return false;
@@ -113,7 +115,8 @@ void frmCostiCane::FormShow()
 void frmCostiCane::showList()
 {
     // Opening the window creates the dog's empty cost file. A file that
-    // cannot be read leaves the list empty and the total bare, without a word.
+    // cannot be read leaves the list empty and the total bare, without a word;
+    // one refused for its size says why.
     try {
         const CostList::Listing listing = CostList::read(m_form.lblFile->text());
         // Said when the window opens, and again only when a reread finds
@@ -124,6 +127,8 @@ void frmCostiCane::showList()
         m_form.lstRecords->setLines(listing.lines);
         m_form.lblTotale->setText(CostList::totalText(listing.sum));
         return;
+    } catch (const OversizedFileError &refused) {
+        m_context.platform.messages.warning(this, refused.message());
     } catch (const std::exception &) {
         // not mentioned, as above
     }

@@ -16,6 +16,20 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+/// A file far larger than any file of its kind the program keeps (a damaged
+/// or foreign file): refused before a record is read, so that opening it can
+/// neither stall the window nor fill the memory.
+class OversizedFileError : public RecordFileError
+{
+public:
+    explicit OversizedFileError(const QString &path);
+    /// The Italian warning, naming the file.
+    QString message() const;
+
+private:
+    QString m_path;
+};
+
 /// The one message for any failure of a record-file action.
 QString accessMessage();
 
@@ -61,6 +75,9 @@ public:
     /// at that record, so that a writeNext that follows replaces, under the
     /// same lock, exactly what was compared.
     bool holdsRecord(qint64 index, QByteArrayView expected);
+    /// Throws OversizedFileError when the file is larger than maxRecords
+    /// records; nothing of it has been read then.
+    void refuseBeyond(qint64 maxRecords) const;
     /// Flushes what was written to stable storage, releases the lock and closes.
     /// currentIndex and recordCount keep their values, so that the caller can
     /// show the position once the file is closed.

@@ -56,6 +56,8 @@ qint64 RecordNavigator::shownPosition() const
 void RecordNavigator::open(RecordFile &file) const
 {
     file.openOrCreate(m_filePath(), m_layout.recordSize());
+    if (m_maxRecords)
+        file.refuseBeyond(*m_maxRecords);
 }
 
 void RecordNavigator::sayEmpty() const

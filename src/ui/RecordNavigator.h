@@ -63,6 +63,9 @@ public:
     /// Replaces the question a save asks about a record changed elsewhere:
     /// decide() says whether to save over it.
     void whenChangedElsewhere(ChangedElsewhere decide) { m_changedElsewhere = std::move(decide); }
+    /// From now on a file larger than maxRecords records is refused unread
+    /// by every action, which then shows why.
+    void refuseFilesBeyond(qint64 maxRecords) { m_maxRecords = maxRecords; }
 
     /// Every way a record reaches the card ends here: the label shows its
     /// position, and a later save checks that the file still holds record there.
@@ -111,5 +114,6 @@ private:
     MessageBoxes::Kind m_failureKind;
     UnsavedChanges *m_unsaved = nullptr;
     ChangedElsewhere m_changedElsewhere;
+    std::optional<qint64> m_maxRecords;
     QByteArray m_shownRecord; // as the file held it when shown or saved
 };

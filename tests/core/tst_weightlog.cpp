@@ -7,6 +7,7 @@
 #include "storage/WeightRecord.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -328,6 +329,45 @@ private Q_SLOTS:
         writeFile(now);
         QCOMPARE(WeightLog::remove(path, shown), written);
         QCOMPARE(fileBytes(), written ? now.first(R) + weightRecord("", "") + now.sliced(2 * R) : now);
+    }
+
+    // A file larger than any log is refused before a record is read, by every
+    // action, and never written; a log of the largest size is read.
+    void anOversizedFileIsRefusedUnread_data()
+    {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<bool>("refused");
+        const qint64 largest = WeightLog::maximumRecords * WeightRecord::recordSize;
+        QTest::newRow("the largest log") << largest << false;
+        QTest::newRow("one byte more") << largest + 1 << true;
+        QTest::newRow("10 GB") << qint64(10) * 1024 * 1024 * 1024 << true;
+    }
+
+    void anOversizedFileIsRefusedUnread()
+    {
+        QFETCH(qint64, size);
+        QFETCH(bool, refused);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(WeightRecord::fileNameForDog(1));
+        QFile sparse(path);
+        QVERIFY(sparse.open(QIODevice::WriteOnly));
+        QVERIFY(sparse.resize(size));
+        sparse.close();
+        if (!refused) {
+            QCOMPARE(WeightLog::read(path).emptySlots.size(), WeightLog::maximumRecords);
+            return;
+        }
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY_THROWS_EXCEPTION(OversizedFileError, WeightLog::read(path));
+        QVERIFY(timer.elapsed() < 3000); // reading it all takes several seconds
+        const Weighing shown { QDate(2024, 3, 1), 3000, {}, 1, weightRecord("", "") };
+        QVERIFY_THROWS_EXCEPTION(OversizedFileError, WeightLog::add(path, weighing(QDate(2024, 3, 1), 3000)));
+        QVERIFY_THROWS_EXCEPTION(OversizedFileError, WeightLog::replace(path, shown, shown));
+        QVERIFY_THROWS_EXCEPTION(OversizedFileError, WeightLog::remove(path, shown));
+        QCOMPARE(QFileInfo(path).size(), size);
+        QVERIFY(sparse.open(QIODevice::ReadOnly));
+        QCOMPARE(sparse.read(WeightRecord::recordSize), QByteArray(WeightRecord::recordSize, '\0'));
     }
 };
 

@@ -367,6 +367,36 @@ private Q_SLOTS:
         QCOMPARE(f.label("lblTotale"), u"€ 5,00"_s);
     }
 
+    // A cost file larger than any list is refused unread: the window names
+    // it, shows an empty list, and saving a new cost writes nothing.
+    void anOversizedFileIsRefused()
+    {
+        CostsFixture &f = *m_fixture;
+        const qint64 size = qint64(10) * 1024 * 1024 * 1024;
+        {
+            QFile sparse(f.path(costFile));
+            QVERIFY(sparse.open(QIODevice::WriteOnly));
+            QVERIFY(sparse.resize(size));
+        }
+        const Shown refused { Kind::Warning,
+            QString::fromUtf8("Attenzione: il file %1 è troppo grande per essere un archivio del "
+                              "programma e potrebbe essere danneggiato: non viene né letto né "
+                              "modificato.")
+                .arg(QDir::toNativeSeparators(f.path(costFile))) };
+        f.open();
+        QCOMPARE(f.doubles.messages.takeOnly(), refused);
+        QVERIFY(f.lines().isEmpty());
+        QCOMPARE(f.label("lblTotale"), u"0,00"_s);
+        click(child(f.window.get(), "btnAggiungi"));
+        f.fillEntry(u"02/03/2024"_s, u"Cibo"_s, u"Anna"_s, u"Negozio"_s, u"20,00"_s);
+        click(child(f.window.get(), "btnSalva"));
+        QCOMPARE(f.doubles.messages.takeOnly(), refused);
+        QCOMPARE(QFileInfo(f.path(costFile)).size(), size);
+        QFile sparse(f.path(costFile));
+        QVERIFY(sparse.open(QIODevice::ReadOnly));
+        QCOMPARE(sparse.read(CostRecord::recordSize), QByteArray(CostRecord::recordSize, '\0'));
+    }
+
     void saveNeedsEveryBox_data()
     {
         QTest::addColumn<QString>("blank");

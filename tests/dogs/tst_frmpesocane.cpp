@@ -318,6 +318,35 @@ private Q_SLOTS:
         QCOMPARE(f.rows().size(), 2);
     }
 
+    // A weight file larger than any log is refused unread: the window names
+    // it, shows an empty log, and adding writes nothing.
+    void anOversizedFileIsRefused()
+    {
+        WeightFixture &f = *m_fixture;
+        const qint64 size = qint64(10) * 1024 * 1024 * 1024;
+        {
+            QFile sparse(f.path(weightFile));
+            QVERIFY(sparse.open(QIODevice::WriteOnly));
+            QVERIFY(sparse.resize(size));
+        }
+        const Shown refused { Kind::Warning,
+            QString::fromUtf8("Attenzione: il file %1 è troppo grande per essere un archivio del "
+                              "programma e potrebbe essere danneggiato: non viene né letto né "
+                              "modificato.")
+                .arg(QDir::toNativeSeparators(f.path(weightFile))) };
+        f.open();
+        QCOMPARE(f.doubles.messages.takeOnly(), refused);
+        QVERIFY(f.rows().isEmpty());
+        QVERIFY(child<QLabel>(f.window.get(), "lblGraficoVuoto")->isVisible());
+        f.fill(u"01/03/2024"_s, u"3"_s);
+        f.press("btnAggiungi");
+        QCOMPARE(f.doubles.messages.takeOnly(), refused);
+        QCOMPARE(QFileInfo(f.path(weightFile)).size(), size);
+        QFile sparse(f.path(weightFile));
+        QVERIFY(sparse.open(QIODevice::ReadOnly));
+        QCOMPARE(sparse.read(WeightRecord::recordSize), QByteArray(WeightRecord::recordSize, '\0'));
+    }
+
     // Modify and delete need a weighing chosen in the list.
     void modifyAndDeleteNeedASelection()
     {
