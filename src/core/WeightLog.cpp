@@ -19,6 +19,35 @@ bool isEmptySlot(const RecordView &record)
     return record.storedBytes(WeightRecord::Data).isEmpty() && record.storedBytes(WeightRecord::Peso).isEmpty();
 }
 
+// Opens the weight file, refusing one no log could be before reading it.
+void openLog(RecordFile &file, const QString &path)
+{
+    file.openOrCreate(path, WeightRecord::recordSize);
+    file.refuseBeyond(maximumRecords);
+}
+
+// The record of a weighing, as the window writes it.
+Record recordOf(const Weighing &weighing)
+{
+    Record record(WeightRecord::layout());
+    record.setValue(WeightRecord::Data, DateText::format(weighing.date));
+    record.setValue(WeightRecord::Peso, kilograms(weighing.grams));
+    record.setValue(WeightRecord::Note, weighing.note);
+    return record;
+}
+
+// Writes record over shown's, when that still holds what was read.
+bool writeOver(const QString &path, const Weighing &shown, const Record &record)
+{
+    RecordFile file;
+    openLog(file, path);
+    const bool unchanged = file.holdsRecord(shown.position - 1, shown.stored);
+    if (unchanged)
+        file.writeNext(record);
+    file.closeFile();
+    return unchanged;
+}
+
 } // namespace
 
 std::optional<int> parseGrams(QStringView kilograms)
@@ -111,11 +140,12 @@ Log read(const QString &path)
 {
     Log log;
     RecordFile file;
-    file.openOrCreate(path, WeightRecord::recordSize);
+    openLog(file, path);
     log.weighings.reserve(file.recordCount());
     const RecordLayout &layout = WeightRecord::layout();
     while (!file.atEnd()) {
-        const RecordView record(layout, file.readNextInPlace());
+        const char *bytes = file.readNextInPlace();
+        const RecordView record(layout, bytes);
         if (isEmptySlot(record)) {
             log.emptySlots.append(file.currentIndex());
             continue;
@@ -130,13 +160,27 @@ Log read(const QString &path)
             continue;
         }
         const QByteArrayView note = record.storedBytes(WeightRecord::Note);
-        log.weighings.append(Weighing { day, *grams, note.isEmpty() ? QString() : record.value(WeightRecord::Note),
-                                        file.currentIndex() });
+        log.weighings.append(
+            Weighing { day, *grams, note.isEmpty() ? QString() : record.value(WeightRecord::Note),
+                file.currentIndex(), QByteArray(bytes, WeightRecord::recordSize) });
     }
     file.closeFile();
     std::stable_sort(log.weighings.begin(), log.weighings.end(),
                      [](const Weighing &a, const Weighing &b) { return a.date < b.date; });
     return log;
+}
+
+QString unreadableMessage(qint64 unreadable)
+{
+    if (unreadable == 1) {
+        return QString::fromUtf8(
+            "Attenzione: 1 pesata del registro non è stata mostrata perché la sua data o il "
+            "suo peso non sono leggibili.");
+    }
+    return QString::fromUtf8(
+        "Attenzione: %1 pesate del registro non sono state mostrate perché la loro data o il "
+        "loro peso non sono leggibili.")
+        .arg(unreadable);
 }
 
 std::optional<Problem> check(QStringView date, QStringView weight, const QList<Weighing> &log,
@@ -154,7 +198,12 @@ std::optional<Problem> check(QStringView date, QStringView weight, const QList<W
                                            "di 0 e non superiore a 150 e al massimo tre decimali dopo la virgola "
                                            "(per esempio 12,35).") };
     }
-    const bool taken = std::any_of(log.cbegin(), log.cend(), [&](const Weighing &other) {
+    // A file written elsewhere may give one date to two weighings: either
+    // may still be modified keeping its date, which makes no new duplicate.
+    const bool keepsItsDate = std::any_of(log.cbegin(), log.cend(), [&](const Weighing &edited) {
+        return editedPosition > 0 && edited.position == editedPosition && edited.date == day;
+    });
+    const bool taken = !keepsItsDate && std::any_of(log.cbegin(), log.cend(), [&](const Weighing &other) {
         return other.date == day && other.position != editedPosition;
     });
     if (taken) {
@@ -166,37 +215,31 @@ std::optional<Problem> check(QStringView date, QStringView weight, const QList<W
     return std::nullopt;
 }
 
-qint64 store(const QString &path, const Weighing &weighing, qint64 editedPosition)
+qint64 add(const QString &path, const Weighing &weighing)
 {
-    Record record(WeightRecord::layout());
-    record.setValue(WeightRecord::Data, DateText::format(weighing.date));
-    record.setValue(WeightRecord::Peso, kilograms(weighing.grams));
-    record.setValue(WeightRecord::Note, weighing.note);
     RecordFile file;
-    file.openOrCreate(path, WeightRecord::recordSize);
-    qint64 index = editedPosition - 1;
-    if (editedPosition <= 0) {
-        index = file.recordCount();
-        while (!file.atEnd()) {
-            if (isEmptySlot(RecordView(WeightRecord::layout(), file.readNextInPlace()))) {
-                index = file.currentIndex() - 1;
-                break;
-            }
+    openLog(file, path);
+    qint64 index = file.recordCount();
+    while (!file.atEnd()) {
+        if (isEmptySlot(RecordView(WeightRecord::layout(), file.readNextInPlace()))) {
+            index = file.currentIndex() - 1;
+            break;
         }
     }
     file.seekRecord(index);
-    file.writeNext(record);
+    file.writeNext(recordOf(weighing));
     file.closeFile();
     return index + 1;
 }
 
-void remove(const QString &path, qint64 position)
+bool replace(const QString &path, const Weighing &shown, const Weighing &weighing)
 {
-    RecordFile file;
-    file.openOrCreate(path, WeightRecord::recordSize);
-    file.seekRecord(position - 1);
-    file.writeNext(Record(WeightRecord::layout()));
-    file.closeFile();
+    return writeOver(path, shown, recordOf(weighing));
+}
+
+bool remove(const QString &path, const Weighing &shown)
+{
+    return writeOver(path, shown, Record(WeightRecord::layout()));
 }
 
 } // namespace WeightLog

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -19,7 +20,16 @@ struct Weighing
     int grams = 0;
     QString note;
     qint64 position = 0; // 1-based, in the weight file
+    // The record as read from the file, which a change or a deletion expects
+    // to find there still; empty for a weighing not read from the file.
+    QByteArray stored {};
 };
+
+/// The most records a weight file may hold: a weighing a day for over 270
+/// years, and the largest log whose window is measured to open in good time.
+/// A larger file is no log anyone kept (a sparse or damaged file, say) and is
+/// refused unread.
+inline constexpr qint64 maximumRecords = 100'000;
 
 /// The heaviest weight accepted, in grams.
 inline constexpr int maximumGrams = 150'000;
@@ -67,8 +77,12 @@ struct Log
 
 /// Reads the weight file at path, creating it empty when missing; a record
 /// whose date and weight are both blank is an empty slot. Throws
-/// RecordFileError.
+/// RecordFileError, OversizedFileError for a file of more than
+/// maximumRecords records, as every function below that opens the file.
 Log read(const QString &path);
+
+/// The warning that says how many records read() could not read as a weighing.
+QString unreadableMessage(qint64 unreadable);
 
 /// Why a weighing cannot be stored: the Italian warning and which box it concerns.
 struct Problem
@@ -80,17 +94,24 @@ struct Problem
 /// Checks a weighing before it is stored, in this order: the date exists as
 /// "dd/mm/yyyy", the weight is a number of kilograms parseGrams accepts, and
 /// no other weighing of the log (the one at editedPosition aside) has that
-/// date.
+/// date, unless the weighing at editedPosition keeps its own.
 std::optional<Problem> check(QStringView date, QStringView weight, const QList<Weighing> &log,
                              qint64 editedPosition = 0);
 
-/// Stores a weighing: at editedPosition when it is not 0, else in the first
-/// empty slot, else at the end. Returns its position. The file is opened and
-/// closed here; throws RecordFileError.
-qint64 store(const QString &path, const Weighing &weighing, qint64 editedPosition = 0);
+// Each function below opens and closes the file.
 
-/// Deletes the weighing at position by emptying its record: no record moves,
-/// and the next new weighing takes the slot. Throws RecordFileError.
-void remove(const QString &path, qint64 position);
+/// Stores a new weighing in the first empty slot, else at the end. Returns
+/// its position.
+qint64 add(const QString &path, const Weighing &weighing);
+
+/// Writes weighing over shown, a weighing read(). False, and nothing written,
+/// when shown's record no longer holds what was read: another copy of the
+/// program changed or deleted it, and its slot may hold another weighing.
+bool replace(const QString &path, const Weighing &shown, const Weighing &weighing);
+
+/// Deletes shown, a weighing read(), by emptying its record: no record moves,
+/// and the next new weighing takes the slot. False, and nothing written, as
+/// for replace().
+bool remove(const QString &path, const Weighing &shown);
 
 } // namespace WeightLog

@@ -40,6 +40,13 @@ namespace {
 
     constexpr int amountPlaces = 2;
 
+    // Opens the cost file, refusing one no list could be before reading it.
+    void openList(RecordFile &file, const QString &path)
+    {
+        file.openOrCreate(path, CostRecord::recordSize);
+        file.refuseBeyond(maximumRecords);
+    }
+
 } // namespace
 
 QString line(const Record &cost)
@@ -61,10 +68,14 @@ Listing read(const QString &path)
 {
     Listing listing;
     RecordFile file;
-    file.openOrCreate(path, CostRecord::recordSize);
+    openList(file, path);
     Record cost(CostRecord::layout());
     while (!file.atEnd()) {
         file.readNext(cost);
+        if (!RecordView(cost).fieldsFit()) {
+            ++listing.unreadable;
+            continue;
+        }
         const QString amount = cost.value(CostRecord::Importo);
         if (amount.isEmpty())
             continue; // a cost emptied of its amount outside the application
@@ -75,16 +86,29 @@ Listing read(const QString &path)
     return listing;
 }
 
+QString unreadableMessage(qint64 unreadable)
+{
+    if (unreadable == 1) {
+        return QString::fromUtf8(
+            "Attenzione: 1 costo non è stato mostrato né sommato al totale perché i suoi dati "
+            "non sono leggibili.");
+    }
+    return QString::fromUtf8(
+        "Attenzione: %1 costi non sono stati mostrati né sommati al totale perché i loro dati "
+        "non sono leggibili.")
+        .arg(unreadable);
+}
+
 std::optional<Found> findLast(const QString &path, QStringView shownLine)
 {
     const QString wanted = trimmedText(shownLine);
     std::optional<Found> found;
     RecordFile file;
-    file.openOrCreate(path, CostRecord::recordSize);
+    openList(file, path);
     Record cost(CostRecord::layout());
     while (!file.atEnd()) {
         file.readNext(cost);
-        if (trimmedText(line(cost)) == wanted)
+        if (RecordView(cost).fieldsFit() && trimmedText(line(cost)) == wanted)
             found = Found { cost, file.currentIndex() };
     }
     file.closeFile();

@@ -24,17 +24,28 @@ QString totalText(double sum);
 /// amount rule, and "0,00" for a text too long to fit the record field.
 QString boxAmount(QStringView typed);
 
+/// The most records a cost file may hold: ten costs a day for over 27 years.
+/// A larger file is no list anyone kept (a sparse or damaged file, say) and
+/// is refused unread.
+inline constexpr qint64 maximumRecords = 100'000;
+
 struct Listing
 {
     QStringList lines;
     double sum = 0; // in binary floating point, in the order of the file
+    qint64 unreadable = 0; // records whose fields cannot be told apart
 };
 
 /// Reads the cost file at path, creating it empty when missing: the line of
 /// every cost whose amount is not blank, and the sum of the amounts. A cost
 /// whose amount is no number is listed (the user sees its text) but adds
-/// nothing. Throws RecordFileError.
+/// nothing; a record whose fields do not fit (RecordView::fieldsFit) is left
+/// out and counted. Throws RecordFileError, OversizedFileError for a file of
+/// more than maximumRecords records.
 Listing read(const QString &path);
+
+/// The warning that says how many records read() could not read as a cost.
+QString unreadableMessage(qint64 unreadable);
 
 struct Found
 {
@@ -43,7 +54,8 @@ struct Found
 };
 
 /// The cost whose line, trimmed, equals the trimmed line given; the last in
-/// the file when several do. Throws RecordFileError.
+/// the file when several do. A record read() leaves out is never found.
+/// Throws as read() does.
 std::optional<Found> findLast(const QString &path, QStringView shownLine);
 
 } // namespace CostList

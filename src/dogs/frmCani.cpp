@@ -175,7 +175,7 @@ void frmCani::showSection(int shown)
 void frmCani::showRecord(const Record &record, qint64 position)
 {
     m_fields.show(record);
-    m_form.lblPosizione->setText(QString::number(position));
+    m_navigator.shown(record, position);
     CaricaFotoAlbum();
     m_unsaved.remember();
 }

@@ -5,6 +5,7 @@
 #include "platform/AppContext.h"
 #include "report/printing/ListReport.h"
 #include "storage/CostRecord.h"
+#include "storage/RecordFile.h"
 #include "storage/ShortText.h"
 #include "ui/AllowedCharacters.h"
 #include "ui/Centring.h"
@@ -80,6 +81,12 @@ frmCostiCane::frmCostiCane(AppContext &context, QWidget *card, const Dog &dog)
     // Enter in a box moves on; it must never press a button of the dialog.
     for (QPushButton *button : findChildren<QPushButton *>())
         button->setAutoDefault(false);
+
+    m_entry.refuseFilesBeyond(CostList::maximumRecords);
+    m_entry.whenChangedElsewhere([this] {
+        costChangedElsewhere();
+        return false;
+    });
 }
 
 void frmCostiCane::done(int result)
@@ -101,16 +108,44 @@ void frmCostiCane::FormShow()
     m_form.lblTitolo->setText(m_dog.name + QStringLiteral("  -  Razza: ") + m_dog.breed);
     m_form.lblFile->setText(
         m_context.folder.filePath(CostRecord::fileNameForDog(m_dog.position.toInt())));
+    showList();
+    m_form.txtTrova->setFocus();
+}
+
+void frmCostiCane::showList()
+{
     // Opening the window creates the dog's empty cost file. A file that
-    // cannot be read leaves the list empty and the total bare, without a word.
+    // cannot be read leaves the list empty and the total bare, without a word;
+    // one refused for its size says why.
     try {
         const CostList::Listing listing = CostList::read(m_form.lblFile->text());
+        // Said when the window opens, and again only when a reread finds
+        // another number.
+        if (listing.unreadable > 0 && listing.unreadable != m_unreadableSaid)
+            m_context.platform.messages.warning(this, CostList::unreadableMessage(listing.unreadable));
+        m_unreadableSaid = listing.unreadable;
         m_form.lstRecords->setLines(listing.lines);
         m_form.lblTotale->setText(CostList::totalText(listing.sum));
+        return;
+    } catch (const OversizedFileError &refused) {
+        m_context.platform.messages.warning(this, refused.message());
     } catch (const std::exception &) {
-        m_form.lstRecords->setLines({});
-        m_form.lblTotale->setText(QStringLiteral("0,00"));
+        // not mentioned, as above
     }
+    m_form.lstRecords->setLines({});
+    m_form.lblTotale->setText(QStringLiteral("0,00"));
+}
+
+void frmCostiCane::costChangedElsewhere()
+{
+    m_context.platform.messages.warning(this,
+        QString::fromUtf8(
+            "Il costo è stato modificato da un'altra copia del programma: l'elenco viene riletto."));
+    showList();
+    // The entry no longer stands for a stored cost: the user picks it again.
+    m_form.panContainer->show();
+    m_form.panCosti->hide();
+    m_unsaved.remember();
     m_form.txtTrova->setFocus();
 }
 
@@ -170,7 +205,7 @@ void frmCostiCane::showCost(const Record &cost, qint64 position)
         box->setText(cost.value(field));
         box->home(false);
     }
-    m_form.lblPosizione->setText(QString::number(position));
+    m_entry.shown(cost, position);
     m_unsaved.remember();
 }
 

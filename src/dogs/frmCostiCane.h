@@ -14,7 +14,8 @@ class ListFinder;
 // the list, adding and modifying a cost in the entry view, and the printed
 // summary. It reads and writes the cost file named after the dog's position;
 // no cost is ever deleted. The list and the total are read when the window
-// opens; the entry view stays until the window closes, and a cost changed
+// opens; the entry view stays until the window closes (or until a cost
+// another copy of the program changed is refused), and a cost changed
 // there since it was shown or saved is not closed before the user has
 // answered whether to save it.
 class frmCostiCane : public QDialog
@@ -40,6 +41,11 @@ protected:
 
 private:
     void FormShow();
+    /// Reads the list and its total.
+    void showList();
+    /// Another copy of the program changed the cost being saved: says so and
+    /// shows the list as it is now.
+    void costChangedElsewhere();
     void btnAggiungiClick();
     void btnModificaClick();
     /// True when the cost was stored.
@@ -58,4 +64,5 @@ private:
     RecordNavigator m_entry;
     CardFields m_fields;
     UnsavedChanges m_unsaved;
+    qint64 m_unreadableSaid = 0; // the records last reported as unreadable
 };

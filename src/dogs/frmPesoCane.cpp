@@ -105,6 +105,11 @@ bool frmPesoCane::showLog(qint64 selectPosition)
     if (!runFileAction(m_context.platform.messages, this, MessageBoxes::Kind::Warning,
                        [&] { log = WeightLog::read(filePath()); }))
         return false;
+    // Said when the window opens, and again only when a reread finds another
+    // number: every change rereads the log, and would repeat it.
+    if (log.unreadable > 0 && log.unreadable != m_unreadableSaid)
+        m_context.platform.messages.warning(this, WeightLog::unreadableMessage(log.unreadable));
+    m_unreadableSaid = log.unreadable;
     m_table->setLog(log.weighings, m_birth);
     WeightChart::show(m_form.grafPeso->chart(), log.weighings);
     m_form.lblGraficoVuoto->setVisible(log.weighings.isEmpty());
@@ -168,7 +173,7 @@ void frmPesoCane::btnAggiungiClick()
     if (!weighing)
         return;
     if (!runFileAction(m_context.platform.messages, this, MessageBoxes::Kind::Warning,
-                       [&] { weighing->position = WeightLog::store(filePath(), *weighing); }))
+            [&] { weighing->position = WeightLog::add(filePath(), *weighing); }))
         return;
     const bool latest = std::all_of(m_table->weighings().cbegin(), m_table->weighings().cend(),
                                     [&](const Weighing &other) { return other.date < weighing->date; });
@@ -195,9 +200,22 @@ void frmPesoCane::btnModificaClick()
     std::optional<Weighing> weighing = checkedWeighing(selected->position);
     if (!weighing)
         return;
-    if (runFileAction(m_context.platform.messages, this, MessageBoxes::Kind::Warning,
-                      [&] { WeightLog::store(filePath(), *weighing, selected->position); }))
+    bool replaced = false;
+    if (!runFileAction(m_context.platform.messages, this, MessageBoxes::Kind::Warning,
+            [&] { replaced = WeightLog::replace(filePath(), *selected, *weighing); }))
+        return;
+    if (replaced)
         showLog(selected->position);
+    else
+        rereadChangedLog();
+}
+
+void frmPesoCane::rereadChangedLog()
+{
+    m_context.platform.messages.warning(this,
+        QString::fromUtf8(
+            "La pesata è stata modificata da un'altra copia del programma: l'elenco viene riletto."));
+    showLog();
 }
 
 void frmPesoCane::btnEliminaClick()
@@ -209,12 +227,17 @@ void frmPesoCane::btnEliminaClick()
             QString::fromUtf8("Eliminare dal registro la pesata del %1 (%2 kg)?")
                 .arg(DateText::format(selected->date), WeightLog::kilograms(selected->grams))))
         return;
-    if (runFileAction(m_context.platform.messages, this, MessageBoxes::Kind::Warning,
-                      [&] { WeightLog::remove(filePath(), selected->position); })) {
-        for (QLineEdit *box : { m_form.txtData, m_form.txtPeso, m_form.txtNote })
-            box->clear();
-        showLog();
+    bool removed = false;
+    if (!runFileAction(m_context.platform.messages, this, MessageBoxes::Kind::Warning,
+            [&] { removed = WeightLog::remove(filePath(), *selected); }))
+        return;
+    if (!removed) {
+        rereadChangedLog();
+        return;
     }
+    for (QLineEdit *box : { m_form.txtData, m_form.txtPeso, m_form.txtNote })
+        box->clear();
+    showLog();
 }
 
 void frmPesoCane::cmdStampaClick()

@@ -52,6 +52,9 @@ private:
     void btnAggiungiClick();
     void btnModificaClick();
     void btnEliminaClick();
+    /// Another copy of the program changed the selected weighing: says so and
+    /// shows the log as it is now.
+    void rereadChangedLog();
     void cmdStampaClick();
     void cmdPdfClick();
     void impDataClick();
@@ -70,4 +73,5 @@ private:
     WriteWeight m_writeWeight;
     WeightForm m_form;
     WeightTable *m_table;
+    qint64 m_unreadableSaid = 0; // the records last reported as unreadable
 };

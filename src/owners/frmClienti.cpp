@@ -177,7 +177,7 @@ void frmClienti::blankCard()
 void frmClienti::showRecord(const Record &record, qint64 position)
 {
     m_fields.show(record);
-    m_form.lblPosizione->setText(QString::number(position));
+    m_navigator.shown(record, position);
     m_unsaved.remember();
 }
 

@@ -285,7 +285,7 @@ void frmScadenzario::showRecord(const Record &entry, qint64 position)
             setTextOf(ScheduleRecord::Field(field), value);
         }
     }
-    m_card.lblPosizione->setText(QString::number(position));
+    m_navigator.shown(entry, position);
     m_unsaved.remember();
 }
 

@@ -2,6 +2,8 @@
 
 #include "storage/ShortText.h"
 
+#include <algorithm>
+
 Record::Record(const RecordLayout &layout)
     : m_layout(&layout)
     , m_bytes(layout.recordSize(), '\0')
@@ -23,6 +25,13 @@ QByteArrayView RecordView::storedBytes(int field) const
 {
     const FieldSpec &fieldSpec = m_layout->field(field);
     return shortTextBytes(m_data + fieldSpec.offset, fieldSpec.capacity);
+}
+
+bool RecordView::fieldsFit() const
+{
+    return std::all_of(m_layout->fields().begin(), m_layout->fields().end(), [this](const FieldSpec &field) {
+        return static_cast<unsigned char>(m_data[field.offset]) <= field.capacity;
+    });
 }
 
 void Record::setValue(int field, QStringView text)

@@ -49,6 +49,10 @@ public:
     QString value(int field) const;
     /// The field's trimmed bytes, not yet decoded (see shortTextBytes).
     QByteArrayView storedBytes(int field) const;
+    /// Whether every length byte is within its field's capacity, as in any
+    /// record the program writes: a record of a damaged or foreign file may
+    /// claim more text than its field holds, and its text cannot be told.
+    bool fieldsFit() const;
 
 private:
     const RecordLayout *m_layout;

@@ -3,6 +3,8 @@
 #include "storage/FileLock.h"
 #include "storage/Record.h"
 
+#include <QDir>
+
 #include <algorithm>
 #include <cerrno>
 #include <utility>
@@ -30,6 +32,19 @@ constexpr bool flushStores = false;
 #endif
 
 } // namespace
+
+OversizedFileError::OversizedFileError(const QString &path)
+    : RecordFileError("refused " + path.toStdString() + ": too large")
+    , m_path(path)
+{
+}
+
+QString OversizedFileError::message() const
+{
+    return QString::fromUtf8("Attenzione: il file %1 è troppo grande per essere un archivio del programma e "
+                             "potrebbe essere danneggiato: non viene né letto né modificato.")
+        .arg(QDir::toNativeSeparators(m_path));
+}
 
 QString accessMessage()
 {
@@ -153,6 +168,24 @@ void RecordFile::fillReadAhead()
     }
     m_readAheadFirst = m_index;
     m_readAheadEnd = m_index + records;
+}
+
+bool RecordFile::holdsRecord(qint64 index, QByteArrayView expected)
+{
+    checkOpen();
+    if (index < 0 || index >= recordCount())
+        return false;
+    m_index = index;
+    const bool holds = expected == QByteArrayView(readNextInPlace(), m_recordSize);
+    m_index = index;
+    return holds;
+}
+
+void RecordFile::refuseBeyond(qint64 maxRecords) const
+{
+    checkOpen();
+    if (m_size > maxRecords * m_recordSize)
+        throw OversizedFileError(m_file.fileName());
 }
 
 void RecordFile::writeNext(const Record &record)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QFile>
 #include <QList>
 #include <QString>
@@ -13,6 +14,20 @@ class RecordFileError : public std::runtime_error
 {
 public:
     using std::runtime_error::runtime_error;
+};
+
+/// A file far larger than any file of its kind the program keeps (a damaged
+/// or foreign file): refused before a record is read, so that opening it can
+/// neither stall the window nor fill the memory.
+class OversizedFileError : public RecordFileError
+{
+public:
+    explicit OversizedFileError(const QString &path);
+    /// The Italian warning, naming the file.
+    QString message() const;
+
+private:
+    QString m_path;
 };
 
 /// The one message for any failure of a record-file action.
@@ -54,6 +69,15 @@ public:
     const char *readNextInPlace();
     void writeNext(const Record &record);
     bool atEnd() const { return m_index >= recordCount(); }
+    /// Whether the record at index still holds expected, the bytes read from
+    /// it earlier: another copy of the program may have changed it since (a
+    /// file cut short holds no record there). When it does, the file is left
+    /// at that record, so that a writeNext that follows replaces, under the
+    /// same lock, exactly what was compared.
+    bool holdsRecord(qint64 index, QByteArrayView expected);
+    /// Throws OversizedFileError when the file is larger than maxRecords
+    /// records; nothing of it has been read then.
+    void refuseBeyond(qint64 maxRecords) const;
     /// Flushes what was written to stable storage, releases the lock and closes.
     /// currentIndex and recordCount keep their values, so that the caller can
     /// show the position once the file is closed.

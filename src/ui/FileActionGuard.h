@@ -9,9 +9,10 @@
 class QWidget;
 
 // Runs one user action that touches files. Any failure stops it and shows
-// failureMessage as a box of the given kind; the action must change what the
-// window shows only after its reads and writes have succeeded, so that a
-// failure leaves the window as it was. Returns true when the action completed.
+// failureMessage as a box of the given kind (a file refused for its size
+// names itself instead); the action must change what the window shows only
+// after its reads and writes have succeeded, so that a failure leaves the
+// window as it was. Returns true when the action completed.
 template<typename Action>
 bool runFileAction(MessageBoxes &messages, QWidget *owner, MessageBoxes::Kind failureKind,
     const QString &failureMessage, Action &&action)
@@ -19,6 +20,9 @@ bool runFileAction(MessageBoxes &messages, QWidget *owner, MessageBoxes::Kind fa
     try {
         action();
         return true;
+    } catch (const OversizedFileError &refused) {
+        messages.show(failureKind, owner, refused.message());
+        return false;
     } catch (const std::exception &) {
         messages.show(failureKind, owner, failureMessage);
         return false;

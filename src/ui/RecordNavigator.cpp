@@ -21,12 +21,26 @@ RecordNavigator::RecordNavigator(MessageBoxes &messages, QWidget *window, QLabel
     , m_show(std::move(show))
     , m_appendedMessage(std::move(appendedMessage))
     , m_failureKind(failureKind)
+    , m_changedElsewhere([this] { return m_messages.question(m_window, changedElsewhereQuestion()); })
 {
 }
 
 QString RecordNavigator::insertedMessage()
 {
     return QString::fromUtf8("La scheda corrente è stata inserita in archivio.");
+}
+
+QString RecordNavigator::changedElsewhereQuestion()
+{
+    return QString::fromUtf8(
+        "La scheda è stata modificata da un'altra copia del programma dopo essere stata "
+        "mostrata.\r\n\r\nSalvare comunque le modifiche, sostituendo quelle dell'altra copia?");
+}
+
+void RecordNavigator::shown(const Record &record, qint64 position)
+{
+    m_positionLabel->setText(QString::number(position));
+    m_shownRecord = record.bytes();
 }
 
 QString RecordNavigator::position() const
@@ -37,6 +51,13 @@ QString RecordNavigator::position() const
 qint64 RecordNavigator::shownPosition() const
 {
     return position().toLongLong(); // 0 for a blank label
+}
+
+void RecordNavigator::open(RecordFile &file) const
+{
+    file.openOrCreate(m_filePath(), m_layout.recordSize());
+    if (m_maxRecords)
+        file.refuseBeyond(*m_maxRecords);
 }
 
 void RecordNavigator::sayEmpty() const
@@ -53,7 +74,7 @@ template<typename Choose> RecordNavigator::Move RecordNavigator::navigate(Choose
     qint64 position = 0;
     const bool done = runFileAction(m_messages, m_window, m_failureKind, [&] {
         RecordFile file;
-        file.openOrCreate(m_filePath(), m_layout.recordSize());
+        open(file);
         const qint64 count = file.recordCount();
         move = count == 0 ? Move { Move::Empty } : choose(shownPosition(), count);
         if (move.kind == Move::Show) {
@@ -119,24 +140,35 @@ void RecordNavigator::previous()
 
 std::optional<RecordNavigator::Saved> RecordNavigator::save(const Record &record)
 {
-    const qint64 shown = shownPosition();
+    const qint64 at = shownPosition();
     Saved saved { 0, false };
-    const bool done = runFileAction(m_messages, m_window, m_failureKind, [&] {
-        RecordFile file;
-        file.openOrCreate(m_filePath(), m_layout.recordSize());
-        const qint64 count = file.recordCount();
-        // A position beyond the end means the file was replaced or cut behind
-        // the card's back: writing there would leave a gap of records that
-        // never existed, so the card is appended as a new record instead.
-        saved.replaced = shown > 0 && shown <= count;
-        file.seekRecord(saved.replaced ? shown - 1 : count);
-        file.writeNext(record);
-        saved.position = file.currentIndex();
-        file.closeFile();
-    });
-    if (!done)
+    bool changedElsewhere = false;
+    // The question about a record changed elsewhere is asked with the file
+    // closed: another copy waits only a moment for the lock.
+    const auto write = [&](bool overChangesElsewhere) {
+        return runFileAction(m_messages, m_window, m_failureKind, [&] {
+            RecordFile file;
+            open(file);
+            const qint64 count = file.recordCount();
+            // A position beyond the end means the file was replaced or cut
+            // behind the card's back: writing there would leave a gap of
+            // records that never existed, so the card is appended instead.
+            saved.replaced = at > 0 && at <= count;
+            changedElsewhere
+                = saved.replaced && !overChangesElsewhere && !file.holdsRecord(at - 1, m_shownRecord);
+            if (!changedElsewhere) {
+                file.seekRecord(saved.replaced ? at - 1 : count);
+                file.writeNext(record);
+                saved.position = file.currentIndex();
+            }
+            file.closeFile();
+        });
+    };
+    if (!write(false))
         return std::nullopt;
-    m_positionLabel->setText(QString::number(saved.position));
+    if (changedElsewhere && !(m_changedElsewhere() && write(true)))
+        return std::nullopt;
+    shown(record, saved.position);
     return saved;
 }
 
@@ -162,7 +194,7 @@ bool RecordNavigator::reachFile()
 {
     return runFileAction(m_messages, m_window, m_failureKind, [&] {
         RecordFile file;
-        file.openOrCreate(m_filePath(), m_layout.recordSize());
+        open(file);
         file.closeFile();
     });
 }

@@ -10,6 +10,7 @@
 
 class QLabel;
 class QWidget;
+class RecordFile;
 class UnsavedChanges;
 
 // What the card windows (dogs, owners, schedule entries) share: walking one
@@ -19,11 +20,18 @@ class UnsavedChanges;
 // empty when missing, and closes it before it returns; on any failure the
 // access message appears (an error box unless the window asks for another
 // kind) and the card stays as it was.
+//
+// The record a stored card was shown with (or last saved as) is kept, so that
+// a save can tell whether another copy of the program has changed it since:
+// records are addressed by position, and a save must not silently undo the
+// other copy's work.
 class RecordNavigator
 {
 public:
     using PathSource = std::function<QString()>;
     using ShowRecord = std::function<void(const Record &record, qint64 position)>;
+    /// Whether to save over a record another copy of the program changed.
+    using ChangedElsewhere = std::function<bool()>;
 
     struct Saved
     {
@@ -42,6 +50,9 @@ public:
 
     /// "La scheda corrente è stata inserita in archivio."
     static QString insertedMessage();
+    /// The Yes/No question a save asks, unless the window decides otherwise,
+    /// when the record it replaces changed since the card showed it.
+    static QString changedElsewhereQuestion();
 
     /// The trimmed position label: blank for a card not stored yet.
     QString position() const;
@@ -49,6 +60,16 @@ public:
     /// From now on a move that would show another record asks first about
     /// the card's unsaved changes; a move that shows nothing asks nothing.
     void guardMovesWith(UnsavedChanges &changes) { m_unsaved = &changes; }
+    /// Replaces the question a save asks about a record changed elsewhere:
+    /// decide() says whether to save over it.
+    void whenChangedElsewhere(ChangedElsewhere decide) { m_changedElsewhere = std::move(decide); }
+    /// From now on a file larger than maxRecords records is refused unread
+    /// by every action, which then shows why.
+    void refuseFilesBeyond(qint64 maxRecords) { m_maxRecords = maxRecords; }
+
+    /// Every way a record reaches the card ends here: the label shows its
+    /// position, and a later save checks that the file still holds record there.
+    void shown(const Record &record, qint64 position);
 
     void first();
     void previous();
@@ -57,7 +78,9 @@ public:
 
     /// Replaces the record at the shown position, or appends a new card, and
     /// shows the position it was written at. Nothing is said yet: the window
-    /// may finish its own work before confirm().
+    /// may finish its own work before confirm(). A record changed elsewhere
+    /// since it was shown is replaced only when the window (by default the
+    /// user) agrees.
     std::optional<Saved> save(const Record &record);
     /// The information box that tells the user the save went through.
     void confirm(const Saved &saved) const;
@@ -79,6 +102,7 @@ private:
     template<typename Choose> Move navigate(Choose choose, bool changesSettled = false);
     qint64 shownPosition() const;
     void sayEmpty() const;
+    void open(RecordFile &file) const;
 
     MessageBoxes &m_messages;
     QWidget *m_window;
@@ -89,4 +113,7 @@ private:
     QString m_appendedMessage;
     MessageBoxes::Kind m_failureKind;
     UnsavedChanges *m_unsaved = nullptr;
+    ChangedElsewhere m_changedElsewhere;
+    std::optional<qint64> m_maxRecords;
+    QByteArray m_shownRecord; // as the file held it when shown or saved
 };

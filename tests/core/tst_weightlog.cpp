@@ -7,6 +7,7 @@
 #include "storage/WeightRecord.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -15,6 +16,8 @@
 #include <optional>
 
 using WeightLog::Weighing;
+
+constexpr int R = WeightRecord::recordSize;
 
 Q_DECLARE_METATYPE(std::optional<int>)
 Q_DECLARE_METATYPE(std::optional<WeightLog::Problem::Box>)
@@ -167,9 +170,10 @@ private Q_SLOTS:
         const QString noWeight = QString::fromUtf8(
             "Attenzione: il peso va indicato in chilogrammi, con un numero maggiore di 0 e non superiore a 150 "
             "e al massimo tre decimali dopo la virgola (per esempio 12,35).");
-        const QString taken = QString::fromUtf8("Attenzione: il registro contiene già una pesata in data "
-                                                "08/03/2024. Per correggerla selezionarla nell'elenco e premere "
-                                                "Modifica.");
+        const QString takenText
+            = QString::fromUtf8("Attenzione: il registro contiene già una pesata in data %1. "
+                                "Per correggerla selezionarla nell'elenco e premere Modifica.");
+        const QString taken = takenText.arg(QStringLiteral("08/03/2024"));
         const std::optional<Box> none;
         QTest::newRow("a new date") << "15/03/2024" << "4,1" << qint64(0) << none << "";
         QTest::newRow("31 February") << "31/02/2024" << "4,1" << qint64(0) << std::optional(Box::Date) << noDate;
@@ -181,6 +185,14 @@ private Q_SLOTS:
         QTest::newRow("same date twice") << "08/03/2024" << "4,1" << qint64(0) << std::optional(Box::Date) << taken;
         QTest::newRow("another's date") << "08/03/2024" << "4,1" << qint64(1) << std::optional(Box::Date) << taken;
         QTest::newRow("its own date") << "08/03/2024" << "4,1" << qint64(2) << none << "";
+        // Positions 2 and 3 share a date, as only a file written elsewhere has them.
+        QTest::newRow("its own date, which a twin has") << "08/03/2024"
+                                                        << "4,1" << qint64(3) << none << "";
+        QTest::newRow("a twin moves to a new date") << "09/03/2024"
+                                                    << "4,1" << qint64(3) << none << "";
+        QTest::newRow("a twin moves to another's date")
+            << "01/03/2024"
+            << "4,1" << qint64(3) << std::optional(Box::Date) << takenText.arg(QStringLiteral("01/03/2024"));
     }
 
     void checksBeforeStoring()
@@ -190,8 +202,8 @@ private Q_SLOTS:
         QFETCH(qint64, edited);
         QFETCH(std::optional<WeightLog::Problem::Box>, box);
         QFETCH(QString, message);
-        const QList<Weighing> log
-            = { weighing(QDate(2024, 3, 1), 3000, 1), weighing(QDate(2024, 3, 8), 3700, 2) };
+        const QList<Weighing> log = { weighing(QDate(2024, 3, 1), 3000, 1),
+            weighing(QDate(2024, 3, 8), 3700, 2), weighing(QDate(2024, 3, 8), 3800, 3) };
         const std::optional<WeightLog::Problem> problem = WeightLog::check(date, weight, log, edited);
         QCOMPARE(problem.has_value(), box.has_value());
         if (problem) {
@@ -210,9 +222,9 @@ private Q_SLOTS:
         QVERIFY(WeightLog::read(path).weighings.isEmpty());
         QCOMPARE(QFileInfo(path).size(), 0);
 
-        QCOMPARE(WeightLog::store(path, { QDate(2024, 3, 8), 3700, QStringLiteral("dopo la pappa"), 0 }), 1);
-        QCOMPARE(WeightLog::store(path, weighing(QDate(2024, 3, 1), 3000)), 2);
-        QCOMPARE(WeightLog::store(path, weighing(QDate(2024, 3, 15), 4350)), 3);
+        QCOMPARE(WeightLog::add(path, { QDate(2024, 3, 8), 3700, QStringLiteral("dopo la pappa"), 0 }), 1);
+        QCOMPARE(WeightLog::add(path, weighing(QDate(2024, 3, 1), 3000)), 2);
+        QCOMPARE(WeightLog::add(path, weighing(QDate(2024, 3, 15), 4350)), 3);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
@@ -227,13 +239,14 @@ private Q_SLOTS:
         QCOMPARE(log.weighings[1].note, QStringLiteral("dopo la pappa"));
         QCOMPARE(log.weighings[2].grams, 4350);
 
-        WeightLog::store(path, weighing(QDate(2024, 3, 9), 3750), 1);
-        WeightLog::remove(path, 2);
+        QVERIFY(WeightLog::replace(path, log.weighings[1], weighing(QDate(2024, 3, 9), 3750)));
+        QVERIFY(WeightLog::remove(path, log.weighings[0]));
         log = WeightLog::read(path);
         QCOMPARE(log.weighings.size(), 2);
         QCOMPARE(log.weighings[0].date, QDate(2024, 3, 9));
+        QCOMPARE(log.weighings[0].position, 1);
         QCOMPARE(log.emptySlots, QList<qint64> { 2 });
-        QCOMPARE(WeightLog::store(path, weighing(QDate(2024, 3, 22), 5000)), 2);
+        QCOMPARE(WeightLog::add(path, weighing(QDate(2024, 3, 22), 5000)), 2);
         QCOMPARE(QFileInfo(path).size(), 3 * WeightRecord::recordSize);
         QVERIFY(WeightLog::read(path).emptySlots.isEmpty());
     }
@@ -264,7 +277,97 @@ private Q_SLOTS:
         const QString path = dir.filePath(WeightRecord::fileNameForDog(1));
         QVERIFY(QDir().mkdir(path));
         QVERIFY_THROWS_EXCEPTION(RecordFileError, WeightLog::read(path));
-        QVERIFY_THROWS_EXCEPTION(RecordFileError, WeightLog::store(path, weighing(QDate(2024, 1, 1), 1000)));
+        QVERIFY_THROWS_EXCEPTION(RecordFileError, WeightLog::add(path, weighing(QDate(2024, 1, 1), 1000)));
+    }
+
+    // What another copy of the program may have done to the weighing at
+    // position 2 since the log was read. Only an untouched record is written;
+    // otherwise the file stays as the other copy left it.
+    void aWeighingChangedElsewhereIsNeverWritten_data()
+    {
+        QTest::addColumn<QByteArray>("now"); // the file as the other copy left it
+        QTest::addColumn<bool>("written");
+        const QByteArray first = weightRecord("01/03/2024", "3,00");
+        const QByteArray third = weightRecord("15/03/2024", "4,35");
+        const QByteArray shown = weightRecord("08/03/2024", "3,70", "dopo la pappa");
+        QTest::newRow("untouched") << first + shown + third << true;
+        QTest::newRow("deleted") << first + weightRecord("", "") + third << false;
+        QTest::newRow("deleted, its slot taken")
+            << first + weightRecord("22/03/2024", "5,00") + third << false;
+        QTest::newRow("weight changed")
+            << first + weightRecord("08/03/2024", "3,75", "dopo la pappa") + third << false;
+        QTest::newRow("note changed")
+            << first + weightRecord("08/03/2024", "3,70", "dopo la passeggiata") + third << false;
+        QTest::newRow("file cut short") << first << false;
+    }
+
+    void aWeighingChangedElsewhereIsNeverWritten()
+    {
+        QFETCH(QByteArray, now);
+        QFETCH(bool, written);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(WeightRecord::fileNameForDog(1));
+        const auto writeFile = [&](const QByteArray &bytes) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(bytes);
+        };
+        const auto fileBytes = [&] {
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        writeFile(weightRecord("01/03/2024", "3,00") + weightRecord("08/03/2024", "3,70", "dopo la pappa")
+            + weightRecord("15/03/2024", "4,35"));
+        const Weighing shown = WeightLog::read(path).weighings[1];
+        QCOMPARE(shown.position, 2);
+        writeFile(now);
+
+        QCOMPARE(WeightLog::replace(path, shown, weighing(QDate(2024, 3, 9), 3800)), written);
+        const QByteArray replaced = weightRecord("09/03/2024", "3,80");
+        QCOMPARE(fileBytes(), written ? now.first(R) + replaced + now.sliced(2 * R) : now);
+
+        writeFile(now);
+        QCOMPARE(WeightLog::remove(path, shown), written);
+        QCOMPARE(fileBytes(), written ? now.first(R) + weightRecord("", "") + now.sliced(2 * R) : now);
+    }
+
+    // A file larger than any log is refused before a record is read, by every
+    // action, and never written; a log of the largest size is read.
+    void anOversizedFileIsRefusedUnread_data()
+    {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<bool>("refused");
+        const qint64 largest = WeightLog::maximumRecords * WeightRecord::recordSize;
+        QTest::newRow("the largest log") << largest << false;
+        QTest::newRow("one byte more") << largest + 1 << true;
+        QTest::newRow("10 GB") << qint64(10) * 1024 * 1024 * 1024 << true;
+    }
+
+    void anOversizedFileIsRefusedUnread()
+    {
+        QFETCH(qint64, size);
+        QFETCH(bool, refused);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(WeightRecord::fileNameForDog(1));
+        QFile sparse(path);
+        QVERIFY(sparse.open(QIODevice::WriteOnly));
+        QVERIFY(sparse.resize(size));
+        sparse.close();
+        if (!refused) {
+            QCOMPARE(WeightLog::read(path).emptySlots.size(), WeightLog::maximumRecords);
+            return;
+        }
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY_THROWS_EXCEPTION(OversizedFileError, WeightLog::read(path));
+        QVERIFY(timer.elapsed() < 3000); // reading it all takes several seconds
+        const Weighing shown { QDate(2024, 3, 1), 3000, {}, 1, weightRecord("", "") };
+        QVERIFY_THROWS_EXCEPTION(OversizedFileError, WeightLog::add(path, weighing(QDate(2024, 3, 1), 3000)));
+        QVERIFY_THROWS_EXCEPTION(OversizedFileError, WeightLog::replace(path, shown, shown));
+        QVERIFY_THROWS_EXCEPTION(OversizedFileError, WeightLog::remove(path, shown));
+        QCOMPARE(QFileInfo(path).size(), size);
+        QVERIFY(sparse.open(QIODevice::ReadOnly));
+        QCOMPARE(sparse.read(WeightRecord::recordSize), QByteArray(WeightRecord::recordSize, '\0'));
     }
 };
 

@@ -1,6 +1,11 @@
 // The dog card: required fields, Save (append and replace), Duplicate, New,
 // the boxes kept in capitals and the tax code button.
+#include "ChildProcess.h"
 #include "tst_frmcani_fixture.h"
+
+#include "search/SearchWindow.h"
+#include "search/Searches.h"
+#include "ui/LineList.h"
 
 #include <QDir>
 
@@ -12,7 +17,14 @@ const QString inserted = QString::fromUtf8("La scheda corrente è stata inserita
 const QString modified
     = QString::fromUtf8("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 constexpr int R = DogRecord::recordSize;
+const QString changedElsewhere = QString::fromUtf8(
+    "La scheda è stata modificata da un'altra copia del programma dopo essere stata mostrata.\r\n\r\n"
+    "Salvare comunque le modifiche, sostituendo quelle dell'altra copia?");
+
+// How the card comes to show the dog "Due", stored at position 2.
+enum class ShownBy { Arrows, Search, OwnSave };
 }
+Q_DECLARE_METATYPE(ShownBy)
 
 class tst_FrmCaniEditing : public QObject
 {
@@ -136,6 +148,69 @@ private Q_SLOTS:
         QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Error, accessMessage() }));
         QCOMPARE(f.card()->position(), QString());
         QCOMPARE(f.box("txtNome")->text(), QStringLiteral("Fido"));
+    }
+
+    // However the card came to show a stored record, a save over it asks
+    // first when another copy of the program has changed the record since:
+    // No writes nothing and keeps the card as typed, Yes writes the card.
+    // A record nobody changed is saved without a question.
+    void saveOverARecordChangedElsewhere_data()
+    {
+        QTest::addColumn<ShownBy>("shownBy");
+        QTest::addColumn<bool>("changed");
+        const std::pair<const char *, ShownBy> ways[] = { { "arrows", ShownBy::Arrows },
+            { "search", ShownBy::Search }, { "own save", ShownBy::OwnSave } };
+        for (const auto &[name, way] : ways) {
+            QTest::addRow("%s, changed elsewhere", name) << way << true;
+            QTest::addRow("%s, untouched", name) << way << false;
+        }
+    }
+
+    void saveOverARecordChangedElsewhere()
+    {
+        QFETCH(ShownBy, shownBy);
+        QFETCH(bool, changed);
+        DogCardFixture &f = *m_fixture;
+        f.writeArchive({ QStringLiteral("Uno"), QStringLiteral("Due"), QStringLiteral("Tre") });
+        showSecondCard(f, shownBy);
+        QCOMPARE(f.card()->position(), QStringLiteral("2"));
+        QCOMPARE(f.box("txtNome")->text(), QStringLiteral("Due"));
+        if (changed) {
+            const QString path = f.path(DogRecord::fileName);
+            QCOMPARE(inChild([&] {
+                RecordFile file;
+                file.openOrCreate(path, R);
+                file.seekRecord(1);
+                Record other(DogRecord::layout());
+                other.setValue(DogRecord::Nome, QStringLiteral("Altro"));
+                file.writeNext(other);
+                file.closeFile();
+                return 0;
+            }),
+                0);
+        }
+        const QByteArray before = f.archive();
+        f.box("txtAlimentazione")->setText(QStringLiteral("crocchette"));
+        f.doubles.messages.answerNextQuestions({ MessageBoxes::Answer::No });
+        click(child(f.card(), "cmdSalva"));
+        if (!changed) {
+            QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Information, modified }));
+            QCOMPARE(f.fieldAt(2, DogRecord::Alimentazione), QStringLiteral("crocchette"));
+            return;
+        }
+        QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Question, changedElsewhere }));
+        QCOMPARE(f.archive(), before);
+        QCOMPARE(f.box("txtAlimentazione")->text(), QStringLiteral("crocchette"));
+        QCOMPARE(f.card()->position(), QStringLiteral("2"));
+
+        f.doubles.messages.answerNextQuestions({ MessageBoxes::Answer::Yes });
+        click(child(f.card(), "cmdSalva"));
+        QCOMPARE(f.doubles.messages.shown,
+            (QList<Shown> { { Kind::Question, changedElsewhere }, { Kind::Information, modified } }));
+        QCOMPARE(f.fieldAt(2, DogRecord::Nome), QStringLiteral("Due"));
+        QCOMPARE(f.fieldAt(2, DogRecord::Alimentazione), QStringLiteral("crocchette"));
+        QCOMPARE(f.archive().first(R), before.first(R));
+        QCOMPARE(f.archive().sliced(2 * R), before.sliced(2 * R));
     }
 
     void duplicateOfANewCardIsRefused()
@@ -269,6 +344,34 @@ private Q_SLOTS:
     }
 
 private:
+    static void showSecondCard(DogCardFixture &f, ShownBy shownBy)
+    {
+        switch (shownBy) {
+        case ShownBy::Arrows:
+            click(child(f.card(), "cmdPrimo"));
+            click(child(f.card(), "cmdAvanti"));
+            break;
+        case ShownBy::Search: {
+            SearchWindow search(f.context(), f.card(), Searches::dogs(), QStringLiteral("cani"));
+            search.show();
+            QTest::keyClicks(child<QLineEdit>(&search, "txtNome"), QStringLiteral("Due"));
+            click(child(&search, "btnCerca"));
+            auto *list = child<LineList>(&search, "lstRecords");
+            const QPoint at = list->visualRect(list->model()->index(0, 0)).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+            break;
+        }
+        case ShownBy::OwnSave:
+            click(child(f.card(), "cmdPrimo"));
+            click(child(f.card(), "cmdAvanti"));
+            f.box("txtNote")->setText(QStringLiteral("salvata prima"));
+            click(child(f.card(), "cmdSalva"));
+            QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Information, modified }));
+            break;
+        }
+    }
+
     std::unique_ptr<DogCardFixture> m_fixture;
 };
 

@@ -3,6 +3,7 @@
 // printed summary.
 
 #include "AppFixture.h"
+#include "ChildProcess.h"
 
 #include "dogs/CostList.h"
 #include "dogs/frmCostiCane.h"
@@ -277,6 +278,123 @@ private Q_SLOTS:
         click(child(f.window.get(), "btnModifica"));
         QVERIFY(!f.window->isVisible());
         QVERIFY(f.doubles.messages.shown.isEmpty());
+    }
+
+    // Another copy of the program changes the cost being modified: Save
+    // writes nothing, says so, and shows the list as the other copy left it.
+    // A cost just added is replaced by a second Save only while untouched.
+    void aCostChangedByAnotherCopyIsLeftAlone_data()
+    {
+        QTest::addColumn<bool>("added"); // else modified
+        QTest::newRow("modified") << false;
+        QTest::newRow("added, then saved again") << true;
+    }
+
+    void aCostChangedByAnotherCopyIsLeftAlone()
+    {
+        QFETCH(bool, added);
+        CostsFixture &f = *m_fixture;
+        f.open({ cost(u"Cibo"_s, u"5,00"_s), cost(u"Vaccino"_s, u"45,00"_s) });
+        if (added) {
+            click(child(f.window.get(), "btnAggiungi"));
+            f.fillEntry(u"02/03/2024"_s, u"Pensione"_s, u"Anna"_s, u"Canile"_s, u"80"_s);
+            click(child(f.window.get(), "btnSalva"));
+            QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Information, inserted }));
+        } else {
+            f.select(1);
+            click(child(f.window.get(), "btnModifica"));
+        }
+        const qint64 index = added ? 2 : 1;
+        const QString path = f.path(costFile);
+        QCOMPARE(inChild([&] {
+            RecordFile file;
+            file.openOrCreate(path, CostRecord::recordSize);
+            file.seekRecord(index);
+            file.writeNext(cost(u"Dall'altra copia"_s, u"9,00"_s));
+            file.closeFile();
+            return 0;
+        }),
+            0);
+        const QByteArray otherCopys = f.readFile(costFile);
+
+        f.box("txtImporto")->setText(u"50,00"_s);
+        click(child(f.window.get(), "btnSalva"));
+        QCOMPARE(f.doubles.messages.takeOnly(),
+            (Shown { Kind::Warning,
+                QString::fromUtf8("Il costo è stato modificato da un'altra copia del "
+                                  "programma: l'elenco viene riletto.") }));
+        QCOMPARE(f.readFile(costFile), otherCopys);
+        QVERIFY(child(f.window.get(), "panContainer")->isVisible());
+        QVERIFY(!child(f.window.get(), "panCosti")->isVisible());
+        QCOMPARE(f.lines().size(), added ? 3 : 2);
+        QCOMPARE(f.lines().last(), CostList::line(cost(u"Dall'altra copia"_s, u"9,00"_s)));
+        QCOMPARE(f.label("lblTotale"), added ? u"€ 59,00"_s : u"€ 14,00"_s);
+        f.window->close(); // nothing left to save: no question
+        QVERIFY(!f.window->isVisible());
+        QVERIFY(f.doubles.messages.shown.isEmpty());
+    }
+
+    // Records whose fields do not fit are left out of the list and the total
+    // and counted, singular or plural, when the window opens.
+    void unreadableRecordsAreCounted_data()
+    {
+        QTest::addColumn<int>("unreadable");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("one") << 1
+                             << QString::fromUtf8(
+                                    "Attenzione: 1 costo non è stato mostrato né sommato al totale "
+                                    "perché i suoi dati non sono leggibili.");
+        QTest::newRow("two") << 2
+                             << QString::fromUtf8(
+                                    "Attenzione: 2 costi non sono stati mostrati né sommati al totale "
+                                    "perché i loro dati non sono leggibili.");
+    }
+
+    void unreadableRecordsAreCounted()
+    {
+        QFETCH(int, unreadable);
+        QFETCH(QString, message);
+        CostsFixture &f = *m_fixture;
+        QList<Record> costs { cost(u"Cibo"_s, u"5,00"_s) };
+        for (int i = 0; i < unreadable; ++i) {
+            Record damaged = cost(u"Danneggiato"_s, u"7,00"_s);
+            damaged.data()[CostRecord::layout().field(CostRecord::Importo).offset] = char(200);
+            costs.append(damaged);
+        }
+        f.open(costs);
+        QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Warning, message }));
+        QCOMPARE(f.lines(), QStringList { CostList::line(cost(u"Cibo"_s, u"5,00"_s)) });
+        QCOMPARE(f.label("lblTotale"), u"€ 5,00"_s);
+    }
+
+    // A cost file larger than any list is refused unread: the window names
+    // it, shows an empty list, and saving a new cost writes nothing.
+    void anOversizedFileIsRefused()
+    {
+        CostsFixture &f = *m_fixture;
+        const qint64 size = qint64(10) * 1024 * 1024 * 1024;
+        {
+            QFile sparse(f.path(costFile));
+            QVERIFY(sparse.open(QIODevice::WriteOnly));
+            QVERIFY(sparse.resize(size));
+        }
+        const Shown refused { Kind::Warning,
+            QString::fromUtf8("Attenzione: il file %1 è troppo grande per essere un archivio del "
+                              "programma e potrebbe essere danneggiato: non viene né letto né "
+                              "modificato.")
+                .arg(QDir::toNativeSeparators(f.path(costFile))) };
+        f.open();
+        QCOMPARE(f.doubles.messages.takeOnly(), refused);
+        QVERIFY(f.lines().isEmpty());
+        QCOMPARE(f.label("lblTotale"), u"0,00"_s);
+        click(child(f.window.get(), "btnAggiungi"));
+        f.fillEntry(u"02/03/2024"_s, u"Cibo"_s, u"Anna"_s, u"Negozio"_s, u"20,00"_s);
+        click(child(f.window.get(), "btnSalva"));
+        QCOMPARE(f.doubles.messages.takeOnly(), refused);
+        QCOMPARE(QFileInfo(f.path(costFile)).size(), size);
+        QFile sparse(f.path(costFile));
+        QVERIFY(sparse.open(QIODevice::ReadOnly));
+        QCOMPARE(sparse.read(CostRecord::recordSize), QByteArray(CostRecord::recordSize, '\0'));
     }
 
     void saveNeedsEveryBox_data()

@@ -5,6 +5,7 @@
 // it.
 
 #include "AppFixture.h"
+#include "ChildProcess.h"
 #include "PdfTools.h"
 #include "tst_frmcani_fixture.h"
 
@@ -240,6 +241,110 @@ private Q_SLOTS:
         QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Warning, message }));
         QCOMPARE(f.focused(), focus);
         QCOMPARE(f.readFile(weightFile), file);
+    }
+
+    // Another copy of the program deletes the selected weighing and adds one,
+    // which takes its slot: neither Modify nor Delete touches the new one.
+    // The window says so and shows the log as the other copy left it.
+    void aWeighingChangedByAnotherCopyIsLeftAlone_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QList<Shown>>("asked"); // before the warning
+        QTest::newRow("modify") << u"btnModifica"_s << QList<Shown> {};
+        QTest::newRow("delete") << u"btnElimina"_s
+                                << QList<Shown> { { Kind::Question,
+                                       u"Eliminare dal registro la pesata del 08/03/2024 (3,00 kg)?"_s } };
+    }
+
+    void aWeighingChangedByAnotherCopyIsLeftAlone()
+    {
+        QFETCH(QString, button);
+        QFETCH(QList<Shown>, asked);
+        WeightFixture &f = *m_fixture;
+        f.open(weighing(u"01/03/2024"_s, u"2,30"_s) + weighing(u"08/03/2024"_s, u"3,00"_s));
+        f.select(1);
+        const QString path = f.path(weightFile);
+        QCOMPARE(inChild([&] {
+            const WeightLog::Log log = WeightLog::read(path);
+            if (!WeightLog::remove(path, log.weighings[1]))
+                return 1;
+            return WeightLog::add(path, { QDate(2024, 3, 22), 3500, u"dall'altra copia"_s, 0 }) == 2 ? 0 : 2;
+        }),
+            0);
+        const QByteArray otherCopys = f.readFile(weightFile);
+
+        f.fill(u"08/03/2024"_s, u"3,1"_s);
+        f.doubles.messages.answerNextQuestions({ Answer::Yes });
+        f.press(button.toLatin1().constData());
+        asked.append({ Kind::Warning,
+            QString::fromUtf8("La pesata è stata modificata da un'altra copia del programma: l'elenco "
+                              "viene riletto.") });
+        QCOMPARE(f.doubles.messages.shown, asked);
+        QCOMPARE(f.readFile(weightFile), otherCopys);
+        QCOMPARE(f.rows(),
+            (QStringList { u"01/03/2024|2,30|||"_s, u"22/03/2024|3,50|+1,20|+57,1|dall'altra copia"_s }));
+        f.chartFollowsTheFile();
+    }
+
+    // Records that are no weighing are counted, singular or plural, once when
+    // the window opens: a change that rereads the same log says nothing.
+    void unreadableRecordsAreCounted_data()
+    {
+        QTest::addColumn<QByteArray>("unreadable");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("one") << weighing(u"30/02/2024"_s, u"3"_s)
+                             << QString::fromUtf8(
+                                    "Attenzione: 1 pesata del registro non è stata mostrata perché la "
+                                    "sua data o il suo peso non sono leggibili.");
+        QTest::newRow("three") << weighing(u"30/02/2024"_s, u"3"_s) + weighing(u"02/03/2024"_s, u"3.5"_s)
+                + weighing(u""_s, u"4"_s)
+                               << QString::fromUtf8(
+                                      "Attenzione: 3 pesate del registro non sono state mostrate perché "
+                                      "la loro data o il loro peso non sono leggibili.");
+    }
+
+    void unreadableRecordsAreCounted()
+    {
+        QFETCH(QByteArray, unreadable);
+        QFETCH(QString, message);
+        WeightFixture &f = *m_fixture;
+        f.open(weighing(u"01/03/2024"_s, u"2,30"_s) + unreadable);
+        QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Warning, message }));
+        QCOMPARE(f.rows().size(), 1);
+        f.fill(u"05/03/2024"_s, u"2,5"_s);
+        f.doubles.messages.answerNextQuestions({ Answer::No });
+        f.press("btnAggiungi");
+        QCOMPARE(f.doubles.messages.takeOnly().kind, Kind::Question); // the card's Peso, and nothing more
+        QCOMPARE(f.rows().size(), 2);
+    }
+
+    // A weight file larger than any log is refused unread: the window names
+    // it, shows an empty log, and adding writes nothing.
+    void anOversizedFileIsRefused()
+    {
+        WeightFixture &f = *m_fixture;
+        const qint64 size = qint64(10) * 1024 * 1024 * 1024;
+        {
+            QFile sparse(f.path(weightFile));
+            QVERIFY(sparse.open(QIODevice::WriteOnly));
+            QVERIFY(sparse.resize(size));
+        }
+        const Shown refused { Kind::Warning,
+            QString::fromUtf8("Attenzione: il file %1 è troppo grande per essere un archivio del "
+                              "programma e potrebbe essere danneggiato: non viene né letto né "
+                              "modificato.")
+                .arg(QDir::toNativeSeparators(f.path(weightFile))) };
+        f.open();
+        QCOMPARE(f.doubles.messages.takeOnly(), refused);
+        QVERIFY(f.rows().isEmpty());
+        QVERIFY(child<QLabel>(f.window.get(), "lblGraficoVuoto")->isVisible());
+        f.fill(u"01/03/2024"_s, u"3"_s);
+        f.press("btnAggiungi");
+        QCOMPARE(f.doubles.messages.takeOnly(), refused);
+        QCOMPARE(QFileInfo(f.path(weightFile)).size(), size);
+        QFile sparse(f.path(weightFile));
+        QVERIFY(sparse.open(QIODevice::ReadOnly));
+        QCOMPARE(sparse.read(WeightRecord::recordSize), QByteArray(WeightRecord::recordSize, '\0'));
     }
 
     // Modify and delete need a weighing chosen in the list.
