@@ -29,7 +29,7 @@ packages=(
     # The Debian package: CPack's dependency computation (dpkg-shlibdeps, and
     # file to spot the programs) and the checks of the package and its
     # desktop entry.
-    dpkg-dev file desktop-file-utils lintian
+    dpkg-dev file desktop-file-utils appstream lintian
 )
 
 for arg in "$@"; do

@@ -14,7 +14,7 @@ VERSION=$3
 IFS=';' read -r -a SHIPPED <<<"$4"
 . "$(dirname "$0")/firststart.sh"
 
-for tool in cpack dpkg-deb dpkg-shlibdeps lintian desktop-file-validate; do
+for tool in cpack dpkg-deb dpkg-shlibdeps lintian desktop-file-validate appstreamcli; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIP: $tool is missing (scripts/install-deps.sh installs it)"
         exit 77
@@ -87,6 +87,11 @@ desktop-file-validate "$root/usr/share/applications/zampora.desktop" >"$work/des
     || { cat "$work/desktop.log"; fail "desktop-file-validate found errors"; }
 sed 's/^/    desktop-file-validate: /' "$work/desktop.log"
 pass "desktop-file-validate reports no error"
+
+appstreamcli validate --no-net "$root/usr/share/metainfo/it.zampora.zampora.metainfo.xml" >"$work/appstream.log" 2>&1 \
+    || { cat "$work/appstream.log"; fail "appstreamcli found errors"; }
+sed 's/^/    appstreamcli: /' "$work/appstream.log"
+pass "appstreamcli validates the software centre's description"
 
 program=$root/usr/bin/zampora
 check_version "$program" || fail "--version"
