@@ -172,13 +172,27 @@ void frmPesoCane::btnAggiungiClick()
     std::optional<Weighing> weighing = checkedWeighing(0);
     if (!weighing)
         return;
+    const std::optional<Weighing> latestBefore = latestWeighing();
     if (!runFileAction(m_context.platform.messages, this, MessageBoxes::Kind::Warning,
             [&] { weighing->position = WeightLog::add(filePath(), *weighing); }))
         return;
-    const bool latest = std::all_of(m_table->weighings().cbegin(), m_table->weighings().cend(),
-                                    [&](const Weighing &other) { return other.date < weighing->date; });
-    if (showLog(weighing->position) && latest)
-        offerAsCardWeight(*weighing);
+    if (showLog(weighing->position))
+        offerLatestIfChanged(latestBefore);
+}
+
+std::optional<Weighing> frmPesoCane::latestWeighing() const
+{
+    const QList<Weighing> &inDateOrder = m_table->weighings();
+    return inDateOrder.isEmpty() ? std::nullopt : std::optional<Weighing>(inDateOrder.last());
+}
+
+// Whatever changed the log (an addition, a correction, a deletion), the
+// card's Peso is offered the latest weight once that is another.
+void frmPesoCane::offerLatestIfChanged(const std::optional<Weighing> &latestBefore)
+{
+    const std::optional<Weighing> latest = latestWeighing();
+    if (latest && (!latestBefore || latestBefore->date != latest->date || latestBefore->grams != latest->grams))
+        offerAsCardWeight(*latest);
 }
 
 void frmPesoCane::offerAsCardWeight(const Weighing &weighing)
@@ -200,14 +214,15 @@ void frmPesoCane::btnModificaClick()
     std::optional<Weighing> weighing = checkedWeighing(selected->position);
     if (!weighing)
         return;
+    const std::optional<Weighing> latestBefore = latestWeighing();
     bool replaced = false;
     if (!runFileAction(m_context.platform.messages, this, MessageBoxes::Kind::Warning,
             [&] { replaced = WeightLog::replace(filePath(), *selected, *weighing); }))
         return;
-    if (replaced)
-        showLog(selected->position);
-    else
+    if (!replaced)
         rereadChangedLog();
+    else if (showLog(selected->position))
+        offerLatestIfChanged(latestBefore);
 }
 
 void frmPesoCane::rereadChangedLog()
@@ -227,6 +242,7 @@ void frmPesoCane::btnEliminaClick()
             QString::fromUtf8("Eliminare dal registro la pesata del %1 (%2 kg)?")
                 .arg(DateText::format(selected->date), WeightLog::kilograms(selected->grams))))
         return;
+    const std::optional<Weighing> latestBefore = latestWeighing();
     bool removed = false;
     if (!runFileAction(m_context.platform.messages, this, MessageBoxes::Kind::Warning,
             [&] { removed = WeightLog::remove(filePath(), *selected); }))
@@ -237,7 +253,8 @@ void frmPesoCane::btnEliminaClick()
     }
     for (QLineEdit *box : { m_form.txtData, m_form.txtPeso, m_form.txtNote })
         box->clear();
-    showLog();
+    if (showLog())
+        offerLatestIfChanged(latestBefore);
 }
 
 void frmPesoCane::cmdStampaClick()

@@ -65,6 +65,8 @@ private:
     /// The selected weighing, or the message why there is none.
     std::optional<WeightLog::Weighing> selectedWeighing(const char *action, const char *button);
     void offerAsCardWeight(const WeightLog::Weighing &weighing);
+    std::optional<WeightLog::Weighing> latestWeighing() const;
+    void offerLatestIfChanged(const std::optional<WeightLog::Weighing> &latestBefore);
     QString title() const;
 
     AppContext &m_context;

@@ -341,8 +341,9 @@ HelpText weightLog()
                 "ogni modifica; passando con il mouse sulla linea compaiono la data e il peso della pesata "
                 "più vicina."),
             QStringLiteral(
-                "Quando la pesata aggiunta è la più recente del registro, il programma propone di scriverne "
-                "il peso nel campo Peso della scheda del cane; la scheda va poi salvata con Salva."),
+                "Quando una pesata aggiunta, corretta o eliminata cambia la pesata più recente del registro, "
+                "il programma propone di scriverne il peso nel campo Peso della scheda del cane; la scheda va "
+                "poi salvata con Salva."),
             QStringLiteral(
                 "Il pulsante Stampa mostra l'anteprima del grafico e dell'elenco su una pagina A4; PDF crea "
                 "il file Peso_Cane.pdf nella cartella del programma e propone di aprirlo. Il registro di "

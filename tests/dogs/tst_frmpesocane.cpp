@@ -203,6 +203,43 @@ private Q_SLOTS:
         QCOMPARE(child<QChartView>(f.window.get(), "grafPeso")->toolTip(), u"15/03/2024: 3,50 kg"_s);
     }
 
+    // Correcting or deleting the latest weighing offers the card the weight
+    // that is latest afterwards; a change below it asks nothing.
+    void changedLatestIsOffered_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("question"); // empty: none
+        QTest::addColumn<QString>("cardWeight");
+        QTest::newRow("latest corrected") << 1 << "btnModifica" << latestQuestion(u"08/03/2024"_s, u"3,10 kg"_s)
+                                          << "3,10 kg";
+        QTest::newRow("latest deleted") << 1 << "btnElimina" << latestQuestion(u"01/03/2024"_s, u"2,30 kg"_s)
+                                        << "2,30 kg";
+        QTest::newRow("earlier corrected") << 0 << "btnModifica" << QString() << QString();
+    }
+
+    void changedLatestIsOffered()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, button);
+        QFETCH(QString, question);
+        QFETCH(QString, cardWeight);
+        WeightFixture &f = *m_fixture;
+        f.open(weighing(u"01/03/2024"_s, u"2,30"_s) + weighing(u"08/03/2024"_s, u"3,00"_s));
+        f.select(row);
+        f.fill(row == 0 ? u"01/03/2024"_s : u"08/03/2024"_s, u"3,1"_s);
+        const bool deleting = button == u"btnElimina";
+        f.doubles.messages.answerNextQuestions({ Answer::Yes, Answer::Yes });
+        f.press(button.toLatin1().constData());
+        if (deleting)
+            f.doubles.messages.shown.removeFirst(); // the deletion's own question
+        if (question.isEmpty())
+            QVERIFY(f.doubles.messages.shown.isEmpty());
+        else
+            QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Question, question }));
+        QCOMPARE(f.cardWeight, cardWeight);
+    }
+
     // A weighing that does not pass the checks stores nothing; the focus goes
     // to the box to mend.
     void refusedWeighings_data()
