@@ -14,19 +14,20 @@
 #include <QScreen>
 #include <QUrl>
 
-MessageBoxes::Answer QtMessageBoxes::show(Kind kind, QWidget *owner, const QString &text)
+MessageBoxes::Answer QtMessageBoxes::show(Style style, QWidget *owner, const QString &text)
 {
     const QString title = QApplication::applicationName();
     using B = QMessageBox;
-    switch (kind) {
+    const B::StandardButtons acknowledge = style.buttons == Buttons::OkAlone ? B::Ok : B::Ok | B::Cancel;
+    switch (style.kind) {
     case Kind::Information:
-        B::information(owner, title, text, B::Ok | B::Cancel);
+        B::information(owner, title, text, acknowledge);
         return Answer::Ok;
     case Kind::Warning:
-        B::warning(owner, title, text, B::Ok | B::Cancel);
+        B::warning(owner, title, text, acknowledge);
         return Answer::Ok;
     case Kind::Error:
-        B::critical(owner, title, text, B::Ok | B::Cancel);
+        B::critical(owner, title, text, acknowledge);
         return Answer::Ok;
     case Kind::Notice: {
         QMessageBox box(QMessageBox::NoIcon, title, text, B::Ok, owner);
@@ -62,7 +63,7 @@ QString QtFileDialogs::openFile(QWidget *owner, const QString &title, const QStr
 
 QString QtFileDialogs::saveFile(QWidget *owner, const SaveRequest &request)
 {
-    QFileDialog dialog(owner, request.title, QString(), request.filter);
+    QFileDialog dialog(owner, request.title, request.folder, request.filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.selectFile(request.proposedName);

@@ -7,7 +7,7 @@
 class QtMessageBoxes final : public MessageBoxes
 {
 public:
-    Answer show(Kind kind, QWidget *owner, const QString &text) override;
+    Answer show(Style style, QWidget *owner, const QString &text) override;
 };
 
 class QtFileDialogs final : public FileDialogs

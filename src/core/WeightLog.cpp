@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace WeightLog {
 
@@ -184,13 +185,19 @@ QString unreadableMessage(qint64 unreadable)
 }
 
 std::optional<Problem> check(QStringView date, QStringView weight, const QList<Weighing> &log,
-                             qint64 editedPosition)
+                             qint64 editedPosition, QDate birth)
 {
     const QDate day = DateText::parse(trimmedView(date));
     if (!day.isValid()) {
         return Problem { Problem::Date,
                          QString::fromUtf8("Attenzione: la data indicata non esiste. Indicare la data della pesata "
                                            "nella forma gg/mm/aaaa (per esempio 05/03/2024).") };
+    }
+    if (birth.isValid() && day < birth) {
+        return Problem { Problem::Date,
+                         QString::fromUtf8("Attenzione: la data della pesata (%1) precede la data di nascita del "
+                                           "cane (%2). Indicare una data dal %2 in poi.")
+                             .arg(DateText::format(day), DateText::format(birth)) };
     }
     if (!parseGrams(weight)) {
         return Problem { Problem::Weight,
@@ -213,6 +220,29 @@ std::optional<Problem> check(QStringView date, QStringView weight, const QList<W
                              .arg(DateText::format(day)) };
     }
     return std::nullopt;
+}
+
+QList<Problem> doubts(const Weighing &weighing, const QList<Weighing> &log, QDate today)
+{
+    QList<Problem> doubts;
+    if (weighing.date > today) {
+        doubts.append({ Problem::Date,
+            QString::fromUtf8("La data della pesata (%1) è successiva a quella di oggi (%2).\r\n\r\n"
+                              "Registrare comunque la pesata con questa data?")
+                .arg(DateText::format(weighing.date), DateText::format(today)) });
+    }
+    const Weighing *previous = nullptr;
+    for (const Weighing &other : log) {
+        if (other.date < weighing.date && other.position != weighing.position)
+            previous = &other; // the log is in date order: the last one found is the nearest
+    }
+    if (previous && 2 * std::abs(weighing.grams - previous->grams) > previous->grams) {
+        doubts.append({ Problem::Weight,
+            QString::fromUtf8("Il peso indicato, %1 kg, differisce di più della metà da quello della pesata "
+                              "precedente, %2 kg il %3.\r\n\r\nRegistrare comunque la pesata con questo peso?")
+                .arg(kilograms(weighing.grams), kilograms(previous->grams), DateText::format(previous->date)) });
+    }
+    return doubts;
 }
 
 qint64 add(const QString &path, const Weighing &weighing)

@@ -92,11 +92,19 @@ struct Problem
 };
 
 /// Checks a weighing before it is stored, in this order: the date exists as
-/// "dd/mm/yyyy", the weight is a number of kilograms parseGrams accepts, and
-/// no other weighing of the log (the one at editedPosition aside) has that
-/// date, unless the weighing at editedPosition keeps its own.
+/// "dd/mm/yyyy" and is not before the dog's birth (when birth is known), the
+/// weight is a number of kilograms parseGrams accepts, and no other weighing
+/// of the log (the one at editedPosition aside) has that date, unless the
+/// weighing at editedPosition keeps its own.
 std::optional<Problem> check(QStringView date, QStringView weight, const QList<Weighing> &log,
-                             qint64 editedPosition = 0);
+                             qint64 editedPosition, QDate birth);
+
+/// What to ask (Yes/No) before storing a weighing that passed check() but is
+/// unlikely: a date after today, and a weight that differs by more than half
+/// from the weighing before it in the log (the one being corrected aside).
+/// Either may be right (a puppy can double its weight in a few weeks), so
+/// each is a question naming the figures, in that order.
+QList<Problem> doubts(const Weighing &weighing, const QList<Weighing> &log, QDate today);
 
 // Each function below opens and closes the file.
 

@@ -28,11 +28,6 @@ constexpr ColumnPlace columns[] = {
 
 } // namespace
 
-QString weightPdfName()
-{
-    return QStringLiteral("Peso_Cane.pdf");
-}
-
 Report::ReportTemplate weightReport(const QString &title, const WeightTable &table)
 {
     using namespace Report;

@@ -8,6 +8,3 @@ class WeightTable;
 /// drawn as a picture, and the table of weighings as the window shows it (a
 /// log too long for the page goes on over the next ones).
 Report::ReportTemplate weightReport(const QString &title, const WeightTable &table);
-
-/// The weight log's PDF file, in the program folder.
-QString weightPdfName();

@@ -102,13 +102,14 @@ void frmPesoCane::FormShow()
 bool frmPesoCane::showLog(qint64 selectPosition)
 {
     WeightLog::Log log;
-    if (!runFileAction(m_context.platform.messages, this, MessageBoxes::Kind::Warning,
+    if (!runFileAction(m_context.platform.messages, this, { MessageBoxes::Kind::Warning, MessageBoxes::Buttons::OkAlone },
                        [&] { log = WeightLog::read(filePath()); }))
         return false;
     // Said when the window opens, and again only when a reread finds another
     // number: every change rereads the log, and would repeat it.
     if (log.unreadable > 0 && log.unreadable != m_unreadableSaid)
-        m_context.platform.messages.warning(this, WeightLog::unreadableMessage(log.unreadable));
+        m_context.platform.messages.warning(
+            this, WeightLog::unreadableMessage(log.unreadable), MessageBoxes::Buttons::OkAlone);
     m_unreadableSaid = log.unreadable;
     m_table->setLog(log.weighings, m_birth);
     WeightChart::show(m_form.grafPeso->chart(), log.weighings);
@@ -137,31 +138,42 @@ void frmPesoCane::tblPesateSelected()
 
 std::optional<Weighing> frmPesoCane::checkedWeighing(qint64 editedPosition)
 {
+    const auto focusOn = [this](WeightLog::Problem::Box box) {
+        (box == WeightLog::Problem::Date ? m_form.txtData : m_form.txtPeso)->setFocus();
+    };
     const std::optional<WeightLog::Problem> problem = WeightLog::check(
-        m_form.txtData->text(), m_form.txtPeso->text(), m_table->weighings(), editedPosition);
+        m_form.txtData->text(), m_form.txtPeso->text(), m_table->weighings(), editedPosition, m_birth);
     if (problem) {
-        m_context.platform.messages.warning(this, problem->message);
-        (problem->box == WeightLog::Problem::Date ? m_form.txtData : m_form.txtPeso)->setFocus();
+        m_context.platform.messages.warning(this, problem->message, MessageBoxes::Buttons::OkAlone);
+        focusOn(problem->box);
         return std::nullopt;
     }
-    return Weighing { DateText::parse(trimmedView(m_form.txtData->text())),
-                      *WeightLog::parseGrams(m_form.txtPeso->text()), trimmedText(m_form.txtNote->text()),
-                      editedPosition };
+    const Weighing weighing { DateText::parse(trimmedView(m_form.txtData->text())),
+        *WeightLog::parseGrams(m_form.txtPeso->text()), trimmedText(m_form.txtNote->text()), editedPosition };
+    for (const WeightLog::Problem &doubt :
+        WeightLog::doubts(weighing, m_table->weighings(), m_context.platform.clock.today())) {
+        if (!m_context.platform.messages.question(this, doubt.message)) {
+            focusOn(doubt.box);
+            return std::nullopt;
+        }
+    }
+    return weighing;
 }
 
 std::optional<Weighing> frmPesoCane::selectedWeighing(const char *action, const char *button)
 {
     if (m_table->weighings().isEmpty()) {
-        m_context.platform.messages.information(
-            this, QString::fromUtf8("%1 non applicabile: l'elenco non contiene nessuna pesata.")
-                      .arg(QString::fromUtf8(action)));
+        m_context.platform.messages.information(this,
+            QString::fromUtf8("%1 non applicabile: l'elenco non contiene nessuna pesata.").arg(QString::fromUtf8(action)),
+            MessageBoxes::Buttons::OkAlone);
         return std::nullopt;
     }
     const QModelIndexList rows = m_form.tblPesate->selectionModel()->selectedRows();
     if (rows.isEmpty()) {
         m_context.platform.messages.warning(this,
             QString::fromUtf8("Attenzione: selezionare una pesata dall'elenco prima di premere il pulsante %1.")
-                .arg(QString::fromUtf8(button)));
+                .arg(QString::fromUtf8(button)),
+            MessageBoxes::Buttons::OkAlone);
         return std::nullopt;
     }
     return m_table->weighings()[rows.first().row()];
@@ -173,7 +185,7 @@ void frmPesoCane::btnAggiungiClick()
     if (!weighing)
         return;
     const std::optional<Weighing> latestBefore = latestWeighing();
-    if (!runFileAction(m_context.platform.messages, this, MessageBoxes::Kind::Warning,
+    if (!runFileAction(m_context.platform.messages, this, { MessageBoxes::Kind::Warning, MessageBoxes::Buttons::OkAlone },
             [&] { weighing->position = WeightLog::add(filePath(), *weighing); }))
         return;
     if (showLog(weighing->position))
@@ -216,7 +228,7 @@ void frmPesoCane::btnModificaClick()
         return;
     const std::optional<Weighing> latestBefore = latestWeighing();
     bool replaced = false;
-    if (!runFileAction(m_context.platform.messages, this, MessageBoxes::Kind::Warning,
+    if (!runFileAction(m_context.platform.messages, this, { MessageBoxes::Kind::Warning, MessageBoxes::Buttons::OkAlone },
             [&] { replaced = WeightLog::replace(filePath(), *selected, *weighing); }))
         return;
     if (!replaced)
@@ -229,7 +241,8 @@ void frmPesoCane::rereadChangedLog()
 {
     m_context.platform.messages.warning(this,
         QString::fromUtf8(
-            "La pesata è stata modificata da un'altra copia del programma: l'elenco viene riletto."));
+            "La pesata è stata modificata da un'altra copia del programma: l'elenco viene riletto."),
+        MessageBoxes::Buttons::OkAlone);
     showLog();
 }
 
@@ -244,7 +257,7 @@ void frmPesoCane::btnEliminaClick()
         return;
     const std::optional<Weighing> latestBefore = latestWeighing();
     bool removed = false;
-    if (!runFileAction(m_context.platform.messages, this, MessageBoxes::Kind::Warning,
+    if (!runFileAction(m_context.platform.messages, this, { MessageBoxes::Kind::Warning, MessageBoxes::Buttons::OkAlone },
             [&] { removed = WeightLog::remove(filePath(), *selected); }))
         return;
     if (!removed) {
@@ -265,10 +278,9 @@ void frmPesoCane::cmdStampaClick()
 void frmPesoCane::cmdPdfClick()
 {
     const QString documentTitle = title();
-    ReportOutput::exportPdfAndOfferToOpen(m_context, this, weightReport(documentTitle, *m_table), weightPdfName(),
-        documentTitle,
-        QString::fromUtf8("L'esportazione del registro delle pesate in PDF è terminata con successo.\r\n\r\n"
-                          "Si vuole aprire il file?"));
+    ReportOutput::savePdfAndOfferToOpen(m_context, this, weightReport(documentTitle, *m_table),
+        { ReportOutput::pdfFileName({ QStringLiteral("Peso"), m_dog.name }), documentTitle,
+            QStringLiteral("del registro delle pesate") });
 }
 
 void frmPesoCane::impDataClick()

@@ -312,7 +312,9 @@ HelpText pedigree()
                 "distinguano. Il pedigree della Cucciolata di prova mostra il coefficiente di "
                 "consanguineit\u00E0 dei cuccioli che nascerebbero, prima che esista qualsiasi scheda. Il "
                 "pulsante Stampa mostra l'anteprima del pedigree su una pagina A4 orizzontale; Esporta in "
-                "PDF crea il file Pedigree.pdf nella cartella del programma."),
+                "PDF chiede dove salvare il file, proponendo un nome come Pedigree_Rex.pdf (o "
+                "Accoppiamento_Rex_Lola.pdf per un accoppiamento di prova) nell'ultima cartella usata, e "
+                "chiede conferma prima di sostituire un file esistente."),
         } };
 }
 
@@ -329,7 +331,10 @@ HelpText weightLog()
                 "Per registrare una pesata indicare la data nella forma gg/mm/aaaa (il pulsante con il "
                 "calendario scrive la data di oggi), il peso in chilogrammi con la virgola, per esempio "
                 "12,35, ed eventualmente una nota, poi fare clic su Aggiungi pesata. Il peso va da 0 a 150 "
-                "kg con al massimo tre decimali; in una stessa data si registra una sola pesata."),
+                "kg con al massimo tre decimali; in una stessa data si registra una sola pesata. Una data "
+                "anteriore alla nascita del cane non è accettata; per una data successiva a oggi, o per un "
+                "peso che differisce di più della metà da quello della pesata precedente, il programma "
+                "chiede conferma prima di registrare."),
             QStringLiteral(
                 "Facendo clic su una pesata dell'elenco i suoi dati tornano nei campi: correggerli e fare "
                 "clic su Modifica pesata, oppure fare clic su Elimina pesata per toglierla dal registro "
@@ -345,8 +350,8 @@ HelpText weightLog()
                 "il programma propone di scriverne il peso nel campo Peso della scheda del cane; la scheda va "
                 "poi salvata con Salva."),
             QStringLiteral(
-                "Il pulsante Stampa mostra l'anteprima del grafico e dell'elenco su una pagina A4; PDF crea "
-                "il file Peso_Cane.pdf nella cartella del programma e propone di aprirlo. Il registro di "
+                "Il pulsante Stampa mostra l'anteprima del grafico e dell'elenco su una pagina A4; PDF chiede "
+                "dove salvare il file, proponendo un nome come Peso_Rex.pdf, e propone poi di aprirlo. Il registro di "
                 "ogni cane si trova nella cartella del programma accanto al file dei costi e fa parte della "
                 "copia di sicurezza."),
         } };

@@ -9,4 +9,7 @@ struct AppContext
 {
     ProgramFolder folder;
     Platform platform;
+    /// The folder the user last saved a document into during this session,
+    /// where the next document's save dialog opens; empty before the first.
+    QString lastDocumentFolder {};
 };

@@ -16,6 +16,7 @@ public:
         QString proposedName;      // shown in the name box, in the starting folder
         QString defaultSuffix;     // added when the user types a name without one
         bool confirmOverwrite = true;
+        QString folder {};         // the starting folder; empty: the toolkit's choice
     };
 
     virtual ~FileDialogs() = default;

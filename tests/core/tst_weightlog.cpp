@@ -175,7 +175,12 @@ private Q_SLOTS:
                                 "Per correggerla selezionarla nell'elenco e premere Modifica.");
         const QString taken = takenText.arg(QStringLiteral("08/03/2024"));
         const std::optional<Box> none;
+        const QString beforeBirth = QString::fromUtf8("Attenzione: la data della pesata (09/01/2024) precede la data di "
+                                                      "nascita del cane (10/01/2024). Indicare una data dal "
+                                                      "10/01/2024 in poi.");
         QTest::newRow("a new date") << "15/03/2024" << "4,1" << qint64(0) << none << "";
+        QTest::newRow("the day of birth") << "10/01/2024" << "0,4" << qint64(0) << none << "";
+        QTest::newRow("before birth") << "09/01/2024" << "x" << qint64(0) << std::optional(Box::Date) << beforeBirth;
         QTest::newRow("31 February") << "31/02/2024" << "4,1" << qint64(0) << std::optional(Box::Date) << noDate;
         QTest::newRow("short date") << "1/3/2024" << "4,1" << qint64(0) << std::optional(Box::Date) << noDate;
         QTest::newRow("blank date") << "" << "" << qint64(0) << std::optional(Box::Date) << noDate;
@@ -204,12 +209,57 @@ private Q_SLOTS:
         QFETCH(QString, message);
         const QList<Weighing> log = { weighing(QDate(2024, 3, 1), 3000, 1),
             weighing(QDate(2024, 3, 8), 3700, 2), weighing(QDate(2024, 3, 8), 3800, 3) };
-        const std::optional<WeightLog::Problem> problem = WeightLog::check(date, weight, log, edited);
+        const std::optional<WeightLog::Problem> problem
+            = WeightLog::check(date, weight, log, edited, QDate(2024, 1, 10));
         QCOMPARE(problem.has_value(), box.has_value());
         if (problem) {
             QCOMPARE(problem->box, *box);
             QCOMPARE(problem->message, message);
         }
+    }
+
+    // A weighing after today, or whose weight differs by more than half from
+    // the weighing before it, is asked about; "half" is exclusive, the
+    // weighing being corrected is not its own previous one.
+    void doubtsBeforeStoring_data()
+    {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<int>("grams");
+        QTest::addColumn<qint64>("edited");
+        QTest::addColumn<QStringList>("questions");
+        const QString future = QString::fromUtf8("La data della pesata (%1) è successiva a quella di oggi "
+                                                 "(20/03/2024).\r\n\r\nRegistrare comunque la pesata con questa data?");
+        const QString jump = QString::fromUtf8("Il peso indicato, %1 kg, differisce di più della metà da quello della "
+                                               "pesata precedente, %2.\r\n\r\nRegistrare comunque la pesata con "
+                                               "questo peso?");
+        const QString after8March = jump.arg(u"%1", u"3,70 kg il 08/03/2024");
+        QTest::newRow("likely") << QDate(2024, 3, 15) << 4100 << qint64(0) << QStringList();
+        QTest::newRow("today") << QDate(2024, 3, 20) << 4100 << qint64(0) << QStringList();
+        QTest::newRow("tomorrow") << QDate(2024, 3, 21) << 4100 << qint64(0)
+                                  << QStringList { future.arg(u"21/03/2024") };
+        QTest::newRow("up by half exactly") << QDate(2024, 3, 15) << 5550 << qint64(0) << QStringList();
+        QTest::newRow("up by more than half") << QDate(2024, 3, 15) << 5560 << qint64(0)
+                                              << QStringList { after8March.arg(u"5,56") };
+        QTest::newRow("down by more than half") << QDate(2024, 3, 15) << 1800 << qint64(0)
+                                                << QStringList { after8March.arg(u"1,80") };
+        QTest::newRow("nothing before it") << QDate(2024, 2, 28) << 100 << qint64(0) << QStringList();
+        QTest::newRow("a correction") << QDate(2024, 3, 8) << 9000 << qint64(2)
+                                      << QStringList { jump.arg(u"9,00", u"3,00 kg il 01/03/2024") };
+        QTest::newRow("both") << QDate(2025, 1, 1) << 9000 << qint64(0)
+                              << QStringList { future.arg(u"01/01/2025"), after8March.arg(u"9,00") };
+    }
+
+    void doubtsBeforeStoring()
+    {
+        QFETCH(QDate, date);
+        QFETCH(int, grams);
+        QFETCH(qint64, edited);
+        QFETCH(QStringList, questions);
+        const QList<Weighing> log = { weighing(QDate(2024, 3, 1), 3000, 1), weighing(QDate(2024, 3, 8), 3700, 2) };
+        QStringList asked;
+        for (const WeightLog::Problem &doubt : WeightLog::doubts(weighing(date, grams, edited), log, QDate(2024, 3, 20)))
+            asked.append(doubt.message);
+        QCOMPARE(asked, questions);
     }
 
     // The file: records as stored, read back in date order whatever their

@@ -136,6 +136,7 @@ private Q_SLOTS:
             const QStringList printed = reportTexts(m_context->doubles.printing.previewed.front());
             QVERIFY(printed.contains(u"Accoppiamento di prova: Rex \u00D7 Lola"_s));
 
+            m_context->doubles.fileDialogs.answers.enqueue(m_context->path(u"Accoppiamento_Rex_Lola.pdf"_s));
             m_context->doubles.messages.answerNextQuestions({ MessageBoxes::Answer::Yes });
             click(child<QPushButton>(window, "cmdPdf"));
             checked = true;
@@ -146,9 +147,12 @@ private Q_SLOTS:
         frmPedigree::open(m_context->context(), nullptr, dog);
         QVERIFY(checked);
 
-        const QString pdf = m_context->path(u"Pedigree.pdf"_s);
+        const QString pdf = m_context->path(u"Accoppiamento_Rex_Lola.pdf"_s);
+        QCOMPARE(m_context->doubles.fileDialogs.asked.constFirst().save.proposedName, u"Accoppiamento_Rex_Lola.pdf"_s);
         QCOMPARE(m_context->doubles.messages.takeOnly().text,
-            u"L'esportazione del pedigree in PDF \u00E8 terminata con successo.\r\n\r\nSi vuole aprire il file?"_s);
+            u"L'esportazione dell'accoppiamento di prova in PDF \u00E8 terminata con successo: il file "
+            "\"Accoppiamento_Rex_Lola.pdf\" si trova nella cartella \"%1\".\r\n\r\nSi vuole aprire il file?"_s
+                .arg(QDir::toNativeSeparators(m_context->context().folder.path())));
         QCOMPARE(m_context->doubles.shell.opened, QStringList { pdf });
         QCOMPARE(pdfInfo(pdf, u"Pages"_s), u"1"_s);
         const QString written = pdfText(pdf);
@@ -231,6 +235,7 @@ private Q_SLOTS:
     {
         const QString pdf = m_context->path(u"Pedigree.pdf"_s);
         QVERIFY(QFile::link(m_context->path(DogRecord::fileName), pdf));
+        m_context->doubles.fileDialogs.answers.enqueue(pdf);
         whenModalShown([](QWidget *window) {
             click(child<QPushButton>(window, "cmdPdf"));
             window->close();

@@ -29,6 +29,7 @@ using namespace Qt::Literals::StringLiterals;
 using Kind = MessageBoxes::Kind;
 using Shown = RecordingMessageBoxes::Shown;
 using Answer = MessageBoxes::Answer;
+constexpr auto OkAlone = MessageBoxes::Buttons::OkAlone;
 
 namespace {
 
@@ -53,6 +54,8 @@ QString latestQuestion(const QString &date, const QString &weight)
 class WeightFixture : public TestContext
 {
 public:
+    WeightFixture() { doubles.clock.current = QDateTime(QDate(2024, 3, 31), QTime(9, 30)); }
+
     void open(const QByteArray &file = {}, const QString &birth = u"10/01/2024"_s)
     {
         if (!file.isNull())
@@ -255,7 +258,11 @@ private Q_SLOTS:
                                  "superiore a 150 e al massimo tre decimali dopo la virgola (per esempio 12,35)."_s;
         const QString taken = QString::fromUtf8("Attenzione: il registro contiene già una pesata in data 08/03/2024. "
                                                 "Per correggerla selezionarla nell'elenco e premere Modifica.");
+        const QString beforeBirth = QString::fromUtf8("Attenzione: la data della pesata (09/01/2024) precede la data "
+                                                      "di nascita del cane (10/01/2024). Indicare una data dal "
+                                                      "10/01/2024 in poi.");
         QTest::newRow("30 February") << "30/02/2024" << "3" << "btnAggiungi" << noDate << "txtData";
+        QTest::newRow("before birth") << "09/01/2024" << "0,3" << "btnAggiungi" << beforeBirth << "txtData";
         QTest::newRow("over 150 kg") << "09/03/2024" << "150,5" << "btnAggiungi" << noWeight << "txtPeso";
         QTest::newRow("no kilograms") << "09/03/2024" << "0,000" << "btnAggiungi" << noWeight << "txtPeso";
         QTest::newRow("same date on add") << "08/03/2024" << "3" << "btnAggiungi" << taken << "txtData";
@@ -275,9 +282,55 @@ private Q_SLOTS:
         f.select(0);
         f.fill(date, weight);
         f.press(button.toLatin1().constData());
-        QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Warning, message }));
+        QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Warning, message, OkAlone }));
         QCOMPARE(f.focused(), focus);
         QCOMPARE(f.readFile(weightFile), file);
+    }
+
+    // A date after today or a weight far from the previous one is asked
+    // about before it is stored; No stores nothing and goes back to the box.
+    void unlikelyWeighingsAreAskedAbout_data()
+    {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("weight");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QList<Answer>>("answers");
+        QTest::addColumn<QString>("focus"); // empty: stored
+        QTest::newRow("next year, No") << "08/03/2025" << "3,1" << "btnAggiungi" << QList { Answer::No } << "txtData";
+        QTest::newRow("next year, Yes") << "08/03/2025" << "3,1" << "btnAggiungi" << QList { Answer::Yes } << "";
+        QTest::newRow("doubled, No") << "15/03/2024" << "6,1" << "btnAggiungi" << QList { Answer::No } << "txtPeso";
+        QTest::newRow("corrected to a third, No")
+            << "08/03/2024" << "0,75" << "btnModifica" << QList { Answer::No } << "txtPeso";
+        QTest::newRow("both, Yes to the date only")
+            << "08/03/2025" << "9" << "btnAggiungi" << QList { Answer::Yes, Answer::No } << "txtPeso";
+    }
+
+    void unlikelyWeighingsAreAskedAbout()
+    {
+        QFETCH(QString, date);
+        QFETCH(QString, weight);
+        QFETCH(QString, button);
+        QFETCH(QList<Answer>, answers);
+        QFETCH(QString, focus);
+        WeightFixture &f = *m_fixture;
+        const QByteArray file = weighing(u"01/03/2024"_s, u"2,30"_s) + weighing(u"08/03/2024"_s, u"3,00"_s);
+        f.open(file);
+        f.select(1);
+        f.fill(date, weight);
+        for (Answer answer : answers)
+            f.doubles.messages.answerNextQuestions({ answer });
+        f.doubles.messages.answerNextQuestions({ Answer::No }); // the card's Peso, once stored
+        f.press(button.toLatin1().constData());
+        QVERIFY(f.doubles.messages.shown.size() >= answers.size());
+        for (qsizetype asked = 0; asked < answers.size(); ++asked)
+            QCOMPARE(f.doubles.messages.shown[asked].kind, Kind::Question);
+        if (focus.isEmpty()) {
+            QCOMPARE(f.readFile(weightFile).size(), 3 * WeightRecord::recordSize);
+        } else {
+            QCOMPARE(f.doubles.messages.shown.size(), answers.size());
+            QCOMPARE(f.focused(), focus);
+            QCOMPARE(f.readFile(weightFile), file);
+        }
     }
 
     // Another copy of the program deletes the selected weighing and adds one,
@@ -315,7 +368,8 @@ private Q_SLOTS:
         f.press(button.toLatin1().constData());
         asked.append({ Kind::Warning,
             QString::fromUtf8("La pesata è stata modificata da un'altra copia del programma: l'elenco "
-                              "viene riletto.") });
+                              "viene riletto."),
+            OkAlone });
         QCOMPARE(f.doubles.messages.shown, asked);
         QCOMPARE(f.readFile(weightFile), otherCopys);
         QCOMPARE(f.rows(),
@@ -346,7 +400,7 @@ private Q_SLOTS:
         QFETCH(QString, message);
         WeightFixture &f = *m_fixture;
         f.open(weighing(u"01/03/2024"_s, u"2,30"_s) + unreadable);
-        QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Warning, message }));
+        QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Warning, message, OkAlone }));
         QCOMPARE(f.rows().size(), 1);
         f.fill(u"05/03/2024"_s, u"2,5"_s);
         f.doubles.messages.answerNextQuestions({ Answer::No });
@@ -370,7 +424,8 @@ private Q_SLOTS:
             QString::fromUtf8("Attenzione: il file %1 è troppo grande per essere un archivio del "
                               "programma e potrebbe essere danneggiato: non viene né letto né "
                               "modificato.")
-                .arg(QDir::toNativeSeparators(f.path(weightFile))) };
+                .arg(QDir::toNativeSeparators(f.path(weightFile))),
+            OkAlone };
         f.open();
         QCOMPARE(f.doubles.messages.takeOnly(), refused);
         QVERIFY(f.rows().isEmpty());
@@ -391,13 +446,13 @@ private Q_SLOTS:
         f.open();
         f.press("btnModifica");
         QCOMPARE(f.doubles.messages.takeOnly(),
-                 (Shown { Kind::Information, u"Modifica non applicabile: l'elenco non contiene nessuna pesata."_s }));
+                 (Shown { Kind::Information, u"Modifica non applicabile: l'elenco non contiene nessuna pesata."_s, OkAlone }));
         f.window.reset();
         f.open(weighing(u"01/03/2024"_s, u"2,30"_s));
         f.press("btnElimina");
         QCOMPARE(f.doubles.messages.takeOnly(),
                  (Shown { Kind::Warning, u"Attenzione: selezionare una pesata dall'elenco prima di premere il "
-                                         "pulsante Elimina pesata."_s }));
+                                         "pulsante Elimina pesata."_s, OkAlone }));
         f.select(0);
         f.doubles.messages.answerNextQuestions({ Answer::No });
         f.press("btnElimina");
@@ -417,10 +472,10 @@ private Q_SLOTS:
         QVERIFY(QFile::remove(f.path(weightFile)));
         QVERIFY(QDir().mkdir(f.path(weightFile)));
         f.open();
-        QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Warning, accessMessage() }));
+        QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Warning, accessMessage(), OkAlone }));
         f.fill(u"01/03/2024"_s, u"3"_s);
         f.press("btnAggiungi");
-        QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Warning, accessMessage() }));
+        QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Warning, accessMessage(), OkAlone }));
         QCOMPARE(f.rows(), QStringList());
     }
 
@@ -447,12 +502,23 @@ private Q_SLOTS:
         QVERIFY(picture != page.pages[0].elements.cend());
         QVERIFY(std::get<Report::PictureElement>(*picture).image.width() > 1500);
 
+        // The file goes where the user chooses, its name proposed after the
+        // dog; the closing question names the folder.
+        const QString folder = f.path(u"stampe"_s);
+        QVERIFY(QDir().mkpath(folder));
+        const QString pdf = folder + u"/Peso_Birba.pdf"_s;
+        f.doubles.fileDialogs.answers.enqueue(pdf);
         f.doubles.messages.answerNextQuestions({ Answer::Yes });
         f.press("cmdPdf");
-        const QString pdf = f.path(u"Peso_Cane.pdf"_s);
+        QCOMPARE(f.doubles.fileDialogs.asked.size(), 1);
+        const FileDialogs::SaveRequest asked = f.doubles.fileDialogs.asked.takeFirst().save;
+        QCOMPARE(asked.proposedName, u"Peso_Birba.pdf"_s);
+        QCOMPARE(asked.folder, f.context().folder.path());
         QCOMPARE(f.doubles.messages.takeOnly(),
-                 (Shown { Kind::Question, QString::fromUtf8("L'esportazione del registro delle pesate in PDF è "
-                                                            "terminata con successo.\r\n\r\nSi vuole aprire il file?") }));
+            (Shown { Kind::Question,
+                QString::fromUtf8("L'esportazione del registro delle pesate in PDF è terminata con successo: il file "
+                                  "\"Peso_Birba.pdf\" si trova nella cartella \"%1\".\r\n\r\nSi vuole aprire il file?")
+                    .arg(QDir::toNativeSeparators(folder)) }));
         QCOMPARE(f.doubles.shell.opened, QStringList { pdf });
         QCOMPARE(pdfInfo(pdf, u"Pages"_s), u"1"_s);
         const QString text = pdfText(pdf);
@@ -461,6 +527,32 @@ private Q_SLOTS:
         QVERIFY(text.contains(u"01/03/2024"_s));
         QVERIFY(text.contains(u"+50"_s));
         QVERIFY(text.contains(u"4,85"_s));
+
+        // The next dialog opens in that folder; an existing file is replaced
+        // only when the user says so.
+        const QByteArray first = f.readFile(u"stampe/Peso_Birba.pdf"_s);
+        f.doubles.fileDialogs.answers.enqueue(pdf);
+        f.doubles.messages.answerNextQuestions({ Answer::No });
+        f.press("cmdPdf");
+        QCOMPARE(f.doubles.fileDialogs.asked.takeFirst().save.folder, folder);
+        QCOMPARE(f.doubles.messages.takeOnly(),
+            (Shown { Kind::Question,
+                QString::fromUtf8("Il file \"Peso_Birba.pdf\" esiste già nella cartella \"%1\".\r\n\r\nSostituirlo?")
+                    .arg(QDir::toNativeSeparators(folder)) }));
+        QCOMPARE(f.readFile(u"stampe/Peso_Birba.pdf"_s), first);
+
+        // With no program to show it, the file's place is said.
+        f.doubles.shell.succeed = false;
+        f.doubles.fileDialogs.answers.enqueue(pdf);
+        f.doubles.messages.answerNextQuestions({ Answer::Yes, Answer::Yes });
+        f.press("cmdPdf");
+        QCOMPARE(f.doubles.messages.shown.size(), 3);
+        QCOMPARE(f.doubles.messages.shown.last(),
+            (Shown { Kind::Error,
+                QString::fromUtf8("Attenzione: non è stato possibile aprire il file PDF \"Peso_Birba.pdf\", che si "
+                                  "trova nella cartella \"%1\".")
+                    .arg(QDir::toNativeSeparators(folder)),
+                OkAlone }));
     }
 
     // The card opens the log only for a stored card with a name and a breed,
@@ -497,7 +589,7 @@ private Q_SLOTS:
             whenModalShown([&](QWidget *window) {
                 shown = true;
                 QCOMPARE(window->objectName(), u"frmPesoCane"_s);
-                QTest::keyClicks(child<QLineEdit>(window, "txtData"), u"02/03/2024"_s);
+                QTest::keyClicks(child<QLineEdit>(window, "txtData"), u"27/02/2024"_s);
                 QTest::keyClicks(child<QLineEdit>(window, "txtPeso"), u"12,35"_s);
                 click(child<QPushButton>(window, "btnAggiungi"));
                 click(child<QPushButton>(window, "btnChiudi"));
@@ -510,7 +602,7 @@ private Q_SLOTS:
             return;
         }
         QVERIFY(shown);
-        QCOMPARE(f.doubles.messages.takeOnly().text, latestQuestion(u"02/03/2024"_s, u"12,35 kg"_s));
+        QCOMPARE(f.doubles.messages.takeOnly().text, latestQuestion(u"27/02/2024"_s, u"12,35 kg"_s));
         QCOMPARE(f.box("txtPeso")->text(), u"12,35 kg"_s);
         QCOMPARE(f.fieldAt(1, DogRecord::Peso), QString()); // not saved yet
         click(child(f.card(), "cmdSalva"));

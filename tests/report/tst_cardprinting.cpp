@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QSpinBox>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 using Kind = MessageBoxes::Kind;
@@ -41,6 +43,8 @@ private Q_SLOTS:
     void ownerPdf_writtenInTheProgramFolder_thenOpenedUnlessNo();
     void ownerPdf_secondExportReplacesTheFirstWithoutAsking();
     void ownerPdf_unwritable_errorAndNoQuestion();
+    void pdfFileName_fromWordsAnyFileSystemTakes_data();
+    void pdfFileName_fromWordsAnyFileSystemTakes();
     void scheduleCard_printsItsTitleAndRows();
     void valuesOnScreen_readsEveryKindOfControl();
 
@@ -146,6 +150,27 @@ void TestCardPrinting::ownerPdf_unwritable_errorAndNoQuestion()
     QVERIFY2(shown.text.startsWith(ReportOutput::pdfFailureMessage(QString())), qPrintable(shown.text));
     QVERIFY(doubles().shell.opened.isEmpty());
     QVERIFY(QFileInfo(m_test->path(QStringLiteral("Proprietario.pdf"))).isDir());
+}
+
+void TestCardPrinting::pdfFileName_fromWordsAnyFileSystemTakes_data()
+{
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("a dog") << QStringList { u"Pedigree"_s, u"Rex"_s } << u"Pedigree_Rex.pdf"_s;
+    QTest::newRow("blanks") << QStringList { u"Peso"_s, u"Stella di Casa Rossi"_s }
+                            << u"Peso_Stella_di_Casa_Rossi.pdf"_s;
+    QTest::newRow("a pair") << QStringList { u"Accoppiamento"_s, u"Rex"_s, u"Lola"_s }
+                            << u"Accoppiamento_Rex_Lola.pdf"_s;
+    QTest::newRow("folders and reserved marks") << QStringList { u"Pedigree"_s, u"../a\\b:c*?\"<>|"_s }
+                                                << u"Pedigree_.._a_b_c______.pdf"_s;
+    QTest::newRow("a tab and a line") << QStringList { u"Peso"_s, u"a\tb\nc"_s } << u"Peso_a_b_c.pdf"_s;
+}
+
+void TestCardPrinting::pdfFileName_fromWordsAnyFileSystemTakes()
+{
+    QFETCH(QStringList, words);
+    QFETCH(QString, name);
+    QCOMPARE(ReportOutput::pdfFileName(words), name);
 }
 
 void TestCardPrinting::scheduleCard_printsItsTitleAndRows()

@@ -3,9 +3,11 @@
 #include <QFileInfo>
 #include <QTest>
 
-MessageBoxes::Answer RecordingMessageBoxes::show(Kind kind, QWidget *owner, const QString &text)
+MessageBoxes::Answer RecordingMessageBoxes::show(Style style, QWidget *owner, const QString &text)
 {
-    shown.append({kind, text});
+    const Kind kind = style.kind;
+    const bool acknowledged = kind == Kind::Information || kind == Kind::Warning || kind == Kind::Error;
+    shown.append({ kind, text, acknowledged ? style.buttons : Buttons::OkCancel });
     owners.append(owner);
     if (kind != Kind::Question && kind != Kind::CancellableQuestion)
         return Answer::Ok;

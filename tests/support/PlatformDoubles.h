@@ -17,10 +17,11 @@ public:
     {
         Kind kind;
         QString text;
+        Buttons buttons = Buttons::OkCancel; // of an information, warning or error box
         bool operator==(const Shown &) const = default;
     };
 
-    Answer show(Kind kind, QWidget *owner, const QString &text) override;
+    Answer show(Style style, QWidget *owner, const QString &text) override;
 
     /// Answers for the next questions, of either kind, in order. Unscripted, a
     /// Yes/No question gets Yes and a cancellable one No, so that a card

@@ -26,7 +26,7 @@ namespace {
 class QuietMessages final : public MessageBoxes
 {
 public:
-    Answer show(Kind, QWidget *, const QString &) override { return Answer::No; }
+    Answer show(Style, QWidget *, const QString &) override { return Answer::No; }
 };
 
 class QuietFileDialogs final : public FileDialogs

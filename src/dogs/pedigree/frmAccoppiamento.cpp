@@ -100,13 +100,14 @@ frmAccoppiamento::frmAccoppiamento(AppContext &context, QWidget *owner, Pedigree
 std::optional<frmAccoppiamento::Pair> frmAccoppiamento::choose(AppContext &context, QWidget *owner)
 {
     Pedigree::Breeders breeders;
-    if (!runFileAction(context.platform.messages, owner, MessageBoxes::Kind::Error,
+    if (!runFileAction(context.platform.messages, owner, { MessageBoxes::Kind::Error, MessageBoxes::Buttons::OkAlone },
             [&] { breeders = Pedigree::breedersOf(context.folder.filePath(DogRecord::fileName)); }))
         return std::nullopt;
     if (breeders.males.isEmpty() || breeders.females.isEmpty()) {
         context.platform.messages.information(owner,
             QStringLiteral("Per un accoppiamento di prova l'archivio deve contenere almeno un maschio e una "
-                           "femmina (campo Sesso: M oppure F)."));
+                           "femmina (campo Sesso: M oppure F)."),
+            MessageBoxes::Buttons::OkAlone);
         return std::nullopt;
     }
     frmAccoppiamento window(context, owner, std::move(breeders));

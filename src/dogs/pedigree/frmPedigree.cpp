@@ -45,17 +45,16 @@ QLabel *label(const char *name, QWidget *parent)
     return created;
 }
 
-QString pdfFileName()
-{
-    return QStringLiteral("Pedigree.pdf");
-}
-
 } // namespace
 
 frmPedigree::Subject frmPedigree::dogShown(const Pedigree::Root &root)
 {
     const QString name = root.name.trimmed();
-    return { root, name.isEmpty() ? QStringLiteral("Pedigree") : QStringLiteral("Pedigree di ") + name };
+    const QString exported = QStringLiteral("del pedigree");
+    if (name.isEmpty())
+        return { root, QStringLiteral("Pedigree"), ReportOutput::pdfFileName({ QStringLiteral("Pedigree") }), exported };
+    return { root, QStringLiteral("Pedigree di ") + name,
+        ReportOutput::pdfFileName({ QStringLiteral("Pedigree"), name }), exported };
 }
 
 frmPedigree::frmPedigree(AppContext &context, QWidget *card)
@@ -138,7 +137,7 @@ void frmPedigree::open(AppContext &context, QWidget *card, const Pedigree::Root 
 bool frmPedigree::showSubject(const Subject &subject, bool keepHistory)
 {
     Pedigree::Tree tree;
-    if (!runFileAction(m_context.platform.messages, this, MessageBoxes::Kind::Error, [&] {
+    if (!runFileAction(m_context.platform.messages, this, { MessageBoxes::Kind::Error, MessageBoxes::Buttons::OkAlone }, [&] {
             tree = Pedigree::buildFromArchive(m_context.folder.filePath(DogRecord::fileName), subject.root);
         }))
         return false;
@@ -169,7 +168,7 @@ bool frmPedigree::showSubject(const Subject &subject, bool keepHistory)
 void frmPedigree::followCard(qint64 position)
 {
     std::optional<Subject> subject;
-    if (!runFileAction(m_context.platform.messages, this, MessageBoxes::Kind::Error, [&] {
+    if (!runFileAction(m_context.platform.messages, this, { MessageBoxes::Kind::Error, MessageBoxes::Buttons::OkAlone }, [&] {
             RecordFile file;
             file.openOrCreate(m_context.folder.filePath(DogRecord::fileName), DogRecord::recordSize);
             if (position < file.recordCount()) {
@@ -201,11 +200,8 @@ void frmPedigree::cmdStampaClick()
 
 void frmPedigree::cmdPdfClick()
 {
-    const QString title = m_shown.title;
-    ReportOutput::exportPdfAndOfferToOpen(m_context, this, pedigreeReport(title, m_tree, m_coefficients),
-        pdfFileName(), title,
-        QStringLiteral("L'esportazione del pedigree in PDF \u00E8 terminata con successo.\r\n\r\n"
-                       "Si vuole aprire il file?"));
+    ReportOutput::savePdfAndOfferToOpen(m_context, this, pedigreeReport(m_shown.title, m_tree, m_coefficients),
+        { m_shown.pdfName, m_shown.title, m_shown.exported });
 }
 
 void frmPedigree::cmdAccoppiamentoClick()
@@ -220,5 +216,7 @@ void frmPedigree::cmdAccoppiamentoClick()
     litter.sireCard = pair->male.position;
     litter.damCard = pair->female.position;
     showSubject({ litter,
-        QStringLiteral("Accoppiamento di prova: %1 \u00D7 %2").arg(pair->male.name, pair->female.name) });
+        QStringLiteral("Accoppiamento di prova: %1 \u00D7 %2").arg(pair->male.name, pair->female.name),
+        ReportOutput::pdfFileName({ QStringLiteral("Accoppiamento"), pair->male.name, pair->female.name }),
+        QStringLiteral("dell'accoppiamento di prova") });
 }

@@ -31,11 +31,14 @@ public:
     static void open(AppContext &context, QWidget *card, const Pedigree::Root &dog);
 
 private:
-    // A pedigree as shown: its dog (or litter) and its title.
+    // A pedigree as shown: its dog (or litter), its title, the name proposed
+    // for its PDF file and what the PDF's closing question calls it.
     struct Subject
     {
         Pedigree::Root root;
         QString title;
+        QString pdfName;
+        QString exported;
     };
 
     /// The dog as its card shows it, saved or not.

@@ -3,6 +3,8 @@
 #include "platform/AppContext.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 namespace ReportOutput {
 
@@ -11,6 +13,51 @@ namespace {
 Report::PreparedReport prepared(AppContext &context, const Report::ReportTemplate &report)
 {
     return Report::prepare(report, context.platform.clock.today());
+}
+
+Report::PdfProperties madeByTheProgram(const QString &documentTitle)
+{
+    const QString maker = QCoreApplication::applicationName();
+    return { documentTitle, documentTitle, maker, maker };
+}
+
+bool exportPdf(AppContext &context, QWidget *owner, const Report::ReportTemplate &report, const QString &path,
+               const Report::PdfProperties &properties, MessageBoxes::Buttons buttons)
+{
+    if (const std::optional<QString> failure = Report::exportPdf(prepared(context, report), path, properties)) {
+        context.platform.messages.error(owner, pdfFailureMessage(*failure), buttons);
+        return false;
+    }
+    return true;
+}
+
+// The path the user chose for a PDF file, once it may be written there;
+// empty when the user cancelled or would not replace the file there.
+QString chosenPdfPath(AppContext &context, QWidget *owner, const QString &proposedName)
+{
+    FileDialogs::SaveRequest request;
+    request.title = QStringLiteral("Esporta in PDF");
+    request.filter = QStringLiteral("Documento PDF (*.pdf)");
+    request.proposedName = proposedName;
+    request.folder = context.lastDocumentFolder.isEmpty() ? context.folder.path() : context.lastDocumentFolder;
+    request.defaultSuffix = QStringLiteral("pdf");
+    // Asked here rather than by the dialog, so that the question is the program's own.
+    request.confirmOverwrite = false;
+    const QString path = context.platform.fileDialogs.saveFile(owner, request);
+    if (path.isEmpty())
+        return {};
+    MessageBoxes &messages = context.platform.messages;
+    if (context.folder.keeps(path)) {
+        messages.error(owner, keptFileMessage(path), MessageBoxes::Buttons::OkAlone);
+        return {};
+    }
+    const QFileInfo file(path);
+    if (file.exists()
+        && !messages.question(owner,
+            QString::fromUtf8("Il file \"%1\" esiste già nella cartella \"%2\".\r\n\r\nSostituirlo?")
+                .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath()))))
+        return {};
+    return path;
 }
 
 } // namespace
@@ -44,11 +91,7 @@ void preview(AppContext &context, QWidget *owner, const Report::ReportTemplate &
 bool exportPdf(AppContext &context, QWidget *owner, const Report::ReportTemplate &report, const QString &path,
                const Report::PdfProperties &properties)
 {
-    if (const std::optional<QString> failure = Report::exportPdf(prepared(context, report), path, properties)) {
-        context.platform.messages.error(owner, pdfFailureMessage(*failure));
-        return false;
-    }
-    return true;
+    return exportPdf(context, owner, report, path, properties, MessageBoxes::Buttons::OkCancel);
 }
 
 void exportPdfAndOfferToOpen(AppContext &context, QWidget *owner, const Report::ReportTemplate &report,
@@ -59,11 +102,46 @@ void exportPdfAndOfferToOpen(AppContext &context, QWidget *owner, const Report::
         context.platform.messages.error(owner, keptFileMessage(path));
         return;
     }
-    const QString maker = QCoreApplication::applicationName();
-    if (!exportPdf(context, owner, report, path, { documentTitle, documentTitle, maker, maker }))
+    if (!exportPdf(context, owner, report, path, madeByTheProgram(documentTitle)))
         return;
     if (context.platform.messages.question(owner, doneQuestion) && !context.platform.shell.openUrl(path))
         context.platform.messages.error(owner, QStringLiteral("Attenzione: non è stato possibile aprire il file PDF."));
+}
+
+void savePdfAndOfferToOpen(AppContext &context, QWidget *owner, const Report::ReportTemplate &report,
+                           const PlacedPdf &pdf)
+{
+    const QString path = chosenPdfPath(context, owner, pdf.proposedName);
+    if (path.isEmpty())
+        return;
+    const QFileInfo file(path);
+    context.lastDocumentFolder = file.absolutePath();
+    if (!exportPdf(context, owner, report, path, madeByTheProgram(pdf.documentTitle), MessageBoxes::Buttons::OkAlone))
+        return;
+    const QString name = file.fileName();
+    const QString folder = QDir::toNativeSeparators(file.absolutePath());
+    MessageBoxes &messages = context.platform.messages;
+    if (messages.question(owner,
+            QString::fromUtf8("L'esportazione %1 in PDF è terminata con successo: il file \"%2\" si trova nella "
+                              "cartella \"%3\".\r\n\r\nSi vuole aprire il file?")
+                .arg(pdf.exported, name, folder))
+        && !context.platform.shell.openUrl(path)) {
+        messages.error(owner,
+            QString::fromUtf8("Attenzione: non è stato possibile aprire il file PDF \"%1\", che si trova nella "
+                              "cartella \"%2\".")
+                .arg(name, folder),
+            MessageBoxes::Buttons::OkAlone);
+    }
+}
+
+QString pdfFileName(const QStringList &words)
+{
+    QString name = words.join(u'_');
+    for (QChar &c : name) {
+        if (c.isSpace() || c.category() == QChar::Other_Control || QStringView(u"/\\:*?\"<>|").contains(c))
+            c = u'_';
+    }
+    return name + QStringLiteral(".pdf");
 }
 
 } // namespace ReportOutput

@@ -23,6 +23,25 @@ bool exportPdf(AppContext &context, QWidget *owner, const Report::ReportTemplate
 void exportPdfAndOfferToOpen(AppContext &context, QWidget *owner, const Report::ReportTemplate &report,
                              const QString &fileName, const QString &documentTitle, const QString &doneQuestion);
 
+/// A PDF document whose place the user chooses.
+struct PlacedPdf
+{
+    QString proposedName;  // offered in the save dialog: pdfFileName()'s
+    QString documentTitle; // the document's title and subject
+    QString exported;      // what the closing question says was exported: "del pedigree"
+};
+
+/// Asks where to save the PDF file, in the folder the user last saved a
+/// document into (at first the program folder), asks before replacing a
+/// file and refuses one the program keeps; writes it, then asks whether to
+/// open it, naming the file and its folder. Its boxes carry OK alone.
+void savePdfAndOfferToOpen(AppContext &context, QWidget *owner, const Report::ReportTemplate &report,
+                           const PlacedPdf &pdf);
+
+/// A PDF file name made of words ("Pedigree", "Rex" gives "Pedigree_Rex.pdf"):
+/// blanks and the characters some file system refuses in a name become "_".
+QString pdfFileName(const QStringList &words);
+
 /// The error box of a failed print.
 QString printFailureMessage();
 /// The error box of a PDF file that could not be written, with the system's reason.
