@@ -50,7 +50,9 @@ void openWindow(benchmark::State &state)
     PrimaryScreen screen;
     MediaSound sound;
     SystemPrinting printing;
-    AppContext context { ProgramFolder(folder), { messages, fileDialogs, shell, clock, screen, sound, printing } };
+    DialogProgress progress;
+    AppContext context { ProgramFolder(folder),
+        { messages, fileDialogs, shell, clock, screen, sound, printing, progress } };
     const frmPesoCane::Dog dog { QStringLiteral("Birba"), QStringLiteral("Labrador"), QStringLiteral("1"),
                                  QStringLiteral("01/01/1900") };
     int rows = 0;

@@ -3,8 +3,9 @@
 struct AppContext;
 class QWidget;
 
-// The main menu's backup and restore: the user picks the ZIP file, the work
-// is done by the backup library, and a box tells how it went.
+// The main menu's backup and restore: the user picks the ZIP file, the backup
+// library does the work away from the windows under a progress dialog (which
+// can stop it while stopping changes nothing), and a box tells how it went.
 namespace BackupActions {
 
 /// Asks where to write the backup, writes it and reports.

@@ -61,11 +61,21 @@ public:
     void preview(QWidget *owner, const Report::PreparedReport &report) override;
 };
 
+// Runs the work on a thread of its own under a modal QProgressDialog. The
+// dialog stays until the work has returned: "Annulla" (or closing the dialog)
+// only asks the work to stop, so that nothing can be done in the windows while
+// the work is still undoing itself.
+class DialogProgress final : public Progress
+{
+public:
+    void run(QWidget *owner, const QString &title, const Step &first, const Work &work) override;
+};
+
 // The real platform, as the application uses it outside tests.
 class QtPlatform
 {
 public:
-    Platform platform() { return {m_messages, m_fileDialogs, m_shell, m_clock, m_screen, m_sound, m_printing}; }
+    Platform platform() { return {m_messages, m_fileDialogs, m_shell, m_clock, m_screen, m_sound, m_printing, m_progress}; }
 
 private:
     QtMessageBoxes m_messages;
@@ -75,4 +85,5 @@ private:
     PrimaryScreen m_screen;
     MediaSound m_sound;
     SystemPrinting m_printing;
+    DialogProgress m_progress;
 };

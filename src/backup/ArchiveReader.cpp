@@ -79,7 +79,8 @@ std::optional<ArchiveEntry> ArchiveReader::next()
 
     const mode_t type = archive_entry_filetype(entry);
     const char *raw = archive_entry_pathname_utf8(entry);
-    ArchiveEntry found { raw ? QString::fromUtf8(raw) : QString(), type == AE_IFDIR, archive_entry_mtime(entry) };
+    ArchiveEntry found { raw ? QString::fromUtf8(raw) : QString(), type == AE_IFDIR, archive_entry_mtime(entry),
+        archive_entry_size_is_set(entry) ? qint64(archive_entry_size(entry)) : 0 };
     if (found.folder && found.name.endsWith(u'/'))
         found.name.chop(1);
     if (!raw || (type != AE_IFREG && type != AE_IFDIR) || archive_entry_hardlink(entry) || archive_entry_symlink(entry)
@@ -94,6 +95,19 @@ qint64 ArchiveReader::readSome()
     if (got < 0)
         throw Error(Messages::damaged());
     return qint64(got);
+}
+
+Totals announcedTotals(QFile &file)
+{
+    ArchiveReader reader(file);
+    Totals totals;
+    while (const std::optional<ArchiveEntry> entry = reader.next()) {
+        if (!entry->folder && entry->name != Manifest::fileName) {
+            ++totals.files;
+            totals.bytes += entry->size;
+        }
+    }
+    return totals;
 }
 
 Totals readChecked(ArchiveReader &reader, EntrySink &sink)

@@ -23,6 +23,7 @@ struct ArchiveEntry
     QString name;
     bool folder = false;
     qint64 modified = 0; // seconds since the epoch
+    qint64 size = 0; // as the header says, unproven
 };
 
 // Reads a backup archive entry by entry. Any entry a backup of this program
@@ -73,6 +74,11 @@ private:
     std::unique_ptr<archive, Free> m_archive;
     QByteArray m_buffer;
 };
+
+/// The files and bytes the archive's headers announce, the manifest left
+/// out, read without reading any data: what a restore tells its progress
+/// against. Throws Error at an entry no backup could hold.
+Totals announcedTotals(QFile &file);
 
 /// What a walk over an archive does with its entries beside checking them.
 class EntrySink

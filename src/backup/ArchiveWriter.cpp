@@ -2,6 +2,7 @@
 
 #include "backup/Manifest.h"
 #include "backup/Messages.h"
+#include "backup/ProgressCounter.h"
 #include "backup/Utf8Names.h"
 #include "storage/FileLock.h"
 #include "storage/ProgramFolder.h"
@@ -46,7 +47,7 @@ namespace {
 
 } // namespace
 
-Totals create(const ProgramFolder &folder, const QString &zipPath)
+Totals create(const ProgramFolder &folder, const QString &zipPath, const ProgressReport &progress)
 {
     if (folder.keeps(zipPath))
         throw Error(keptFileMessage(zipPath));
@@ -60,6 +61,17 @@ Totals create(const ProgramFolder &folder, const QString &zipPath)
     const QDir root(folder.path());
     const QString archiveLanding = landingPath(zipPath);
     listed.removeIf([&](const QString &name) { return landingPath(root.filePath(name)) == archiveLanding; });
+    Totals sizes;
+    for (const QString &item : std::as_const(listed)) {
+        if (!item.endsWith(u'/')) {
+            ++sizes.files;
+            sizes.bytes += QFileInfo(root.filePath(item)).size();
+        }
+    }
+    // Stopping anywhere before the rename leaves no trace: the writer, going,
+    // removes its temporary file, and each source file closes with its lock.
+    ProgressCounter counter(progress, Progress::Stage::Copying, sizes);
+    counter.tell();
     WholeFileWriter out(zipPath);
     if (!out.open())
         throw Error(Messages::cannotWrite(zipPath));
@@ -129,10 +141,12 @@ Totals create(const ProgramFolder &folder, const QString &zipPath)
             }
             hashing.wait();
             left -= got;
+            counter.addBytes(got);
         }
         contents.insert(name, Manifest::Content { false, size, hash.hex() });
         ++totals.files;
         totals.bytes += size;
+        counter.addFile();
     }
 
     const QByteArray manifest = Manifest::text(contents);
@@ -144,6 +158,7 @@ Totals create(const ProgramFolder &folder, const QString &zipPath)
     writeEntry(entry.get());
     writeData(manifest.constData(), manifest.size());
 
+    counter.tell(); // the last point of return
     if (archive_write_close(a) != ARCHIVE_OK || !out.commit())
         throw Error(Messages::cannotWrite(zipPath));
     return totals;

@@ -45,6 +45,29 @@ struct Totals
     qint64 bytes = 0;
 };
 
+/// How far a backup or a restore has come: the files and bytes done of all.
+struct Progress
+{
+    /// A backup copies; a restore unpacks and checks, then swaps the data.
+    enum class Stage { Copying, Unpacking, Swapping };
+    Stage stage = Stage::Copying;
+    Totals done;
+    Totals total;
+};
+
+/// Told of the progress as the work goes, on the thread doing it. Returning
+/// false asks the work to stop, which it does at the next point where stopping
+/// leaves everything as it was, throwing Cancelled: a backup any time before
+/// its file is renamed into place, a restore any time before the swap. The
+/// swap, told once as it begins, goes on to its end whatever the answer.
+using ProgressReport = std::function<bool(const Progress &)>;
+
+/// A backup or restore stopped because its ProgressReport asked it to:
+/// nothing was written and the data is as it was.
+class Cancelled
+{
+};
+
 /// Writes the backup of the folder's data to zipPath, whole or not at all
 /// (through a temporary file renamed into place), leaving out the archive
 /// itself should it lie among the data. Each record file is read under its
@@ -52,8 +75,8 @@ struct Totals
 /// file either before or after its save. A zipPath that is one of the files
 /// the program keeps is refused, and so is a folder whose data holds a link
 /// (linkedDataEntries): a backup without what a link points to would lack
-/// data the program uses. Throws Error.
-Totals create(const ProgramFolder &folder, const QString &zipPath);
+/// data the program uses. Throws Error, or Cancelled when progress asks to stop.
+Totals create(const ProgramFolder &folder, const QString &zipPath, const ProgressReport &progress = {});
 
 /// Checks every entry of the archive against its manifest without writing
 /// anything. Throws Error telling what is wrong.
@@ -78,9 +101,10 @@ struct Restored
 /// against its manifest as it goes; and only when the unpacked tree is proven
 /// whole moves the current data into a dated folder and the unpacked data
 /// into place. Any failure removes what was unpacked, puts back what was
-/// there and throws Error.
+/// there and throws Error; progress asking to stop before the swap removes
+/// what was unpacked and throws Cancelled.
 Restored restore(const ProgramFolder &folder, const QString &zipPath, const QDateTime &now,
-                 const Rename &rename = renameEntry);
+                 const Rename &rename = renameEntry, const ProgressReport &progress = {});
 
 /// Removes the staging folder a restore that never ended left in the
 /// program folder (a crash, a power cut), unless a restore is using it.

@@ -2,6 +2,7 @@
 
 #include "backup/ArchiveReader.h"
 #include "backup/Messages.h"
+#include "backup/ProgressCounter.h"
 #include "storage/FileLock.h"
 #include "storage/ProgramFolder.h"
 
@@ -197,6 +198,36 @@ namespace {
         qint64 m_modified = 0;
     };
 
+    // Hands every entry on to the staging writer and tells the progress after
+    // each piece: a restore stopped there removes the staging folder and is
+    // left as one that failed before the swap.
+    class CountingSink : public EntrySink
+    {
+    public:
+        CountingSink(EntrySink &sink, ProgressCounter &counter)
+            : m_sink(sink)
+            , m_counter(counter)
+        {
+        }
+
+        void addFolder(const ArchiveEntry &entry) override { m_sink.addFolder(entry); }
+        void beginFile(const ArchiveEntry &entry) override { m_sink.beginFile(entry); }
+        void addData(const char *data, qint64 size) override
+        {
+            m_sink.addData(data, size);
+            m_counter.addBytes(size);
+        }
+        void endFile() override
+        {
+            m_sink.endFile();
+            m_counter.addFile();
+        }
+
+    private:
+        EntrySink &m_sink;
+        ProgressCounter &m_counter;
+    };
+
     class Discard : public EntrySink
     {
     public:
@@ -277,7 +308,8 @@ bool renameEntry(const QString &from, const QString &to)
     return QDir().rename(from, to);
 }
 
-Restored restore(const ProgramFolder &folder, const QString &zipPath, const QDateTime &now, const Rename &rename)
+Restored restore(const ProgramFolder &folder, const QString &zipPath, const QDateTime &now, const Rename &rename,
+    const ProgressReport &progress)
 {
     QFile zip(zipPath);
     if (!zip.open(QIODevice::ReadOnly))
@@ -285,12 +317,17 @@ Restored restore(const ProgramFolder &folder, const QString &zipPath, const QDat
     const QDir root(folder.path());
     const RecordLocks locks(root);
     const StagingFolder staging(root);
+    ProgressCounter counter(progress, Progress::Stage::Unpacking, announcedTotals(zip));
+    counter.tell();
     Restored restored;
     {
         ArchiveReader reader(zip);
         StagingWriter writer(staging.dir());
-        restored.totals = readChecked(reader, writer);
+        CountingSink counted(writer, counter);
+        restored.totals = readChecked(reader, counted);
     }
+    counter.tell(); // the last point of return
+    counter.beginUnstoppable(Progress::Stage::Swapping);
     restored.asideFolder = swapIn(root, staging.dir(), now, rename);
     return restored;
 }

@@ -7,7 +7,7 @@
 #include <functional>
 
 struct AppContext;
-class QAbstractItemModel;
+class ExportGrid;
 class QIODevice;
 class QWidget;
 
@@ -33,6 +33,7 @@ bool exportDocument(AppContext &context, QWidget *owner, const ExportDialogue &d
 /// deadline lists): writes format.fileName in the program folder from the
 /// grid's rows in grid order, columns 1 to N (column 0, the running number
 /// "N.", is not exported), with the export's questions and failure message.
-/// Returns true when the file was written.
-bool exportGridToSpreadsheet(
-    AppContext &context, QWidget *window, const QAbstractItemModel &grid, const SpreadsheetFormat &format);
+/// The rows are written away from the windows under the progress dialog,
+/// which can stop the export before the file takes its place. Returns true
+/// when the file was written.
+bool exportGridToSpreadsheet(AppContext &context, QWidget *window, const ExportGrid &grid, const SpreadsheetFormat &format);

@@ -156,7 +156,8 @@ void SpreadsheetWriter::flush()
     m_pending.resize(0); // keeps the buffer for the next rows
 }
 
-void writeGridSpreadsheet(QIODevice &device, const SpreadsheetFormat &format, const QAbstractItemModel &grid)
+void writeGridSpreadsheet(QIODevice &device, const SpreadsheetFormat &format, const QAbstractItemModel &grid,
+    const std::function<void(int written, int rows)> &rowWritten)
 {
     SpreadsheetWriter writer(device, format);
     const int columns = int(format.columns.size());
@@ -172,6 +173,8 @@ void writeGridSpreadsheet(QIODevice &device, const SpreadsheetFormat &format, co
                 writer.writeCell(grid.index(row, column).data().toString());
         }
         writer.endRow();
+        if (rowWritten)
+            rowWritten(row + 1, count);
     }
     writer.finish();
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <span>
 
 class QAbstractItemModel;
@@ -69,4 +70,7 @@ private:
 /// Writes the rows of grid as a spreadsheet document to device: columns 1 to
 /// the format's column count of each row, column 0 (the running number "N.")
 /// skipped. The one export of every grid window (archives and deadline lists).
-void writeGridSpreadsheet(QIODevice &device, const SpreadsheetFormat &format, const QAbstractItemModel &grid);
+/// rowWritten, when given, is told the rows written of all after each row;
+/// whatever it throws stops the writing.
+void writeGridSpreadsheet(QIODevice &device, const SpreadsheetFormat &format, const QAbstractItemModel &grid,
+    const std::function<void(int written, int rows)> &rowWritten = {});

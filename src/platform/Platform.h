@@ -4,6 +4,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Printing.h"
+#include "platform/Progress.h"
 #include "platform/Screen.h"
 #include "platform/Shell.h"
 #include "platform/Sound.h"
@@ -19,4 +20,5 @@ struct Platform
     Screen &screen;
     Sound &sound;
     Printing &printing;
+    Progress &progress;
 };

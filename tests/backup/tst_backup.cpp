@@ -19,6 +19,7 @@
 #include <archive_entry.h>
 
 #include <functional>
+#include <optional>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -124,7 +125,50 @@ QByteArray readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Where a test asks a backup or restore to stop.
+enum class StopAt { Start, HalfTheBytes, AfterTheLastFile };
+
+bool reached(StopAt stopAt, const Backup::Progress &progress)
+{
+    switch (stopAt) {
+    case StopAt::Start:
+        return true;
+    case StopAt::HalfTheBytes:
+        return progress.done.bytes * 2 >= progress.total.bytes;
+    case StopAt::AfterTheLastFile:
+        return progress.done.files == progress.total.files;
+    }
+    return false;
+}
+
+void addStopPoints()
+{
+    QTest::addColumn<StopAt>("stopAt");
+    QTest::newRow("before the first file") << StopAt::Start;
+    QTest::newRow("half-way through a large file") << StopAt::HalfTheBytes;
+    QTest::newRow("after the last file") << StopAt::AfterTheLastFile;
+}
+
+// Every report, in order, each climbing from the one before to what the work
+// says it did.
+void checkClimbs(const QList<Backup::Progress> &reports, const Backup::Totals &did)
+{
+    QVERIFY(!reports.isEmpty());
+    for (qsizetype i = 1; i < reports.size(); ++i) {
+        QVERIFY(reports[i].done.files >= reports[i - 1].done.files);
+        QVERIFY(reports[i].done.bytes >= reports[i - 1].done.bytes);
+    }
+    for (const Backup::Progress &report : reports) {
+        QCOMPARE(report.total.files, did.files);
+        QCOMPARE(report.total.bytes, did.bytes);
+    }
+    QCOMPARE(reports.constLast().done.files, did.files);
+    QCOMPARE(reports.constLast().done.bytes, did.bytes);
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(StopAt)
 
 class tst_Backup : public QObject
 {
@@ -666,6 +710,88 @@ private Q_SLOTS:
             QCOMPARE(error.message(), keptFileMessage(scratch + '/' + target));
         }
         QCOMPARE(readAll(m_folder + '/' + kept), before);
+    }
+
+    // Stopped anywhere before its rename, a backup leaves the earlier one byte
+    // for byte and nothing beside it.
+    void stoppedBackup_keepsTheEarlierOne_data() { addStopPoints(); }
+    void stoppedBackup_keepsTheEarlierOne()
+    {
+        QFETCH(StopAt, stopAt);
+        writeFile(m_folder + "/Album/Cane_2.jpg", randomBytes(3 << 20, 8)); // read in several pieces
+        writeFile(m_zip, "the previous backup");
+        std::optional<Backup::Progress> stoppedAt;
+        try {
+            Backup::create(ProgramFolder(m_folder), m_zip, [&](const Backup::Progress &progress) {
+                if (reached(stopAt, progress))
+                    stoppedAt = progress;
+                return !stoppedAt;
+            });
+            QFAIL("the backup went through");
+        } catch (const Backup::Cancelled &) {
+        }
+        QVERIFY(stoppedAt);
+        QCOMPARE(stoppedAt->stage, Backup::Progress::Stage::Copying);
+        if (stopAt == StopAt::HalfTheBytes)
+            QVERIFY(stoppedAt->done.files < stoppedAt->total.files);
+        QCOMPARE(readAll(m_zip), QByteArray("the previous backup"));
+        QCOMPARE(QDir(QFileInfo(m_zip).path()).entryList(QDir::Files | QDir::Hidden), QStringList { "copia.zip" });
+    }
+
+    // Stopped anywhere before the swap, a restore leaves the folder as it was:
+    // no staging folder, no dated folder, every record file free again.
+    void stoppedRestore_leavesTheDataAsItWas_data() { addStopPoints(); }
+    void stoppedRestore_leavesTheDataAsItWas()
+    {
+        QFETCH(StopAt, stopAt);
+        writeFile(m_folder + "/Album/Cane_2.jpg", randomBytes(3 << 20, 8));
+        Backup::create(ProgramFolder(m_folder), m_zip);
+        writeFile(m_folder + "/2025.sca", "changed after the backup");
+        QVERIFY(QFile::remove(m_folder + "/Album/Cane_2.jpg"));
+        const Snapshot before = snapshot(m_folder);
+        std::optional<Backup::Progress> stoppedAt;
+        try {
+            Backup::restore(ProgramFolder(m_folder), m_zip, restoreMoment, Backup::renameEntry,
+                [&](const Backup::Progress &progress) {
+                    if (reached(stopAt, progress))
+                        stoppedAt = progress;
+                    return !stoppedAt;
+                });
+            QFAIL("the restore went through");
+        } catch (const Backup::Cancelled &) {
+        }
+        QVERIFY(stoppedAt);
+        QCOMPARE(stoppedAt->stage, Backup::Progress::Stage::Unpacking);
+        QCOMPARE(snapshot(m_folder), before);
+        RecordFile year;
+        year.openOrCreate(m_folder + "/2025.sca", ScheduleRecord::recordSize);
+        year.seekRecord(0);
+        year.writeNext(Record(ScheduleRecord::layout())); // under the lock a save takes
+    }
+
+    // The progress climbs to what the work did. Once the swap begins there is
+    // no stopping: asked then, the restore goes on to its end.
+    void progress_climbsToTheEnd_andTheSwapIsNeverStopped()
+    {
+        QList<Backup::Progress> copying;
+        const Backup::Totals written = Backup::create(ProgramFolder(m_folder), m_zip, [&](const Backup::Progress &p) {
+            copying.append(p);
+            return true;
+        });
+        checkClimbs(copying, written);
+
+        writeFile(m_folder + "/2025.sca", "changed after the backup");
+        QList<Backup::Progress> restoring;
+        const Backup::Restored restored = Backup::restore(ProgramFolder(m_folder), m_zip, restoreMoment,
+            Backup::renameEntry, [&](const Backup::Progress &p) {
+                restoring.append(p);
+                return p.stage != Backup::Progress::Stage::Swapping;
+            });
+        QCOMPARE(restoring.constLast().stage, Backup::Progress::Stage::Swapping);
+        restoring.removeLast();
+        checkClimbs(restoring, restored.totals);
+        QCOMPARE(restored.totals.files, written.files);
+        QCOMPARE(readAll(m_folder + "/2025.sca").size(), 3 * 1448);
     }
 
     // Named through a linked folder, the previous backup among the data is

@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QTableView>
 
+#include <optional>
+
 using namespace Qt::Literals::StringLiterals;
 using Kind = MessageBoxes::Kind;
 using Answer = MessageBoxes::Answer;
@@ -170,6 +172,49 @@ private Q_SLOTS:
         QCOMPARE(f.readFile(u"Cani.xls"_s) != "earlier", written);
         QCOMPARE(f.doubles.shell.opened,
             opened ? QStringList { QDir::toNativeSeparators(f.path(u"Cani.xls"_s)) } : QStringList {});
+    }
+
+    // The rows go to the file under the progress dialog, counted. "Annulla",
+    // up to the last row, leaves the earlier file as it was, nothing beside
+    // it, and the window open for another try.
+    void export_showsTheRowsDone_andCanBeCancelled_data()
+    {
+        QTest::addColumn<std::optional<int>>("cancelAtStep");
+        QTest::newRow("not cancelled") << std::optional<int>();
+        QTest::newRow("cancelled after the first row") << std::optional<int>(0);
+        QTest::newRow("cancelled after the last row") << std::optional<int>(1);
+    }
+    void export_showsTheRowsDone_andCanBeCancelled()
+    {
+        QFETCH(std::optional<int>, cancelAtStep);
+        TestContext &f = *m_fixture;
+        writeTwoRecords(Archive::Dogs);
+        f.writeFile(u"Cani.xls"_s, "earlier");
+        const QStringList filesBefore = QDir(f.path(QString())).entryList(QDir::Files | QDir::Hidden);
+        f.doubles.progress.cancelAtStep = cancelAtStep;
+        f.doubles.messages.answerNextQuestions({ Answer::Yes, Answer::No });
+        bool openAfter = false;
+        openAndThen(Archive::Dogs, [&](QWidget *window) {
+            click(child(window, "cmdEsporta"));
+            openAfter = window->isVisible();
+            closeWindow(window);
+        });
+        QVERIFY(openAfter);
+        QCOMPARE(f.doubles.progress.runs.size(), 1);
+        const ScriptedProgress::Run &run = f.doubles.progress.runs[0];
+        QCOMPARE(run.title, u"Esportazione in Excel"_s);
+        QCOMPARE(run.cancelled, cancelAtStep.has_value());
+        const QStringList counted { u"Esportazione delle schede in corso: 0 di 2."_s,
+            u"Esportazione delle schede in corso: 1 di 2."_s, u"Esportazione delle schede in corso: 2 di 2."_s };
+        QCOMPARE(run.labels(), counted.first(cancelAtStep.value_or(1) + 2));
+        if (cancelAtStep) {
+            QCOMPARE(f.doubles.messages.shown.size(), 1); // the question before, nothing after
+            QCOMPARE(f.readFile(u"Cani.xls"_s), QByteArray("earlier"));
+        } else {
+            QCOMPARE(f.doubles.messages.shown.last().text, offerToOpen);
+            QVERIFY(f.readFile(u"Cani.xls"_s).contains("Lilli"));
+        }
+        QCOMPARE(QDir(f.path(QString())).entryList(QDir::Files | QDir::Hidden), filesBefore);
     }
 
     // Written, but the desktop has nothing to open it with: the user is told

@@ -71,6 +71,57 @@ void RecordingSound::stop()
     playing = false;
 }
 
+void ScriptedProgress::run(QWidget *, const QString &title, const Step &first, const Work &work)
+{
+    runs.append({ title, { first } });
+    const qsizetype boxesBefore = m_messages.shown.size();
+    // Indexed, not held: the work may start another run.
+    const qsizetype index = runs.size() - 1;
+    class Recorder final : public Reporter
+    {
+    public:
+        Recorder(ScriptedProgress &progress, qsizetype run)
+            : m_progress(progress)
+            , m_run(run)
+        {
+        }
+        bool report(const Step &step) override
+        {
+            Run &run = m_progress.runs[m_run];
+            const int reported = int(run.steps.size()) - 1;
+            run.steps.append(step);
+            if (step.cancellable && m_progress.cancelAtStep && reported >= *m_progress.cancelAtStep)
+                run.cancelled = true;
+            return !run.cancelled;
+        }
+
+    private:
+        ScriptedProgress &m_progress;
+        qsizetype m_run;
+    } recorder(*this, index);
+    const auto checkNoBox = [&] {
+        if (m_messages.shown.size() != boxesBefore)
+            QTest::qFail(qPrintable(QStringLiteral("a message box was shown while \"%1\" ran: %2")
+                                        .arg(title, m_messages.shown.constLast().text)),
+                __FILE__, __LINE__);
+    };
+    try {
+        work(recorder);
+    } catch (...) {
+        checkNoBox();
+        throw;
+    }
+    checkNoBox();
+}
+
+QStringList ScriptedProgress::Run::labels() const
+{
+    QStringList texts;
+    for (const Step &step : steps)
+        texts.append(step.label);
+    return texts;
+}
+
 QStringList pageTexts(const Report::Page &page)
 {
     QStringList texts;

@@ -7,6 +7,8 @@
 #include <QQueue>
 #include <QStringList>
 
+#include <optional>
+
 // Test doubles of the platform seams: each records what the program asked of
 // it and answers from a script.
 
@@ -122,6 +124,36 @@ public:
     bool succeed = true; // false: the printer fails
 };
 
+// Runs the work at once on the test's own thread and records each run: its
+// title and every step shown, the first one included. cancelAtStep plays the
+// user pressing "Annulla" when the work reports that step (counted from 0 over
+// the steps reported, or at the first cancellable one after it): from then on
+// report() answers false. A message box shown while the work runs fails the
+// test: boxes belong to the windows' thread, once the dialog has closed.
+class ScriptedProgress final : public Progress
+{
+public:
+    explicit ScriptedProgress(const RecordingMessageBoxes &messages)
+        : m_messages(messages)
+    {
+    }
+
+    void run(QWidget *owner, const QString &title, const Step &first, const Work &work) override;
+
+    struct Run
+    {
+        QString title;
+        QList<Step> steps;
+        bool cancelled = false; // "Annulla" was pressed
+        QStringList labels() const;
+    };
+    QList<Run> runs;
+    std::optional<int> cancelAtStep;
+
+private:
+    const RecordingMessageBoxes &m_messages;
+};
+
 /// The texts of a prepared page, in drawing order.
 QStringList pageTexts(const Report::Page &page);
 /// The texts of every page of a report, in order.
@@ -137,6 +169,7 @@ struct PlatformDoubles
     FixedScreen screen;
     RecordingSound sound;
     CapturingPrinting printing;
+    ScriptedProgress progress { messages };
 
-    Platform platform() { return {messages, fileDialogs, shell, clock, screen, sound, printing}; }
+    Platform platform() { return {messages, fileDialogs, shell, clock, screen, sound, printing, progress}; }
 };

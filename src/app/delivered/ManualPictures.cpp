@@ -72,6 +72,20 @@ public:
     void preview(QWidget *, const Report::PreparedReport &) override { }
 };
 
+// Runs the work at once: the pictures are of windows, never of progress.
+class QuietProgress final : public Progress
+{
+public:
+    void run(QWidget *, const QString &, const Step &, const Work &work) override
+    {
+        struct : Reporter
+        {
+            bool report(const Step &) override { return true; }
+        } goOn;
+        work(goOn);
+    }
+};
+
 struct QuietPlatform
 {
     QuietMessages messages;
@@ -81,8 +95,9 @@ struct QuietPlatform
     SampleScreen screen;
     QuietSound sound;
     QuietPrinting printing;
+    QuietProgress progress;
 
-    Platform platform() { return { messages, fileDialogs, shell, clock, screen, sound, printing }; }
+    Platform platform() { return { messages, fileDialogs, shell, clock, screen, sound, printing, progress }; }
 };
 
 // Lets a window finish laying itself out and painting.
