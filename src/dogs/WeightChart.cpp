@@ -3,7 +3,7 @@
 #include "core/DateText.h"
 
 #include <QChart>
-#include <QDateTimeAxis>
+#include <QCategoryAxis>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QLineSeries>
@@ -18,6 +18,28 @@ using WeightLog::Weighing;
 namespace {
 
 const QColor lineColour(0xFF2F6A9A);
+
+constexpr int mostMarks = 6;
+
+double msecsAtMidnight(QDate date)
+{
+    return double(QDateTime(date, QTime(0, 0)).toMSecsSinceEpoch());
+}
+
+// The marks from first on, each next(previous) after the one before, up to
+// to; empty when there would be more than mostMarks.
+template<typename Next>
+QList<WeightChart::DateMark> marksFrom(QDate first, QDate to, Next next, const QString &format)
+{
+    static const QLocale italian(QLocale::Italian, QLocale::Italy);
+    QList<WeightChart::DateMark> marks;
+    for (QDate date = first; date <= to; date = next(date)) {
+        if (marks.size() == mostMarks)
+            return {};
+        marks.append({ date, italian.toString(date, format) });
+    }
+    return marks;
+}
 
 } // namespace
 
@@ -44,10 +66,11 @@ QChart *make()
     series->setColor(lineColour);
     chart->addSeries(series);
 
-    auto *dates = new QDateTimeAxis(chart);
+    // A category axis, because it draws its lines where they are asked
+    // for (on month starts, say), not evenly over the range.
+    auto *dates = new QCategoryAxis(chart);
     dates->setObjectName(QStringLiteral("asseDate"));
-    dates->setFormat(DateText::pattern());
-    dates->setTickCount(5);
+    dates->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     dates->setTitleText(QStringLiteral("Data"));
     chart->addAxis(dates, Qt::AlignBottom);
     series->attachAxis(dates);
@@ -60,6 +83,36 @@ QChart *make()
     series->attachAxis(kilograms);
     show(chart, {});
     return chart;
+}
+
+QList<DateMark> dateMarks(QDate from, QDate to)
+{
+    const QDate monthStart = QDate(from.year(), from.month(), 1);
+    for (int months : { 1, 2, 3, 6, 12, 24, 48, 96 }) {
+        QDate first = monthStart < from ? monthStart.addMonths(1) : monthStart;
+        while ((first.year() * 12 + first.month() - 1) % months != 0)
+            first = first.addMonths(1);
+        const QList<DateMark> marks
+            = marksFrom(first, to, [months](QDate date) { return date.addMonths(months); }, QStringLiteral("MMM yyyy"));
+        if (marks.size() >= 3)
+            return marks;
+        if (!marks.isEmpty() || first > to)
+            break; // fewer months than that: a shorter step is for weeks
+    }
+    const QDate monday = from.addDays((8 - from.dayOfWeek()) % 7);
+    for (int weeks : { 1, 2, 4 }) {
+        const QList<DateMark> marks
+            = marksFrom(monday, to, [weeks](QDate date) { return date.addDays(7 * weeks); }, QStringLiteral("dd/MM"));
+        if (marks.size() >= 2)
+            return marks;
+    }
+    for (int days : { 1, 2, 3 }) {
+        const QList<DateMark> marks
+            = marksFrom(from, to, [days](QDate date) { return date.addDays(days); }, QStringLiteral("dd/MM"));
+        if (!marks.isEmpty())
+            return marks;
+    }
+    return {};
 }
 
 QLineSeries *series(QChart *chart)
@@ -80,8 +133,10 @@ void show(QChart *chart, const QList<Weighing> &weighings)
         points.append(pointOf(weighing));
     series(chart)->replace(points);
 
-    auto *dates = static_cast<QDateTimeAxis *>(chart->axes(Qt::Horizontal).constFirst());
+    auto *dates = static_cast<QCategoryAxis *>(chart->axes(Qt::Horizontal).constFirst());
     auto *kilograms = static_cast<QValueAxis *>(chart->axes(Qt::Vertical).constFirst());
+    for (const QString &label : dates->categoriesLabels())
+        dates->remove(label);
     // An empty log shows the bare frame: its window says why.
     dates->setLabelsVisible(!weighings.isEmpty());
     kilograms->setLabelsVisible(!weighings.isEmpty());
@@ -89,17 +144,17 @@ void show(QChart *chart, const QList<Weighing> &weighings)
         kilograms->setRange(0, 10);
         return;
     }
-    // A day or two of room on each side, so that the first and last points
-    // do not sit on the frame.
+    // A twentieth of the span (a day at least) of room on each side, so that
+    // the first and last points are drawn whole inside the frame.
     const QDate first = weighings.constFirst().date;
     const QDate last = weighings.constLast().date;
-    // The span is a multiple of the four intervals between the five ticks,
-    // so that every tick falls on a midnight and no date is written twice.
-    const qint64 span = first.daysTo(last);
-    const qint64 room = std::max<qint64>(1, span / 20);
-    const qint64 days = (span + 2 * room + 3) / 4 * 4;
-    const QDate start = first.addDays(-(days - span) / 2);
-    dates->setRange(QDateTime(start, QTime(0, 0)), QDateTime(start.addDays(days), QTime(0, 0)));
+    const qint64 room = std::max<qint64>(1, first.daysTo(last) / 20);
+    const QDate from = first.addDays(-room);
+    const QDate to = last.addDays(room);
+    dates->setStartValue(msecsAtMidnight(from));
+    dates->setRange(msecsAtMidnight(from), msecsAtMidnight(to.addDays(1)));
+    for (const DateMark &mark : dateMarks(from, to))
+        dates->append(mark.label, msecsAtMidnight(mark.date));
     const auto [lightest, heaviest] = std::minmax_element(weighings.cbegin(), weighings.cend(),
         [](const Weighing &a, const Weighing &b) { return a.grams < b.grams; });
     const double low = lightest->grams / 1000.0;

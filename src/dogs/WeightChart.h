@@ -28,6 +28,22 @@ QLineSeries *series(QChart *chart);
 /// leaves the frame without labels.
 void show(QChart *chart, const QList<WeightLog::Weighing> &weighings);
 
+/// A mark of the date axis: its date (the line is drawn at its midnight)
+/// and its label.
+struct DateMark
+{
+    QDate date;
+    QString label;
+    bool operator==(const DateMark &) const = default;
+};
+
+/// Where the date axis of a chart spanning the days from..to is marked: on
+/// month starts ("mar 2024"), every one, two, three, six or twelve months,
+/// when three or more fall in the span; else on Mondays ("04/03"), every
+/// one, two or four weeks; else on days. Never more than six marks, so that
+/// their labels fit side by side.
+QList<DateMark> dateMarks(QDate from, QDate to);
+
 /// The point of a weighing: milliseconds since the epoch at noon of its
 /// date (local time, as the date axis reads it), kilograms.
 QPointF pointOf(const WeightLog::Weighing &weighing);

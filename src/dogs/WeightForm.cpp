@@ -80,6 +80,10 @@ WeightForm::WeightForm(QWidget *window)
     grafPeso = new QChartView(WeightChart::make(), chartPanel);
     grafPeso->setObjectName(QStringLiteral("grafPeso"));
     grafPeso->setRenderHint(QPainter::Antialiasing);
+    // Repainting only the regions the scene reports leaves bits of the old
+    // markers behind when the line is replaced; a chart this size repaints
+    // whole at no cost.
+    grafPeso->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     auto *chartColumn = new QVBoxLayout(chartPanel);
     chartColumn->setContentsMargins(4, 4, 4, 4);
     chartColumn->addWidget(grafPeso);

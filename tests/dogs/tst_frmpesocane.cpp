@@ -206,6 +206,44 @@ private Q_SLOTS:
         QCOMPARE(child<QChartView>(f.window.get(), "grafPeso")->toolTip(), u"15/03/2024: 3,50 kg"_s);
     }
 
+    // The date axis is marked on month starts, or on Mondays for a short
+    // log, or on days for a few days, never more than six marks.
+    void dateMarks_data()
+    {
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QDate>("to");
+        QTest::addColumn<QStringList>("labels");
+        QTest::newRow("a season") << QDate(2024, 1, 20) << QDate(2024, 5, 3)
+                                  << QStringList { u"feb 2024"_s, u"mar 2024"_s, u"apr 2024"_s, u"mag 2024"_s };
+        QTest::newRow("a year, every other month")
+            << QDate(2023, 11, 15) << QDate(2024, 11, 10)
+            << QStringList { u"gen 2024"_s, u"mar 2024"_s, u"mag 2024"_s, u"lug 2024"_s, u"set 2024"_s, u"nov 2024"_s };
+        QTest::newRow("three years, every six months")
+            << QDate(2021, 2, 1) << QDate(2024, 3, 1)
+            << QStringList { u"lug 2021"_s, u"gen 2022"_s, u"lug 2022"_s, u"gen 2023"_s, u"lug 2023"_s, u"gen 2024"_s };
+        QTest::newRow("six weeks, Mondays") << QDate(2024, 3, 1) << QDate(2024, 4, 10)
+                                            << QStringList { u"04/03"_s, u"11/03"_s, u"18/03"_s, u"25/03"_s,
+                                                   u"01/04"_s, u"08/04"_s };
+        QTest::newRow("two months, every other Monday")
+            << QDate(2024, 3, 1) << QDate(2024, 4, 28)
+            << QStringList { u"04/03"_s, u"18/03"_s, u"01/04"_s, u"15/04"_s };
+        QTest::newRow("four days") << QDate(2024, 3, 6) << QDate(2024, 3, 9)
+                                   << QStringList { u"06/03"_s, u"07/03"_s, u"08/03"_s, u"09/03"_s };
+    }
+
+    void dateMarks()
+    {
+        QFETCH(QDate, from);
+        QFETCH(QDate, to);
+        QFETCH(QStringList, labels);
+        QStringList shown;
+        for (const WeightChart::DateMark &mark : WeightChart::dateMarks(from, to)) {
+            QVERIFY(mark.date >= from && mark.date <= to);
+            shown.append(mark.label);
+        }
+        QCOMPARE(shown, labels);
+    }
+
     // Correcting or deleting the latest weighing offers the card the weight
     // that is latest afterwards; a change below it asks nothing.
     void changedLatestIsOffered_data()
