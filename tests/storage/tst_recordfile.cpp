@@ -69,22 +69,26 @@ public:
     std::optional<qint64> tearNextWriteAfter;
 
 protected:
-    qint64 writeAt(qint64 offset, const char *data, qint64 size) override
+    // Only the records' file fails: its journal is written as usual.
+    qint64 writeAt(QFile &file, qint64 offset, const char *data, qint64 size) override
     {
-        if (!tearNextWriteAfter)
-            return RecordFile::writeAt(offset, data, size);
+        if (!tearNextWriteAfter || !isRecords(file))
+            return RecordFile::writeAt(file, offset, data, size);
         const qint64 through = *std::exchange(tearNextWriteAfter, std::nullopt);
-        RecordFile::writeAt(offset, data, through);
+        RecordFile::writeAt(file, offset, data, through);
         return through;
     }
 
-    bool syncData() override
+    bool syncData(QFile &file) override
     {
-        if (failingFlushes == 0)
-            return RecordFile::syncData();
+        if (failingFlushes == 0 || !isRecords(file))
+            return RecordFile::syncData(file);
         --failingFlushes;
         return false;
     }
+
+private:
+    static bool isRecords(const QFile &file) { return !file.fileName().endsWith(QLatin1String(".journal")); }
 };
 
 enum class Fault { TornWrite, FailedFlush };
