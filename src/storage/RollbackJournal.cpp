@@ -118,11 +118,17 @@ std::optional<Contents> parse(QByteArrayView journal)
     return contents;
 }
 
+// A save keeps a few records' earlier bytes; a file far larger than any
+// journal is none of ours, and is taken as torn rather than read whole.
+constexpr qint64 maxJournalBytes = 64 << 20;
+
 std::optional<QByteArray> readJournal(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
+    if (file.size() > maxJournalBytes)
+        return QByteArray();
     return file.readAll();
 }
 
@@ -192,7 +198,11 @@ RollbackJournal::~RollbackJournal() = default;
 bool RollbackJournal::begin(qint64 sizeBefore, qint64 offset, QByteArrayView earlier)
 {
     Q_ASSERT(!isOpen());
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+    // Made anew, never opened through whatever stands at its name (a link
+    // would have the journal written elsewhere): the opening removed the
+    // last journal, so anything there now is a leftover that could not be.
+    const auto create = [this] { return m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered); };
+    if (!create() && !(m_disk.remove(m_file.fileName()) && create()))
         return false;
     m_salt = QRandomGenerator::global()->generate64();
     m_size = 0;
