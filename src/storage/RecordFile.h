@@ -54,10 +54,11 @@ void recoverInterruptedChanges(const QString &folder);
 // neither store a record twice nor leave one torn. A write that fails is undone
 // at once: an append is cut off, a replaced record gets its earlier bytes back.
 // A flush that fails at closing undoes every write since the file was opened
-// and flushes again before reporting. Undoing is best effort: on a disk that
-// refuses every write, putting the earlier bytes back fails too. On Unix, once
-// the flush has succeeded what was written is stored, so an error from closing
-// the descriptor afterwards is not reported.
+// and flushes again before reporting; so does closing after a failed write
+// whose earlier bytes could not be put back. On a disk that refuses every
+// write, undoing fails too: the journal then stays, and the next opening
+// undoes the change. On Unix, once the flush has succeeded what was written is
+// stored, so an error from closing the descriptor afterwards is not reported.
 //
 // A crash or a power cut cannot leave a record half written either: before
 // the first change since opening, the file's size and the earlier bytes of
