@@ -74,7 +74,7 @@ void RecordFile::openOrCreate(const QString &path, int recordSize)
     m_written = false;
     m_torn = false;
     m_replaced.clear();
-    m_journal.emplace(path, static_cast<DiskWrites &>(*this));
+    m_journal.reset();
     setSize(0);
     dropReadAhead();
 
@@ -240,6 +240,8 @@ void RecordFile::keepInJournal(qint64 offset, const QByteArray &earlier)
     const QByteArray kept = offset < m_openedSize && !seenSinceOpening
         ? earlier.first(std::min<qint64>(earlier.size(), m_openedSize - offset))
         : QByteArray();
+    if (!m_journal)
+        m_journal.emplace(m_file.fileName(), static_cast<DiskWrites &>(*this));
     const bool journalled = m_journal->isOpen() ? kept.isEmpty() || m_journal->add(offset, kept)
                                                 : m_journal->begin(m_openedSize, offset, kept);
     if (!journalled)
@@ -263,8 +265,8 @@ void RecordFile::closeFile()
     // what is left.
     bool journalEnded = false;
     if (stored || undone)
-        journalEnded = m_journal->finish();
-    else
+        journalEnded = !m_journal || m_journal->finish();
+    else if (m_journal)
         m_journal->abandon();
     m_replaced.clear();
     // Closing the descriptor also releases the lock.

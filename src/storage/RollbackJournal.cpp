@@ -2,7 +2,6 @@
 
 #include "storage/DiskWrites.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QtEndian>
@@ -134,10 +133,11 @@ std::optional<QByteArray> readJournal(const QString &path)
 
 } // namespace
 
+// Text alone, no file system call: every opening of a record file asks.
 QString RollbackJournal::pathFor(const QString &recordFilePath)
 {
-    const QFileInfo info(recordFilePath);
-    return info.dir().filePath(nameFor(info.fileName()));
+    const qsizetype nameAt = std::max(recordFilePath.lastIndexOf(u'/'), recordFilePath.lastIndexOf(u'\\')) + 1;
+    return recordFilePath.first(nameAt) + nameFor(recordFilePath.sliced(nameAt));
 }
 
 QString RollbackJournal::nameFor(const QString &recordFileName)
