@@ -105,6 +105,20 @@ void saveOneRecord(benchmark::State &state)
     }
 }
 
+// Adding a cost, flushed on close: open, append one record, close.
+void appendOneRecord(benchmark::State &state)
+{
+    const QString path = archivePath(archives[3], largeArchive);
+    Record record = SampleArchives::halfFull(CostRecord::layout());
+    for (auto _ : state) {
+        RecordFile file;
+        file.openOrCreate(path, CostRecord::recordSize);
+        file.seekRecord(file.recordCount());
+        file.writeNext(record);
+        file.closeFile();
+    }
+}
+
 void registerBenchmarks()
 {
     for (const Archive &archive : archives) {
@@ -121,6 +135,7 @@ void registerBenchmarks()
     benchmark::RegisterBenchmark("navigate_to_last/dog/100000", navigateToLast)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("save_replace_one/dog/100000", saveOneRecord)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("save_append_one/cost/100000", appendOneRecord)->Unit(benchmark::kMillisecond);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "backup/Backup.h"
 #include "core/Version.h"
 #include "storage/ProgramFolder.h"
+#include "storage/RecordFile.h"
 #include "ui/Fonts.h"
 
 #include <QApplication>
@@ -86,6 +87,10 @@ int main(int argc, char *argv[])
     fillFromTemplates({ QDir(programDir).filePath(QStringLiteral(ZAMPORA_TEMPLATES_FROM_PROGRAM)), programDir },
         QStringLiteral(ZAMPORA_SHIPPED_NAMES).split(u','), folder);
     Backup::removeUnfinishedRestore(folder);
+    // Every opening of a record file undoes a change a crash interrupted; at
+    // the start that is done for all of them, so that no journal lingers
+    // beside a file no window opens and a restore is never refused for one.
+    recoverInterruptedChanges(folder);
 
     QtPlatform platform;
     if (newFolder && !QFileInfo::exists(QDir(folder).filePath(QLatin1String(settingsFileName)))) {

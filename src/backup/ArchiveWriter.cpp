@@ -6,6 +6,7 @@
 #include "backup/Utf8Names.h"
 #include "storage/FileLock.h"
 #include "storage/ProgramFolder.h"
+#include "storage/RollbackJournal.h"
 #include "storage/WholeFile.h"
 
 #include <QDir>
@@ -97,28 +98,11 @@ Totals create(const ProgramFolder &folder, const QString &zipPath, const Progres
             throw Error(Messages::cannotWrite(zipPath));
     };
 
-    for (const QString &item : std::as_const(listed)) {
+    // A file's entry and bytes, from the open file.
+    const auto copyFile = [&](const QString &name, QFile &file) {
         Entry entry(archive_entry_new());
-        const bool isFolder = item.endsWith(u'/');
-        const QString name = isFolder ? item.chopped(1) : item;
-        archive_entry_set_pathname_utf8(entry.get(), item.toUtf8().constData());
-        const QFileInfo info(root.filePath(name));
-        archive_entry_set_mtime(entry.get(), info.lastModified().toSecsSinceEpoch(), 0);
-        if (isFolder) {
-            archive_entry_set_filetype(entry.get(), AE_IFDIR);
-            archive_entry_set_perm(entry.get(), 0755);
-            writeEntry(entry.get());
-            contents.insert(name, Manifest::Content { true, 0, {} });
-            continue;
-        }
-        QFile file(info.filePath());
-        if (!file.open(QIODevice::ReadOnly))
-            throw Error(Messages::cannotRead(name));
-        // A record file is copied as it stands between two saves of another
-        // copy of the program: that copy holds the file exclusively while it
-        // writes, so a shared hold here waits for its save to end.
-        if (isRecordFileName(name) && lockOpenFile(file, FileLockKind::Shared) != 0)
-            throw Error(Messages::cannotRead(name));
+        archive_entry_set_pathname_utf8(entry.get(), name.toUtf8().constData());
+        archive_entry_set_mtime(entry.get(), QFileInfo(file).lastModified().toSecsSinceEpoch(), 0);
         const qint64 size = file.size();
         archive_entry_set_filetype(entry.get(), AE_IFREG);
         archive_entry_set_perm(entry.get(), 0644);
@@ -147,6 +131,43 @@ Totals create(const ProgramFolder &folder, const QString &zipPath, const Progres
         ++totals.files;
         totals.bytes += size;
         counter.addFile();
+    };
+
+    for (const QString &item : std::as_const(listed)) {
+        // A journal goes with its record file, under the same hold.
+        if (isRecordJournalName(item))
+            continue;
+        const bool isFolder = item.endsWith(u'/');
+        const QString name = isFolder ? item.chopped(1) : item;
+        const QFileInfo info(root.filePath(name));
+        if (isFolder) {
+            Entry entry(archive_entry_new());
+            archive_entry_set_pathname_utf8(entry.get(), item.toUtf8().constData());
+            archive_entry_set_mtime(entry.get(), info.lastModified().toSecsSinceEpoch(), 0);
+            archive_entry_set_filetype(entry.get(), AE_IFDIR);
+            archive_entry_set_perm(entry.get(), 0755);
+            writeEntry(entry.get());
+            contents.insert(name, Manifest::Content { true, 0, {} });
+            continue;
+        }
+        QFile file(info.filePath());
+        if (!file.open(QIODevice::ReadOnly))
+            throw Error(Messages::cannotRead(name));
+        // A record file is copied as it stands between two saves of another
+        // copy of the program: that copy holds the file exclusively while it
+        // writes, so a shared hold here waits for its save to end.
+        if (isRecordFileName(name) && lockOpenFile(file, FileLockKind::Shared) != 0)
+            throw Error(Messages::cannotRead(name));
+        copyFile(name, file);
+        // Under that hold a journal beside it is no save in progress but one
+        // a crash left: the two together restore the file as it was before.
+        const QString journalName = RollbackJournal::nameFor(name);
+        QFile journal(root.filePath(journalName));
+        if (isRecordFileName(name) && RollbackJournal::holdsRollback(journal.fileName())) {
+            if (!journal.open(QIODevice::ReadOnly))
+                throw Error(Messages::cannotRead(journalName));
+            copyFile(journalName, journal);
+        }
     }
 
     const QByteArray manifest = Manifest::text(contents);

@@ -2,6 +2,7 @@
 
 #include "backup/Messages.h"
 #include "storage/ProgramFolder.h"
+#include "storage/RollbackJournal.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -82,6 +83,15 @@ namespace Messages {
             + nothingChanged;
     }
 
+    QString changeToUndo(const QString &name)
+    {
+        return QStringLiteral("Attenzione: il file %1 è rimasto a metà di un salvataggio interrotto (il programma "
+                              "si è chiuso o è mancata la corrente) e va prima riportato com'era. Chiudere il "
+                              "programma, riavviarlo e ripetere il ripristino.")
+                   .arg(name)
+            + nothingChanged;
+    }
+
     QString restoreRunning()
     {
         return QStringLiteral("Attenzione: un altro ripristino è in corso nella cartella del programma.")
@@ -120,6 +130,9 @@ QStringList dataEntries(const QString &folder)
     for (const QFileInfo &info : top) {
         const QString name = info.fileName();
         if (!isTopLevelDataName(name) || info.isDir() != isDataFolderName(name))
+            continue;
+        // A journal that would undo nothing (torn, or emptied) is no data.
+        if (isRecordJournalName(name) && !RollbackJournal::holdsRollback(info.filePath()))
             continue;
         if (!info.isDir()) {
             entries.append(name);

@@ -29,7 +29,8 @@ private:
 
 /// The program folder's data, relative to it with '/' between folders,
 /// folders before what they hold: the dog and owner archives, the year files,
-/// the cost and weight files, the settings file and everything in "Album",
+/// the cost and weight files, the journal of any of them that a crash left
+/// with a change to undo, the settings file and everything in "Album",
 /// "Cartelle_Abbinate" and "Documenti_Allegati". The program itself, its
 /// manual and its sound are not data.
 QStringList dataEntries(const QString &folder);
@@ -100,9 +101,11 @@ struct Restored
 /// archive into a staging folder inside the program folder, checking it
 /// against its manifest as it goes; and only when the unpacked tree is proven
 /// whole moves the current data into a dated folder and the unpacked data
-/// into place. Any failure removes what was unpacked, puts back what was
-/// there and throws Error; progress asking to stop before the swap removes
-/// what was unpacked and throws Cancelled.
+/// into place. A record file that a crash left in the middle of a change
+/// (its journal beside it) refuses the restore: it is put back when the
+/// program next starts. Any failure removes what was unpacked, puts back what
+/// was there and throws Error; progress asking to stop before the swap
+/// removes what was unpacked and throws Cancelled.
 Restored restore(const ProgramFolder &folder, const QString &zipPath, const QDateTime &now,
                  const Rename &rename = renameEntry, const ProgressReport &progress = {});
 

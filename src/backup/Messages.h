@@ -16,6 +16,7 @@ QString cannotRead(const QString &name);
 QString linkedData(const QStringList &names);
 QString cannotUnpack();
 QString recordFileBusy(const QString &name);
+QString changeToUndo(const QString &name);
 QString restoreRunning();
 QString interrupted();
 QString interruptedAndScattered(const QString &asideFolder);

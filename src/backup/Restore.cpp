@@ -3,8 +3,11 @@
 #include "backup/ArchiveReader.h"
 #include "backup/Messages.h"
 #include "backup/ProgressCounter.h"
+#include "storage/DiskWrites.h"
 #include "storage/FileLock.h"
 #include "storage/ProgramFolder.h"
+#include "storage/RollbackJournal.h"
+#include "storage/WholeFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +15,7 @@
 
 #include <cerrno>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #ifdef Q_OS_UNIX
@@ -25,6 +29,89 @@ namespace Backup {
 namespace {
 
     const QString stagingName = QStringLiteral(".zampora_ripristino");
+    // Inside the staging folder while a restore swaps the data; never data itself.
+    const QString swapPlanName = QStringLiteral(".scambio");
+    const QString asidePrefix = QStringLiteral("Dati_prima_del_ripristino_");
+
+    bool present(const QString &path)
+    {
+        const QFileInfo info(path);
+        return info.exists() || info.isSymLink();
+    }
+
+    // What a swap moves, written whole into the staging folder before its
+    // first rename and removed after its last: a swap that a crash or a power
+    // cut stopped half-way is undone from it when the program next starts.
+    struct SwapPlan
+    {
+        QString asideName;
+        QStringList found; // moved first, from the program folder into the aside folder
+        QStringList unpacked; // then from the staging folder into the program folder
+
+        QByteArray text() const
+        {
+            QString text = asideName + u'\n';
+            for (const QString &name : found)
+                text += QStringLiteral("V ") + name + u'\n';
+            for (const QString &name : unpacked)
+                text += QStringLiteral("N ") + name + u'\n';
+            return text.toUtf8();
+        }
+
+        // Only names a swap moves are taken: anything else is no plan of ours.
+        static std::optional<SwapPlan> read(const QString &path)
+        {
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly))
+                return std::nullopt;
+            const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+            if (lines.isEmpty() || !lines[0].startsWith(asidePrefix) || lines[0].contains(u'/'))
+                return std::nullopt;
+            SwapPlan plan { lines[0], {}, {} };
+            for (const QString &line : lines.mid(1)) {
+                const QString name = line.mid(2);
+                if (!isTopLevelDataName(name) || name.contains(u'/'))
+                    return std::nullopt;
+                if (line.startsWith(QStringLiteral("V ")))
+                    plan.found.append(name);
+                else if (line.startsWith(QStringLiteral("N ")))
+                    plan.unpacked.append(name);
+                else
+                    return std::nullopt;
+            }
+            return plan;
+        }
+    };
+
+    // Flushes the folders a swap renamed in and out of, so that its renames
+    // last across a power cut before what follows them.
+    void syncFolders(const QList<QDir> &folders)
+    {
+        DiskWrites disk;
+        for (const QDir &folder : folders)
+            disk.syncFolderOf(folder.filePath(swapPlanName));
+    }
+
+    // Puts back, from its plan, what a swap that never ended had moved: the
+    // unpacked data already in place goes back into the staging folder, then
+    // the data found comes back from the aside folder.
+    void undoSwap(const QDir &root, const QDir &staging)
+    {
+        const std::optional<SwapPlan> plan = SwapPlan::read(staging.filePath(swapPlanName));
+        if (!plan)
+            return;
+        const QDir aside(root.filePath(plan->asideName));
+        for (auto it = plan->unpacked.crbegin(); it != plan->unpacked.crend(); ++it) {
+            if (!present(staging.filePath(*it)) && present(root.filePath(*it)))
+                renameEntry(root.filePath(*it), staging.filePath(*it));
+        }
+        for (auto it = plan->found.crbegin(); it != plan->found.crend(); ++it) {
+            if (present(aside.filePath(*it)) && !present(root.filePath(*it)))
+                renameEntry(aside.filePath(*it), root.filePath(*it));
+        }
+        syncFolders({ root, staging, aside });
+        root.rmdir(plan->asideName);
+    }
 
     // Every record file of the folder, held exclusively as a save holds it,
     // for as long as the restore runs: another copy of the program waits, and
@@ -102,7 +189,10 @@ namespace {
         if (!info.exists())
             return FolderHold::Outcome::Held;
         const FolderHold hold(path);
-        if (hold.outcome() == FolderHold::Outcome::Held && !QDir(path).removeRecursively())
+        if (hold.outcome() != FolderHold::Outcome::Held)
+            return hold.outcome();
+        undoSwap(info.dir(), QDir(path));
+        if (!QDir(path).removeRecursively())
             return FolderHold::Outcome::NotAFolder;
         return hold.outcome();
     }
@@ -259,13 +349,20 @@ namespace {
 
     // Moves the data found into a dated folder and the unpacked data into
     // its place. Returns the dated folder, or an empty text when nothing was
-    // there before. A failure moves back everything already moved.
+    // there before. A failure moves back everything already moved; a crash
+    // leaves the plan, from which the next start moves it back.
     QString swapIn(const QDir &root, const QDir &staging, const QDateTime &now, const Rename &rename)
     {
-        const QString asideName = freshFolderName(root, now);
+        const SwapPlan plan { freshFolderName(root, now), topLevelData(root.path()), topLevelData(staging.path()) };
+        const QString &asideName = plan.asideName;
+        const QString planPath = staging.filePath(swapPlanName);
         if (!root.mkdir(asideName))
             throw Error(Messages::cannotUnpack());
         const QDir aside(root.filePath(asideName));
+        if (writeWholeFile(planPath, plan.text())) {
+            root.rmdir(asideName);
+            throw Error(Messages::cannotUnpack());
+        }
         QList<std::pair<QString, QString>> moved;
         const auto move = [&](const QString &from, const QString &to) {
             if (!rename(from, to))
@@ -273,10 +370,15 @@ namespace {
             moved.append({ from, to });
         };
         try {
-            for (const QString &name : topLevelData(root.path()))
+            for (const QString &name : plan.found)
                 move(root.filePath(name), aside.filePath(name));
-            for (const QString &name : topLevelData(staging.path()))
+            for (const QString &name : plan.unpacked)
                 move(staging.filePath(name), root.filePath(name));
+            syncFolders({ root, staging, aside });
+            // The swap is done once its plan is gone.
+            if (!QFile::remove(planPath))
+                throw Error({});
+            syncFolders({ staging });
         } catch (const Error &) {
             bool whole = true;
             for (auto it = moved.crbegin(); it != moved.crend(); ++it)
@@ -316,6 +418,12 @@ Restored restore(const ProgramFolder &folder, const QString &zipPath, const QDat
         throw Error(Messages::damaged());
     const QDir root(folder.path());
     const RecordLocks locks(root);
+    // With every record file held, a journal listed is no save in progress
+    // but one a crash interrupted: moved aside, its change would never be undone.
+    for (const QString &name : dataEntries(root.path())) {
+        if (isRecordJournalName(name))
+            throw Error(Messages::changeToUndo(RollbackJournal::recordNameOf(name)));
+    }
     const StagingFolder staging(root);
     ProgressCounter counter(progress, Progress::Stage::Unpacking, announcedTotals(zip));
     counter.tell();

@@ -1,5 +1,7 @@
 #include "storage/ProgramFolder.h"
 
+#include "storage/RollbackJournal.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -29,7 +31,7 @@ const QStringList programFileNames = { QStringLiteral("Guida.pdf"), QStringLiter
 
 bool isDataFileName(const QString &name)
 {
-    return isRecordFileName(name) || name == QLatin1String(settingsFileName);
+    return isRecordFileName(name) || isRecordJournalName(name) || name == QLatin1String(settingsFileName);
 }
 
 QString userDataFolder(const QProcessEnvironment &environment)
@@ -83,6 +85,11 @@ bool isRecordFileName(const QString &name)
     static const QRegularExpression pattern(
         QStringLiteral("^(Anagrafica_Cani\\.pro|Proprietari\\.pro|[0-9]{4}\\.sca|(Costi|Pesi)_Cane_[0-9]+\\.pro)$"));
     return pattern.match(name).hasMatch();
+}
+
+bool isRecordJournalName(const QString &name)
+{
+    return isRecordFileName(RollbackJournal::recordNameOf(name));
 }
 
 bool isTopLevelDataName(const QString &name)

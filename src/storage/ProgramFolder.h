@@ -35,13 +35,18 @@ private:
 inline constexpr char settingsFileName[] = "unins000.dll";
 
 /// Whether a name at the top of a program folder is the program's data: the
-/// dog and owner archives, a year file, a cost or weight file, the settings file, or
-/// one of the folders "Album", "Cartelle_Abbinate" and "Documenti_Allegati".
+/// dog and owner archives, a year file, a cost or weight file, the journal of
+/// one of them, the settings file, or one of the folders "Album",
+/// "Cartelle_Abbinate" and "Documenti_Allegati".
 bool isTopLevelDataName(const QString &name);
 
 /// Whether a name at the top of a program folder is a record file: an
 /// archive, a year file, a cost file or a weight file.
 bool isRecordFileName(const QString &name);
+
+/// Whether a name at the top of a program folder is the journal of a record
+/// file (storage/RollbackJournal).
+bool isRecordJournalName(const QString &name);
 
 /// Whether a name at the top of a program folder is one of its data folders.
 bool isDataFolderName(const QString &name);

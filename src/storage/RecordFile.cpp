@@ -1,6 +1,7 @@
 #include "storage/RecordFile.h"
 
 #include "storage/FileLock.h"
+#include "storage/ProgramFolder.h"
 #include "storage/Record.h"
 
 #include <QDir>
@@ -71,7 +72,9 @@ void RecordFile::openOrCreate(const QString &path, int recordSize)
     m_recordSize = recordSize;
     m_index = 0;
     m_written = false;
+    m_torn = false;
     m_replaced.clear();
+    m_journal.reset();
     setSize(0);
     dropReadAhead();
 
@@ -98,6 +101,7 @@ void RecordFile::openOrCreate(const QString &path, int recordSize)
         if (attempt == maxReopens)
             fail("open", QStringLiteral("the file keeps moving"));
     }
+    recover();
     setSize(m_file.size());
     m_openedSize = m_size;
 }
@@ -109,6 +113,17 @@ void RecordFile::lock()
         throw RecordFileError(
             "lock " + m_file.fileName().toStdString() + ": " + qt_error_string(error).toStdString());
     }
+}
+
+// Under the lock and before anything is read: a journal left here by a
+// change that never ended puts the earlier bytes back.
+void RecordFile::recover()
+{
+    if (RollbackJournal::recover(m_file, *this))
+        return;
+    const QString reason = m_file.errorString();
+    m_file.close();
+    fail("roll back", reason);
 }
 
 bool RecordFile::holdsTheFileAtItsPath() const
@@ -198,23 +213,41 @@ void RecordFile::writeNext(const Record &record)
     // The bytes this write covers, as the file holds them now and as it held
     // them when opened: what puts them back should this write or the flush fail.
     const QByteArray earlier = readAt(offset, std::min<qint64>(m_recordSize, m_size - offset));
-    const bool seenSinceOpening = std::any_of(m_replaced.cbegin(), m_replaced.cend(),
-        [offset](const EarlierBytes &replaced) { return replaced.offset == offset; });
-    if (offset < m_openedSize && !seenSinceOpening)
-        m_replaced.append({ offset, earlier.first(std::min<qint64>(earlier.size(), m_openedSize - offset)) });
+    keepInJournal(offset, earlier);
     m_written = true;
-    if (writeAt(offset, record.data(), m_recordSize) != m_recordSize) {
+    if (writeAt(m_file, offset, record.data(), m_recordSize) != m_recordSize) {
         // A full disk or a file size limit can let part of an append through,
         // a failing disk part of a replace: cutting the file back and writing
         // the earlier bytes again leaves every record as it was.
         const QString reason = m_file.errorString();
-        if (offset + m_recordSize > m_size)
-            m_file.resize(m_size);
-        writeAt(offset, earlier.constData(), earlier.size());
+        const bool cut = offset + m_recordSize <= m_size || resize(m_file, m_size);
+        const bool putBack = writeAt(m_file, offset, earlier.constData(), earlier.size()) == earlier.size();
+        m_torn = m_torn || !cut || !putBack;
         fail("write", reason);
     }
     setSize(std::max(m_size, offset + m_recordSize));
     ++m_index;
+}
+
+// Keeps what a write at offset replaces, as the file held it when opened,
+// both for undoing a failed write or flush and in the journal, on the disk
+// before the write: the file's size at the first change, the earlier bytes of
+// each record the first time it is replaced.
+void RecordFile::keepInJournal(qint64 offset, const QByteArray &earlier)
+{
+    const bool seenSinceOpening = std::any_of(m_replaced.cbegin(), m_replaced.cend(),
+        [offset](const EarlierBytes &replaced) { return replaced.offset == offset; });
+    const QByteArray kept = offset < m_openedSize && !seenSinceOpening
+        ? earlier.first(std::min<qint64>(earlier.size(), m_openedSize - offset))
+        : QByteArray();
+    if (!m_journal)
+        m_journal.emplace(m_file.fileName(), static_cast<DiskWrites &>(*this));
+    const bool journalled = m_journal->isOpen() ? kept.isEmpty() || m_journal->add(offset, kept)
+                                                : m_journal->begin(m_openedSize, offset, kept);
+    if (!journalled)
+        fail("journal");
+    if (!kept.isEmpty())
+        m_replaced.append({ offset, kept });
 }
 
 void RecordFile::closeFile()
@@ -223,35 +256,33 @@ void RecordFile::closeFile()
         return;
     dropReadAhead();
     const bool written = std::exchange(m_written, false);
-    const bool flushed = written && syncData();
+    const bool flushed = written && syncData(m_file);
     const int flushError = errno;
-    if (written && !flushed)
-        undoWrites();
+    const bool stored = flushed && !std::exchange(m_torn, false);
+    const bool undone = written && !stored && undoWrites();
+    // The journal goes once the file holds either the change or what it held
+    // before, on the disk; otherwise it stays for the next opening to undo
+    // what is left.
+    bool journalEnded = false;
+    if (stored || undone)
+        journalEnded = !m_journal || m_journal->finish();
+    else if (m_journal)
+        m_journal->abandon();
     m_replaced.clear();
     // Closing the descriptor also releases the lock.
     m_file.close();
     if (written && !flushed)
         fail("flush", qt_error_string(flushError));
+    if (written && !stored)
+        fail("write", QStringLiteral("a failed write could not be undone"));
+    // A journal left standing would undo the change at the next opening: the
+    // change is reported as failed, as it is bound to be undone.
+    if (stored && !journalEnded)
+        fail("journal", QStringLiteral("the journal could not be removed"));
     // Reporting a failure for what was flushed would have the user store it a
     // second time.
     if (!(flushed && flushStores) && m_file.error() != QFileDevice::NoError)
         fail("close");
-}
-
-qint64 RecordFile::writeAt(qint64 offset, const char *data, qint64 size)
-{
-    return m_file.seek(offset) ? m_file.write(data, size) : -1;
-}
-
-bool RecordFile::syncData()
-{
-#ifdef Q_OS_LINUX
-    return ::fdatasync(m_file.handle()) == 0;
-#elif defined(Q_OS_UNIX)
-    return ::fsync(m_file.handle()) == 0;
-#else
-    return true; // closing hands what was written to the system
-#endif
 }
 
 QByteArray RecordFile::readAt(qint64 offset, qint64 size)
@@ -262,17 +293,41 @@ QByteArray RecordFile::readAt(qint64 offset, qint64 size)
     return bytes;
 }
 
-// Puts back what the file held when opened and flushes again. The failure
-// that called for it is reported whatever comes of this, so a step that
-// fails here does not stop the others.
-void RecordFile::undoWrites()
+// Puts back what the file held when opened and flushes again: whether all of
+// it is on the disk. The failure that called for it is reported whatever
+// comes of this, so a step that fails here does not stop the others.
+bool RecordFile::undoWrites()
 {
-    if (m_size != m_openedSize)
-        m_file.resize(m_openedSize);
-    for (const EarlierBytes &replaced : std::as_const(m_replaced))
-        writeAt(replaced.offset, replaced.bytes.constData(), replaced.bytes.size());
-    syncData();
+    bool undone = m_size == m_openedSize || resize(m_file, m_openedSize);
+    for (const EarlierBytes &replaced : std::as_const(m_replaced)) {
+        undone = writeAt(m_file, replaced.offset, replaced.bytes.constData(), replaced.bytes.size())
+                == replaced.bytes.size()
+            && undone;
+    }
+    undone = syncData(m_file) && undone;
     setSize(m_openedSize);
+    return undone;
+}
+
+void recoverInterruptedChanges(const QString &folder)
+{
+    const QDir dir(folder);
+    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden)) {
+        const QString recordName = RollbackJournal::recordNameOf(name);
+        if (!isRecordFileName(recordName))
+            continue;
+        if (!QFileInfo::exists(dir.filePath(recordName))) {
+            QFile::remove(dir.filePath(name));
+            continue;
+        }
+        try {
+            // Opening is what puts the file back; the record size plays no part in it.
+            RecordFile file;
+            file.openOrCreate(dir.filePath(recordName), 1);
+            file.closeFile();
+        } catch (const RecordFileError &) {
+        }
+    }
 }
 
 void RecordFile::setSize(qint64 size)

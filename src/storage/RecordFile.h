@@ -5,6 +5,10 @@
 #include <QList>
 #include <QString>
 
+#include "storage/DiskWrites.h"
+#include "storage/RollbackJournal.h"
+
+#include <optional>
 #include <stdexcept>
 
 class Record;
@@ -33,6 +37,12 @@ private:
 /// The one message for any failure of a record-file action.
 QString accessMessage();
 
+/// Puts back every record file of the folder that a crash or a power cut
+/// left in the middle of a change (its journal beside it), and removes the
+/// journals whose record file is gone. A file held by another copy of the
+/// program, or that cannot be put back now, waits for its next opening.
+void recoverInterruptedChanges(const QString &folder);
+
 // A headerless file of fixed-size records addressed by 0-based index (the
 // 1-based position minus one). Every operation throws RecordFileError on
 // failure. While open, the file is held under an exclusive lock (on Unix; an
@@ -44,11 +54,22 @@ QString accessMessage();
 // neither store a record twice nor leave one torn. A write that fails is undone
 // at once: an append is cut off, a replaced record gets its earlier bytes back.
 // A flush that fails at closing undoes every write since the file was opened
-// and flushes again before reporting. Undoing is best effort: on a disk that
-// refuses every write, putting the earlier bytes back fails too. On Unix, once
-// the flush has succeeded what was written is stored, so an error from closing
-// the descriptor afterwards is not reported.
-class RecordFile
+// and flushes again before reporting; so does closing after a failed write
+// whose earlier bytes could not be put back. On a disk that refuses every
+// write, undoing fails too: the journal then stays, and the next opening
+// undoes the change. On Unix, once the flush has succeeded what was written is
+// stored, so an error from closing the descriptor afterwards is not reported.
+//
+// A crash or a power cut cannot leave a record half written either: before
+// the first change since opening, the file's size and the earlier bytes of
+// each record about to be replaced go into its RollbackJournal, and the
+// journal is removed only once the change is flushed. Opening a file whose
+// journal was left behind puts the earlier bytes back first.
+//
+// Every write and flush, of the records and of the journal, goes through the
+// DiskWrites calls, so that a test can make any of them fail or end the
+// program there.
+class RecordFile : protected DiskWrites
 {
 public:
     RecordFile() = default;
@@ -83,14 +104,6 @@ public:
     /// show the position once the file is closed.
     void closeFile();
 
-protected:
-    // The two calls that change what the disk holds, apart so that a test can
-    // make them fail.
-    /// Writes size bytes at offset; the number of bytes written, or -1.
-    virtual qint64 writeAt(qint64 offset, const char *data, qint64 size);
-    /// Flushes what was written to stable storage.
-    virtual bool syncData();
-
 private:
     // Earlier bytes of the file, as they were when it was opened.
     struct EarlierBytes
@@ -101,8 +114,10 @@ private:
 
     void lock();
     bool holdsTheFileAtItsPath() const;
+    void recover();
     QByteArray readAt(qint64 offset, qint64 size);
-    void undoWrites();
+    void keepInJournal(qint64 offset, const QByteArray &earlier);
+    bool undoWrites();
     void setSize(qint64 size);
     void fillReadAhead();
     void dropReadAhead();
@@ -122,6 +137,10 @@ private:
     // bytes of each record written below it (a save writes one record).
     qint64 m_openedSize = 0;
     QList<EarlierBytes> m_replaced;
+    // A write failed and its bytes could not be put back: closing undoes
+    // every write since opening.
+    bool m_torn = false;
+    std::optional<RollbackJournal> m_journal;
     // Whole records read ahead from the file, indexes [first, end), so that a
     // scan costs one system call per quarter megabyte, not one per record.
     QByteArray m_readAhead;

@@ -1,9 +1,9 @@
 #include "storage/WholeFile.h"
 
-#include <QFileInfo>
+#include "storage/DiskWrites.h"
+
 
 #ifdef Q_OS_UNIX
-#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -17,22 +17,6 @@ bool syncToDisk(int descriptor)
 #else
     Q_UNUSED(descriptor);
     return true; // closing hands what was written to the system
-#endif
-}
-
-// The rename lasts across a power cut only once the folder that holds the
-// name is on the disk too. The content is already there and whole, so a
-// failure here is no reason to call the save failed.
-void syncFolderOf(const QString &path)
-{
-#ifdef Q_OS_UNIX
-    const int folder = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
-    if (folder >= 0) {
-        ::fsync(folder);
-        ::close(folder);
-    }
-#else
-    Q_UNUSED(path);
 #endif
 }
 
@@ -61,7 +45,10 @@ bool WholeFileWriter::commit()
     }
     if (!m_file.commit())
         return false;
-    syncFolderOf(m_file.fileName());
+    // The rename lasts across a power cut only once the folder that holds
+    // the name is on the disk too. The content is already there and whole,
+    // so a failure here is no reason to call the save failed.
+    DiskWrites().syncFolderOf(m_file.fileName());
     return true;
 }
 

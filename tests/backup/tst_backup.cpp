@@ -1,7 +1,9 @@
 #include "backup/Backup.h"
 #include "storage/ProgramFolder.h"
 #include "storage/Record.h"
+#include "storage/DiskWrites.h"
 #include "storage/RecordFile.h"
+#include "storage/RollbackJournal.h"
 #include "storage/ScheduleRecord.h"
 
 #include "ChildProcess.h"
@@ -202,6 +204,25 @@ private:
         writeFile(folder + "/25.sca", "not a year file");
         writeFile(folder + "/Appunti.txt", "not data");
         QFile::link(folder + "/Appunti.txt", folder + "/Collegamento.txt");
+    }
+
+    // A crash in the middle of saving the second dog card, as it leaves the
+    // folder: the card half written, the journal with its earlier bytes.
+    // Returns the archive as it was before the save.
+    QByteArray interruptSaveOfTheSecondCard()
+    {
+        const QString archive = m_folder + "/Anagrafica_Cani.pro";
+        const QByteArray earlier = readAll(archive);
+        DiskWrites disk;
+        RollbackJournal journal(archive, disk);
+        if (!journal.begin(earlier.size(), 10857, QByteArrayView(earlier).sliced(10857, 10857)))
+            return {};
+        journal.abandon();
+        QFile file(archive);
+        file.open(QIODevice::ReadWrite);
+        file.seek(10857);
+        file.write(randomBytes(5000, 12));
+        return earlier;
     }
 
 private Q_SLOTS:
@@ -805,6 +826,103 @@ private Q_SLOTS:
         const qint64 first = QFileInfo(inside).size();
         QCOMPARE(Backup::create(ProgramFolder(m_folder), inside).files, 10);
         QCOMPARE(QFileInfo(inside).size(), first);
+    }
+
+    // A restore ended by a crash or a power cut before any rename of its
+    // swap, or after any: the next start puts the data found back in place
+    // and removes what the restore had unpacked, so the folder is as before.
+    void crashDuringTheSwap_leavesTheDataAsItWasAfterTheNextStart_data()
+    {
+        QTest::addColumn<int>("rename");
+        QTest::addColumn<bool>("afterIt");
+        QTemporaryDir scratch;
+        fillFolder(scratch.path());
+        const QString zip = scratch.filePath("copia.zip");
+        Backup::create(ProgramFolder(scratch.path()), zip);
+        int renames = 0;
+        Backup::restore(ProgramFolder(scratch.path()), zip, restoreMoment, [&](const QString &from, const QString &to) {
+            ++renames;
+            return Backup::renameEntry(from, to);
+        });
+        for (int k = 1; k <= renames; ++k)
+            QTest::addRow("ended before rename %d of %d", k, renames) << k << false;
+        QTest::addRow("ended after the last rename") << renames << true;
+    }
+    void crashDuringTheSwap_leavesTheDataAsItWasAfterTheNextStart()
+    {
+        QFETCH(int, rename);
+        QFETCH(bool, afterIt);
+        constexpr int crashed = 42;
+        Backup::create(ProgramFolder(m_folder), m_zip);
+        writeFile(m_folder + "/2025.sca", randomBytes(4 * 1448, 9));
+        QVERIFY(QFile::remove(m_folder + "/Costi_Cane_1.pro"));
+        writeFile(m_folder + "/2026.sca", randomBytes(1448, 10));
+        const Snapshot before = snapshot(m_folder);
+        const int code = inChild([&] {
+            int renames = 0;
+            Backup::restore(ProgramFolder(m_folder), m_zip, restoreMoment, [&](const QString &from, const QString &to) {
+                if (++renames == rename && !afterIt)
+                    ::_exit(crashed);
+                const bool renamed = Backup::renameEntry(from, to);
+                if (renames == rename)
+                    ::_exit(crashed);
+                return renamed;
+            });
+            return 0;
+        });
+        QCOMPARE(code, crashed);
+        Backup::removeUnfinishedRestore(m_folder);
+        QCOMPARE(snapshot(m_folder), before);
+    }
+
+    // A journal goes into a backup, with its record file under one hold, only
+    // when it still has a change to undo: restored, the two give back the
+    // archive as it was before the interrupted save.
+    void journalLeftByACrash_isBackedUpAndUndoneAfterTheRestore()
+    {
+        writeFile(m_folder + "/.Proprietari.pro.journal", "torn");
+        const QByteArray earlier = interruptSaveOfTheSecondCard();
+        QVERIFY(!earlier.isEmpty());
+        QVERIFY(Backup::dataEntries(m_folder).contains(".Anagrafica_Cani.pro.journal"));
+        QVERIFY(!Backup::dataEntries(m_folder).contains(".Proprietari.pro.journal"));
+        QCOMPARE(Backup::create(ProgramFolder(m_folder), m_zip).files, 11);
+
+        const QString empty = m_work.filePath("vuota");
+        QDir(empty).removeRecursively();
+        QDir().mkpath(empty);
+        Backup::restore(ProgramFolder(empty), m_zip, restoreMoment);
+        QVERIFY(!QFileInfo::exists(empty + "/.Proprietari.pro.journal"));
+        RecordFile archive;
+        archive.openOrCreate(empty + "/Anagrafica_Cani.pro", 10857);
+        archive.closeFile();
+        QCOMPARE(readAll(empty + "/Anagrafica_Cani.pro"), earlier);
+        QVERIFY(!QFileInfo::exists(empty + "/.Anagrafica_Cani.pro.journal"));
+    }
+
+    // Moved aside with the data, a change a crash interrupted would never be
+    // undone: the restore is refused, naming the file, until a start of the
+    // program has undone it.
+    void changeLeftByACrash_refusesTheRestoreUntilTheNextStart()
+    {
+        Backup::create(ProgramFolder(m_folder), m_zip);
+        const QByteArray earlier = interruptSaveOfTheSecondCard();
+        const Snapshot before = snapshot(m_folder);
+        try {
+            Backup::restore(ProgramFolder(m_folder), m_zip, restoreMoment);
+            QFAIL("the restore went through");
+        } catch (const Backup::Error &error) {
+            QCOMPARE(error.message(),
+                QString::fromUtf8("Attenzione: il file Anagrafica_Cani.pro è rimasto a metà di un salvataggio "
+                                  "interrotto (il programma si è chiuso o è mancata la corrente) e va prima riportato "
+                                  "com'era. Chiudere il programma, riavviarlo e ripetere il ripristino.\n\r\n\r"
+                                  "Nessun dato è stato modificato."));
+        }
+        QCOMPARE(snapshot(m_folder), before);
+
+        recoverInterruptedChanges(m_folder);
+        QCOMPARE(readAll(m_folder + "/Anagrafica_Cani.pro"), earlier);
+        const Backup::Restored restored = Backup::restore(ProgramFolder(m_folder), m_zip, restoreMoment);
+        QCOMPARE(readAll(restored.asideFolder + "/Anagrafica_Cani.pro"), earlier);
     }
 };
 

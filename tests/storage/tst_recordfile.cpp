@@ -2,6 +2,7 @@
 #include "storage/FileLock.h"
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
+#include "storage/RollbackJournal.h"
 
 #include "ChildProcess.h"
 
@@ -60,34 +61,45 @@ QByteArray recordBytes(const QString &reason)
     return costRecord(reason).bytes();
 }
 
-/// A record file on a disk that fails when told to: the next flush, or the
-/// next write after letting some of its bytes through.
+/// A record file on a disk that fails when told to: the next flushes, the
+/// next write after letting some of its bytes through, the writes after it.
 class FailingRecordFile : public RecordFile
 {
 public:
     int failingFlushes = 0;
     std::optional<qint64> tearNextWriteAfter;
+    int failingWritesAfterTheTear = 0;
 
 protected:
-    qint64 writeAt(qint64 offset, const char *data, qint64 size) override
+    // Only the records' file fails: its journal is written as usual.
+    qint64 writeAt(QFile &file, qint64 offset, const char *data, qint64 size) override
     {
-        if (!tearNextWriteAfter)
-            return RecordFile::writeAt(offset, data, size);
+        if (!isRecords(file))
+            return RecordFile::writeAt(file, offset, data, size);
+        if (!tearNextWriteAfter) {
+            if (failingWritesAfterTheTear == 0)
+                return RecordFile::writeAt(file, offset, data, size);
+            --failingWritesAfterTheTear;
+            return -1;
+        }
         const qint64 through = *std::exchange(tearNextWriteAfter, std::nullopt);
-        RecordFile::writeAt(offset, data, through);
+        RecordFile::writeAt(file, offset, data, through);
         return through;
     }
 
-    bool syncData() override
+    bool syncData(QFile &file) override
     {
-        if (failingFlushes == 0)
-            return RecordFile::syncData();
+        if (failingFlushes == 0 || !isRecords(file))
+            return RecordFile::syncData(file);
         --failingFlushes;
         return false;
     }
+
+private:
+    static bool isRecords(const QFile &file) { return !file.fileName().endsWith(QLatin1String(".journal")); }
 };
 
-enum class Fault { TornWrite, FailedFlush };
+enum class Fault { TornWrite, TornWriteNotPutBack, FailedFlush, FailedFlushAndUndo };
 
 } // namespace
 
@@ -346,6 +358,10 @@ void TestRecordFile::failedWriteOrFlush_leavesTheFileAsItWas_data()
     QTest::newRow("replace torn half-way") << three << QList<qint64> { 1 } << Fault::TornWrite;
     QTest::newRow("last replace torn") << three << QList<qint64> { 2 } << Fault::TornWrite;
     QTest::newRow("append over a fragment torn") << fragment << QList<qint64> { 2 } << Fault::TornWrite;
+    QTest::newRow("replace torn, earlier bytes not put back at once")
+        << three << QList<qint64> { 0, 1 } << Fault::TornWriteNotPutBack;
+    QTest::newRow("replaces and appends, flush and undo fail")
+        << fragment << QList<qint64> { 1, 2, 0 } << Fault::FailedFlushAndUndo;
 }
 
 // Reported as failed means not stored: the file keeps every byte it had, and
@@ -365,20 +381,27 @@ void TestRecordFile::failedWriteOrFlush_leavesTheFileAsItWas()
 
     FailingRecordFile failing;
     failing.openOrCreate(path(), R);
-    if (fault == Fault::TornWrite) {
+    if (fault == Fault::TornWrite || fault == Fault::TornWriteNotPutBack) {
         failing.tearNextWriteAfter = R / 2;
+        failing.failingWritesAfterTheTear = fault == Fault::TornWriteNotPutBack ? 1 : 0;
         QVERIFY_THROWS_EXCEPTION(RecordFileError, writeAll(failing));
-        failing.closeFile();
+        if (fault == Fault::TornWrite)
+            failing.closeFile();
+        else // closing undoes every write since opening, and reports it
+            QVERIFY_THROWS_EXCEPTION(RecordFileError, failing.closeFile());
     } else {
-        failing.failingFlushes = 1;
+        failing.failingFlushes = fault == Fault::FailedFlushAndUndo ? 2 : 1;
         writeAll(failing);
         QVERIFY_THROWS_EXCEPTION(RecordFileError, failing.closeFile());
         QCOMPARE(failing.recordCount(), before.size() / R);
     }
+    // An undo that did not reach the disk leaves the journal to the next opening.
+    QCOMPARE(QFile::exists(RollbackJournal::pathFor(path())), fault == Fault::FailedFlushAndUndo);
     QCOMPARE(readFile(), before);
 
     RecordFile retry;
     retry.openOrCreate(path(), R);
+    QVERIFY(!QFile::exists(RollbackJournal::pathFor(path())));
     writeAll(retry);
     retry.closeFile();
     QByteArray expected = before;
