@@ -1,5 +1,6 @@
 #include "app/QtPlatform.h"
 
+#include "app/ToolkitTexts.h"
 #include "report/ReportPainter.h"
 
 #include <QAbstractButton>
@@ -56,9 +57,24 @@ MessageBoxes::Answer QtMessageBoxes::show(Style style, QWidget *owner, const QSt
     return Answer::Ok;
 }
 
+namespace {
+
+// The path chosen in the dialog, or nothing when it was cancelled.
+QString chosenIn(QFileDialog &dialog)
+{
+    ToolkitTexts::useItalianFormats(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
 QString QtFileDialogs::openFile(QWidget *owner, const QString &title, const QString &filters)
 {
-    return QFileDialog::getOpenFileName(owner, title, QString(), filters);
+    QFileDialog dialog(owner, title, QString(), filters);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return chosenIn(dialog);
 }
 
 QString QtFileDialogs::saveFile(QWidget *owner, const SaveRequest &request)
@@ -68,14 +84,15 @@ QString QtFileDialogs::saveFile(QWidget *owner, const SaveRequest &request)
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.selectFile(request.proposedName);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return chosenIn(dialog);
 }
 
 QString QtFileDialogs::folder(QWidget *owner, const QString &title)
 {
-    return QFileDialog::getExistingDirectory(owner, title);
+    QFileDialog dialog(owner, title);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    return chosenIn(dialog);
 }
 
 bool DesktopShell::openUrl(const QString &pathOrAddress)

@@ -6,6 +6,7 @@
 #include "storage/WholeFile.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QMap>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -31,9 +32,12 @@ QString escaped(const QString &text)
     return text.toHtmlEscaped();
 }
 
+// Names the picture of each figure, and the page a landscape figure is kept.
+constexpr QLatin1StringView figureScheme("figura:");
+
 QString figureUrl(qsizetype index)
 {
-    return QStringLiteral("figura:%1").arg(index + 1);
+    return figureScheme + QString::number(index + 1);
 }
 
 QString titlePage()
@@ -60,17 +64,45 @@ QString contents(const QList<HelpText> &chapters, const QList<int> &chapterPages
     return html + QStringLiteral("</table>");
 }
 
+QString captionOf(qsizetype index, const QString &caption)
+{
+    return QStringLiteral("Figura %1. %2").arg(index + 1).arg(caption);
+}
+
 QString figure(const QImage &picture, qsizetype index, const QString &caption, qreal scale, qreal width)
 {
     const QSizeF logical = picture.deviceIndependentSize();
     const qreal fitting = std::min(scale, width / logical.width());
     return QStringLiteral("<p align=\"center\" style=\"margin-top: 16px;\"><img src=\"%1\" width=\"%2\" height=\"%3\"></p>"
-                          "<p align=\"center\" style=\"margin-bottom: 12px; color: #3C6E98;\"><i>Figura %4. %5</i></p>")
+                          "<p align=\"center\" style=\"margin-bottom: 12px; color: #3C6E98;\"><i>%4</i></p>")
         .arg(figureUrl(index))
         .arg(qRound(logical.width() * fitting))
         .arg(qRound(logical.height() * fitting))
-        .arg(index + 1)
-        .arg(escaped(caption));
+        .arg(escaped(captionOf(index, caption)));
+}
+
+// A page of its own kept in the text's flow, so that the pages counted for
+// the contents are the pages printed; write() turns it and draws the figure
+// on it. What follows in the chapter starts on the next page; a chapter's
+// heading starts one anyway.
+QString landscapePlaceholder(qsizetype index, bool lastOfChapter)
+{
+    return QStringLiteral("<p style=\"page-break-before: always;%1\"><a name=\"%2\">&nbsp;</a></p>")
+        .arg(lastOfChapter ? QString() : QStringLiteral(" page-break-after: always;"), figureUrl(index));
+}
+
+// The figure, from 0, each landscape page (from 0) is kept for.
+QMap<int, qsizetype> landscapeFiguresOf(const QTextDocument &document)
+{
+    QMap<int, qsizetype> figures;
+    const qreal pageHeight = document.pageSize().height();
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (QTextBlock::iterator part = block.begin(); !part.atEnd(); ++part)
+            for (const QString &name : part.fragment().charFormat().anchorNames())
+                if (name.startsWith(figureScheme))
+                    figures.insert(int(document.documentLayout()->blockBoundingRect(block).top() / pageHeight),
+                        name.sliced(figureScheme.size()).toInt() - 1);
+    return figures;
 }
 
 // The page, from 1, on which each chapter's heading stands.
@@ -84,13 +116,35 @@ QList<int> chapterPagesOf(const QTextDocument &document)
     return pages;
 }
 
+qreal dotsPerMm()
+{
+    return resolution / 25.4;
+}
+
+// The figure as large as the landscape page's margins allow, its caption below.
+void drawLandscapeFigure(QPainter &painter, const QSizeF &page, const QImage &picture, const QString &caption)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(11);
+    font.setItalic(true);
+    painter.setFont(font);
+    const qreal margin = marginMm * dotsPerMm();
+    const qreal captionHeight = 14 * dotsPerMm();
+    const QRectF room(margin, margin, page.width() - 2 * margin, page.height() - 2 * margin - captionHeight);
+    const QSizeF size = picture.deviceIndependentSize().scaled(room.size(), Qt::KeepAspectRatio);
+    const QRectF target(QPointF(room.left() + (room.width() - size.width()) / 2, room.top()), size);
+    painter.drawImage(target, picture);
+    painter.setPen(QColor(0x3C, 0x6E, 0x98));
+    painter.drawText(QRectF(room.left(), target.bottom(), room.width(), captionHeight), Qt::AlignCenter, caption);
+}
+
 void drawPageNumber(QPainter &painter, const QSizeF &page, int number)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSizeF(9);
     painter.setFont(font);
     painter.setPen(QColor(0x7D, 0x9B, 0xB6));
-    const qreal bottom = page.height() - resolution * marginMm / 25.4 / 2;
+    const qreal bottom = page.height() - marginMm * dotsPerMm() / 2;
     painter.drawText(QRectF(0, bottom - 100, page.width(), 100), Qt::AlignHCenter | Qt::AlignBottom,
         QString::number(number));
 }
@@ -110,9 +164,14 @@ QString html(const QList<QImage> &pictures, const QList<int> &chapterPages, qrea
                     .arg(escaped(chapters[i].title));
         for (const QString &paragraph : chapters[i].paragraphs)
             html += QStringLiteral("<p align=\"justify\" style=\"margin-bottom: 8px;\">%1</p>").arg(escaped(paragraph));
+        QList<qsizetype> shown;
         for (qsizetype f = 0; f < figures.size() && f < pictures.size(); ++f)
             if (figures[f].chapter == pages[i] && !pictures[f].isNull())
-                html += figure(pictures[f], f, figures[f].caption, scale, width);
+                shown.append(f);
+        for (const qsizetype f : shown)
+            html += figures[f].page == FigurePage::Landscape
+                ? landscapePlaceholder(f, f == shown.last())
+                : figure(pictures[f], f, figures[f].caption, scale, width);
     }
     return html + QStringLiteral("</body></html>");
 }
@@ -153,12 +212,27 @@ bool write(const QString &path, const QList<QImage> &pictures)
             chapterPages = found;
         }
 
+        const QMap<int, qsizetype> landscape = landscapeFiguresOf(document);
+        const QList<ManualFigure> figures = manualFigures();
         QPainter painter;
         if (!painter.begin(&pdf))
             return false;
         for (int number = 0; number < document.pageCount(); ++number) {
-            if (number > 0 && !pdf.newPage())
-                return false;
+            const auto turned = landscape.find(number);
+            const bool isLandscape = turned != landscape.end() && *turned < pictures.size();
+            if (number > 0) {
+                // A layout set before newPage() applies to the new page only.
+                pdf.setPageOrientation(isLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+                if (!pdf.newPage())
+                    return false;
+            }
+            if (isLandscape) {
+                const QSizeF turnedPage = page.transposed();
+                drawLandscapeFigure(
+                    painter, turnedPage, pictures[*turned], captionOf(*turned, figures[*turned].caption));
+                drawPageNumber(painter, turnedPage, number + 1);
+                continue;
+            }
             painter.save();
             painter.translate(0, -number * page.height());
             document.drawContents(&painter, QRectF(QPointF(0, number * page.height()), page));

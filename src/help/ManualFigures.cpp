@@ -7,6 +7,8 @@ QList<ManualFigure> manualFigures()
     const auto firstDogIn = [](const char *section) {
         return QStringList { QStringLiteral("cmdPrimo"), QString::fromLatin1(section) };
     };
+    // The last dog of the sample is a puppy, whose log shows its growth.
+    const QStringList lastDog { QStringLiteral("cmdUltimo"), QStringLiteral("btnPsicosomatica") };
     const QStringList cardView { QStringLiteral("btnApri"), QStringLiteral("cmdPrimo") };
     // clang-format off
     return {
@@ -26,8 +28,8 @@ QList<ManualFigure> manualFigures()
         { HelpPage::Dogs, QStringLiteral("La ricerca nell'archivio dei cani."), Dogs, firstDogIn("btnPsicosomatica"), QStringLiteral("cmdTrova") },
         { HelpPage::Dogs, QStringLiteral("La stampa della scheda del cane."), Dogs, firstDogIn("btnPsicosomatica"), QStringLiteral("cmdStampa") },
         { HelpPage::Dogs, QStringLiteral("Il documento RTF creato dalla scheda del cane."), Dogs, firstDogIn("btnPsicosomatica"), QStringLiteral("cmdAnteprima") },
-        { HelpPage::WeightLog, QStringLiteral("Il registro delle pesate con il grafico del peso."), Dogs, firstDogIn("btnPsicosomatica"), QStringLiteral("btnPeso") },
-        { HelpPage::Pedigree, QStringLiteral("Il pedigree del cane, con i coefficienti e gli antenati ripetuti."), Dogs, firstDogIn("btnAlbero"), QStringLiteral("btnPedigree") },
+        { HelpPage::WeightLog, QStringLiteral("Il registro delle pesate con il grafico del peso."), Dogs, lastDog, QStringLiteral("btnPeso") },
+        { HelpPage::Pedigree, QStringLiteral("Il pedigree del cane, con i coefficienti e gli antenati ripetuti."), Dogs, firstDogIn("btnAlbero"), QStringLiteral("btnPedigree"), FigurePage::Landscape },
         { HelpPage::DogExport, QStringLiteral("L'esportazione dell'archivio dei cani."), Dogs, firstDogIn("btnPsicosomatica"), QStringLiteral("cmdEsporta") },
         { HelpPage::Schedule, QStringLiteral("Lo scadenzario: la vista del calendario."), Schedule, {}, {} },
         { HelpPage::Schedule, QStringLiteral("Lo scadenzario: la vista della scheda."), Schedule, cardView, {} },

@@ -1,9 +1,16 @@
 // The toolkit's own texts, which the program's message boxes, file, print
-// and preview dialogs show, in Italian.
+// and preview dialogs show, in Italian, and the file dialog's list written as
+// the program writes, whatever the machine's language (the tests run in the
+// C locale).
+#include "AppFixture.h"
+
 #include "app/ToolkitTexts.h"
 
 #include <QCoreApplication>
+#include <QFileDialog>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 
 class tst_ToolkitTexts : public QObject
 {
@@ -27,6 +34,16 @@ private Q_SLOTS:
         QTest::newRow("print") << QByteArray("QPrintDialog") << QByteArray("Print") << QStringLiteral("Stampa");
         QTest::newRow("preview") << QByteArray("QPrintPreviewDialog") << QByteArray("Print Preview")
                                  << QStringLiteral("Anteprima di stampa");
+        // Texts Qt's Italian catalogue lacks, given by the program.
+        QTest::newRow("pages") << QByteArray("QPrintSettingsOutput") << QByteArray("Pages") << QStringLiteral("Pagine");
+        QTest::newRow("double sided") << QByteArray("QPrintSettingsOutput") << QByteArray("Double Sided Printing")
+                                      << QStringLiteral("Stampa fronte/retro");
+        QTest::newRow("long side") << QByteArray("QPrintSettingsOutput") << QByteArray("Long side binding")
+                                   << QStringLiteral("Rilegatura sul lato lungo");
+        QTest::newRow("advanced") << QByteArray("QPrintPropertiesWidget") << QByteArray("Advanced")
+                                  << QStringLiteral("Avanzate");
+        QTest::newRow("folder") << QByteArray("QAbstractFileIconProvider") << QByteArray("Folder")
+                                << QStringLiteral("Cartella");
     }
     void dialogTextsAreItalian()
     {
@@ -35,7 +52,35 @@ private Q_SLOTS:
         QFETCH(QString, italian);
         QCOMPARE(QCoreApplication::translate(context.constData(), english.constData()), italian);
     }
+
+    // The list names a folder and dates a file as the program writes, in
+    // Italian, where Qt alone follows the system's locale.
+    void fileDialogListsInItalian()
+    {
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Foto")));
+        QFile card(folder.filePath(QStringLiteral("Scheda.rtf")));
+        QVERIFY(card.open(QIODevice::WriteOnly));
+        QVERIFY(card.setFileTime(QDateTime(QDate(2026, 12, 11), QTime(8, 56)), QFileDevice::FileModificationTime));
+        card.close();
+
+        QFileDialog dialog(nullptr, QStringLiteral("Scegliere un file"), folder.path());
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setViewMode(QFileDialog::Detail);
+        ToolkitTexts::useItalianFormats(dialog);
+        dialog.show();
+        const auto *list = child<QTreeView>(&dialog, "treeView");
+        QTRY_COMPARE(list->model()->rowCount(list->rootIndex()), 2);
+        QMap<QString, QStringList> rows;
+        for (int row = 0; row < 2; ++row) {
+            const QModelIndex name = list->model()->index(row, 0, list->rootIndex());
+            for (int column = 1; column < 4; ++column)
+                rows[name.data().toString()] << name.siblingAtColumn(column).data().toString();
+        }
+        QCOMPARE(rows.value(QStringLiteral("Foto")).value(1), QStringLiteral("Cartella"));
+        QCOMPARE(rows.value(QStringLiteral("Scheda.rtf")).value(2), QStringLiteral("11/12/26 08:56"));
+    }
 };
 
-QTEST_GUILESS_MAIN(tst_ToolkitTexts)
+ZAMPORA_GUI_TEST_MAIN(tst_ToolkitTexts)
 #include "tst_toolkittexts.moc"

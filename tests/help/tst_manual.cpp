@@ -87,6 +87,33 @@ private Q_SLOTS:
         }
         QVERIFY(QFileInfo(manualPath()).size() < 8 * 1024 * 1024);
     }
+
+    // A window too dense for the text's width stands alone, with its caption,
+    // on a landscape page; the pages around it stay portrait.
+    void landscapeFiguresStandAlone()
+    {
+        const QStringList pages = pdfText(manualPath()).split(u'\f');
+        const QList<ManualFigure> figures = manualFigures();
+        int turned = 0;
+        for (qsizetype i = 0; i < figures.size(); ++i) {
+            if (figures[i].page != FigurePage::Landscape)
+                continue;
+            ++turned;
+            const QString caption = QStringLiteral("Figura %1. %2").arg(i + 1).arg(figures[i].caption);
+            const auto page = std::find_if(pages.begin(), pages.end(),
+                [&](const QString &text) { return folded(text).contains(caption); });
+            QVERIFY2(page != pages.end(), qPrintable(caption));
+            const int number = int(page - pages.begin()) + 1;
+            QCOMPARE(folded(*page), caption + u' ' + QString::number(number));
+            const QSizeF size = pdfPageSize(manualPath(), number);
+            QVERIFY2(size.width() > size.height(), qPrintable(caption));
+            for (int beside : { number - 1, number + 1 }) {
+                const QSizeF besideSize = pdfPageSize(manualPath(), beside);
+                QVERIFY2(besideSize.width() < besideSize.height(), qPrintable(caption));
+            }
+        }
+        QVERIFY(turned > 0);
+    }
 };
 
 ZAMPORA_GUI_TEST_MAIN(tst_Manual)

@@ -34,6 +34,20 @@ QString pdfInfo(const QString &path, const QString &entry)
     return {};
 }
 
+QSizeF pdfPageSize(const QString &path, int page)
+{
+    const QString number = QString::number(page);
+    const QString info
+        = run(QStringLiteral("pdfinfo"), { QStringLiteral("-f"), number, QStringLiteral("-l"), number, path });
+    static const QRegularExpression size(QStringLiteral(R"(Page +(\d+) size: +([\d.]+) x ([\d.]+) pts)"));
+    for (QRegularExpressionMatchIterator found = size.globalMatch(info); found.hasNext();) {
+        const QRegularExpressionMatch match = found.next();
+        if (match.captured(1) == number)
+            return { match.captured(2).toDouble(), match.captured(3).toDouble() };
+    }
+    return {};
+}
+
 QList<PdfWord> pdfWords(const QString &path)
 {
     const QString html = run(QStringLiteral("pdftotext"), { QStringLiteral("-bbox"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-") });

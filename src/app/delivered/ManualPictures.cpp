@@ -108,12 +108,6 @@ void settle()
     loop.exec();
 }
 
-QImage pictureOf(QWidget *window)
-{
-    settle();
-    return window->grab().toImage();
-}
-
 QWidget *startWindow(Application &application, ManualStart start)
 {
     switch (start) {
@@ -154,11 +148,18 @@ bool click(QWidget *window, const QString &name)
     return true;
 }
 
-// The window the button opens: a modal one is grabbed while it waits for
-// the user, then closed; any other is grabbed once shown, then closed.
-QImage pictureOpenedBy(QWidget *window, const QString &button, bool &clicked)
+void lookAt(QWidget *window, const Look &look)
 {
-    QImage picture;
+    settle();
+    look(window);
+}
+
+// The window the button opens: a modal one is looked at while it waits for
+// the user, then closed; any other once shown, then closed. False when the
+// button is missing or opens nothing.
+bool lookAtOpenedBy(QWidget *window, const QString &button, const Look &look)
+{
+    bool looked = false;
     const QWidgetList before = QApplication::topLevelWidgets();
     QTimer watch;
     watch.setInterval(20);
@@ -167,23 +168,45 @@ QImage pictureOpenedBy(QWidget *window, const QString &button, bool &clicked)
         if (!modal || !modal->isVisible())
             return;
         watch.stop();
-        picture = pictureOf(modal);
+        lookAt(modal, look);
+        looked = true;
         modal->close();
     });
     watch.start();
-    clicked = click(window, button);
+    const bool clicked = click(window, button);
     watch.stop();
-    if (picture.isNull())
+    if (clicked && !looked)
         for (QWidget *opened : QApplication::topLevelWidgets())
             if (opened->isVisible() && !before.contains(opened)) {
-                picture = pictureOf(opened);
+                lookAt(opened, look);
+                looked = true;
                 opened->close();
                 break;
             }
-    return picture;
+    return looked;
 }
 
 } // namespace
+
+bool open(Application &application, const ManualFigure &figure, const Look &look, QString &error)
+{
+    QWidget *window = startWindow(application, figure.start);
+    window->show();
+    settle();
+    for (const QString &step : figure.steps)
+        if (!click(window, step)) {
+            error = QStringLiteral("no button %1").arg(step);
+            return false;
+        }
+    if (figure.opens.isEmpty())
+        lookAt(window, look);
+    else if (!lookAtOpenedBy(window, figure.opens, look)) {
+        error = QStringLiteral("%1 opens no window").arg(figure.opens);
+        return false;
+    }
+    window->hide();
+    return true;
+}
 
 QList<QImage> take(const QString &sampleFolder, QString &error)
 {
@@ -194,22 +217,11 @@ QList<QImage> take(const QString &sampleFolder, QString &error)
         ++number;
         // Each figure from a fresh start, as a user finds the windows.
         Application application({ ProgramFolder(sampleFolder), platform.platform() });
-        QWidget *window = startWindow(application, figure.start);
-        window->show();
-        settle();
-        for (const QString &step : figure.steps)
-            if (!click(window, step)) {
-                error = QStringLiteral("figure %1: no button %2").arg(number).arg(step);
-                return {};
-            }
-        bool clicked = true;
-        const QImage picture = figure.opens.isEmpty() ? pictureOf(window) : pictureOpenedBy(window, figure.opens, clicked);
-        if (!clicked || picture.isNull()) {
-            error = QStringLiteral("figure %1: %2 opens no window").arg(number).arg(figure.opens);
+        QString fault;
+        if (!open(application, figure, [&](QWidget *window) { pictures.append(window->grab().toImage()); }, fault)) {
+            error = QStringLiteral("figure %1: %2").arg(number).arg(fault);
             return {};
         }
-        pictures.append(picture);
-        window->hide();
     }
     return pictures;
 }

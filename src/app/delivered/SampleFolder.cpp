@@ -1,5 +1,7 @@
 #include "app/delivered/SampleFolder.h"
 
+#include "app/delivered/SamplePhoto.h"
+
 #include "dogs/AlbumPhoto.h"
 #include "storage/CostRecord.h"
 #include "storage/DogRecord.h"
@@ -11,9 +13,6 @@
 #include "storage/WholeFile.h"
 
 #include <QDir>
-#include <QImage>
-#include <QPainter>
-#include <QSvgRenderer>
 
 #include <initializer_list>
 #include <utility>
@@ -23,6 +22,9 @@ namespace SampleFolder {
 namespace {
 
 using Values = std::initializer_list<std::pair<int, QString>>;
+
+// The last card of the archive: a puppy, whose weight log the manual shows.
+constexpr int puppyPosition = 5;
 
 QByteArray record(const RecordLayout &layout, Values values)
 {
@@ -41,12 +43,12 @@ QByteArray dogs()
 {
     using namespace DogRecord;
     const auto dog = [](const QString &name, const QString &sex, const QString &born, const QString &sire,
-                         const QString &dam, const QString &title) {
+                         const QString &dam, const QString &title, const QString &weight = QStringLiteral("28 kg")) {
         return record(layout(),
             { { Nome, name }, { Sesso, sex }, { DataNasc, born }, { Gruppo, QStringLiteral("Gruppo 7") },
                 { Razza, QStringLiteral("Bracco italiano") }, { Mantello, QStringLiteral("Bianco arancio") },
                 { Pelo, QStringLiteral("Raso") }, { Taglia, QStringLiteral("Grande") },
-                { Peso, QStringLiteral("28 kg") }, { ROI, QStringLiteral("21/104532") },
+                { Peso, weight }, { ROI, QStringLiteral("21/104532") },
                 { Microchip, QStringLiteral("380260000412345") }, { Padre, sire }, { Madre, dam },
                 { Titoli, title }, { Proprietario, QStringLiteral("Giulia Bianchi") },
                 { Recapito, QStringLiteral("333 1234567") }, { ComuneRes, QStringLiteral("Cremona") },
@@ -63,7 +65,9 @@ QByteArray dogs()
         + dog(QStringLiteral("Luna"), QStringLiteral("F"), QStringLiteral("20/09/2018"), QStringLiteral("Argo"),
             QStringLiteral("Dora"), QString())
         + dog(QStringLiteral("Argo"), QStringLiteral("M"), QStringLiteral("11/01/2013"), QStringLiteral("Tuono"),
-            QStringLiteral("Stella"), QStringLiteral("CH. IT, JCH"));
+            QStringLiteral("Stella"), QStringLiteral("CH. IT, JCH"))
+        + dog(QStringLiteral("Nuvola della Valle Verde"), QStringLiteral("F"), QStringLiteral("20/01/2025"),
+            QStringLiteral("Brando"), QStringLiteral("Ambra della Valle Verde"), QString(), QStringLiteral("12,9 kg"));
 }
 
 QByteArray owners()
@@ -95,7 +99,8 @@ QByteArray costs()
         + cost(QStringLiteral("28/04/2025"), QStringLiteral("Toelettatura"), QStringLiteral("35,50"));
 }
 
-QByteArray weights()
+// An adult's weighings, a few a year.
+QByteArray adultWeights()
 {
     using namespace WeightRecord;
     const auto weighing = [](const QString &date, const QString &kilograms, const QString &note) {
@@ -108,11 +113,29 @@ QByteArray weights()
         + weighing(QStringLiteral("28/04/2025"), QStringLiteral("28,00"), QString());
 }
 
+// The puppy's weighings, every week from weaning on, so that its log shows the growth a day.
+QByteArray puppyWeights()
+{
+    using namespace WeightRecord;
+    const std::pair<const char *, const char *> weekly[] = { { "3,20", "Svezzamento completato" }, { "4,10", "" },
+        { "5,05", "" }, { "6,00", "Dopo la prima vaccinazione" }, { "6,90", "" }, { "7,85", "" }, { "8,70", "" },
+        { "9,60", "" }, { "10,45", "" }, { "11,30", "" }, { "12,10", "" }, { "12,90", "" } };
+    QDate day(2025, 2, 24);
+    QByteArray log;
+    for (const auto &[kilograms, note] : weekly) {
+        log += record(layout(),
+            { { Data, day.toString(QStringLiteral("dd/MM/yyyy")) }, { Peso, QString::fromLatin1(kilograms) },
+                { Note, QString::fromLatin1(note) } });
+        day = day.addDays(7);
+    }
+    return log;
+}
+
 QByteArray year(int number)
 {
     using namespace ScheduleRecord;
     const auto entry = [number](int day, int month, const QString &time, const QString &notice, const QString &what,
-                           bool toConfirm) {
+                           bool toConfirm, bool paid = false) {
         const QDate date(number, month, day);
         return record(layout(),
             { { Giorno, date.toString(QStringLiteral("dd")) }, { Mese, QString(months[month - 1].name) },
@@ -121,24 +144,21 @@ QByteArray year(int number)
                 { Recapito, QStringLiteral("333 1234567") }, { Nome, QStringLiteral("Ambra della Valle Verde") },
                 { Razza, QStringLiteral("Bracco italiano") }, { Dettagli, what },
                 { Costo, QStringLiteral("50,00") }, { DaConfermare, toConfirm ? QStringLiteral("S\u00EC") : QStringLiteral("No") },
-                { Effettuata, QStringLiteral("No") } });
+                { Effettuata, paid ? QStringLiteral("S\u00EC") : QStringLiteral("No") } });
     };
     return entry(14, 5, QStringLiteral("09:30"), QStringLiteral("3"), QStringLiteral("Richiamo vaccinale"), false)
         + entry(15, 5, QStringLiteral("16:00"), QStringLiteral("2"), QStringLiteral("Lezione di addestramento"), true)
         + entry(22, 5, QStringLiteral("10:00"), QStringLiteral("7"), QStringLiteral("Esposizione canina a Cremona"), true)
-        + entry(3, 6, QStringLiteral("11:15"), QStringLiteral("5"), QStringLiteral("Visita di controllo"), false);
+        + entry(3, 6, QStringLiteral("11:15"), QStringLiteral("5"), QStringLiteral("Visita di controllo"), false)
+        + entry(13, 5, QStringLiteral("15:30"), QStringLiteral("1"), QStringLiteral("Bagno e taglio delle unghie"),
+            false)
+        // Earlier appointments, already paid.
+        + entry(18, 3, QStringLiteral("15:00"), QStringLiteral("2"), QStringLiteral("Toelettatura"), false, true)
+        + entry(10, 4, QStringLiteral("10:30"), QStringLiteral("3"), QStringLiteral("Visita veterinaria"), false, true)
+        + entry(29, 4, QStringLiteral("17:00"), QStringLiteral("2"), QStringLiteral("Lezione di addestramento"), false,
+            true);
 }
 
-// The dog's photo: our own drawing of a dog.
-QImage photo()
-{
-    QImage picture(612, 706, QImage::Format_RGB32);
-    picture.fill(QColor(0xE8, 0xF0, 0xE0));
-    QSvgRenderer drawing(QStringLiteral(":/dogs/printing/cane.svg"));
-    QPainter painter(&picture);
-    drawing.render(&painter, QRectF(40, 80, 532, 546));
-    return picture;
-}
 
 } // namespace
 
@@ -153,10 +173,11 @@ bool fill(const QString &folder)
     return writeWhole(dir.filePath(DogRecord::fileName), dogs())
         && writeWhole(dir.filePath(OwnerRecord::fileName), owners())
         && writeWhole(dir.filePath(CostRecord::fileNameForDog(1)), costs())
-        && writeWhole(dir.filePath(WeightRecord::fileNameForDog(1)), weights())
+        && writeWhole(dir.filePath(WeightRecord::fileNameForDog(1)), adultWeights())
+        && writeWhole(dir.filePath(WeightRecord::fileNameForDog(puppyPosition)), puppyWeights())
         && writeWhole(dir.filePath(ScheduleRecord::fileNameForYear(sampleNow().date().year())),
             year(sampleNow().date().year()))
-        && AlbumPhoto::save(ProgramFolder(folder), QStringLiteral("1"), photo());
+        && AlbumPhoto::save(ProgramFolder(folder), QStringLiteral("1"), SamplePhoto::draw());
 }
 
 } // namespace SampleFolder
