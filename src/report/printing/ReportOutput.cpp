@@ -88,11 +88,6 @@ void preview(AppContext &context, QWidget *owner, const Report::ReportTemplate &
     context.platform.printing.preview(owner, prepared(context, report));
 }
 
-bool exportPdf(AppContext &context, QWidget *owner, const Report::ReportTemplate &report, const QString &path,
-               const Report::PdfProperties &properties)
-{
-    return exportPdf(context, owner, report, path, properties, MessageBoxes::Buttons::OkCancel);
-}
 
 void exportPdfAndOfferToOpen(AppContext &context, QWidget *owner, const Report::ReportTemplate &report,
                              const QString &fileName, const QString &documentTitle, const QString &doneQuestion)
@@ -102,7 +97,7 @@ void exportPdfAndOfferToOpen(AppContext &context, QWidget *owner, const Report::
         context.platform.messages.error(owner, keptFileMessage(path));
         return;
     }
-    if (!exportPdf(context, owner, report, path, madeByTheProgram(documentTitle)))
+    if (!exportPdf(context, owner, report, path, madeByTheProgram(documentTitle), MessageBoxes::Buttons::OkCancel))
         return;
     if (context.platform.messages.question(owner, doneQuestion) && !context.platform.shell.openUrl(path))
         context.platform.messages.error(owner, QStringLiteral("Attenzione: non è stato possibile aprire il file PDF."));

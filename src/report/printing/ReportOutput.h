@@ -11,10 +11,6 @@ namespace ReportOutput {
 
 void print(AppContext &context, QWidget *owner, const Report::ReportTemplate &report);
 void preview(AppContext &context, QWidget *owner, const Report::ReportTemplate &report);
-/// Writes the PDF file; false, after the error box, when it could not be written.
-bool exportPdf(AppContext &context, QWidget *owner, const Report::ReportTemplate &report,
-               const QString &path, const Report::PdfProperties &properties);
-
 /// Writes the PDF file fileName in the program folder, titled documentTitle
 /// (its subject too) and made by the program, then asks doneQuestion
 /// ("…Si vuole aprire il file?") and opens the file on Yes. A name that
