@@ -12,11 +12,12 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -464,7 +465,13 @@ void TestRollbackJournal::journalOfACopyHoldingTheLock_isLeftAlone()
     const Save &save = saves().front();
     prepare(save);
     const QString path = pathOf(save.file);
+    // The saving copy holds its lock until this side closes the pipe: after
+    // the checks, or on a failed one, so that the child never waits forever.
+    int release[2];
+    QVERIFY(pipe(release) == 0);
+    auto letTheSaveEnd = qScopeGuard([&] { ::close(release[1]); });
     const pid_t saving = startChild([&] {
+        ::close(release[1]);
         RecordFile file;
         file.openOrCreate(path, save.recordSize());
         file.seekRecord(save.writes[0]);
@@ -472,10 +479,13 @@ void TestRollbackJournal::journalOfACopyHoldingTheLock_isLeftAlone()
         const QByteArray bytes = written(save, 0);
         std::copy(bytes.cbegin(), bytes.cend(), record.data());
         file.writeNext(record);
-        QThread::msleep(3000);
+        char ignored;
+        while (::read(release[0], &ignored, 1) > 0) {
+        }
         file.closeFile();
         return ranToTheEnd;
     });
+    ::close(release[0]);
     QTRY_VERIFY(QFile::exists(RollbackJournal::pathFor(path)));
     const QMap<QString, QByteArray> midSave = snapshot(folder());
     QCOMPARE(midSave.value(save.file), after(save));
@@ -483,6 +493,8 @@ void TestRollbackJournal::journalOfACopyHoldingTheLock_isLeftAlone()
     recoverInterruptedChanges(folder()); // waits for the lock, then gives up
     QCOMPARE(snapshot(folder()), midSave);
 
+    letTheSaveEnd.dismiss();
+    ::close(release[1]);
     QCOMPARE(waitChild(saving), ranToTheEnd);
     QVERIFY(!QFile::exists(RollbackJournal::pathFor(path)));
     QCOMPARE(readFile(path), after(save));
