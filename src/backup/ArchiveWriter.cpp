@@ -16,8 +16,10 @@
 #include <archive.h>
 #include <archive_entry.h>
 
-#include <future>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
+#include <thread>
 
 namespace Backup {
 
@@ -34,6 +36,77 @@ namespace {
         void operator()(archive_entry *e) const { archive_entry_free(e); }
     };
     using Entry = std::unique_ptr<archive_entry, EntryDeleter>;
+
+    // Hashing a piece and writing it into the archive each take about as
+    // long as reading it: one thread of its own hashes each piece while the
+    // caller writes it, on a second core. One thread for the whole backup,
+    // handed piece after piece, rather than one started for every piece.
+    class SideHasher
+    {
+    public:
+        SideHasher()
+            : m_thread([this] { run(); })
+        {
+        }
+        ~SideHasher()
+        {
+            {
+                const std::lock_guard lock(m_mutex);
+                m_stopping = true;
+            }
+            m_changed.notify_all();
+            m_thread.join();
+        }
+        SideHasher(const SideHasher &) = delete;
+        SideHasher &operator=(const SideHasher &) = delete;
+
+        /// Starts adding size bytes at data to hash; both stay untouched
+        /// until wait() has returned.
+        void start(Manifest::Sha256 &hash, const char *data, qint64 size)
+        {
+            {
+                const std::lock_guard lock(m_mutex);
+                m_piece = { &hash, data, size };
+            }
+            m_changed.notify_all();
+        }
+        /// Waits until the piece started last is in its hash.
+        void wait()
+        {
+            std::unique_lock lock(m_mutex);
+            m_changed.wait(lock, [this] { return m_piece.hash == nullptr; });
+        }
+
+    private:
+        struct Piece
+        {
+            Manifest::Sha256 *hash = nullptr;
+            const char *data = nullptr;
+            qint64 size = 0;
+        };
+
+        void run()
+        {
+            std::unique_lock lock(m_mutex);
+            for (;;) {
+                m_changed.wait(lock, [this] { return m_stopping || m_piece.hash != nullptr; });
+                if (m_piece.hash == nullptr)
+                    return; // stopping, with no piece left
+                const Piece piece = m_piece;
+                lock.unlock();
+                piece.hash->add(piece.data, piece.size);
+                lock.lock();
+                m_piece = {};
+                m_changed.notify_all();
+            }
+        }
+
+        std::mutex m_mutex;
+        std::condition_variable m_changed;
+        Piece m_piece;
+        bool m_stopping = false;
+        std::thread m_thread; // last: it starts once the members above exist
+    };
 
     la_ssize_t writeToDevice(archive *a, void *client, const void *buffer, size_t length)
     {
@@ -89,6 +162,7 @@ Totals create(const ProgramFolder &folder, const QString &zipPath, const Progres
     Manifest::Contents contents;
     Totals totals;
     QByteArray buffer(chunkBytes, Qt::Uninitialized);
+    SideHasher hasher;
     const auto writeEntry = [&](archive_entry *entry) {
         if (archive_write_header(a, entry) != ARCHIVE_OK)
             throw Error(Messages::cannotWrite(zipPath));
@@ -114,16 +188,14 @@ Totals create(const ProgramFolder &folder, const QString &zipPath, const Progres
             // A file cut short while it was copied cannot be copied faithfully.
             if (got <= 0)
                 throw Error(Messages::cannotRead(name));
-            // The hash and the archive's own checksum and write each take
-            // about as long as reading: done side by side, on two cores.
-            auto hashing = std::async(std::launch::async, [&] { hash.add(buffer.constData(), got); });
+            hasher.start(hash, buffer.constData(), got);
             try {
                 writeData(buffer.constData(), got);
             } catch (...) {
-                hashing.wait();
+                hasher.wait();
                 throw;
             }
-            hashing.wait();
+            hasher.wait();
             left -= got;
             counter.addBytes(got);
         }
