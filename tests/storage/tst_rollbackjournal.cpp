@@ -187,6 +187,18 @@ void run(const Save &save, RecordFile &file, const QString &path)
     file.closeFile();
 }
 
+// Runs the save in a child that ends at its step-th write or flush; the
+// child's exit code (crashed, or ranToTheEnd had it fewer steps).
+int runEndedAt(const Save &save, const QString &path, int step)
+{
+    return inChild([&] {
+        SteppedRecordFile interrupted;
+        interrupted.crashAt = step;
+        run(save, interrupted, path);
+        return ranToTheEnd;
+    });
+}
+
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -337,13 +349,7 @@ void TestRollbackJournal::crashWhileRollingBack_isRolledBackAtTheNextOpening_dat
     const int interruptAt = int(recordsFlush - saving.steps.cbegin()) + 1;
 
     writeFile(path, before(save));
-    QCOMPARE(inChild([&] {
-        SteppedRecordFile interrupted;
-        interrupted.crashAt = interruptAt;
-        run(save, interrupted, path);
-        return ranToTheEnd;
-    }),
-        crashed);
+    QCOMPARE(runEndedAt(save, path, interruptAt), crashed);
     SteppedRecordFile rollingBack;
     rollingBack.openOrCreate(path, save.recordSize());
     rollingBack.closeFile();
@@ -365,13 +371,7 @@ void TestRollbackJournal::crashWhileRollingBack_isRolledBackAtTheNextOpening()
     prepare(save);
     const QMap<QString, QByteArray> expected = snapshot(folder());
     const QString path = pathOf(save.file);
-    QCOMPARE(inChild([&] {
-        SteppedRecordFile interrupted;
-        interrupted.crashAt = interruptAt;
-        run(save, interrupted, path);
-        return ranToTheEnd;
-    }),
-        crashed);
+    QCOMPARE(runEndedAt(save, path, interruptAt), crashed);
     QVERIFY(QFile::exists(RollbackJournal::pathFor(path)));
     QCOMPARE(inChild([&] {
         SteppedRecordFile rollingBack;
