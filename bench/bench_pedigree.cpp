@@ -6,8 +6,8 @@
 
 #include "RawReadYardstick.h"
 #include "SampleArchives.h"
-#include "pedigree/Inbreeding.h"
-#include "pedigree/PedigreeTree.h"
+#include "kennel/Inbreeding.h"
+#include "kennel/PedigreeTree.h"
 #include "storage/DogRecord.h"
 #include "storage/Record.h"
 

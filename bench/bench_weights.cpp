@@ -9,7 +9,7 @@
 #include "SampleArchives.h"
 #include "app/QtPlatform.h"
 #include "core/DateText.h"
-#include "core/WeightLog.h"
+#include "kennel/WeightLog.h"
 #include "dogs/frmPesoCane.h"
 #include "platform/AppContext.h"
 #include "storage/WeightRecord.h"

@@ -8,8 +8,8 @@
 set(ZAMPORA_LAYERS
     storage:0:zampora_core
     core:0:zampora_core
-    pedigree:0:zampora_core
     platform:1:zampora_platform
+    kennel:1:zampora_kennel
     ui:2:zampora_ui
     help:3:zampora_help
     checks:4:zampora_checks

@@ -1,7 +1,7 @@
 #include "dogs/WeightReport.h"
 
 #include "dogs/WeightChart.h"
-#include "dogs/WeightTable.h"
+#include "kennel/WeightTable.h"
 
 namespace {
 

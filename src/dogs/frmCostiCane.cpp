@@ -1,7 +1,7 @@
 #include "dogs/frmCostiCane.h"
 
 #include "core/DateText.h"
-#include "dogs/CostList.h"
+#include "kennel/CostList.h"
 #include "platform/AppContext.h"
 #include "report/printing/ListReport.h"
 #include "storage/CostRecord.h"

@@ -3,7 +3,7 @@
 #include "core/DateText.h"
 #include "dogs/WeightChart.h"
 #include "dogs/WeightReport.h"
-#include "dogs/WeightTable.h"
+#include "kennel/WeightTable.h"
 #include "help/Help.h"
 #include "platform/AppContext.h"
 #include "report/printing/ReportOutput.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/WeightLog.h"
+#include "kennel/WeightLog.h"
 #include "dogs/WeightForm.h"
 
 #include <QDate>

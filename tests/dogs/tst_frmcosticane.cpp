@@ -5,7 +5,7 @@
 #include "AppFixture.h"
 #include "ChildProcess.h"
 
-#include "dogs/CostList.h"
+#include "kennel/CostList.h"
 #include "dogs/frmCostiCane.h"
 #include "storage/CostRecord.h"
 #include "storage/Record.h"

@@ -9,7 +9,7 @@
 #include "PdfTools.h"
 #include "tst_frmcani_fixture.h"
 
-#include "core/WeightLog.h"
+#include "kennel/WeightLog.h"
 #include "dogs/WeightChart.h"
 #include "dogs/frmPesoCane.h"
 #include "storage/WeightRecord.h"

@@ -1,4 +1,4 @@
-#include "core/WeightLog.h"
+#include "kennel/WeightLog.h"
 #include "storage/CostRecord.h"
 #include "storage/DogRecord.h"
 #include "storage/OwnerRecord.h"

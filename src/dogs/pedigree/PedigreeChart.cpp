@@ -1,6 +1,6 @@
 #include "dogs/pedigree/PedigreeChart.h"
 
-#include "pedigree/PedigreeTexts.h"
+#include "kennel/PedigreeTexts.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pedigree/PedigreeTree.h"
+#include "kennel/PedigreeTree.h"
 
 #include <QLabel>
 #include <QWidget>

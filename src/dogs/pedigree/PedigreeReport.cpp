@@ -1,6 +1,6 @@
 #include "dogs/pedigree/PedigreeReport.h"
 
-#include "pedigree/PedigreeTexts.h"
+#include "kennel/PedigreeTexts.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pedigree/Inbreeding.h"
-#include "pedigree/PedigreeTree.h"
+#include "kennel/Inbreeding.h"
+#include "kennel/PedigreeTree.h"
 #include "report/ReportTemplate.h"
 
 // The pedigree on one A4 landscape page: the title, the chart as on screen

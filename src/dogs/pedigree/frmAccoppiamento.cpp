@@ -1,6 +1,6 @@
 #include "dogs/pedigree/frmAccoppiamento.h"
 
-#include "pedigree/PedigreeTexts.h"
+#include "kennel/PedigreeTexts.h"
 #include "platform/AppContext.h"
 #include "storage/DogRecord.h"
 #include "ui/Centring.h"

@@ -4,7 +4,7 @@
 #include "dogs/pedigree/PedigreeReport.h"
 #include "dogs/pedigree/frmAccoppiamento.h"
 #include "help/Help.h"
-#include "pedigree/PedigreeTexts.h"
+#include "kennel/PedigreeTexts.h"
 #include "platform/AppContext.h"
 #include "report/printing/ReportOutput.h"
 #include "storage/DogRecord.h"

@@ -1,9 +1,9 @@
 // The pedigree tree over an archive of cards and the coefficients computed
 // from it, against values known from genetics.
 
-#include "pedigree/Inbreeding.h"
-#include "pedigree/PedigreeTexts.h"
-#include "pedigree/PedigreeTree.h"
+#include "kennel/Inbreeding.h"
+#include "kennel/PedigreeTexts.h"
+#include "kennel/PedigreeTree.h"
 #include "storage/DogRecord.h"
 #include "storage/Record.h"
 

@@ -1,4 +1,4 @@
-#include "dogs/WeightTable.h"
+#include "kennel/WeightTable.h"
 
 #include "core/DateText.h"
 

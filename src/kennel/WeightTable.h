@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/WeightLog.h"
+#include "kennel/WeightLog.h"
 
 #include <QAbstractTableModel>
 #include <QDate>

@@ -1,4 +1,4 @@
-#include "pedigree/PedigreeTree.h"
+#include "kennel/PedigreeTree.h"
 
 #include "storage/DogRecord.h"
 #include "storage/Record.h"

@@ -1,4 +1,4 @@
-#include "pedigree/Inbreeding.h"
+#include "kennel/Inbreeding.h"
 
 #include <map>
 #include <optional>

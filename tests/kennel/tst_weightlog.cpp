@@ -2,7 +2,7 @@
 // between weighings, the checks before a weighing is stored, and the weight
 // file as the log reads and writes it.
 
-#include "core/WeightLog.h"
+#include "kennel/WeightLog.h"
 #include "storage/RecordFile.h"
 #include "storage/WeightRecord.h"
 

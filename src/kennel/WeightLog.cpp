@@ -1,4 +1,4 @@
-#include "core/WeightLog.h"
+#include "kennel/WeightLog.h"
 
 #include "core/DateText.h"
 #include "storage/Record.h"

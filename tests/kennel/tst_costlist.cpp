@@ -2,7 +2,7 @@
 // summed in binary floating point, the amounts the box can hold and the scans
 // of a cost file.
 
-#include "dogs/CostList.h"
+#include "kennel/CostList.h"
 #include "storage/CostRecord.h"
 #include "storage/RecordFile.h"
 

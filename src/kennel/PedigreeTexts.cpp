@@ -1,4 +1,4 @@
-#include "pedigree/PedigreeTexts.h"
+#include "kennel/PedigreeTexts.h"
 
 #include "core/DateText.h"
 

@@ -1,4 +1,4 @@
-#include "dogs/CostList.h"
+#include "kennel/CostList.h"
 
 #include "storage/AmountText.h"
 #include "storage/CostRecord.h"
