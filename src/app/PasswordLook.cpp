@@ -2,6 +2,7 @@
 
 #include "ui/FocusRectangles.h"
 #include "ui/GradientWidget.h"
+#include "ui/Theme.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,7 +24,7 @@ QVBoxLayout *PasswordLook::frame(QWidget *window, QSize clientSize)
     auto *panel = new QWidget(background);
     panel->setObjectName(QStringLiteral("panPassword"));
     panel->setAttribute(Qt::WA_StyledBackground);
-    panel->setStyleSheet(QStringLiteral("#panPassword { background: white; border: 1px solid #CDDFEE; }"));
+    panel->setStyleSheet(Theme::whitePanel(QStringLiteral("panPassword")));
     panel->setGeometry(window->rect().adjusted(margin, margin, -margin, -margin));
 
     auto *logo = new QSvgWidget(QStringLiteral(":/help/logo.svg"), panel);
@@ -43,7 +44,7 @@ QLineEdit *PasswordLook::passwordBox(const char *objectName, QWidget *parent, Fo
     auto *box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(objectName));
     box->setEchoMode(QLineEdit::Password);
-    box->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
+    box->setFont(Theme::font(Theme::Font::Emphasis));
     box->setMinimumHeight(32);
     rectangles.add(box);
     return box;

@@ -4,6 +4,7 @@
 #include "ui/Centring.h"
 #include "ui/GradientWidget.h"
 #include "ui/PictureButton.h"
+#include "ui/Theme.h"
 
 #include <QCloseEvent>
 #include <QSvgWidget>
@@ -32,12 +33,12 @@ frmAvvio::frmAvvio(QWidget *parent)
     // The menu opens maximised; restored, it still shows the whole panel.
     resize(panelSize);
 
-    m_background = new GradientWidget(QColor(0xFF5D85A6), this);
+    m_background = new GradientWidget(Theme::colour(Theme::Colour::StartBackdrop), this);
     m_panel = new QWidget(m_background);
     m_panel->setObjectName(QStringLiteral("panAvvio"));
     m_panel->setFixedSize(panelSize);
     m_panel->setAttribute(Qt::WA_StyledBackground);
-    m_panel->setStyleSheet(QStringLiteral("#panAvvio { background: white; border: 1px solid #CDDFEE; }"));
+    m_panel->setStyleSheet(Theme::whitePanel(QStringLiteral("panAvvio")));
 
     const Picture pictures[] = {
         { "imgInfo", "info", { 14, 14, 30, 30 }, &frmAvvio::infoRequested, "Informazioni" },

@@ -7,6 +7,7 @@
 #include "storage/ShortText.h"
 #include "ui/Centring.h"
 #include "ui/FocusRectangles.h"
+#include "ui/Theme.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -26,7 +27,7 @@ frmPassword::frmPassword(AppContext &context)
 
     auto *instruction = new QLabel(QStringLiteral("Immetti la password e premi OK."), panel);
     instruction->setObjectName(QStringLiteral("lblIstruzioni"));
-    instruction->setFont(QFont(QStringLiteral("Arial"), 12));
+    instruction->setFont(Theme::font(Theme::Font::Plain));
     instruction->setAlignment(Qt::AlignCenter);
     m_txtPassword = PasswordLook::passwordBox("txtPassword", panel, *rectangles);
     m_cmdOK = PasswordLook::button("cmdOK", QStringLiteral("OK"), panel);

@@ -5,8 +5,8 @@
 #include "ui/CapitalsBox.h"
 #include "ui/Centring.h"
 #include "ui/EnterKeyRing.h"
-#include "ui/Fonts.h"
 #include "ui/GradientWidget.h"
+#include "ui/Theme.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -31,7 +31,7 @@ const QColor midnightBlue(0xFF191970);
 
 QFont instructionFont()
 {
-    return QFont(QStringLiteral("Arial"), 12);
+    return Theme::font(Theme::Font::Plain);
 }
 
 // Wide enough to show the box's whole limit where the band has the room; a
@@ -88,7 +88,7 @@ QWidget *CheckWindow::buildPanel(const CheckWindowDescription &description, QWid
     panel->setObjectName(QStringLiteral("panControllo"));
     panel->setFixedSize(description.clientSize - panelMargins);
     panel->setAttribute(Qt::WA_StyledBackground);
-    panel->setStyleSheet(QStringLiteral("#panControllo { background: white; border: 1px solid #CDDFEE; }"));
+    panel->setStyleSheet(Theme::whitePanel(QStringLiteral("panControllo")));
 
     auto *logo = new QSvgWidget(description.logo, panel);
     logo->setObjectName(QStringLiteral("imgLogo"));
@@ -104,7 +104,7 @@ QWidget *CheckWindow::buildPanel(const CheckWindowDescription &description, QWid
     band->setFixedHeight(bandHeight);
     m_box = new QLineEdit(band);
     m_box->setObjectName(description.boxName);
-    m_box->setFont(Fonts::fixedPitch(QStringLiteral("Courier New"), 20, true));
+    m_box->setFont(Theme::font(Theme::Font::CheckedCode));
     m_btnControlla
         = addButton(QStringLiteral("btnControlla"), QStringLiteral("Controlla"), controllaWidth, band);
     auto *bandRow = new QHBoxLayout(band);

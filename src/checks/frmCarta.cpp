@@ -1,13 +1,14 @@
 #include "checks/frmCarta.h"
 
 #include "checks/PaymentCardCheck.h"
+#include "ui/Theme.h"
 
 frmCarta::frmCarta(AppContext &context, QWidget *owner, const QString &preset)
     : CheckWindow(context, owner, preset,
         { .objectName = QStringLiteral("frmCarta"),
             .caption = QStringLiteral(" Controllo carta di credito"),
             .clientSize = { 519, 254 },
-            .backgroundTop = QColor(0xFF191970),
+            .backgroundTop = Theme::colour(Theme::Colour::PaymentBackdrop),
             .logo = QStringLiteral(":/checks/carta.svg"),
             .instruction
             = QStringLiteral("Immettere il numero di carta di credito e premere il pulsante di controllo."),

@@ -1,13 +1,14 @@
 #include "checks/frmIban.h"
 
 #include "checks/IbanCheck.h"
+#include "ui/Theme.h"
 
 frmIban::frmIban(AppContext &context, QWidget *owner, const QString &preset)
     : CheckWindow(context, owner, preset,
         { .objectName = QStringLiteral("frmIban"),
             .caption = QStringLiteral(" Controllo IBAN"),
             .clientSize = { 608, 270 },
-            .backgroundTop = QColor(0xFF191970),
+            .backgroundTop = Theme::colour(Theme::Colour::PaymentBackdrop),
             .logo = QStringLiteral(":/checks/iban.svg"),
             .instruction = QStringLiteral("Immettere l'IBAN e premere il pulsante di controllo."),
             .boxName = QStringLiteral("txtIban"),

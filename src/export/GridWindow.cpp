@@ -7,6 +7,7 @@
 #include "ui/Centring.h"
 #include "ui/PictureButton.h"
 #include "ui/StatusHints.h"
+#include "ui/Theme.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -45,7 +46,7 @@ GridWindow::GridWindow(AppContext &context, QWidget *owner, const Look &look)
     setWindowTitle(look.caption);
     setFixedSize(windowSize);
     setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral("#%1 { background: #EEEDED; }").arg(look.objectName));
+    setStyleSheet(QStringLiteral("#%1 { background: %2; }").arg(look.objectName, Theme::css(Theme::Colour::GridBackdrop)));
 
     QWidget *band = buildBand(look.titleArtwork);
     band->setGeometry(0, 0, windowSize.width(), bandHeight);
@@ -55,9 +56,9 @@ GridWindow::GridWindow(AppContext &context, QWidget *owner, const Look &look)
     auto *status = new QLabel(QStringLiteral("Esportazione archivio in Microsoft Excel."), this);
     status->setObjectName(QStringLiteral("panInfo"));
     status->setGeometry(statusGeometry);
-    status->setFont(QFont(QStringLiteral("Tahoma"), 12));
+    status->setFont(Theme::font(Theme::Font::Information));
     status->setStyleSheet(
-        QStringLiteral("#panInfo { background: #6A5ACD; color: white; padding-left: 10px; }"));
+        Theme::informationBar(Theme::colour(Theme::Colour::InformationBar), false));
 
     auto *hints = new StatusHints(status);
     hints->addPictureButtons(band);

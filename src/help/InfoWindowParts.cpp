@@ -4,6 +4,7 @@
 #include "ui/GradientWidget.h"
 #include "ui/LinkLabel.h"
 #include "ui/PictureButton.h"
+#include "ui/Theme.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -28,7 +29,8 @@ void InfoWindowParts::logoBand(QWidget *window, int height)
     auto *band = new QWidget(window);
     band->setObjectName(QStringLiteral("panLogo"));
     band->setAttribute(Qt::WA_StyledBackground);
-    band->setStyleSheet(QStringLiteral("#panLogo { background: white; border-bottom: 1px solid #CDDFEE; }"));
+    band->setStyleSheet(QStringLiteral("#panLogo { background: white; border-bottom: 1px solid %1; }")
+                            .arg(Theme::css(Theme::Colour::PanelBorder)));
     band->setGeometry(0, 0, window->width(), height);
     auto *logo = new QSvgWidget(QStringLiteral(":/help/logo.svg"), band);
     logo->setObjectName(QStringLiteral("imgLogo"));

@@ -5,6 +5,7 @@
 #include "platform/AppContext.h"
 #include "ui/Centring.h"
 #include "ui/DesktopOpen.h"
+#include "ui/Theme.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -15,20 +16,20 @@ frmGuida::frmGuida(AppContext &context, QWidget *owner)
 {
     setObjectName(QStringLiteral("frmGuida"));
     setWindowTitle(QStringLiteral(" Guida all'utilizzo del software"));
-    InfoWindowParts::frame(this, { 670, 572 }, Qt::white, QColor(0xFFBFD8EF));
+    InfoWindowParts::frame(this, { 670, 572 }, Qt::white, Theme::colour(Theme::Colour::HelpBackdrop));
     InfoWindowParts::logoBand(this, 84);
 
     m_lblTitolo = new QLabel(QStringLiteral("Argomento della guida."), this);
     m_lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
-    m_lblTitolo->setFont(QFont(QStringLiteral("Arial"), 16, QFont::Bold));
+    m_lblTitolo->setFont(Theme::font(Theme::Font::HelpTitle));
     QPalette crimson = m_lblTitolo->palette();
-    crimson.setColor(QPalette::WindowText, QColor(0xFFDC143C));
+    crimson.setColor(QPalette::WindowText, Theme::colour(Theme::Colour::HelpTitleText));
     m_lblTitolo->setPalette(crimson);
     m_lblTitolo->setGeometry(22, 94, 625, 32);
 
     m_txtGuida = new QPlainTextEdit(this);
     m_txtGuida->setObjectName(QStringLiteral("txtGuida"));
-    m_txtGuida->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    m_txtGuida->setFont(Theme::font(Theme::Font::HelpText));
     m_txtGuida->setReadOnly(true);
     m_txtGuida->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_txtGuida->setGeometry(22, 132, 625, 350);

@@ -3,6 +3,7 @@
 #include "help/InfoWindowParts.h"
 #include "help/MakerLinks.h"
 #include "platform/AppContext.h"
+#include "ui/Theme.h"
 
 
 frmSplash::frmSplash(AppContext &context, QWidget *owner)
@@ -10,7 +11,7 @@ frmSplash::frmSplash(AppContext &context, QWidget *owner)
 {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral(" Zampora - Zampora Software"));
-    InfoWindowParts::frame(this, { 661, 467 }, Qt::white, QColor(0xFF352525));
+    InfoWindowParts::frame(this, { 661, 467 }, Qt::white, Theme::colour(Theme::Colour::SplashBackdrop));
 
     InfoWindowParts::picture(this, "imgSplash", "splash", { 18, 14, 625, 380 });
 

@@ -3,6 +3,7 @@
 #include "core/ScheduleRules.h"
 #include "platform/Clock.h"
 #include "storage/RecordFile.h"
+#include "ui/Theme.h"
 
 #include <QCalendarWidget>
 #include <QTextCharFormat>
@@ -42,7 +43,7 @@ void CalendarMarks::markYear(int year)
     // amber, framed by the calendar's own selection when it is chosen.
     const QDate today = m_clock.today();
     QTextCharFormat todayFormat = m_calendar->dateTextFormat(today);
-    todayFormat.setBackground(QColor(0xFFF3C879));
+    todayFormat.setBackground(Theme::colour(Theme::Colour::TodayMark));
     todayFormat.setFontUnderline(true);
     m_calendar->setDateTextFormat(today, todayFormat);
 }

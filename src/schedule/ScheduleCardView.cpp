@@ -7,6 +7,7 @@
 #include "ui/FocusRectangles.h"
 #include "ui/PictureButton.h"
 #include "ui/StatusHints.h"
+#include "ui/Theme.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -164,8 +165,8 @@ ScheduleCardView::ScheduleCardView(QWidget *view)
 
 QWidget *ScheduleCardView::block(const char *objectName, const char *icon, int top, int height, QWidget *view)
 {
-    QWidget *surface = panel(objectName, "#F0EFEE", { left, top, blockWidth, height }, view);
-    QWidget *square = panel("", "white", { 8, std::min(8, (height - 56) / 2), 56, 56 }, surface);
+    QWidget *surface = panel(objectName, Theme::colour(Theme::Colour::FieldBlock), { left, top, blockWidth, height }, view);
+    QWidget *square = panel("", Qt::white, { 8, std::min(8, (height - 56) / 2), 56, 56 }, surface);
     square->setObjectName(QString::fromLatin1(objectName) + QStringLiteral("Icona"));
     square->setStyleSheet(QStringLiteral("#%1 { background: white; border-radius: 4px; }").arg(square->objectName()));
     picture("", icon, { 6, 6, 44, 44 }, square);
@@ -179,7 +180,7 @@ QLineEdit *ScheduleCardView::box(Field field, QWidget *parent)
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(controlName("txt", field));
     edit->setMaxLength(ScheduleRecord::layout().field(field).capacity);
-    edit->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
+    edit->setFont(Theme::font(Theme::Font::CompactFieldText));
     edit->setFixedHeight(boxHeight);
     fields[field] = edit;
     return edit;
@@ -191,7 +192,7 @@ void ScheduleCardView::buildDateBlock(QWidget *view)
     const auto selector = [&](int index, Field field, const QStringList &items, int width, QWidget *parent) {
         auto *list = new ListSelector(controlName("txt", field), items,
             ScheduleRecord::layout().field(field).capacity, parent);
-        list->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
+        list->setFont(Theme::font(Theme::Font::CompactFieldText));
         list->setFixedSize(width, boxHeight);
         selectors[index] = list;
         fields[field] = list;
@@ -212,8 +213,8 @@ void ScheduleCardView::buildDateBlock(QWidget *view)
     dateRow->addWidget(selector(1, ScheduleRecord::Mese, monthNames(), 150, date));
     auto *year = new QLabel(QStringLiteral("ANNO"), date);
     year->setObjectName(controlName("lbl", ScheduleRecord::Anno));
-    year->setFont(QFont(QStringLiteral("Verdana"), 18, QFont::Bold));
-    year->setStyleSheet(QStringLiteral("color: #1F4E75;"));
+    year->setFont(Theme::font(Theme::Font::Year));
+    year->setStyleSheet(QStringLiteral("color: %1;").arg(Theme::css(Theme::Colour::CaptionText)));
     year->setAlignment(Qt::AlignCenter);
     fields[ScheduleRecord::Anno] = year;
     dateRow->addWidget(year, 1);
@@ -228,7 +229,7 @@ void ScheduleCardView::buildDateBlock(QWidget *view)
     timeRow->addWidget(caption(QStringLiteral("Ore:"), time));
     timeRow->addWidget(selector(2, ScheduleRecord::OreApp, numbers(0, 23), 66, time));
     auto *colon = new QLabel(QStringLiteral(":"), time);
-    colon->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
+    colon->setFont(Theme::font(Theme::Font::Emphasis));
     timeRow->addWidget(colon);
     timeRow->addWidget(caption(QStringLiteral("Minuti:"), time));
     timeRow->addWidget(selector(3, ScheduleRecord::MinutiApp, numbers(0, 59), 66, time));
@@ -244,7 +245,7 @@ void ScheduleCardView::buildNoticeBlock(QWidget *view)
     line->setContentsMargins(contentLeft + 8, 0, 12, 0);
     line->setSpacing(10);
     QLabel *before = caption(QStringLiteral("Avvisa n."), surface);
-    before->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    before->setFont(Theme::font(Theme::Font::Label));
     QLineEdit *notice = box(ScheduleRecord::Avviso, surface);
     notice->setAlignment(Qt::AlignCenter);
     notice->setFixedWidth(60);
@@ -302,7 +303,7 @@ void ScheduleCardView::buildAppointmentBlock(QWidget *view)
         surface));
     chkDaConfermare = new QCheckBox(QStringLiteral("Appuntamento da confermare"), surface);
     chkDaConfermare->setObjectName(controlName("chk", ScheduleRecord::DaConfermare));
-    chkDaConfermare->setFont(QFont(QStringLiteral("Verdana"), 9, QFont::Bold));
+    chkDaConfermare->setFont(Theme::font(Theme::Font::Hint));
     fields[ScheduleRecord::DaConfermare] = chkDaConfermare;
     column->addWidget(chkDaConfermare);
 }
@@ -315,13 +316,13 @@ void ScheduleCardView::buildNotesBlock(QWidget *view)
     line->setSpacing(16);
     line->addLayout(captioned("Note:", box(ScheduleRecord::Note, surface), surface), 1);
 
-    QWidget *strip = panel("panEffettuata", "#F4A460", {}, surface);
+    QWidget *strip = panel("panEffettuata", Theme::colour(Theme::Colour::DoneStrip), {}, surface);
     strip->setFixedSize(230, 40);
     auto *stripRow = new QHBoxLayout(strip);
     stripRow->setContentsMargins(12, 0, 8, 0);
     chkEffettuata = new QCheckBox(QStringLiteral("Pagamento effettuato"), strip);
     chkEffettuata->setObjectName(controlName("chk", ScheduleRecord::Effettuata));
-    chkEffettuata->setFont(QFont(QStringLiteral("Verdana"), 9, QFont::Bold));
+    chkEffettuata->setFont(Theme::font(Theme::Font::Hint));
     fields[ScheduleRecord::Effettuata] = chkEffettuata;
     stripRow->addWidget(chkEffettuata);
     line->addWidget(strip, 0, Qt::AlignBottom);
@@ -330,7 +331,7 @@ void ScheduleCardView::buildNotesBlock(QWidget *view)
 
 void ScheduleCardView::buildCommands(QWidget *view)
 {
-    QWidget *column = panel("panComandi", "white", { 795, 8, 192, 622 }, view);
+    QWidget *column = panel("panComandi", Qt::white, { 795, 8, 192, 622 }, view);
     m_backgrounds.append(column);
     std::array<PictureButton *, commands.size()> buttons {};
     for (size_t i = 0; i < commands.size(); ++i) {
@@ -354,11 +355,11 @@ void ScheduleCardView::buildStatusAndArrows(QWidget *view)
     panInfo = new QLabel(QStringLiteral("Pronto per archiviare una nuova scheda..."), view);
     panInfo->setObjectName(QStringLiteral("panInfo"));
     panInfo->setGeometry(left, 642, blockWidth, 38);
-    panInfo->setFont(QFont(QStringLiteral("Tahoma"), 11));
+    panInfo->setFont(Theme::font(Theme::Font::CompactInformation));
     panInfo->setStyleSheet(
-        QStringLiteral("#panInfo { background: #6A5ACD; color: white; padding-left: 10px; border-radius: 4px; }"));
+        Theme::informationBar(Theme::colour(Theme::Colour::InformationBar), true));
 
-    QWidget *strip = panel("panNavigazione", "white", { 795, 642, 192, 38 }, view);
+    QWidget *strip = panel("panNavigazione", Qt::white, { 795, 642, 192, 38 }, view);
     m_backgrounds.append(strip);
     cmdPrimo = pictureButton("cmdPrimo", "nav_primo", "Prima scheda", strip);
     cmdIndietro = pictureButton("cmdIndietro", "nav_indietro", "Scheda precedente", strip);
@@ -367,8 +368,8 @@ void ScheduleCardView::buildStatusAndArrows(QWidget *view)
     lblPosizione = new QLabel(strip);
     lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
     lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
-    lblPosizione->setStyleSheet(QStringLiteral("color: #3C2F9A;"));
+    lblPosizione->setFont(Theme::font(Theme::Font::Label));
+    lblPosizione->setStyleSheet(QStringLiteral("color: %1;").arg(Theme::css(Theme::Colour::PositionText)));
     auto *line = new QHBoxLayout(strip);
     line->setContentsMargins(4, 4, 4, 4);
     line->setSpacing(3);

@@ -1,6 +1,7 @@
 #include "schedule/ScheduleParts.h"
 
 #include "ui/PictureButton.h"
+#include "ui/Theme.h"
 
 #include <QLabel>
 #include <QSvgWidget>
@@ -32,18 +33,19 @@ QWidget *picture(const char *objectName, const char *artwork, QRect geometry, QW
 QLabel *caption(const QString &text, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
-    label->setFont(QFont(QStringLiteral("Verdana"), 8, QFont::Bold));
-    label->setStyleSheet(QStringLiteral("color: #1F4E75; background: transparent;"));
+    label->setFont(Theme::font(Theme::Font::FieldCaption));
+    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(Theme::css(Theme::Colour::CaptionText)));
     return label;
 }
 
-QWidget *panel(const char *objectName, const char *colour, QRect geometry, QWidget *parent)
+QWidget *panel(const char *objectName, QColor background, QRect geometry, QWidget *parent, QColor border)
 {
     auto *surface = new QWidget(parent);
     surface->setObjectName(QString::fromLatin1(objectName));
     surface->setAttribute(Qt::WA_StyledBackground);
-    surface->setStyleSheet(QStringLiteral("#%1 { background: %2; border-radius: 6px; }")
-                               .arg(surface->objectName(), QLatin1StringView(colour)));
+    const QString frame = border.isValid() ? QStringLiteral(" border: 1px solid %1;").arg(border.name()) : QString();
+    surface->setStyleSheet(QStringLiteral("#%1 { background: %2; border-radius: 6px;%3 }")
+                               .arg(surface->objectName(), background.name(), frame));
     surface->setGeometry(geometry);
     return surface;
 }

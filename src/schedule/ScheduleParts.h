@@ -2,6 +2,7 @@
 
 #include "ui/CardParts.h"
 
+#include <QColor>
 #include <QRect>
 
 class PictureButton;
@@ -25,7 +26,8 @@ QLabel *caption(const QString &text, QWidget *parent);
 /// A button with its caption written on it, as on the cards.
 using CardParts::captionedButton;
 
-/// A rectangle of one colour, with rounded corners.
-QWidget *panel(const char *objectName, const char *colour, QRect geometry, QWidget *parent);
+/// A rectangle of one colour, with rounded corners and, when border is
+/// valid, a thin border of that colour.
+QWidget *panel(const char *objectName, QColor background, QRect geometry, QWidget *parent, QColor border = {});
 
 } // namespace ScheduleParts

@@ -4,6 +4,7 @@
 #include "ui/AllowedCharacters.h"
 #include "ui/EnterKeyRing.h"
 #include "ui/PictureButton.h"
+#include "ui/Theme.h"
 
 #include <QCalendarWidget>
 #include <QLabel>
@@ -14,19 +15,19 @@ using namespace ScheduleParts;
 
 namespace {
 
-constexpr char greyBlue[] = "#D6DCE1";
 
 // A grey-blue panel under a band with its white caption, and a line of
 // instructions.
 QWidget *captionedPanel(const char *objectName, const char *title, const char *instructions, QRect geometry,
                         QWidget *parent)
 {
-    QWidget *surface = panel(objectName, greyBlue, geometry, parent);
+    QWidget *surface = panel(objectName, Theme::colour(Theme::Colour::ChoicePanel), geometry, parent);
     auto *band = new QLabel(QString::fromUtf8(title), surface);
     band->setWordWrap(true);
-    band->setFont(QFont(QStringLiteral("Verdana"), 9, QFont::Bold));
-    band->setStyleSheet(QStringLiteral("color: white; background: #5A7A96; border-top-left-radius: 6px;"
-                                       " border-top-right-radius: 6px; padding: 0 10px;"));
+    band->setFont(Theme::font(Theme::Font::Hint));
+    band->setStyleSheet(QStringLiteral("color: white; background: %1; border-top-left-radius: 6px;"
+                                       " border-top-right-radius: 6px; padding: 0 10px;")
+                            .arg(Theme::css(Theme::Colour::PanelBand)));
     band->setGeometry(0, 0, geometry.width(), 44);
     QLabel *text = caption(QString::fromUtf8(instructions), surface);
     text->setGeometry(16, 52, geometry.width() - 32, 22);
@@ -40,7 +41,7 @@ ScheduleStartView::ScheduleStartView(QWidget *view)
     picture("imgTitolo", "titolo", { 16, 10, 963, 78 }, view);
     picture("imgIstruzioni", "istruzioni", { 16, 100, 300, 86 }, view);
 
-    QWidget *calendarPanel = panel("panCalendario", greyBlue, { 16, 194, 300, 270 }, view);
+    QWidget *calendarPanel = panel("panCalendario", Theme::colour(Theme::Colour::ChoicePanel), { 16, 194, 300, 270 }, view);
     calAppuntamenti = new QCalendarWidget(calendarPanel);
     calAppuntamenti->setObjectName(QStringLiteral("calAppuntamenti"));
     calAppuntamenti->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
@@ -64,7 +65,7 @@ ScheduleStartView::ScheduleStartView(QWidget *view)
     // Only digits can be typed or pasted: the year names a file.
     AllowedCharacters::install(txtAnno, AllowedCharacters::digits);
     txtAnno->setAlignment(Qt::AlignCenter);
-    txtAnno->setFont(QFont(QStringLiteral("Verdana"), 22, QFont::Bold));
+    txtAnno->setFont(Theme::font(Theme::Font::YearChoice));
     txtAnno->setGeometry(16, 86, 140, 50);
     btnApri = captionedButton("btnApri", "Apri", yearPanel);
     btnApri->setGeometry(176, 92, 110, 38);
@@ -74,7 +75,7 @@ ScheduleStartView::ScheduleStartView(QWidget *view)
     btnOK = captionedButton("btnOK", "OK", imminentPanel);
     btnOK->setGeometry(16, 82, 110, 36);
 
-    QWidget *frame = panel("panNotifica", "white; border: 1px solid #9DB6CC", { 590, 424, 389, 146 }, view);
+    QWidget *frame = panel("panNotifica", Qt::white, { 590, 424, 389, 146 }, view, Theme::colour(Theme::Colour::BoxBorder));
     imgPresenti = picture("imgPresenti", "presenti", { 3, 3, 383, 140 }, frame);
     imgAssenti = picture("imgAssenti", "assenti", { 3, 3, 383, 140 }, frame);
     imgPresenti->hide();

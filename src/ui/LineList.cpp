@@ -1,6 +1,6 @@
 #include "ui/LineList.h"
+#include "ui/Theme.h"
 
-#include "ui/Fonts.h"
 
 #include <QAbstractListModel>
 #include <QMouseEvent>
@@ -54,7 +54,7 @@ LineList::LineList(const QString &objectName, QWidget *parent)
     : QListView(parent)
 {
     setObjectName(objectName);
-    setFont(Fonts::fixedPitch(QStringLiteral("Courier New"), 12));
+    setFont(Theme::font(Theme::Font::Lines));
     QPalette colours = palette();
     colours.setColor(QPalette::Text, QColor(0xFF000000));
     setPalette(colours);

@@ -1,6 +1,7 @@
 #include "dogs/pedigree/PedigreeChart.h"
 
 #include "kennel/PedigreeTexts.h"
+#include "ui/Theme.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -17,19 +18,20 @@ constexpr int rowCount = 1 << Pedigree::generations;
 QString styleFor(PedigreeTexts::Sex sex, bool known, bool disagrees)
 {
     using PedigreeTexts::Sex;
-    const QString border = disagrees ? QStringLiteral("#D9822B")
-        : sex == Sex::Male           ? QStringLiteral("#2F5F8F")
-        : sex == Sex::Female         ? QStringLiteral("#A0406A")
-                                     : QStringLiteral("#8A8A8A");
+    using Theme::Colour;
+    const QString border = Theme::css(disagrees ? Colour::DisagreeingBorder
+            : sex == Sex::Male                   ? Colour::MaleBorder
+            : sex == Sex::Female                 ? Colour::FemaleBorder
+                                                 : Colour::UnknownSexBorder);
     const QString line = sex == Sex::Female ? QStringLiteral("dashed") : QStringLiteral("solid");
-    const QString fill = !known ? QStringLiteral("#F4F4F4")
-        : sex == Sex::Male      ? QStringLiteral("#E8F0FA")
-        : sex == Sex::Female    ? QStringLiteral("#FAEAF1")
-                                : QStringLiteral("#FFFFFF");
+    const QString fill = !known ? Theme::css(Colour::UnknownFill)
+        : sex == Sex::Male      ? Theme::css(Colour::MaleFill)
+        : sex == Sex::Female    ? Theme::css(Colour::FemaleFill)
+                                : QStringLiteral("white");
     const QString radius = sex == Sex::Female ? QStringLiteral("8px") : QStringLiteral("0px");
     return QStringLiteral(
         "AncestorBox { border: 2px %1 %2; border-radius: %3; background: %4; padding: 2px 4px; color: %5; }")
-        .arg(line, border, radius, fill, known ? QStringLiteral("#1A1A1A") : QStringLiteral("#808080"));
+        .arg(line, border, radius, fill, Theme::css(known ? Colour::AncestorText : Colour::UnknownAncestorText));
 }
 
 // Breaks a line as the box's label lays it out in font, width pixels wide.

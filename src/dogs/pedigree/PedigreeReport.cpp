@@ -1,6 +1,7 @@
 #include "dogs/pedigree/PedigreeReport.h"
 
 #include "kennel/PedigreeTexts.h"
+#include "ui/Theme.h"
 
 #include <algorithm>
 
@@ -15,9 +16,9 @@ QColor fillOf(PedigreeTexts::Sex sex)
 {
     switch (sex) {
     case PedigreeTexts::Sex::Male:
-        return QColor(0xE8, 0xF0, 0xFA);
+        return Theme::colour(Theme::Colour::MaleFill);
     case PedigreeTexts::Sex::Female:
-        return QColor(0xFA, 0xEA, 0xF1);
+        return Theme::colour(Theme::Colour::FemaleFill);
     case PedigreeTexts::Sex::Unknown:
         break;
     }

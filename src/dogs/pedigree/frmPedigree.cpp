@@ -12,6 +12,7 @@
 #include "storage/RecordFile.h"
 #include "ui/Centring.h"
 #include "ui/FileActionGuard.h"
+#include "ui/Theme.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -84,7 +85,7 @@ frmPedigree::frmPedigree(AppContext &context, QWidget *card)
     QFont figureFont = lblConsanguineita->font();
     figureFont.setBold(true);
     lblConsanguineita->setFont(figureFont);
-    lblAvvisi->setStyleSheet(QStringLiteral("color: #A04000;"));
+    lblAvvisi->setStyleSheet(QStringLiteral("color: %1;").arg(Theme::css(Theme::Colour::WarningText)));
 
     tblAntenatiRipetuti->setObjectName(QStringLiteral("tblAntenatiRipetuti"));
     tblAntenatiRipetuti->setHorizontalHeaderLabels({ QStringLiteral("Antenato"), QStringLiteral("Volte"),
