@@ -140,7 +140,7 @@ QWidget *DogCardForm::buildToolStrip(QWidget *parent)
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(16);
     row->addWidget(
-        toolGroup(strip, { cmdNuovo, cmdDuplica, cmdSalva, pictureButton("cmdTrova", dogArtwork("trova"), strip) }));
+        toolGroup(strip, { cmdNuovo, cmdDuplica, cmdSalva, cmdTrova = pictureButton("cmdTrova", dogArtwork("trova"), strip) }));
     cmdFile = pictureButton("cmdFile", dogArtwork("file"), strip);
     row->addWidget(toolGroup(strip, { cmdFile }));
     cmdAnteprima = pictureButton("cmdAnteprima", dogArtwork("anteprima"), strip);

@@ -52,6 +52,7 @@ public:
     PictureButton *cmdNuovo;
     PictureButton *cmdDuplica;
     PictureButton *cmdSalva;
+    PictureButton *cmdTrova;
     PictureButton *cmdPrimo;
     PictureButton *cmdIndietro;
     PictureButton *cmdAvanti;
@@ -63,6 +64,7 @@ public:
     PictureButton *cmdEsporta;
     PictureButton *cmdStampa;
     PictureButton *btnCodFisc;
+    PictureButton *btnCarta; // imports the owner's data
     PictureButton *btnPeso;
     PictureButton *btnCaricaFoto;
     PictureButton *btnSalvaFoto;

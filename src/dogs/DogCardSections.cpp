@@ -104,12 +104,13 @@ QWidget *DogCardForm::buildAlbero(QWidget *parent)
     boxes->setGeometry(10, 6, 926, 380);
     const BoxMaker box(layout(), boxes, &sections[Albero].boxes);
     btnCodFisc = pictureButton("btnCodFisc", dogArtwork("codfisc"), boxes);
-    // One line per row of boxes, as on screen.
+    // One line per row of boxes, as on screen; each control is made where it
+    // stands, which gives the Tab order.
     // clang-format off
     addRows(boxes, {
         {{box(Proprietario), "Proprietario attuale:", 3}, {box(Recapito), "Telefono preferenziale:", 2},
          {box(CodFisc), "Codice fiscale:", 3, 0, btnCodFisc},
-         {box(ComuneRes), "Comune di residenza:", 3, 0, pictureButton("btnCarta", dogArtwork("carta"), boxes)}},
+         {box(ComuneRes), "Comune di residenza:", 3, 0, btnCarta = pictureButton("btnCarta", dogArtwork("carta"), boxes)}},
         {{box(InizioProp), "Data inizio proprietà:", 0, dateWidth}, {box(Allevatore), "Allevatore:", 3},
          {box(Passaggi), "Passaggi di proprietà:", 3}},
         {{box(Padre), "Padre:"}, {box(NonniPat), "Nonni paterni:"}, {box(BisnonniPat), "Bisnonni paterni:"},

@@ -24,10 +24,8 @@
 #include "ui/EnterKeyRing.h"
 #include "ui/PictureButton.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 
 namespace {
 
@@ -66,15 +64,12 @@ frmCani::frmCani(AppContext &context, QWidget *mainMenu)
     , m_context(context)
     , m_form(this)
     , m_fields(this, DogRecord::layout())
-    , m_navigator(context.platform.messages, this, m_form.lblPosizione, DogRecord::layout(),
-                  [&context] { return context.folder.filePath(DogRecord::fileName); },
-                  [this](const Record &record, qint64 position) { showRecord(record, position); })
-    , m_unsaved(
-          context.platform.messages, this, [this] { return cardValues(); },
-          [this] { return cmdSalvaClick(); })
 {
-    m_navigator.guardMovesWith(m_unsaved);
-    guardCard(m_unsaved);
+    holdCard(context.platform.messages, *this,
+        { DogRecord::layout(), [&context] { return context.folder.filePath(DogRecord::fileName); },
+            m_form.lblPosizione,
+            { m_form.cmdNuovo, m_form.cmdSalva, m_form.cmdDuplica, m_form.cmdPrimo, m_form.cmdIndietro,
+                m_form.cmdAvanti, m_form.cmdUltimo, m_form.cmdEsci } });
     applyProcessFormats();
     for (DogRecord::Field field : { DogRecord::Sesso, DogRecord::DataNasc, DogRecord::CodFisc })
         keepTidy(static_cast<QLineEdit *>(m_fields.control(field)));
@@ -83,19 +78,11 @@ frmCani::frmCani(AppContext &context, QWidget *mainMenu)
 
 void frmCani::connectControls()
 {
-    connect(m_form.cmdNuovo, &PictureButton::clicked, this, &frmCani::cmdNuovoClick);
-    connect(m_form.cmdSalva, &PictureButton::clicked, this, &frmCani::cmdSalvaClick);
-    connect(m_form.cmdDuplica, &PictureButton::clicked, this, &frmCani::cmdDuplicaClick);
-    connect(m_form.cmdPrimo, &PictureButton::clicked, this, [this] { m_navigator.first(); });
-    connect(m_form.cmdIndietro, &PictureButton::clicked, this, [this] { m_navigator.previous(); });
-    connect(m_form.cmdAvanti, &PictureButton::clicked, this, [this] { m_navigator.next(); });
-    connect(m_form.cmdUltimo, &PictureButton::clicked, this, [this] { m_navigator.last(); });
-    connect(m_form.cmdEsci, &PictureButton::clicked, this, &QWidget::close);
     connect(m_form.cmdGuida, &PictureButton::clicked, this, [this] { openHelp(m_context, this, HelpPage::Dogs); });
     connect(m_form.btnCodFisc, &PictureButton::clicked, this, &frmCani::btnCodFiscClick);
-    connect(findChild<PictureButton *>(QStringLiteral("cmdTrova")), &PictureButton::clicked, this,
+    connect(m_form.cmdTrova, &PictureButton::clicked, this,
             [this] { SearchWindow::open(m_context, this, Searches::dogs(), QStringLiteral("cani")); });
-    connect(findChild<PictureButton *>(QStringLiteral("btnCarta")), &PictureButton::clicked, this,
+    connect(m_form.btnCarta, &PictureButton::clicked, this,
             [this] { SearchWindow::open(m_context, this, Searches::owners(), QStringLiteral("cani")); });
     connect(m_form.btnCaricaFoto, &PictureButton::clicked, this, [this] { photo().loadFromFile(); });
     connect(m_form.btnSalvaFoto, &PictureButton::clicked, this, [this] { photo().saveToFile(); });
@@ -130,34 +117,19 @@ void frmCani::connectControls()
         linkInOrder(ring, section.boxes, [name = m_form.headBoxes.first()] { return name; });
 }
 
-void frmCani::showEvent(QShowEvent *event)
-{
-    ArchiveWindow::showEvent(event);
-    // Restoring the window from the task bar is not opening it: the card stays.
-    if (!event->spontaneous())
-        PulisciScheda();
-}
-
 void frmCani::resizeEvent(QResizeEvent *)
 {
     m_form.fitTo(this);
 }
 
-QString frmCani::position() const
-{
-    return m_navigator.position();
-}
-
-void frmCani::PulisciScheda()
+void frmCani::blankValues()
 {
     m_fields.clear(0, DogRecord::FieldCount - 1);
     startNewCard();
-    m_unsaved.remember();
 }
 
 void frmCani::startNewCard()
 {
-    m_form.lblPosizione->clear();
     m_form.imgFoto->showPlaceholder();
     showSection(DogCardForm::Psicosomatica);
     m_form.headBoxes.first()->setFocus();
@@ -174,10 +146,13 @@ void frmCani::showSection(int shown)
 
 void frmCani::showRecord(const Record &record, qint64 position)
 {
+    controller().show(record, position);
+}
+
+void frmCani::showValues(const Record &record)
+{
     m_fields.show(record);
-    m_navigator.shown(record, position);
     CaricaFotoAlbum();
-    m_unsaved.remember();
 }
 
 void frmCani::importOwner(const Record &owner)
@@ -190,12 +165,6 @@ void frmCani::importOwner(const Record &owner)
     };
     for (const auto &[dogField, ownerField] : ownerFields)
         m_fields.setValue(dogField, owner.value(ownerField));
-}
-
-void frmCani::cmdNuovoClick()
-{
-    if (mayLeaveCard())
-        PulisciScheda();
 }
 
 bool frmCani::requiredFieldsFilled()
@@ -211,30 +180,25 @@ bool frmCani::requiredFieldsFilled()
     return true;
 }
 
-bool frmCani::cmdSalvaClick()
+std::optional<Record> frmCani::checkedRecord()
 {
     if (!requiredFieldsFilled())
-        return false;
-    const auto saved = m_navigator.save(m_fields.record());
-    if (!saved)
-        return false;
-    SalvaFotoAlbum();
-    m_unsaved.remember();
-    m_navigator.confirm(*saved);
-    return true;
+        return std::nullopt;
+    return m_fields.record();
 }
 
-void frmCani::cmdDuplicaClick()
+void frmCani::afterSave()
 {
-    if (!m_navigator.allowsDuplicate())
-        return;
+    SalvaFotoAlbum();
+}
+
+bool frmCani::startCopy()
+{
     // The copy keeps the 54 values but none of the attachments, which
-    // belong to the stored card.
+    // belong to the stored card, nor the photo.
     m_fields.clear(DogRecord::File01, DogRecord::Desc03);
     startNewCard();
-    m_context.platform.messages.information(this,
-        QString::fromUtf8("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
-                          "Al termine premere Salva per inserire la scheda in archivio."));
+    return true;
 }
 
 void frmCani::btnCodFiscClick()
@@ -247,8 +211,9 @@ void frmCani::btnPedigreeClick()
     // The pedigree of the card as shown, saved or not: its place in the
     // archive only tells its own card apart from a namesake's.
     const Record shown = m_fields.record();
-    const QString label = position();
-    const std::optional<qint64> stored = label.isEmpty() ? std::nullopt : std::optional(label.toLongLong() - 1);
+    std::optional<qint64> stored;
+    if (const std::optional<qint64> position = controller().position())
+        stored = *position - 1; // the tree counts records from 0
     frmPedigree::open(m_context, this, Pedigree::Root::of(RecordView(DogRecord::layout(), shown.data()), stored));
 }
 

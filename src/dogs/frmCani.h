@@ -3,8 +3,6 @@
 #include "dogs/DogCardForm.h"
 #include "ui/ArchiveWindow.h"
 #include "ui/CardFields.h"
-#include "ui/RecordNavigator.h"
-#include "ui/UnsavedChanges.h"
 
 struct AppContext;
 class PhotoActions;
@@ -15,17 +13,16 @@ class Record;
 // move through the archive, New, Save and Duplicate. The card on screen is a
 // working copy that only Save writes; the arrows, New, a search and closing
 // replace it, after asking whether to save it when it was changed (the photo
-// and the attached files count as values of the card). The position label is
-// the card's only link to the file; blank means the card has not been stored.
-class frmCani : public ArchiveWindow
+// and the attached files count as values of the card). The card's position
+// (ArchiveWindow::position) is its only link to the file; none means the card
+// has not been stored.
+class frmCani : public ArchiveWindow, private CardContent
 {
     Q_OBJECT
 
 public:
     frmCani(AppContext &context, QWidget *mainMenu);
 
-    /// Empties the card: a new card on the first section, focus on the name.
-    void PulisciScheda();
     /// Shows a stored record and its album photo; the visible section stays.
     void showRecord(const Record &record, qint64 position);
 
@@ -33,19 +30,22 @@ public:
     /// record, as importing from the owner archive does; nothing else changes.
     void importOwner(const Record &owner);
 
-    /// The trimmed position label: blank for a card not stored yet.
-    QString position() const;
     PhotoBox *photoBox() const { return m_form.imgFoto; }
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void cmdNuovoClick();
-    /// True when the card was stored.
-    bool cmdSalvaClick();
-    void cmdDuplicaClick();
+    // CardContent: a new card shows the first section with the focus on the
+    // name; the photo is a value of the card, loaded with the record and
+    // written after it.
+    QStringList cardValues() const override;
+    void showValues(const Record &record) override;
+    void blankValues() override;
+    bool startCopy() override;
+    std::optional<Record> checkedRecord() override;
+    void afterSave() override;
+
     void btnCodFiscClick();
     void btnCostiClick();
     void btnPesoClick();
@@ -56,7 +56,7 @@ private:
     void btnPedigreeClick();
 
     void connectControls();
-    /// No position, the placeholder photo, the first section, focus on the name.
+    /// The placeholder photo, the first section, focus on the name.
     void startNewCard();
     void showSection(int section);
     bool requiredFieldsFilled();
@@ -65,12 +65,8 @@ private:
     void CaricaFotoAlbum();
     void SalvaFotoAlbum();
     PhotoActions photo();
-    /// The sixty values and the photo shown, for telling a changed card.
-    QStringList cardValues() const;
 
     AppContext &m_context;
     DogCardForm m_form;
     CardFields m_fields;
-    RecordNavigator m_navigator;
-    UnsavedChanges m_unsaved;
 };

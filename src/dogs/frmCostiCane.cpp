@@ -161,7 +161,7 @@ void frmCostiCane::btnAggiungiClick()
     for (QLineEdit *box : { m_form.txtData, m_form.txtCausale, m_form.txtPagatore, m_form.txtBeneficiario })
         box->clear();
     m_form.txtImporto->setText(QStringLiteral("0,00"));
-    m_form.lblPosizione->clear();
+    m_entry.forgetPosition();
     m_unsaved.remember();
     showEntryView();
 }

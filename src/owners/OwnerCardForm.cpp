@@ -236,10 +236,14 @@ QWidget *OwnerCardForm::buildButtonColumn(QWidget *parent)
     cmdEsporta = button("cmdEsporta", "esporta", column);
     cmdGuida = button("cmdGuida", "guida", column);
     cmdEsci = button("cmdEsci", "esci", column);
+    // Made after the buttons above, as the Tab order has always had them.
+    cmdTrova = button("cmdTrova", "trova", column);
+    cmdAnteprima = button("cmdAnteprima", "anteprima", column);
+    cmdStampa = button("cmdStampa", "stampa", column);
+    cmdPDF = button("cmdPDF", "pdf", column);
+    cmdRicontatta = button("cmdRicontatta", "ricontatta", column);
     const std::initializer_list<QWidget *> members
-        = { cmdNuovo, cmdDuplica, cmdFile, cmdSalva, button("cmdTrova", "trova", column),
-              button("cmdAnteprima", "anteprima", column), button("cmdStampa", "stampa", column),
-              button("cmdPDF", "pdf", column), button("cmdRicontatta", "ricontatta", column),
+        = { cmdNuovo, cmdDuplica, cmdFile, cmdSalva, cmdTrova, cmdAnteprima, cmdStampa, cmdPDF, cmdRicontatta,
               cmdEsporta, cmdGuida, cmdEsci };
     for (QWidget *member : members)
         stack->addWidget(member, 0, Qt::AlignHCenter);

@@ -33,6 +33,11 @@ public:
     PictureButton *cmdDuplica;
     PictureButton *cmdFile;
     PictureButton *cmdSalva;
+    PictureButton *cmdTrova;
+    PictureButton *cmdAnteprima;
+    PictureButton *cmdStampa;
+    PictureButton *cmdPDF;
+    PictureButton *cmdRicontatta;
     PictureButton *cmdEsporta;
     PictureButton *cmdGuida;
     PictureButton *cmdEsci;

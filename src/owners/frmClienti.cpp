@@ -25,9 +25,7 @@
 
 #include <QCheckBox>
 #include <QEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QShowEvent>
 #include <QUrl>
 
 using namespace OwnerRecord;
@@ -51,16 +49,11 @@ frmClienti::frmClienti(AppContext &context, QWidget *mainMenu)
     , m_context(context)
     , m_form(this)
     , m_fields(this, OwnerRecord::layout())
-    , m_navigator(
-          context.platform.messages, this, m_form.lblPosizione, OwnerRecord::layout(),
-          [&context] { return context.folder.filePath(fileName); },
-          [this](const Record &record, qint64 position) { showRecord(record, position); })
-    , m_unsaved(
-          context.platform.messages, this, [this] { return m_fields.values(); },
-          [this] { return cmdSalvaClick(); })
 {
-    m_navigator.guardMovesWith(m_unsaved);
-    guardCard(m_unsaved);
+    holdCard(context.platform.messages, *this,
+        { OwnerRecord::layout(), [&context] { return context.folder.filePath(fileName); }, m_form.lblPosizione,
+            { m_form.cmdNuovo, m_form.cmdSalva, m_form.cmdDuplica, m_form.cmdPrimo, m_form.cmdIndietro,
+                m_form.cmdAvanti, m_form.cmdUltimo, m_form.cmdEsci } });
     connectControls();
     setTypingRules();
     setFocusOrder();
@@ -73,35 +66,26 @@ QLineEdit *frmClienti::box(Field field) const
 
 void frmClienti::connectControls()
 {
-    connect(m_form.cmdNuovo, &PictureButton::clicked, this, &frmClienti::cmdNuovoClick);
-    connect(m_form.cmdDuplica, &PictureButton::clicked, this, &frmClienti::cmdDuplicaClick);
     connect(m_form.cmdFile, &PictureButton::clicked, this, &frmClienti::cmdFileClick);
-    connect(m_form.cmdSalva, &PictureButton::clicked, this, &frmClienti::cmdSalvaClick);
     connect(m_form.cmdEsporta, &PictureButton::clicked, this,
         [this] { frmExpArchivio::openForOwners(m_context, this); });
     connect(m_form.cmdGuida, &PictureButton::clicked, this, [this] { openHelp(m_context, this, HelpPage::Owners); });
-    connect(m_form.cmdEsci, &PictureButton::clicked, this, &QWidget::close);
-    connect(m_form.cmdPrimo, &PictureButton::clicked, this, [this] { m_navigator.first(); });
-    connect(m_form.cmdIndietro, &PictureButton::clicked, this, [this] { m_navigator.previous(); });
-    connect(m_form.cmdAvanti, &PictureButton::clicked, this, [this] { m_navigator.next(); });
-    connect(m_form.cmdUltimo, &PictureButton::clicked, this, [this] { m_navigator.last(); });
     connect(m_form.btnEmail, &PictureButton::clicked, this, &frmClienti::btnEmailClick);
     connect(m_form.btnCodFisc, &PictureButton::clicked, this, &frmClienti::btnCodFiscClick);
     connect(m_form.btnCarta, &PictureButton::clicked, this, &frmClienti::btnCartaClick);
     connect(m_form.btnPartitaIva, &PictureButton::clicked, this, &frmClienti::btnPartitaIvaClick);
     connect(m_form.btnIban, &PictureButton::clicked, this, &frmClienti::btnIbanClick);
-    connect(findChild<PictureButton *>(QStringLiteral("cmdTrova")), &PictureButton::clicked, this,
+    connect(m_form.cmdTrova, &PictureButton::clicked, this,
             [this] { SearchWindow::open(m_context, this, Searches::owners(), QStringLiteral("clienti")); });
-    connect(findChild<PictureButton *>(QStringLiteral("cmdRicontatta")), &PictureButton::clicked, this, [this] {
+    connect(m_form.cmdRicontatta, &PictureButton::clicked, this, [this] {
         frmRicontatta::open(m_context, this, [this](const Record &owner, qint64 position) { showRecord(owner, position); });
     });
-    const auto onClick = [this](const char *name, void (*action)(AppContext &, QWidget *, const ScreenValues &)) {
-        connect(findChild<PictureButton *>(QLatin1StringView(name)), &PictureButton::clicked, this,
-                [this, action] { action(m_context, this, valuesOnScreen(this)); });
+    const auto onClick = [this](PictureButton *button, void (*action)(AppContext &, QWidget *, const ScreenValues &)) {
+        connect(button, &PictureButton::clicked, this, [this, action] { action(m_context, this, valuesOnScreen(this)); });
     };
-    onClick("cmdStampa", CardPrinting::printOwnerCard);
-    onClick("cmdAnteprima", CardPrinting::previewOwnerCard);
-    onClick("cmdPDF", CardPrinting::exportOwnerCardPdf);
+    onClick(m_form.cmdStampa, CardPrinting::printOwnerCard);
+    onClick(m_form.cmdAnteprima, CardPrinting::previewOwnerCard);
+    onClick(m_form.cmdPDF, CardPrinting::exportOwnerCardPdf);
 }
 
 void frmClienti::setTypingRules()
@@ -148,76 +132,43 @@ void frmClienti::setFocusOrder()
     }
 }
 
-void frmClienti::showEvent(QShowEvent *event)
-{
-    ArchiveWindow::showEvent(event);
-    // Restoring the window from the task bar is not opening it: the card stays.
-    if (!event->spontaneous())
-        blankCard();
-}
-
 void frmClienti::resizeEvent(QResizeEvent *)
 {
     m_form.fitTo(this);
 }
 
-QString frmClienti::position() const
-{
-    return m_navigator.position();
-}
-
-void frmClienti::blankCard()
+void frmClienti::blankValues()
 {
     m_fields.clear(0, FieldCount - 1);
-    m_form.lblPosizione->clear();
     box(Cliente)->setFocus();
-    m_unsaved.remember();
 }
 
 void frmClienti::showRecord(const Record &record, qint64 position)
 {
-    m_fields.show(record);
-    m_navigator.shown(record, position);
-    m_unsaved.remember();
+    controller().show(record, position);
 }
 
-void frmClienti::cmdNuovoClick()
-{
-    if (mayLeaveCard())
-        blankCard();
-}
-
-bool frmClienti::cmdSalvaClick()
+std::optional<Record> frmClienti::checkedRecord()
 {
     if (m_fields.value(Cliente).isEmpty()) {
         m_context.platform.messages.warning(this,
             QString::fromUtf8(
                 "Attenzione: per salvare la scheda è necessario indicare il nome del proprietario."));
         box(Cliente)->setFocus();
-        return false;
+        return std::nullopt;
     }
-    const auto saved = m_navigator.save(m_fields.record());
-    if (!saved)
-        return false;
-    m_unsaved.remember();
-    m_navigator.confirm(*saved);
-    return true;
+    return m_fields.record();
 }
 
-void frmClienti::cmdDuplicaClick()
+bool frmClienti::startCopy()
 {
-    if (!m_navigator.allowsDuplicate())
-        return;
-    // The copy keeps every box and the mark but none of the attachments,
-    // which belong to the stored card.
+    // The attachments belong to the stored card: they are gone even when the
+    // archive cannot be reached.
     m_fields.clear(File01, Desc03);
-    m_form.lblPosizione->clear();
-    if (!m_navigator.reachFile())
-        return;
+    if (!controller().reachFile())
+        return false;
     box(Cliente)->setFocus();
-    m_context.platform.messages.information(this,
-        QString::fromUtf8("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
-                          "Al termine premere Salva per inserire la scheda in archivio."));
+    return true;
 }
 
 void frmClienti::cmdFileClick()

@@ -4,8 +4,6 @@
 #include "storage/OwnerRecord.h"
 #include "ui/ArchiveWindow.h"
 #include "ui/CardFields.h"
-#include "ui/RecordNavigator.h"
-#include "ui/UnsavedChanges.h"
 
 struct AppContext;
 class QLineEdit;
@@ -15,9 +13,10 @@ class Record;
 // to move through the archive, New, Save and Duplicate, the identifier checks,
 // e-mail and attached files. The card on screen is a working copy that only
 // Save writes; the arrows, New, a search or list and closing replace it, after
-// asking whether to save it when it was changed. The position label is the
-// card's only link to the file; blank means the card has not been stored.
-class frmClienti : public ArchiveWindow
+// asking whether to save it when it was changed. The card's position
+// (ArchiveWindow::position) is its only link to the file; none means the card
+// has not been stored.
+class frmClienti : public ArchiveWindow, private CardContent
 {
     Q_OBJECT
 
@@ -28,22 +27,23 @@ public:
     /// and the list of owners to recontact load their choice through it.
     void showRecord(const Record &record, qint64 position);
 
-    /// The trimmed position label: blank for a card not stored yet.
-    QString position() const;
     /// A field's text as the card shows it now, saved or not, trimmed; the
     /// recontact mark as "Sì" or "No". What the printed card reads.
     QString value(OwnerRecord::Field field) const { return m_fields.value(field); }
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void cmdNuovoClick();
-    /// True when the card was stored.
-    bool cmdSalvaClick();
-    void cmdDuplicaClick();
+    // CardContent: the focus starts on the name; a copy keeps everything but
+    // the attachments.
+    QStringList cardValues() const override { return m_fields.values(); }
+    void showValues(const Record &record) override { m_fields.show(record); }
+    void blankValues() override;
+    bool startCopy() override;
+    std::optional<Record> checkedRecord() override;
+
     void cmdFileClick();
     void btnEmailClick();
     void btnCodFiscClick();
@@ -54,13 +54,9 @@ private:
     void connectControls();
     void setTypingRules();
     void setFocusOrder();
-    /// Empties every box, the mark, the attachments and the position; focus on the name.
-    void blankCard();
     QLineEdit *box(OwnerRecord::Field field) const;
 
     AppContext &m_context;
     OwnerCardForm m_form;
     CardFields m_fields;
-    RecordNavigator m_navigator;
-    UnsavedChanges m_unsaved;
 };

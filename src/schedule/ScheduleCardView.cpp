@@ -342,7 +342,12 @@ void ScheduleCardView::buildCommands(QWidget *view)
     cmdDuplica = buttons[1];
     cmdImporta = buttons[2];
     cmdSalva = buttons[3];
+    cmdTrova = buttons[4];
+    cmdStampa = buttons[5];
     cmdEsporta = buttons[6];
+    cmdDaConfermare = buttons[7];
+    cmdDaEffettuare = buttons[8];
+    cmdEffettuate = buttons[9];
     cmdGuida = buttons[10];
     cmdEsci = buttons[11];
     cmdCalendario = buttons[12];

@@ -29,7 +29,7 @@ public:
     /// Day, month, hour and minutes.
     std::array<ListSelector *, 4> selectors {};
 
-    QLabel *lblFile;
+    QLabel *lblFile; // hidden: shows the open year file's path
     QLabel *lblPosizione;
     QLabel *panInfo;
     QLineEdit *txtCodFisc;
@@ -41,7 +41,12 @@ public:
     PictureButton *cmdDuplica;
     PictureButton *cmdImporta;
     PictureButton *cmdSalva;
+    PictureButton *cmdTrova;
+    PictureButton *cmdStampa;
     PictureButton *cmdEsporta;
+    PictureButton *cmdDaConfermare;
+    PictureButton *cmdDaEffettuare;
+    PictureButton *cmdEffettuate;
     PictureButton *cmdGuida;
     PictureButton *cmdEsci;
     PictureButton *cmdCalendario;

@@ -32,7 +32,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 
 namespace {
 
@@ -67,22 +66,18 @@ frmScadenzario::frmScadenzario(AppContext &context, QWidget *mainMenu)
     , m_cardPanel(viewPanel("panContainer", m_background))
     , m_start(m_startPanel)
     , m_card(m_cardPanel)
-    , m_navigator(context.platform.messages, this, m_card.lblPosizione, ScheduleRecord::layout(),
-                  [this] { return trimmedText(m_card.lblFile->text()); },
-                  [this](const Record &entry, qint64 position) { showRecord(entry, position); },
-                  QString::fromUtf8("La scheda corrente è stata salvata in archivio."))
     , m_fields(m_cardPanel, ScheduleRecord::layout())
-    , m_unsaved(
-          context.platform.messages, this, [this] { return cardValues(); },
-          [this] { return cmdSalvaClick(); })
 {
-    m_navigator.guardMovesWith(m_unsaved);
-    guardCard(m_unsaved);
+    holdCard(context.platform.messages, *this,
+        { ScheduleRecord::layout(), [this] { return m_yearFilePath; }, m_card.lblPosizione,
+            { m_card.cmdNuovo, m_card.cmdSalva, m_card.cmdDuplica, m_card.cmdPrimo, m_card.cmdIndietro,
+                m_card.cmdAvanti, m_card.cmdUltimo, m_card.cmdEsci },
+            QString::fromUtf8("La scheda corrente è stata salvata in archivio.") });
     applyProcessFormats();
     m_start.calAppuntamenti->setSelectedDate(context.platform.clock.today());
     m_calendarMarks = new CalendarMarks(m_start.calAppuntamenti, context.folder, context.platform.clock);
     m_cardPanel->hide();
-    PulisciScheda();
+    controller().clear();
     connectControls();
 }
 
@@ -90,25 +85,17 @@ void frmScadenzario::connectControls()
 {
     connect(m_start.btnApri, &QPushButton::clicked, this, &frmScadenzario::btnApriClick);
     connect(m_start.imgEsci, &PictureButton::clicked, this, &QWidget::close);
-    connect(m_card.cmdEsci, &PictureButton::clicked, this, &QWidget::close);
     for (PictureButton *help : { m_start.imgGuida, m_card.cmdGuida })
         connect(help, &PictureButton::clicked, this, [this] { openHelp(m_context, this, HelpPage::Schedule); });
-    connect(m_card.cmdNuovo, &PictureButton::clicked, this, &frmScadenzario::cmdNuovoClick);
-    connect(m_card.cmdSalva, &PictureButton::clicked, this, &frmScadenzario::cmdSalvaClick);
-    connect(m_card.cmdDuplica, &PictureButton::clicked, this, &frmScadenzario::cmdDuplicaClick);
     connect(m_card.btnCodFisc, &PictureButton::clicked, this, &frmScadenzario::btnCodFiscClick);
     connect(m_card.cmdEsporta, &PictureButton::clicked, this,
-            [this] { frmExpArchivio::openForSchedule(m_context, this, m_card.lblFile->text()); });
-    connect(m_cardPanel->findChild<PictureButton *>(QStringLiteral("cmdStampa")), &PictureButton::clicked, this,
+            [this] { frmExpArchivio::openForSchedule(m_context, this, m_yearFilePath); });
+    connect(m_card.cmdStampa, &PictureButton::clicked, this,
             [this] { CardPrinting::printScheduleCard(m_context, this, valuesOnScreen(m_cardPanel)); });
     connect(m_card.cmdCalendario, &PictureButton::clicked, this, &frmScadenzario::cmdCalendarioClick);
-    connect(m_card.cmdPrimo, &PictureButton::clicked, this, [this] { m_navigator.first(); });
-    connect(m_card.cmdIndietro, &PictureButton::clicked, this, [this] { m_navigator.previous(); });
-    connect(m_card.cmdAvanti, &PictureButton::clicked, this, [this] { m_navigator.next(); });
-    connect(m_card.cmdUltimo, &PictureButton::clicked, this, [this] { m_navigator.last(); });
     connect(m_card.cmdImporta, &PictureButton::clicked, this,
             [this] { SearchWindow::open(m_context, this, Searches::dogs(), QStringLiteral("scadenzario")); });
-    connect(findChild<PictureButton *>(QStringLiteral("cmdTrova")), &PictureButton::clicked, this,
+    connect(m_card.cmdTrova, &PictureButton::clicked, this,
             [this] { SearchWindow::open(m_context, this, Searches::schedule(), QStringLiteral("Scadenzario")); });
     // The imminent list reads today's year; the day and month lists the
     // calendar's, whatever year the card view has open.
@@ -119,13 +106,13 @@ void frmScadenzario::connectControls()
             [this] { DeadlineListWindow::open(m_context, this, DeadlineListWindow::ofDay(), calendarDate()); });
     connect(m_start.btnMese, &PictureButton::clicked, this,
             [this] { DeadlineListWindow::open(m_context, this, DeadlineListWindow::ofMonth(), calendarDate()); });
-    const std::pair<const char *, const SummaryWindow::Description *> summaries[] = {
-        { "cmdDaConfermare", &SummaryWindow::appointmentsToConfirm() },
-        { "cmdDaEffettuare", &SummaryWindow::paymentsToMake() },
-        { "cmdEffettuate", &SummaryWindow::paymentsMade() },
+    const std::pair<PictureButton *, const SummaryWindow::Description *> summaries[] = {
+        { m_card.cmdDaConfermare, &SummaryWindow::appointmentsToConfirm() },
+        { m_card.cmdDaEffettuare, &SummaryWindow::paymentsToMake() },
+        { m_card.cmdEffettuate, &SummaryWindow::paymentsMade() },
     };
     for (const auto &[button, summary] : summaries) {
-        connect(m_cardPanel->findChild<PictureButton *>(QString::fromLatin1(button)), &PictureButton::clicked, this,
+        connect(button, &PictureButton::clicked, this,
                 [this, summary = summary] {
                     SummaryWindow::open(m_context, this, *summary, yearFilePath(),
                                         [this](const Record &entry, qint64 position) { showRecord(entry, position); });
@@ -138,19 +125,9 @@ void frmScadenzario::connectControls()
     whenFocusLeaves(m_card.txtCosto, [this] { txtCostoLostFocus(); });
 }
 
-QString frmScadenzario::yearFilePath() const
-{
-    return trimmedText(m_card.lblFile->text());
-}
-
 QDate frmScadenzario::calendarDate() const
 {
     return m_start.calAppuntamenti->selectedDate();
-}
-
-QString frmScadenzario::position() const
-{
-    return m_navigator.position();
 }
 
 QString frmScadenzario::textOf(ScheduleRecord::Field field) const
@@ -176,12 +153,8 @@ void frmScadenzario::resizeEvent(QResizeEvent *)
     m_cardPanel->move(corner);
 }
 
-void frmScadenzario::showEvent(QShowEvent *event)
+void frmScadenzario::opened()
 {
-    ArchiveWindow::showEvent(event);
-    // Restoring the window from the task bar is not opening it.
-    if (event->spontaneous())
-        return;
     showStartView();
     m_start.txtAnno->setText(QString::number(m_context.platform.clock.today().year()));
     m_start.txtAnno->setFocus();
@@ -234,12 +207,13 @@ void frmScadenzario::btnApriClick()
         return;
     }
     const QString trimmed = trimmedText(year);
-    m_card.lblFile->setText(m_context.folder.filePath(trimmed + QStringLiteral(".sca")));
+    m_yearFilePath = m_context.folder.filePath(trimmed + QStringLiteral(".sca"));
+    m_card.lblFile->setText(m_yearFilePath);
     m_card.fields[ScheduleRecord::Anno]->setProperty("text", trimmed);
     setWindowTitle(QStringLiteral(" Zampora - Scadenze e appuntamenti anno ") + trimmed);
     m_startPanel->hide();
     m_cardPanel->show();
-    PulisciScheda();
+    controller().clear();
 }
 
 void frmScadenzario::resetSelectors()
@@ -248,32 +222,34 @@ void frmScadenzario::resetSelectors()
         selector->resetSelection();
 }
 
-void frmScadenzario::PulisciScheda()
+void frmScadenzario::clearDateAndTime()
 {
-    resetSelectors();
-    for (int field = 0; field < ScheduleRecord::FieldCount; ++field) {
-        if (auto *box = qobject_cast<QLineEdit *>(m_card.fields[field]))
-            box->clear();
-    }
     setTextOf(ScheduleRecord::Giorno, {});
     setTextOf(ScheduleRecord::Mese, {});
     setTextOf(ScheduleRecord::OreApp, QStringLiteral("00"));
     setTextOf(ScheduleRecord::MinutiApp, QStringLiteral("00"));
+    resetSelectors();
+}
+
+void frmScadenzario::blankValues()
+{
+    for (int field = 0; field < ScheduleRecord::FieldCount; ++field) {
+        if (auto *box = qobject_cast<QLineEdit *>(m_card.fields[field]))
+            box->clear();
+    }
+    clearDateAndTime();
     m_card.txtCosto->setText(QStringLiteral("0,00"));
     m_card.chkDaConfermare->setChecked(false);
     m_card.chkEffettuata->setChecked(false);
-    m_card.lblPosizione->clear();
     m_card.fields[ScheduleRecord::Giorno]->setFocus();
-    m_unsaved.remember();
-}
-
-void frmScadenzario::cmdNuovoClick()
-{
-    if (mayLeaveCard())
-        PulisciScheda();
 }
 
 void frmScadenzario::showRecord(const Record &entry, qint64 position)
+{
+    controller().show(entry, position);
+}
+
+void frmScadenzario::showValues(const Record &entry)
 {
     for (int field = 0; field < ScheduleRecord::FieldCount; ++field) {
         const QString value = entry.value(field);
@@ -285,8 +261,6 @@ void frmScadenzario::showRecord(const Record &entry, qint64 position)
             setTextOf(ScheduleRecord::Field(field), value);
         }
     }
-    m_navigator.shown(entry, position);
-    m_unsaved.remember();
 }
 
 void frmScadenzario::importDog(const Record &dog)
@@ -334,7 +308,7 @@ void frmScadenzario::txtCostoLostFocus()
         m_card.txtCosto->text(), 4, ScheduleRecord::layout().field(ScheduleRecord::Costo).capacity));
 }
 
-bool frmScadenzario::cmdSalvaClick()
+std::optional<Record> frmScadenzario::checkedRecord()
 {
     // A click on a picture button leaves the focus where it was: the amount
     // box is given its form as if the click had taken the focus from it.
@@ -354,33 +328,23 @@ bool frmScadenzario::cmdSalvaClick()
         m_context.platform.messages.show(
             problem->plain ? MessageBoxes::Kind::Notice : MessageBoxes::Kind::Warning, this, problem->message);
         focusOn(m_card.fields[problem->focus]);
-        return false;
+        return std::nullopt;
     }
-    const auto saved = m_navigator.save(entry);
-    if (!saved)
-        return false;
-    m_calendarMarks->refresh();
-    m_unsaved.remember();
-    m_navigator.confirm(*saved);
-    return true;
+    return entry;
 }
 
-void frmScadenzario::cmdDuplicaClick()
+void frmScadenzario::afterSave()
 {
-    if (!m_navigator.allowsDuplicate())
-        return;
-    m_card.lblPosizione->clear();
-    if (!m_navigator.reachFile())
-        return;
-    setTextOf(ScheduleRecord::Giorno, {});
-    setTextOf(ScheduleRecord::Mese, {});
-    setTextOf(ScheduleRecord::OreApp, QStringLiteral("00"));
-    setTextOf(ScheduleRecord::MinutiApp, QStringLiteral("00"));
-    resetSelectors();
+    m_calendarMarks->refresh();
+}
+
+bool frmScadenzario::startCopy()
+{
+    if (!controller().reachFile())
+        return false;
+    clearDateAndTime();
     m_card.fields[ScheduleRecord::Giorno]->setFocus();
-    m_context.platform.messages.information(this,
-        QString::fromUtf8("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
-                          "Al termine premere Salva per inserire la scheda in archivio."));
+    return true;
 }
 
 void frmScadenzario::btnCodFiscClick()

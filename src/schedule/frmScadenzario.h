@@ -4,8 +4,6 @@
 #include "schedule/ScheduleStartView.h"
 #include "ui/ArchiveWindow.h"
 #include "ui/CardFields.h"
-#include "ui/RecordNavigator.h"
-#include "ui/UnsavedChanges.h"
 
 #include <QDate>
 
@@ -20,22 +18,20 @@ class Record;
 // open year one at a time, with New, Save, Duplicate and the four arrows. The
 // card on screen is a working copy that only Save writes; the arrows, New, a
 // search or summary and closing replace it, after asking whether to save it
-// when it was changed. The position label is the card's only link to the year
-// file named in the hidden `lblFile`.
-class frmScadenzario : public ArchiveWindow
+// when it was changed. The card's position (ArchiveWindow::position) is its
+// only link to the open year's file.
+class frmScadenzario : public ArchiveWindow, private CardContent
 {
     Q_OBJECT
 
 public:
     frmScadenzario(AppContext &context, QWidget *mainMenu);
 
-    /// Full path of the year file open in the card view (`lblFile`); empty
-    /// before a year has been opened.
-    QString yearFilePath() const;
+    /// Full path of the year file open in the card view (the hidden
+    /// `lblFile` shows it); empty before a year has been opened.
+    QString yearFilePath() const { return m_yearFilePath; }
     /// The date chosen in the calendar for the day and month lists.
     QDate calendarDate() const;
-    /// The trimmed position label: blank for a card not stored yet.
-    QString position() const;
 
     /// Shows an entry of the open year read at a position, as the arrows do:
     /// used by the summaries and the schedule search.
@@ -44,23 +40,29 @@ public:
     /// leaving date, time and position as they are: used by the dog search.
     void importDog(const Record &dog);
 
-    /// Empties the card: no position, no selection, the time at "00:00", the
-    /// amount at "0,00", focus on the day.
-    void PulisciScheda();
-
 protected:
-    void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool showsCard() const override;
+    /// The start view, the current year proposed, the imminent deadlines
+    /// judged; the card stays as it was until a year is opened.
+    void opened() override;
     /// Back to the start view, the alarm silenced.
     void closing() override;
 
 private:
+    // CardContent. A blank card has no selection, the time at "00:00", the
+    // amount at "0,00" and the focus on the day; a copy loses its date and
+    // time. The date and time labels are worked out by Save, not values of
+    // their own.
+    QStringList cardValues() const override;
+    void showValues(const Record &entry) override;
+    void blankValues() override;
+    bool startCopy() override;
+    std::optional<Record> checkedRecord() override;
+    /// The calendar's marks are read again, the saved entry among them.
+    void afterSave() override;
+
     void btnApriClick();
-    void cmdNuovoClick();
-    /// True when the card was stored.
-    bool cmdSalvaClick();
-    void cmdDuplicaClick();
     void btnCodFiscClick();
     /// Writes the open year's entries as a calendar file the user chooses.
     void cmdCalendarioClick();
@@ -73,8 +75,8 @@ private:
     void resetSelectors();
     /// The card as the record Save writes, the hidden labels included.
     Record cardRecord() const;
-    /// What the card shows, for telling a changed card.
-    QStringList cardValues() const;
+    /// Empties the day, the month and the time, and closes the selectors.
+    void clearDateAndTime();
     QString textOf(ScheduleRecord::Field field) const;
     void setTextOf(ScheduleRecord::Field field, const QString &text);
 
@@ -84,8 +86,7 @@ private:
     QWidget *m_cardPanel;
     ScheduleStartView m_start;
     ScheduleCardView m_card;
-    RecordNavigator m_navigator;
     CalendarMarks *m_calendarMarks;
     CardFields m_fields;
-    UnsavedChanges m_unsaved;
+    QString m_yearFilePath;
 };

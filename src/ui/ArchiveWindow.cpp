@@ -1,8 +1,7 @@
 #include "ui/ArchiveWindow.h"
 
-#include "ui/UnsavedChanges.h"
-
 #include <QCloseEvent>
+#include <QShowEvent>
 
 ArchiveWindow::ArchiveWindow(const QString &objectName, const QString &caption, QWidget *mainMenu)
     : QWidget(nullptr)
@@ -10,6 +9,20 @@ ArchiveWindow::ArchiveWindow(const QString &objectName, const QString &caption, 
 {
     setObjectName(objectName);
     setWindowTitle(caption);
+}
+
+ArchiveWindow::~ArchiveWindow() = default;
+
+CardController &ArchiveWindow::holdCard(MessageBoxes &messages, CardContent &content, CardController::Setup setup)
+{
+    m_card = std::make_unique<CardController>(messages, this, content, std::move(setup));
+    return *m_card;
+}
+
+QString ArchiveWindow::position() const
+{
+    const std::optional<qint64> shown = m_card ? m_card->position() : std::nullopt;
+    return shown ? QString::number(*shown) : QString();
 }
 
 void ArchiveWindow::setVisible(bool visible)
@@ -47,6 +60,19 @@ bool ArchiveWindow::mayReplaceCardOf(QWidget *opener)
 {
     auto *window = qobject_cast<ArchiveWindow *>(opener);
     return !window || window->mayLeaveCard();
+}
+
+void ArchiveWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        opened();
+}
+
+void ArchiveWindow::opened()
+{
+    if (m_card)
+        m_card->clear();
 }
 
 void ArchiveWindow::closeEvent(QCloseEvent *event)

@@ -1,14 +1,17 @@
 #pragma once
 
+#include "ui/CardController.h"
+
 #include <QWidget>
 
-class UnsavedChanges;
+#include <memory>
 
 // A long-lived archive window (owners, dogs, schedule). Closing it in any way
 // shows the main menu again and hides this window; it is never destroyed
 // while the application runs. A card changed since it was shown or saved is
 // not closed, nor replaced by a record chosen in another window, before the
-// user has answered whether to save it (UnsavedChanges).
+// user has answered whether to save it (UnsavedChanges). The window owns its
+// card's one CardController.
 //
 // Its content is a panel of fixed size, laid out by hand and kept centred. The
 // window opens maximised, but where the desktop does not maximise it (no
@@ -20,6 +23,7 @@ class ArchiveWindow : public QWidget
 
 public:
     ArchiveWindow(const QString &objectName, const QString &caption, QWidget *mainMenu);
+    ~ArchiveWindow() override;
 
     void setVisible(bool visible) override;
 
@@ -30,14 +34,24 @@ public:
     /// archive window; any other window always lets a record in.
     static bool mayReplaceCardOf(QWidget *opener);
 
+    /// The position of the record the card shows, as its label writes it:
+    /// blank for a card not stored yet (and for a window without a card).
+    QString position() const;
+
 protected:
-    /// The card whose unsaved changes are asked about; none by default.
-    void guardCard(UnsavedChanges &card) { m_card = &card; }
+    /// Puts the card under the window's controller, made once the card's
+    /// controls are built; no card by default.
+    CardController &holdCard(MessageBoxes &messages, CardContent &content, CardController::Setup setup);
+    CardController &controller() { return *m_card; }
     /// False while the card is not on screen (the schedule's start view).
     virtual bool showsCard() const { return true; }
+    /// Runs each time the window opens, not when it is restored from the
+    /// task bar (the card then stays): by default the card starts blank.
+    virtual void opened();
     /// Runs once closing goes ahead, before the main menu shows again.
     virtual void closing() { }
 
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -45,6 +59,6 @@ private:
     QSize largestFixedPart() const;
 
     QWidget *m_mainMenu;
-    UnsavedChanges *m_card = nullptr;
+    std::unique_ptr<CardController> m_card;
     bool m_sizedToPanel = false;
 };

@@ -2,7 +2,6 @@
 
 #include "platform/MessageBoxes.h"
 #include "storage/RecordFile.h"
-#include "storage/ShortText.h"
 #include "ui/FileActionGuard.h"
 #include "ui/UnsavedChanges.h"
 
@@ -39,18 +38,21 @@ QString RecordNavigator::changedElsewhereQuestion()
 
 void RecordNavigator::shown(const Record &record, qint64 position)
 {
+    m_position = position;
     m_positionLabel->setText(QString::number(position));
     m_shownRecord = record.bytes();
 }
 
-QString RecordNavigator::position() const
+void RecordNavigator::forgetPosition()
 {
-    return trimmedText(m_positionLabel->text());
+    m_position.reset();
+    m_positionLabel->clear();
+    m_shownRecord.clear();
 }
 
 qint64 RecordNavigator::shownPosition() const
 {
-    return position().toLongLong(); // 0 for a blank label
+    return m_position.value_or(0);
 }
 
 void RecordNavigator::open(RecordFile &file) const
@@ -112,13 +114,13 @@ void RecordNavigator::last()
 
 void RecordNavigator::next()
 {
-    // A new card (blank label, 0) stands before the first record; at the last
+    // A new card (no position, 0) stands before the first record; at the last
     // record nothing happens and nothing is said.
     const Move move = navigate([](qint64 shown, qint64 count) {
         return shown < count ? Move { Move::Show, shown } : Move { Move::Stay };
     });
     if (move.kind == Move::Empty) {
-        m_positionLabel->clear();
+        forgetPosition();
         sayEmpty();
     }
 }
@@ -128,7 +130,7 @@ void RecordNavigator::previous()
     // The first card stays whatever the file holds; a new card goes to the
     // first record. A position beyond the end (the file was replaced behind
     // the card's back) goes to the last record rather than reading past the end.
-    const bool onFirst = position() == QLatin1String("1");
+    const bool onFirst = m_position == 1;
     const Move move = navigate([onFirst](qint64 shown, qint64 count) {
         if (onFirst)
             return Move { Move::Stay };
@@ -182,7 +184,7 @@ void RecordNavigator::confirm(const Saved &saved) const
 
 bool RecordNavigator::allowsDuplicate() const
 {
-    if (!position().isEmpty())
+    if (m_position)
         return true;
     m_messages.warning(m_window,
         QString::fromUtf8("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che "

@@ -15,8 +15,9 @@ class UnsavedChanges;
 
 // What the card windows (dogs, owners, schedule entries) share: walking one
 // record file with the four arrows, and saving the card in place or at the
-// end. The position label is the card's only link to the file; blank means
-// the card has not been stored yet. Every action opens the file, creating it
+// end. The position of the record shown is the card's only link to the file;
+// none means the card has not been stored yet. The position label shows it
+// and is never read back. Every action opens the file, creating it
 // empty when missing, and closes it before it returns; on any failure the
 // access message appears (an error box unless the window asks for another
 // kind) and the card stays as it was.
@@ -39,8 +40,8 @@ public:
         bool replaced; // false when the card was appended
     };
 
-    /// filePath() names the record file at each action; show() fills the card,
-    /// position label included, from a record read at a position.
+    /// filePath() names the record file at each action; show() fills the card
+    /// from a record read at a position (passing it on to shown()).
     /// appendedMessage confirms a new card: the schedule says "salvata" where
     /// the dog and owner cards say "inserita".
     RecordNavigator(MessageBoxes &messages, QWidget *window, QLabel *positionLabel,
@@ -54,8 +55,11 @@ public:
     /// when the record it replaces changed since the card showed it.
     static QString changedElsewhereQuestion();
 
-    /// The trimmed position label: blank for a card not stored yet.
-    QString position() const;
+    /// The position (from 1) of the record the card shows; none for a card
+    /// not stored yet.
+    std::optional<qint64> position() const { return m_position; }
+    /// The card stands for no stored record any more: a new card, or a copy.
+    void forgetPosition();
 
     /// From now on a move that would show another record asks first about
     /// the card's unsaved changes; a move that shows nothing asks nothing.
@@ -67,8 +71,9 @@ public:
     /// by every action, which then shows why.
     void refuseFilesBeyond(qint64 maxRecords) { m_maxRecords = maxRecords; }
 
-    /// Every way a record reaches the card ends here: the label shows its
-    /// position, and a later save checks that the file still holds record there.
+    /// Every way a record reaches the card ends here: the card takes its
+    /// position, which the label shows, and a later save checks that the file
+    /// still holds record there.
     void shown(const Record &record, qint64 position);
 
     void first();
@@ -115,5 +120,6 @@ private:
     UnsavedChanges *m_unsaved = nullptr;
     ChangedElsewhere m_changedElsewhere;
     std::optional<qint64> m_maxRecords;
+    std::optional<qint64> m_position;
     QByteArray m_shownRecord; // as the file held it when shown or saved
 };

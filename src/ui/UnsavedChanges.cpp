@@ -8,7 +8,6 @@ UnsavedChanges::UnsavedChanges(MessageBoxes &messages, QWidget *window, Values v
     , m_values(std::move(values))
     , m_save(std::move(save))
 {
-    remember();
 }
 
 QString UnsavedChanges::question()
@@ -23,7 +22,7 @@ void UnsavedChanges::remember()
 
 bool UnsavedChanges::changed() const
 {
-    return m_values() != m_remembered;
+    return m_remembered && m_values() != *m_remembered;
 }
 
 bool UnsavedChanges::allowsLeaving()

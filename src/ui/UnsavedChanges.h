@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class MessageBoxes;
 class QWidget;
@@ -11,6 +12,11 @@ class QWidget;
 // was last shown, the card cleared or saved, so that an action about to
 // replace the card or close its window can tell whether anything typed since
 // would be lost. Only then it asks, once, whether to save first.
+//
+// The unchanged state is taken only when the card says so (remember()), once
+// it shows what it stands for: taken earlier, while the card's controls are
+// still being built or filled, it would hold the wrong values. Until then
+// nothing counts as changed.
 class UnsavedChanges
 {
 public:
@@ -19,7 +25,6 @@ public:
     /// The card's own Save, with its checks and messages; true when stored.
     using Save = std::function<bool()>;
 
-    /// The card as it is when this is made counts as unchanged.
     UnsavedChanges(MessageBoxes &messages, QWidget *window, Values values, Save save);
 
     /// "La scheda è stata modificata. Salvare le modifiche?"
@@ -39,5 +44,5 @@ private:
     QWidget *m_window;
     Values m_values;
     Save m_save;
-    QStringList m_remembered;
+    std::optional<QStringList> m_remembered;
 };
