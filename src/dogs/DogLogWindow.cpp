@@ -75,10 +75,12 @@ void DogLogWindow::warning(const QString &text)
     m_context.platform.messages.warning(this, text, m_kind.buttons);
 }
 
-void DogLogWindow::sayUnreadable(qint64 unreadable, const QString &message)
+void DogLogWindow::sayUnreadable(qint64 unreadable)
 {
-    if (unreadable > 0 && unreadable != m_unreadableSaid)
-        warning(message);
+    if (unreadable > 0 && unreadable != m_unreadableSaid) {
+        warning(unreadable == 1 ? QString::fromUtf8(m_kind.oneUnreadable)
+                                : QString::fromUtf8(m_kind.severalUnreadable).arg(unreadable));
+    }
     m_unreadableSaid = unreadable;
 }
 

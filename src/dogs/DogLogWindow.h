@@ -34,6 +34,10 @@ struct DogLogKind
     MessageBoxes::Buttons buttons;
     /// The warning when another copy of the program changed the entry being stored.
     const char *changedElsewhere;
+    /// The warning about the records that could not be read: one, and
+    /// several (%1 their number).
+    const char *oneUnreadable;
+    const char *severalUnreadable;
 };
 
 // The window of one of a dog's logs (its costs, its weighings), modal over
@@ -85,9 +89,9 @@ protected:
     }
     void information(const QString &text);
     void warning(const QString &text);
-    /// Says how many records could not be read (message), unless the last
-    /// reading said the same number: every change rereads the log.
-    void sayUnreadable(qint64 unreadable, const QString &message);
+    /// Says how many records could not be read, unless the last reading said
+    /// the same number: every change rereads the log.
+    void sayUnreadable(qint64 unreadable);
     void sayChangedElsewhere();
 
     /// The entry shown now counts as unchanged: it was stored, read or cleared.

@@ -15,8 +15,15 @@
 
 namespace {
 
-const DogLogKind costs { "frmCostiCane", " Gestione costi cane", CostList::format, MessageBoxes::Buttons::OkCancel,
-    "Il costo è stato modificato da un'altra copia del programma: l'elenco viene riletto." };
+const DogLogKind costs {
+    "frmCostiCane",
+    " Gestione costi cane",
+    CostList::format,
+    MessageBoxes::Buttons::OkCancel,
+    "Il costo è stato modificato da un'altra copia del programma: l'elenco viene riletto.",
+    "Attenzione: 1 costo non è stato mostrato né sommato al totale perché i suoi dati non sono leggibili.",
+    "Attenzione: %1 costi non sono stati mostrati né sommati al totale perché i loro dati non sono leggibili.",
+};
 
 // The entry boxes Save requires, in the order they are checked.
 struct Required
@@ -69,7 +76,7 @@ void frmCostiCane::showList()
     CostList::Listing listing;
     if (!fileAction([&] { listing = CostList::read(filePath()); }))
         return;
-    sayUnreadable(listing.unreadable, CostList::unreadableMessage(listing.unreadable));
+    sayUnreadable(listing.unreadable);
     m_costs->setCosts(std::move(listing.costs));
     // The list view shows the table's lines row for row: a row picked there
     // is the table's row.

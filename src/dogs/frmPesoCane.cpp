@@ -27,8 +27,16 @@ namespace {
 
 constexpr int columnWidths[] = { 90, 76, 104, 130 };
 
-const DogLogKind weights { "frmPesoCane", " Registro pesate cane", WeightLog::format, MessageBoxes::Buttons::OkAlone,
-    "La pesata è stata modificata da un'altra copia del programma: l'elenco viene riletto." };
+const DogLogKind weights {
+    "frmPesoCane",
+    " Registro pesate cane",
+    WeightLog::format,
+    MessageBoxes::Buttons::OkAlone,
+    "La pesata è stata modificata da un'altra copia del programma: l'elenco viene riletto.",
+    "Attenzione: 1 pesata del registro non è stata mostrata perché la sua data o il suo peso non sono leggibili.",
+    "Attenzione: %1 pesate del registro non sono state mostrate perché la loro data o il loro peso non sono "
+    "leggibili.",
+};
 
 } // namespace
 
@@ -79,7 +87,7 @@ bool frmPesoCane::showLog(qint64 selectPosition)
     WeightLog::Log log;
     if (!fileAction([&] { log = WeightLog::read(filePath()); }))
         return false;
-    sayUnreadable(log.unreadable, WeightLog::unreadableMessage(log.unreadable));
+    sayUnreadable(log.unreadable);
     m_table->setLog(log.weighings, m_birth);
     WeightChart::show(m_form.grafPeso->chart(), log.weighings);
     m_form.lblGraficoVuoto->setVisible(log.weighings.isEmpty());

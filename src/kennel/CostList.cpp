@@ -73,17 +73,4 @@ Listing read(const QString &path)
     return listing;
 }
 
-QString unreadableMessage(qint64 unreadable)
-{
-    if (unreadable == 1) {
-        return QString::fromUtf8(
-            "Attenzione: 1 costo non è stato mostrato né sommato al totale perché i suoi dati "
-            "non sono leggibili.");
-    }
-    return QString::fromUtf8(
-        "Attenzione: %1 costi non sono stati mostrati né sommati al totale perché i loro dati "
-        "non sono leggibili.")
-        .arg(unreadable);
-}
-
 } // namespace CostList

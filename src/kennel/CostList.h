@@ -54,7 +54,4 @@ struct Listing
 /// maximumRecords records.
 Listing read(const QString &path);
 
-/// The warning that says how many records read() could not read as a cost.
-QString unreadableMessage(qint64 unreadable);
-
 } // namespace CostList

@@ -149,19 +149,6 @@ Log read(const QString &path)
     return log;
 }
 
-QString unreadableMessage(qint64 unreadable)
-{
-    if (unreadable == 1) {
-        return QString::fromUtf8(
-            "Attenzione: 1 pesata del registro non è stata mostrata perché la sua data o il "
-            "suo peso non sono leggibili.");
-    }
-    return QString::fromUtf8(
-        "Attenzione: %1 pesate del registro non sono state mostrate perché la loro data o il "
-        "loro peso non sono leggibili.")
-        .arg(unreadable);
-}
-
 std::optional<Problem> check(QStringView date, QStringView weight, const QList<Weighing> &log,
                              qint64 editedPosition, QDate birth)
 {

@@ -86,9 +86,6 @@ struct Log
 /// maximumRecords records, as every function below that opens the file.
 Log read(const QString &path);
 
-/// The warning that says how many records read() could not read as a weighing.
-QString unreadableMessage(qint64 unreadable);
-
 /// Why a weighing cannot be stored: the Italian warning and which box it concerns.
 struct Problem
 {
