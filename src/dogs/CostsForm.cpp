@@ -1,5 +1,6 @@
 #include "dogs/CostsForm.h"
 
+#include "dogs/DogLogParts.h"
 #include "storage/CostRecord.h"
 #include "ui/BoxStyle.h"
 #include "ui/CardParts.h"
@@ -14,13 +15,11 @@
 #include <QPushButton>
 #include <QSvgWidget>
 
-using CardParts::captionedButton;
+using namespace DogLogParts;
 
 namespace {
 
-const QColor backgroundTop(0xFF427AA8);
 constexpr QRect viewGeometry(0, 0, 833, 585);
-const QString navy = QStringLiteral("#1F4E75");
 
 QSvgWidget *picture(const char *artwork, const QRect &geometry, QWidget *parent)
 {
@@ -30,38 +29,16 @@ QSvgWidget *picture(const char *artwork, const QRect &geometry, QWidget *parent)
     return picture;
 }
 
-QLabel *label(const char *objectName, const char *text, QWidget *parent)
-{
-    auto *label = new QLabel(QString::fromUtf8(text), parent);
-    label->setObjectName(QString::fromLatin1(objectName));
-    return label;
-}
-
-// A white panel with a thin frame, as the dog card's sections.
-QWidget *whitePanel(const char *objectName, const QRect &geometry, QWidget *parent)
-{
-    QWidget *panel = CardParts::framedPanel(objectName, parent);
-    panel->setGeometry(geometry);
-    return panel;
-}
-
 QLineEdit *costBox(CostRecord::Field field, QWidget *parent)
 {
     return CardParts::textBox(CostRecord::layout(), field, parent);
-}
-
-GradientWidget *view(const char *objectName, QWidget *window)
-{
-    auto *view = new GradientWidget(backgroundTop, window);
-    view->setObjectName(QString::fromLatin1(objectName));
-    view->setGeometry(viewGeometry);
-    return view;
 }
 
 } // namespace
 
 CostsForm::CostsForm(QWidget *window)
 {
+    window->setFixedSize(viewGeometry.size());
     buildListView(window);
     buildEntryView(window);
     panCosti->hide();
@@ -70,13 +47,9 @@ CostsForm::CostsForm(QWidget *window)
 
 void CostsForm::buildListView(QWidget *window)
 {
-    panContainer = view("panContainer", window);
+    panContainer = background("panContainer", viewGeometry, window);
 
-    lblTitolo = label("lblTitolo", "", panContainer);
-    lblTitolo->setGeometry(16, 12, 801, 40);
-    lblTitolo->setAlignment(Qt::AlignCenter);
-    lblTitolo->setFont(QFont(QStringLiteral("Verdana"), 18));
-    lblTitolo->setStyleSheet(QStringLiteral("color: white;"));
+    lblTitolo = title("lblTitolo", "", { 16, 12, 801, 40 }, 18, panContainer);
 
     QWidget *findBand = whitePanel("panTrova", { 16, 60, 801, 94 }, panContainer);
     picture("mano", { 12, 8, 40, 40 }, findBand);
@@ -93,7 +66,7 @@ void CostsForm::buildListView(QWidget *window)
     txtTrova->setObjectName(QStringLiteral("txtTrova"));
     txtTrova->setGeometry(62, 56, 570, 28);
     txtTrova->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
-    btnTrova = captionedButton("btnTrova", "Trova", findBand);
+    btnTrova = CardParts::captionedButton("btnTrova", "Trova", findBand);
     btnTrova->setGeometry(646, 54, 143, 32);
 
     // Every line as wide as a printed row, whatever its neighbours: a long
@@ -126,41 +99,25 @@ void CostsForm::buildListView(QWidget *window)
     totalRow->addStretch();
     totalRow->addWidget(lblTotale);
 
-    auto *buttons = new QWidget(panContainer);
-    buttons->setGeometry(16, 522, 801, 44);
-    auto *buttonRow = new QHBoxLayout(buttons);
-    buttonRow->setContentsMargins(0, 0, 0, 0);
-    buttonRow->setSpacing(14);
-    btnChiudi = captionedButton("btnChiudi", "Chiudi", buttons);
-    btnAggiungi = captionedButton("btnAggiungi", "Aggiungi costo", buttons);
-    btnModifica = captionedButton("btnModifica", "Modifica costo", buttons);
-    btnStampa = captionedButton("btnStampa", "Stampa riepilogo", buttons);
-    for (QPushButton *button : { btnChiudi, btnAggiungi, btnModifica, btnStampa }) {
-        button->setFixedHeight(40);
-        buttonRow->addWidget(button);
-    }
+    buttonRow({ 16, 522, 801, 44 }, 14,
+        { { &btnChiudi, "btnChiudi", "Chiudi" }, { &btnAggiungi, "btnAggiungi", "Aggiungi costo" },
+            { &btnModifica, "btnModifica", "Modifica costo" }, { &btnStampa, "btnStampa", "Stampa riepilogo" } },
+        panContainer);
 }
 
 void CostsForm::buildEntryView(QWidget *window)
 {
-    panCosti = view("panCosti", window);
+    panCosti = background("panCosti", viewGeometry, window);
 
-    QLabel *instruction
-        = label("titIstruzioni", "Immettere i dati nei campi sottostanti e premere Salva.", panCosti);
-    instruction->setGeometry(16, 12, 801, 40);
-    instruction->setAlignment(Qt::AlignCenter);
-    instruction->setFont(QFont(QStringLiteral("Verdana"), 14));
-    instruction->setStyleSheet(QStringLiteral("color: white;"));
+    title("titIstruzioni", "Immettere i dati nei campi sottostanti e premere Salva.", { 16, 12, 801, 40 }, 14,
+        panCosti);
 
     picture("costi", { 16, 60, 260, 490 }, panCosti);
 
     QWidget *entry = whitePanel("panVoce", { 292, 60, 525, 490 }, panCosti);
-    txtData = costBox(CostRecord::Data, entry);
-    txtData->setFixedWidth(130);
-    impData = new PictureButton(QStringLiteral("impData"), QStringLiteral(":/dogs/costs/calendario.svg"), entry);
-    impData->setFixedSize(28, 28);
-    impData->setAccessibleName(QStringLiteral("Data odierna"));
-    impData->setToolTip(QStringLiteral("Data odierna"));
+    const DateBox date = dateBox(CostRecord::layout(), CostRecord::Data, entry);
+    txtData = date.box;
+    impData = date.today;
     auto *dateRow = new QHBoxLayout;
     dateRow->setSpacing(6);
     dateRow->addWidget(txtData);
@@ -178,22 +135,16 @@ void CostsForm::buildEntryView(QWidget *window)
     boxes->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     boxes->setVerticalSpacing(18);
     boxes->setHorizontalSpacing(12);
-    const auto caption = [entry](const char *text) {
-        QLabel *caption = label("", text, entry);
-        caption->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
-        caption->setStyleSheet(QStringLiteral("color: %1;").arg(navy));
-        return caption;
-    };
-    boxes->addRow(caption("Data:"), dateRow);
-    boxes->addRow(caption("Causale:"), txtCausale);
-    boxes->addRow(caption("Pagatore:"), txtPagatore);
-    boxes->addRow(caption("Beneficiario:"), txtBeneficiario);
-    boxes->addRow(caption("Importo: €"), txtImporto);
+    boxes->addRow(caption("Data:", entry), dateRow);
+    boxes->addRow(caption("Causale:", entry), txtCausale);
+    boxes->addRow(caption("Pagatore:", entry), txtPagatore);
+    boxes->addRow(caption("Beneficiario:", entry), txtBeneficiario);
+    boxes->addRow(caption("Importo: €", entry), txtImporto);
 
     auto *euro = new QSvgWidget(QStringLiteral(":/dogs/costs/euro.svg"), entry);
     euro->setFixedSize(64, 64);
-    btnSalva = captionedButton("btnSalva", "Salva", entry);
-    cmdClose = captionedButton("cmdClose", "Chiudi", entry);
+    btnSalva = CardParts::captionedButton("btnSalva", "Salva", entry);
+    cmdClose = CardParts::captionedButton("cmdClose", "Chiudi", entry);
     auto *buttonRow = new QHBoxLayout;
     buttonRow->setSpacing(14);
     buttonRow->addWidget(euro);

@@ -11,7 +11,8 @@ class QWidget;
 // The widgets of the costs window, built once on it: the list view
 // (`panContainer`: title, find band, cost list, total and its buttons) and the
 // entry view (`panCosti`: the five boxes of a cost, Save and Close), both the
-// window's full size at the same place. The behaviour lives in frmCostiCane.
+// window's full size at the same place; the window takes its size from them.
+// The behaviour lives in frmCostiCane.
 class CostsForm
 {
 public:
@@ -39,8 +40,10 @@ public:
     QLineEdit *txtImporto;
     QPushButton *btnSalva;
     QPushButton *cmdClose;
-    QLabel *lblFile;      // hidden: the full path of the dog's cost file
-    QLabel *lblPosizione; // hidden: the entry's position in it, blank for a new one
+    // Hidden, for show only: the full path of the dog's cost file, and the
+    // position there of the cost the entry stands for, blank for a new one.
+    QLabel *lblFile;
+    QLabel *lblPosizione;
 
 private:
     void buildListView(QWidget *window);

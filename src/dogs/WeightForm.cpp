@@ -1,5 +1,6 @@
 #include "dogs/WeightForm.h"
 
+#include "dogs/DogLogParts.h"
 #include "dogs/WeightChart.h"
 #include "storage/WeightRecord.h"
 #include "ui/BoxStyle.h"
@@ -15,50 +16,20 @@
 #include <QPushButton>
 #include <QTableView>
 
-using CardParts::captionedButton;
+using namespace DogLogParts;
 
 namespace {
 
-const QColor backgroundTop(0xFF427AA8);
 constexpr QSize windowSize(1120, 660);
-const QString navy = QStringLiteral("#1F4E75");
-
-QLabel *label(const char *objectName, const char *text, QWidget *parent)
-{
-    auto *label = new QLabel(QString::fromUtf8(text), parent);
-    label->setObjectName(QString::fromLatin1(objectName));
-    return label;
-}
-
-QLabel *caption(const char *text, QWidget *parent)
-{
-    QLabel *caption = label("", text, parent);
-    caption->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
-    caption->setStyleSheet(QStringLiteral("color: %1;").arg(navy));
-    return caption;
-}
-
-QWidget *whitePanel(const char *objectName, const QRect &geometry, QWidget *parent)
-{
-    QWidget *panel = CardParts::framedPanel(objectName, parent);
-    panel->setGeometry(geometry);
-    return panel;
-}
 
 } // namespace
 
 WeightForm::WeightForm(QWidget *window)
 {
     window->setFixedSize(windowSize);
-    panContainer = new GradientWidget(backgroundTop, window);
-    panContainer->setObjectName(QStringLiteral("panContainer"));
-    panContainer->setGeometry(QRect(QPoint(0, 0), windowSize));
+    panContainer = background("panContainer", QRect(QPoint(0, 0), windowSize), window);
 
-    lblTitolo = label("lblTitolo", "", panContainer);
-    lblTitolo->setGeometry(16, 10, 1088, 40);
-    lblTitolo->setAlignment(Qt::AlignCenter);
-    lblTitolo->setFont(QFont(QStringLiteral("Verdana"), 16));
-    lblTitolo->setStyleSheet(QStringLiteral("color: white;"));
+    lblTitolo = title("lblTitolo", "", { 16, 10, 1088, 40 }, 16, panContainer);
 
     QWidget *tablePanel = whitePanel("panPesate", { 16, 58, 580, 420 }, panContainer);
     tblPesate = new QTableView(tablePanel);
@@ -95,12 +66,9 @@ WeightForm::WeightForm(QWidget *window)
     lblGraficoVuoto->setStyleSheet(QStringLiteral("color: %1; background: rgba(255, 255, 255, 210);").arg(navy));
 
     QWidget *entry = whitePanel("panPesata", { 16, 488, 1088, 92 }, panContainer);
-    txtData = CardParts::textBox(WeightRecord::layout(), WeightRecord::Data, entry);
-    txtData->setFixedWidth(130);
-    impData = new PictureButton(QStringLiteral("impData"), QStringLiteral(":/dogs/costs/calendario.svg"), entry);
-    impData->setFixedSize(28, 28);
-    impData->setAccessibleName(QStringLiteral("Data odierna"));
-    impData->setToolTip(QStringLiteral("Data odierna"));
+    const DateBox date = dateBox(WeightRecord::layout(), WeightRecord::Data, entry);
+    txtData = date.box;
+    impData = date.today;
     txtPeso = CardParts::textBox(WeightRecord::layout(), WeightRecord::Peso, entry);
     txtPeso->setFixedWidth(110);
     txtPeso->setAlignment(Qt::AlignRight);
@@ -127,21 +95,10 @@ WeightForm::WeightForm(QWidget *window)
     entryColumn->addLayout(captions);
     entryColumn->addLayout(boxes);
 
-    auto *buttons = new QWidget(panContainer);
-    buttons->setGeometry(16, 596, 1088, 44);
-    auto *buttonRow = new QHBoxLayout(buttons);
-    buttonRow->setContentsMargins(0, 0, 0, 0);
-    buttonRow->setSpacing(10);
-    btnAggiungi = captionedButton("btnAggiungi", "Aggiungi pesata", buttons);
-    btnModifica = captionedButton("btnModifica", "Modifica pesata", buttons);
-    btnElimina = captionedButton("btnElimina", "Elimina pesata", buttons);
-    cmdStampa = captionedButton("cmdStampa", "Stampa", buttons);
-    cmdPdf = captionedButton("cmdPdf", "PDF", buttons);
-    cmdGuida = captionedButton("cmdGuida", "Guida", buttons);
-    btnChiudi = captionedButton("btnChiudi", "Chiudi", buttons);
-    for (QPushButton *button : { btnAggiungi, btnModifica, btnElimina, cmdStampa, cmdPdf, cmdGuida, btnChiudi }) {
-        button->setFixedHeight(40);
-        buttonRow->addWidget(button);
-    }
+    buttonRow({ 16, 596, 1088, 44 }, 10,
+        { { &btnAggiungi, "btnAggiungi", "Aggiungi pesata" }, { &btnModifica, "btnModifica", "Modifica pesata" },
+            { &btnElimina, "btnElimina", "Elimina pesata" }, { &cmdStampa, "cmdStampa", "Stampa" },
+            { &cmdPdf, "cmdPdf", "PDF" }, { &cmdGuida, "cmdGuida", "Guida" }, { &btnChiudi, "btnChiudi", "Chiudi" } },
+        panContainer);
     BoxStyle::applyFocusColours(window);
 }

@@ -68,10 +68,9 @@ Report::ReportTemplate weightReport(const QString &title, const WeightTable &tab
             QStringLiteral("Nessuna pesata registrata."), cellStyle });
     }
     for (int column = 0; rows > 0 && column < WeightTable::ColumnCount; ++column) {
-        QStringList lines;
-        lines.reserve(rows);
-        for (int row = 0; row < rows; ++row)
-            lines.append(table.text(row, column).replace(u'\n', u' ').replace(u'\r', u' '));
+        QStringList lines = table.columnTexts(column);
+        for (QString &line : lines)
+            line.replace(u'\n', u' ').replace(u'\r', u' ');
         TextStyle style = cellStyle;
         style.alignment = columns[column].alignment | Qt::AlignTop;
         body.add(TextObject { QStringLiteral("col%1").arg(column),

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "dogs/CostsForm.h"
-#include "ui/CardFields.h"
-#include "ui/RecordNavigator.h"
-#include "ui/UnsavedChanges.h"
+#include "dogs/DogLogWindow.h"
+#include "kennel/CostList.h"
 
-#include <QDialog>
+#include <optional>
 
-struct AppContext;
+class CostTable;
 class ListFinder;
 
 // The costs of one dog: the list of what it cost with the total, find-next in
@@ -15,33 +14,19 @@ class ListFinder;
 // summary. It reads and writes the cost file named after the dog's position;
 // no cost is ever deleted. The list and the total are read when the window
 // opens; the entry view stays until the window closes (or until a cost
-// another copy of the program changed is refused), and a cost changed
-// there since it was shown or saved is not closed before the user has
-// answered whether to save it.
-class frmCostiCane : public QDialog
+// another copy of the program changed is refused).
+class frmCostiCane : public DogLogWindow
 {
     Q_OBJECT
 
 public:
-    // The dog as the card shows it when the costs are opened.
-    struct Dog
-    {
-        QString name;
-        QString breed;
-        QString position; // of a stored card, never blank
-    };
+    using Dog = LoggedDog;
 
     frmCostiCane(AppContext &context, QWidget *card, const Dog &dog);
 
-    /// Every way of closing (the two Chiudi, the title bar, Escape) ends here.
-    void done(int result) override;
-
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
-    void FormShow();
-    /// Reads the list and its total.
+    void FormShow() override;
+    /// Reads the list and its total; a failure is said and leaves them as they were.
     void showList();
     /// Another copy of the program changed the cost being saved: says so and
     /// shows the list as it is now.
@@ -51,18 +36,15 @@ private:
     /// True when the cost was stored.
     bool btnSalvaClick();
     void btnStampaClick();
-    void impDataClick();
     void txtImportoExit();
 
-    void showCost(const Record &cost, qint64 position);
+    /// Shows a stored cost in the entry, or a new one when none is given.
+    void showCost(const std::optional<CostList::Cost> &cost);
     void showEntryView();
 
-    AppContext &m_context;
-    Dog m_dog;
     CostsForm m_form;
+    CostTable *m_costs;
     ListFinder *m_finder;
-    RecordNavigator m_entry;
-    CardFields m_fields;
-    UnsavedChanges m_unsaved;
-    qint64 m_unreadableSaid = 0; // the records last reported as unreadable
+    std::optional<CostList::Cost> m_edited; // the stored cost the entry stands for
+    QString m_total = QStringLiteral("0,00");
 };

@@ -9,11 +9,7 @@
 #include "report/printing/ReportOutput.h"
 #include "storage/ShortText.h"
 #include "storage/WeightRecord.h"
-#include "ui/Centring.h"
 #include "ui/DecimalCommaValidator.h"
-#include "ui/EnterKeyRing.h"
-#include "ui/FileActionGuard.h"
-#include "ui/PictureButton.h"
 
 #include <QChart>
 #include <QChartView>
@@ -22,7 +18,6 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QTableView>
 #include <QToolTip>
 
@@ -32,27 +27,31 @@ namespace {
 
 constexpr int columnWidths[] = { 90, 76, 104, 130 };
 
+const DogLogKind weights {
+    "frmPesoCane",
+    " Registro pesate cane",
+    WeightLog::format,
+    MessageBoxes::Buttons::OkAlone,
+    "La pesata è stata modificata da un'altra copia del programma: l'elenco viene riletto.",
+    "Attenzione: 1 pesata del registro non è stata mostrata perché la sua data o il suo peso non sono leggibili.",
+    "Attenzione: %1 pesate del registro non sono state mostrate perché la loro data o il loro peso non sono "
+    "leggibili.",
+};
+
 } // namespace
 
 frmPesoCane::frmPesoCane(AppContext &context, QWidget *card, const Dog &dog, WriteWeight writeWeight)
-    : QDialog(card)
-    , m_context(context)
-    , m_dog { trimmedText(dog.name), trimmedText(dog.breed), trimmedText(dog.position), trimmedText(dog.birth) }
+    : DogLogWindow(context, card, dog, weights)
     , m_birth(DateText::parse(m_dog.birth))
     , m_writeWeight(std::move(writeWeight))
     , m_form(this)
     , m_table(new WeightTable(this))
 {
-    setObjectName(QStringLiteral("frmPesoCane"));
-    setWindowTitle(QStringLiteral(" Registro pesate cane"));
-    move(centredIn(context.platform.screen.size(), size()));
-    setModal(true);
-
     m_form.tblPesate->setModel(m_table);
     for (int column = 0; column < int(std::size(columnWidths)); ++column)
         m_form.tblPesate->setColumnWidth(column, columnWidths[column]);
 
-    (new EnterKeyRing(this))->chain({ m_form.txtData, m_form.txtPeso, m_form.txtNote, m_form.txtData });
+    formBuilt(WeightRecord::Data, m_form.impData, [this] { return saveEntry(); });
     // A weight is no amount: the point is its decimal comma, and a key that
     // cannot belong to a weight is refused rather than dropped.
     m_form.txtPeso->setValidator(new DecimalCommaValidator(3, m_form.txtPeso));
@@ -68,27 +67,11 @@ frmPesoCane::frmPesoCane(AppContext &context, QWidget *card, const Dog &dog, Wri
     connect(m_form.cmdGuida, &QPushButton::clicked, this,
             [this] { openHelp(m_context, this, HelpPage::WeightLog); });
     connect(m_form.btnChiudi, &QPushButton::clicked, this, &QDialog::close);
-    connect(m_form.impData, &PictureButton::clicked, this, &frmPesoCane::impDataClick);
-    // Enter in a box moves on; it must never press a button of the dialog.
-    for (QPushButton *button : findChildren<QPushButton *>())
-        button->setAutoDefault(false);
-}
-
-QString frmPesoCane::filePath() const
-{
-    return m_context.folder.filePath(WeightRecord::fileNameForDog(m_dog.position.toInt()));
 }
 
 QString frmPesoCane::title() const
 {
-    return QStringLiteral("Registro pesate di ") + m_dog.name + QStringLiteral("  -  Razza: ") + m_dog.breed;
-}
-
-void frmPesoCane::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
+    return QStringLiteral("Registro pesate di ") + dogTitle();
 }
 
 void frmPesoCane::FormShow()
@@ -102,15 +85,9 @@ void frmPesoCane::FormShow()
 bool frmPesoCane::showLog(qint64 selectPosition)
 {
     WeightLog::Log log;
-    if (!runFileAction(m_context.platform.messages, this, { MessageBoxes::Kind::Warning, MessageBoxes::Buttons::OkAlone },
-                       [&] { log = WeightLog::read(filePath()); }))
+    if (!fileAction([&] { log = WeightLog::read(filePath()); }))
         return false;
-    // Said when the window opens, and again only when a reread finds another
-    // number: every change rereads the log, and would repeat it.
-    if (log.unreadable > 0 && log.unreadable != m_unreadableSaid)
-        m_context.platform.messages.warning(
-            this, WeightLog::unreadableMessage(log.unreadable), MessageBoxes::Buttons::OkAlone);
-    m_unreadableSaid = log.unreadable;
+    sayUnreadable(log.unreadable);
     m_table->setLog(log.weighings, m_birth);
     WeightChart::show(m_form.grafPeso->chart(), log.weighings);
     m_form.lblGraficoVuoto->setVisible(log.weighings.isEmpty());
@@ -124,16 +101,23 @@ bool frmPesoCane::showLog(qint64 selectPosition)
     return true;
 }
 
-void frmPesoCane::tblPesateSelected()
+std::optional<Weighing> frmPesoCane::selected() const
 {
     const QModelIndexList rows = m_form.tblPesate->selectionModel()->selectedRows();
     if (rows.isEmpty())
+        return std::nullopt;
+    return m_table->weighings()[rows.first().row()];
+}
+
+void frmPesoCane::tblPesateSelected()
+{
+    const std::optional<Weighing> weighing = selected();
+    if (!weighing)
         return;
-    const Weighing &weighing = m_table->weighings()[rows.first().row()];
-    m_form.txtData->setText(DateText::format(weighing.date));
-    m_form.txtPeso->setText(WeightLog::kilograms(weighing.grams));
-    m_form.txtNote->setText(weighing.note);
-    m_form.txtNote->home(false);
+    entry().setValue(WeightRecord::Data, DateText::format(weighing->date));
+    entry().setValue(WeightRecord::Peso, WeightLog::kilograms(weighing->grams));
+    entry().setValue(WeightRecord::Note, weighing->note);
+    entryShown();
 }
 
 std::optional<Weighing> frmPesoCane::checkedWeighing(qint64 editedPosition)
@@ -144,7 +128,7 @@ std::optional<Weighing> frmPesoCane::checkedWeighing(qint64 editedPosition)
     const std::optional<WeightLog::Problem> problem = WeightLog::check(
         m_form.txtData->text(), m_form.txtPeso->text(), m_table->weighings(), editedPosition, m_birth);
     if (problem) {
-        m_context.platform.messages.warning(this, problem->message, MessageBoxes::Buttons::OkAlone);
+        warning(problem->message);
         focusOn(problem->box);
         return std::nullopt;
     }
@@ -163,33 +147,36 @@ std::optional<Weighing> frmPesoCane::checkedWeighing(qint64 editedPosition)
 std::optional<Weighing> frmPesoCane::selectedWeighing(const char *action, const char *button)
 {
     if (m_table->weighings().isEmpty()) {
-        m_context.platform.messages.information(this,
-            QString::fromUtf8("%1 non applicabile: l'elenco non contiene nessuna pesata.").arg(QString::fromUtf8(action)),
-            MessageBoxes::Buttons::OkAlone);
+        information(QString::fromUtf8("%1 non applicabile: l'elenco non contiene nessuna pesata.")
+                        .arg(QString::fromUtf8(action)));
         return std::nullopt;
     }
-    const QModelIndexList rows = m_form.tblPesate->selectionModel()->selectedRows();
-    if (rows.isEmpty()) {
-        m_context.platform.messages.warning(this,
-            QString::fromUtf8("Attenzione: selezionare una pesata dall'elenco prima di premere il pulsante %1.")
-                .arg(QString::fromUtf8(button)),
-            MessageBoxes::Buttons::OkAlone);
-        return std::nullopt;
+    std::optional<Weighing> weighing = selected();
+    if (!weighing) {
+        warning(QString::fromUtf8("Attenzione: selezionare una pesata dall'elenco prima di premere il pulsante %1.")
+                    .arg(QString::fromUtf8(button)));
     }
-    return m_table->weighings()[rows.first().row()];
+    return weighing;
 }
 
-void frmPesoCane::btnAggiungiClick()
+bool frmPesoCane::btnAggiungiClick()
 {
     std::optional<Weighing> weighing = checkedWeighing(0);
     if (!weighing)
-        return;
+        return false;
     const std::optional<Weighing> latestBefore = latestWeighing();
-    if (!runFileAction(m_context.platform.messages, this, { MessageBoxes::Kind::Warning, MessageBoxes::Buttons::OkAlone },
-            [&] { weighing->position = WeightLog::add(filePath(), *weighing); }))
-        return;
+    if (!fileAction([&] { weighing->position = WeightLog::add(filePath(), *weighing); }))
+        return false;
+    entryShown();
     if (showLog(weighing->position))
         offerLatestIfChanged(latestBefore);
+    return true;
+}
+
+bool frmPesoCane::saveEntry()
+{
+    const std::optional<Weighing> edited = selected();
+    return edited ? modify(*edited) : btnAggiungiClick();
 }
 
 std::optional<Weighing> frmPesoCane::latestWeighing() const
@@ -218,54 +205,58 @@ void frmPesoCane::offerAsCardWeight(const Weighing &weighing)
         m_writeWeight(weight);
 }
 
-void frmPesoCane::btnModificaClick()
+bool frmPesoCane::btnModificaClick()
 {
-    const std::optional<Weighing> selected = selectedWeighing("Modifica", "Modifica pesata");
-    if (!selected)
-        return;
-    std::optional<Weighing> weighing = checkedWeighing(selected->position);
+    const std::optional<Weighing> picked = selectedWeighing("Modifica", "Modifica pesata");
+    return picked && modify(*picked);
+}
+
+bool frmPesoCane::modify(const Weighing &selected)
+{
+    std::optional<Weighing> weighing = checkedWeighing(selected.position);
     if (!weighing)
-        return;
+        return false;
     const std::optional<Weighing> latestBefore = latestWeighing();
     bool replaced = false;
-    if (!runFileAction(m_context.platform.messages, this, { MessageBoxes::Kind::Warning, MessageBoxes::Buttons::OkAlone },
-            [&] { replaced = WeightLog::replace(filePath(), *selected, *weighing); }))
-        return;
-    if (!replaced)
+    if (!fileAction([&] { replaced = WeightLog::replace(filePath(), selected, *weighing); }))
+        return false;
+    if (!replaced) {
         rereadChangedLog();
-    else if (showLog(selected->position))
+        return false;
+    }
+    entryShown();
+    if (showLog(selected.position))
         offerLatestIfChanged(latestBefore);
+    return true;
 }
 
 void frmPesoCane::rereadChangedLog()
 {
-    m_context.platform.messages.warning(this,
-        QString::fromUtf8(
-            "La pesata è stata modificata da un'altra copia del programma: l'elenco viene riletto."),
-        MessageBoxes::Buttons::OkAlone);
+    sayChangedElsewhere();
     showLog();
+    // What the boxes hold no longer stands for a stored weighing.
+    entryShown();
 }
 
 void frmPesoCane::btnEliminaClick()
 {
-    const std::optional<Weighing> selected = selectedWeighing("Eliminazione", "Elimina pesata");
-    if (!selected)
+    const std::optional<Weighing> picked = selectedWeighing("Eliminazione", "Elimina pesata");
+    if (!picked)
         return;
     if (!m_context.platform.messages.question(this,
             QString::fromUtf8("Eliminare dal registro la pesata del %1 (%2 kg)?")
-                .arg(DateText::format(selected->date), WeightLog::kilograms(selected->grams))))
+                .arg(DateText::format(picked->date), WeightLog::kilograms(picked->grams))))
         return;
     const std::optional<Weighing> latestBefore = latestWeighing();
     bool removed = false;
-    if (!runFileAction(m_context.platform.messages, this, { MessageBoxes::Kind::Warning, MessageBoxes::Buttons::OkAlone },
-            [&] { removed = WeightLog::remove(filePath(), *selected); }))
+    if (!fileAction([&] { removed = WeightLog::remove(filePath(), *picked); }))
         return;
     if (!removed) {
         rereadChangedLog();
         return;
     }
-    for (QLineEdit *box : { m_form.txtData, m_form.txtPeso, m_form.txtNote })
-        box->clear();
+    entry().clear(WeightRecord::Data, WeightRecord::Note);
+    entryShown();
     if (showLog())
         offerLatestIfChanged(latestBefore);
 }
@@ -281,11 +272,6 @@ void frmPesoCane::cmdPdfClick()
     ReportOutput::savePdfAndOfferToOpen(m_context, this, weightReport(documentTitle, *m_table),
         { ReportOutput::pdfFileName({ QStringLiteral("Peso"), m_dog.name }), documentTitle,
             QStringLiteral("del registro delle pesate") });
-}
-
-void frmPesoCane::impDataClick()
-{
-    m_form.txtData->setText(DateText::format(m_context.platform.clock.today()));
 }
 
 void frmPesoCane::grafPesoHovered(const QPointF &point, bool state)

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "kennel/DogLogFile.h"
 #include "storage/Record.h"
 
-#include <QStringList>
-
-#include <optional>
+#include <QList>
 
 // The cost list of one dog as its costs window shows it: one fixed-width line
 // per cost, in the order the costs were entered, and their total.
@@ -29,33 +28,30 @@ QString boxAmount(QStringView typed);
 /// is refused unread.
 inline constexpr qint64 maximumRecords = 100'000;
 
+/// The cost files: their records, their names and their largest size.
+extern const DogLogFile::Format format;
+
+/// A cost as read from the file, with its position (1-based) there; its
+/// record's bytes are what a change expects to find there still.
+struct Cost
+{
+    Record record;
+    qint64 position = 0;
+};
+
 struct Listing
 {
-    QStringList lines;
+    QList<Cost> costs; // in file order
     double sum = 0; // in binary floating point, in the order of the file
     qint64 unreadable = 0; // records whose fields cannot be told apart
 };
 
-/// Reads the cost file at path, creating it empty when missing: the line of
-/// every cost whose amount is not blank, and the sum of the amounts. A cost
-/// whose amount is no number is listed (the user sees its text) but adds
-/// nothing; a record whose fields do not fit (RecordView::fieldsFit) is left
-/// out and counted. Throws RecordFileError, OversizedFileError for a file of
-/// more than maximumRecords records.
+/// Reads the cost file at path, creating it empty when missing: every cost
+/// whose amount is not blank, and the sum of the amounts. A cost whose amount
+/// is no number is listed (the user sees its text) but adds nothing; a record
+/// whose fields do not fit (RecordView::fieldsFit) is left out and counted.
+/// Throws RecordFileError, OversizedFileError for a file of more than
+/// maximumRecords records.
 Listing read(const QString &path);
-
-/// The warning that says how many records read() could not read as a cost.
-QString unreadableMessage(qint64 unreadable);
-
-struct Found
-{
-    Record cost;
-    qint64 position; // 1-based
-};
-
-/// The cost whose line, trimmed, equals the trimmed line given; the last in
-/// the file when several do. A record read() leaves out is never found.
-/// Throws as read() does.
-std::optional<Found> findLast(const QString &path, QStringView shownLine);
 
 } // namespace CostList

@@ -2,7 +2,6 @@
 
 #include "core/DateText.h"
 #include "storage/Record.h"
-#include "storage/RecordFile.h"
 #include "storage/ShortText.h"
 #include "storage/WeightRecord.h"
 
@@ -12,19 +11,14 @@
 
 namespace WeightLog {
 
+const DogLogFile::Format format { WeightRecord::layout, WeightRecord::fileNameForDog, maximumRecords };
+
 namespace {
 
 // A deleted weighing: a record with neither date nor weight.
 bool isEmptySlot(const RecordView &record)
 {
     return record.storedBytes(WeightRecord::Data).isEmpty() && record.storedBytes(WeightRecord::Peso).isEmpty();
-}
-
-// Opens the weight file, refusing one no log could be before reading it.
-void openLog(RecordFile &file, const QString &path)
-{
-    file.openOrCreate(path, WeightRecord::recordSize);
-    file.refuseBeyond(maximumRecords);
 }
 
 // The record of a weighing, as the window writes it.
@@ -35,18 +29,6 @@ Record recordOf(const Weighing &weighing)
     record.setValue(WeightRecord::Peso, kilograms(weighing.grams));
     record.setValue(WeightRecord::Note, weighing.note);
     return record;
-}
-
-// Writes record over shown's, when that still holds what was read.
-bool writeOver(const QString &path, const Weighing &shown, const Record &record)
-{
-    RecordFile file;
-    openLog(file, path);
-    const bool unchanged = file.holdsRecord(shown.position - 1, shown.stored);
-    if (unchanged)
-        file.writeNext(record);
-    file.closeFile();
-    return unchanged;
 }
 
 } // namespace
@@ -140,48 +122,31 @@ bool isYoung(QDate birth, QDate day)
 Log read(const QString &path)
 {
     Log log;
-    RecordFile file;
-    openLog(file, path);
-    log.weighings.reserve(file.recordCount());
-    const RecordLayout &layout = WeightRecord::layout();
-    while (!file.atEnd()) {
-        const char *bytes = file.readNextInPlace();
-        const RecordView record(layout, bytes);
-        if (isEmptySlot(record)) {
-            log.emptySlots.append(file.currentIndex());
-            continue;
-        }
-        const QByteArrayView date = record.storedBytes(WeightRecord::Data);
-        const QByteArrayView weight = record.storedBytes(WeightRecord::Peso);
-        // Dates and weights are ASCII in any file the program wrote.
-        const QDate day = DateText::parse(QLatin1StringView(date));
-        const std::optional<int> grams = parseGrams(QString::fromLatin1(weight));
-        if (!day.isValid() || !grams) {
-            ++log.unreadable;
-            continue;
-        }
-        const QByteArrayView note = record.storedBytes(WeightRecord::Note);
-        log.weighings.append(
-            Weighing { day, *grams, note.isEmpty() ? QString() : record.value(WeightRecord::Note),
-                file.currentIndex(), QByteArray(bytes, WeightRecord::recordSize) });
-    }
-    file.closeFile();
+    DogLogFile::scan(
+        path, format,
+        [&log](const RecordView &record, qint64 position) {
+            if (isEmptySlot(record)) {
+                log.emptySlots.append(position);
+                return;
+            }
+            const QByteArrayView date = record.storedBytes(WeightRecord::Data);
+            const QByteArrayView weight = record.storedBytes(WeightRecord::Peso);
+            // Dates and weights are ASCII in any file the program wrote.
+            const QDate day = DateText::parse(QLatin1StringView(date));
+            const std::optional<int> grams = parseGrams(QString::fromLatin1(weight));
+            if (!day.isValid() || !grams) {
+                ++log.unreadable;
+                return;
+            }
+            const QByteArrayView note = record.storedBytes(WeightRecord::Note);
+            log.weighings.append(Weighing { day, *grams,
+                note.isEmpty() ? QString() : record.value(WeightRecord::Note), position,
+                QByteArray(record.data(), WeightRecord::recordSize) });
+        },
+        [&log](qint64 records) { log.weighings.reserve(records); });
     std::stable_sort(log.weighings.begin(), log.weighings.end(),
                      [](const Weighing &a, const Weighing &b) { return a.date < b.date; });
     return log;
-}
-
-QString unreadableMessage(qint64 unreadable)
-{
-    if (unreadable == 1) {
-        return QString::fromUtf8(
-            "Attenzione: 1 pesata del registro non è stata mostrata perché la sua data o il "
-            "suo peso non sono leggibili.");
-    }
-    return QString::fromUtf8(
-        "Attenzione: %1 pesate del registro non sono state mostrate perché la loro data o il "
-        "loro peso non sono leggibili.")
-        .arg(unreadable);
 }
 
 std::optional<Problem> check(QStringView date, QStringView weight, const QList<Weighing> &log,
@@ -247,29 +212,17 @@ QList<Problem> doubts(const Weighing &weighing, const QList<Weighing> &log, QDat
 
 qint64 add(const QString &path, const Weighing &weighing)
 {
-    RecordFile file;
-    openLog(file, path);
-    qint64 index = file.recordCount();
-    while (!file.atEnd()) {
-        if (isEmptySlot(RecordView(WeightRecord::layout(), file.readNextInPlace()))) {
-            index = file.currentIndex() - 1;
-            break;
-        }
-    }
-    file.seekRecord(index);
-    file.writeNext(recordOf(weighing));
-    file.closeFile();
-    return index + 1;
+    return DogLogFile::append(path, format, recordOf(weighing), isEmptySlot);
 }
 
 bool replace(const QString &path, const Weighing &shown, const Weighing &weighing)
 {
-    return writeOver(path, shown, recordOf(weighing));
+    return DogLogFile::replace(path, format, shown.position, shown.stored, recordOf(weighing));
 }
 
 bool remove(const QString &path, const Weighing &shown)
 {
-    return writeOver(path, shown, Record(WeightRecord::layout()));
+    return DogLogFile::replace(path, format, shown.position, shown.stored, Record(WeightRecord::layout()));
 }
 
 } // namespace WeightLog

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kennel/DogLogFile.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QList>
@@ -30,6 +32,9 @@ struct Weighing
 /// A larger file is no log anyone kept (a sparse or damaged file, say) and is
 /// refused unread.
 inline constexpr qint64 maximumRecords = 100'000;
+
+/// The weight files: their records, their names and their largest size.
+extern const DogLogFile::Format format;
 
 /// The heaviest weight accepted, in grams.
 inline constexpr int maximumGrams = 150'000;
@@ -80,9 +85,6 @@ struct Log
 /// RecordFileError, OversizedFileError for a file of more than
 /// maximumRecords records, as every function below that opens the file.
 Log read(const QString &path);
-
-/// The warning that says how many records read() could not read as a weighing.
-QString unreadableMessage(qint64 unreadable);
 
 /// Why a weighing cannot be stored: the Italian warning and which box it concerns.
 struct Problem

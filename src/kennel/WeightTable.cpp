@@ -4,11 +4,6 @@
 
 using WeightLog::Weighing;
 
-WeightTable::WeightTable(QObject *parent)
-    : QAbstractTableModel(parent)
-{
-}
-
 void WeightTable::setLog(const QList<Weighing> &weighings, QDate birth)
 {
     beginResetModel();
@@ -16,14 +11,6 @@ void WeightTable::setLog(const QList<Weighing> &weighings, QDate birth)
     m_birth = birth;
     m_places = WeightLog::placesFor(weighings);
     endResetModel();
-}
-
-int WeightTable::rowOf(qint64 position) const
-{
-    for (int row = 0; row < m_weighings.size(); ++row)
-        if (m_weighings[row].position == position)
-            return row;
-    return -1;
 }
 
 QString WeightTable::caption(int column)
@@ -76,20 +63,9 @@ int WeightTable::columnCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : ColumnCount;
 }
 
-QVariant WeightTable::data(const QModelIndex &index, int role) const
+std::optional<Qt::Alignment> WeightTable::alignment(int column) const
 {
-    if (!index.isValid())
-        return {};
-    if (role == Qt::DisplayRole)
-        return text(index.row(), index.column());
-    if (role == Qt::TextAlignmentRole && index.column() != Note)
-        return int((index.column() == Data ? Qt::AlignHCenter : Qt::AlignRight) | Qt::AlignVCenter);
-    return {};
-}
-
-QVariant WeightTable::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return caption(section);
-    return QAbstractTableModel::headerData(section, orientation, role);
+    if (column == Note)
+        return std::nullopt;
+    return (column == Data ? Qt::AlignHCenter : Qt::AlignRight) | Qt::AlignVCenter;
 }

@@ -151,14 +151,17 @@ private Q_SLOTS:
         QCOMPARE(f.list()->textElideMode(), Qt::ElideNone);
     }
 
-    void unreadableFileShowsNothing()
+    // A cost file that cannot be read is said, as any failure of the log's
+    // file, and leaves the window as it opened: an empty list, a bare total.
+    void anUnreadableFileIsReported()
     {
         CostsFixture &f = *m_fixture;
         QVERIFY(QDir().mkdir(f.path(costFile)));
         f.open();
+        QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Warning, accessMessage() }));
         QVERIFY(f.lines().isEmpty());
         QCOMPARE(f.label("lblTotale"), u"0,00"_s);
-        QVERIFY(f.doubles.messages.shown.isEmpty());
+        QVERIFY(f.window->isVisible());
     }
 
     // The amount box takes digits and commas only and gives the amount its
@@ -266,9 +269,10 @@ private Q_SLOTS:
         QVERIFY(child(f.window.get(), "panContainer")->isVisible());
     }
 
-    // The cost file gone unreadable under the window: Modify closes it
-    // without a word.
-    void modifyFailureClosesTheWindow()
+    // The cost file gone unreadable under the window: Modify shows the cost
+    // picked as it was listed; Save says the file cannot be reached and keeps
+    // the entry, and the window stays.
+    void aFileGoneUnreadableIsReportedOnSave()
     {
         CostsFixture &f = *m_fixture;
         f.open({ cost(u"Cibo"_s, u"5,00"_s) });
@@ -276,8 +280,16 @@ private Q_SLOTS:
         QVERIFY(QFile::remove(f.path(costFile)));
         QVERIFY(QDir().mkdir(f.path(costFile)));
         click(child(f.window.get(), "btnModifica"));
-        QVERIFY(!f.window->isVisible());
         QVERIFY(f.doubles.messages.shown.isEmpty());
+        QVERIFY(child(f.window.get(), "panCosti")->isVisible());
+        QCOMPARE(f.box("txtCausale")->text(), u"Cibo"_s);
+        QCOMPARE(f.label("lblPosizione"), u"1"_s);
+        f.box("txtImporto")->setText(u"6,00"_s);
+        click(child(f.window.get(), "btnSalva"));
+        QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Warning, accessMessage() }));
+        QVERIFY(f.window->isVisible());
+        QVERIFY(child(f.window.get(), "panCosti")->isVisible());
+        QCOMPARE(f.box("txtImporto")->text(), u"6,00"_s);
     }
 
     // Another copy of the program changes the cost being modified: Save

@@ -13,6 +13,7 @@
 #include "dogs/WeightChart.h"
 #include "dogs/frmPesoCane.h"
 #include "storage/WeightRecord.h"
+#include "ui/UnsavedChanges.h"
 
 #include <QChart>
 #include <QChartView>
@@ -68,6 +69,14 @@ public:
             QTest::qFail("the weight window did not become active", __FILE__, __LINE__);
     }
 
+    /// Opens the log of the weighings of 01/03/2024 (2,30 kg) and 08/03/2024
+    /// (3,00 kg); returns the file's bytes.
+    QByteArray openTwoWeighings()
+    {
+        const QByteArray file = weighing(u"01/03/2024"_s, u"2,30"_s) + weighing(u"08/03/2024"_s, u"3,00"_s);
+        open(file);
+        return file;
+    }
     QLineEdit *box(const char *name) { return child<QLineEdit>(window.get(), name); }
     QTableView *table() { return child<QTableView>(window.get(), "tblPesate"); }
     QLineSeries *series()
@@ -266,7 +275,7 @@ private Q_SLOTS:
         QFETCH(QString, question);
         QFETCH(QString, cardWeight);
         WeightFixture &f = *m_fixture;
-        f.open(weighing(u"01/03/2024"_s, u"2,30"_s) + weighing(u"08/03/2024"_s, u"3,00"_s));
+        f.openTwoWeighings();
         f.select(row);
         f.fill(row == 0 ? u"01/03/2024"_s : u"08/03/2024"_s, u"3,1"_s);
         const bool deleting = button == u"btnElimina";
@@ -315,8 +324,7 @@ private Q_SLOTS:
         QFETCH(QString, message);
         QFETCH(QString, focus);
         WeightFixture &f = *m_fixture;
-        const QByteArray file = weighing(u"01/03/2024"_s, u"2,30"_s) + weighing(u"08/03/2024"_s, u"3,00"_s);
-        f.open(file);
+        const QByteArray file = f.openTwoWeighings();
         f.select(0);
         f.fill(date, weight);
         f.press(button.toLatin1().constData());
@@ -351,8 +359,7 @@ private Q_SLOTS:
         QFETCH(QList<Answer>, answers);
         QFETCH(QString, focus);
         WeightFixture &f = *m_fixture;
-        const QByteArray file = weighing(u"01/03/2024"_s, u"2,30"_s) + weighing(u"08/03/2024"_s, u"3,00"_s);
-        f.open(file);
+        const QByteArray file = f.openTwoWeighings();
         f.select(1);
         f.fill(date, weight);
         for (Answer answer : answers)
@@ -389,7 +396,7 @@ private Q_SLOTS:
         QFETCH(QString, button);
         QFETCH(QList<Shown>, asked);
         WeightFixture &f = *m_fixture;
-        f.open(weighing(u"01/03/2024"_s, u"2,30"_s) + weighing(u"08/03/2024"_s, u"3,00"_s));
+        f.openTwoWeighings();
         f.select(1);
         const QString path = f.path(weightFile);
         QCOMPARE(inChild([&] {
@@ -445,6 +452,60 @@ private Q_SLOTS:
         f.press("btnAggiungi");
         QCOMPARE(f.doubles.messages.takeOnly().kind, Kind::Question); // the card's Peso, and nothing more
         QCOMPARE(f.rows().size(), 2);
+    }
+
+    // Closing with a weighing typed and not stored asks first, as the cards
+    // do: Yes stores it (over the weighing selected, else as a new one) and
+    // closes, No closes, Cancel stays with the typing. A weighing shown as
+    // stored closes at once.
+    void closingWithATypedWeighing_data()
+    {
+        QTest::addColumn<int>("row"); // selected first; -1 for none
+        QTest::addColumn<QString>("note"); // typed over the boxes; empty for none
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("new, Sì") << -1 << u"nuova"_s << Answer::Yes << true;
+        QTest::newRow("new, No") << -1 << u"nuova"_s << Answer::No << false;
+        QTest::newRow("new, Annulla") << -1 << u"nuova"_s << Answer::Cancel << false;
+        QTest::newRow("correction, Sì") << 0 << u"corretta"_s << Answer::Yes << true;
+        QTest::newRow("correction, Annulla") << 0 << u"corretta"_s << Answer::Cancel << false;
+        QTest::newRow("shown as stored") << 1 << QString() << Answer::Yes << false;
+    }
+
+    void closingWithATypedWeighing()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, note);
+        QFETCH(Answer, answer);
+        QFETCH(bool, stored);
+        WeightFixture &f = *m_fixture;
+        const QByteArray file = f.openTwoWeighings();
+        if (row >= 0)
+            f.select(row);
+        else
+            f.fill(u"15/03/2024"_s, u"3,2"_s);
+        if (!note.isEmpty()) {
+            f.box("txtNote")->clear();
+            QTest::keyClicks(f.box("txtNote"), note);
+        }
+        f.doubles.messages.answerNextQuestions({ answer, Answer::No }); // then the card's Peso, if offered
+        f.press("btnChiudi");
+
+        QList<Shown> asked;
+        if (!note.isEmpty())
+            asked.append({ Kind::CancellableQuestion, UnsavedChanges::question() });
+        if (stored && row < 0)
+            asked.append({ Kind::Question, latestQuestion(u"15/03/2024"_s, u"3,20 kg"_s) });
+        QCOMPARE(f.doubles.messages.shown, asked);
+        QCOMPARE(f.window->isVisible(), answer == Answer::Cancel && !note.isEmpty());
+        QByteArray expected = file;
+        if (stored && row < 0)
+            expected += weighing(u"15/03/2024"_s, u"3,20"_s, note);
+        else if (stored)
+            expected.replace(0, WeightRecord::recordSize, weighing(u"01/03/2024"_s, u"2,30"_s, note));
+        QCOMPARE(f.readFile(weightFile), expected);
+        if (f.window->isVisible())
+            QCOMPARE(f.box("txtNote")->text(), note);
     }
 
     // A weight file larger than any log is refused unread: the window names

@@ -1,8 +1,9 @@
 // The cost list of a dog without its window: the fixed-width lines, the total
-// summed in binary floating point, the amounts the box can hold and the scans
-// of a cost file.
+// summed in binary floating point, the amounts the box can hold, the scans
+// of a cost file and the table whose rows keep their costs' positions.
 
 #include "kennel/CostList.h"
+#include "kennel/CostTable.h"
 #include "storage/CostRecord.h"
 #include "storage/RecordFile.h"
 
@@ -90,22 +91,24 @@ private Q_SLOTS:
         write(bytes);
         const CostList::Listing listing = CostList::read(path());
         QCOMPARE(CostList::totalText(listing.sum), total);
-        QCOMPARE(listing.lines.size(), amounts.size() - amounts.count(QString()));
+        QCOMPARE(listing.costs.size(), amounts.size() - amounts.count(QString()));
     }
 
     void readCreatesTheEmptyFileAndKeepsTheOrder()
     {
         QVERIFY(!QFile::exists(path()));
-        QVERIFY(CostList::read(path()).lines.isEmpty());
+        QVERIFY(CostList::read(path()).costs.isEmpty());
         QCOMPARE(QFileInfo(path()).size(), 0);
 
-        write(costOf(QStringLiteral("1,00"), QStringLiteral("Primo")).bytes()
-              + costOf(QString(), QStringLiteral("Vuoto")).bytes()
-              + costOf(QStringLiteral("2,00"), QStringLiteral("Terzo")).bytes());
-        const QStringList lines = CostList::read(path()).lines;
-        QCOMPARE(lines.size(), 2);
-        QVERIFY(lines[0].contains(QStringLiteral("Primo")));
-        QVERIFY(lines[1].contains(QStringLiteral("Terzo")));
+        const Record first = costOf(QStringLiteral("1,00"), QStringLiteral("Primo"));
+        const Record third = costOf(QStringLiteral("2,00"), QStringLiteral("Terzo"));
+        write(first.bytes() + costOf(QString(), QStringLiteral("Vuoto")).bytes() + third.bytes());
+        const QList<CostList::Cost> costs = CostList::read(path()).costs;
+        QCOMPARE(costs.size(), 2);
+        QCOMPARE(costs[0].record.bytes(), first.bytes());
+        QCOMPARE(costs[0].position, 1);
+        QCOMPARE(costs[1].record.bytes(), third.bytes());
+        QCOMPARE(costs[1].position, 3); // the cost without an amount keeps its place
     }
 
     void readOfAFolderFails()
@@ -114,20 +117,30 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(RecordFileError, CostList::read(path()));
     }
 
-    // A record the list leaves out is never found, even when its text, cut to
-    // its fields, reads as the line chosen.
-    void findLastPicksTheLastOfIdenticalCosts()
+    // Each row keeps its cost's position. Costs of the same values show the
+    // same line: a pick on any of them edits the last in the file. A record
+    // the list leaves out is never picked, even when its bytes read as the
+    // same cost.
+    void aPickAmongIdenticalCostsEditsTheLast()
     {
         const Record same = costOf(QStringLiteral("5,00"));
         QByteArray damaged = same.bytes();
         damaged[0] = char(200); // a ten-character date claiming 200
         write(same.bytes() + costOf(QStringLiteral("6,00")).bytes() + same.bytes()
             + costOf(QStringLiteral("7,00")).bytes() + damaged);
-        const auto found = CostList::findLast(path(), QStringLiteral("  ") + CostList::line(same) + u' ');
-        QVERIFY(found);
-        QCOMPARE(found->position, 3);
-        QCOMPARE(found->cost.bytes(), same.bytes());
-        QVERIFY(!CostList::findLast(path(), CostList::line(costOf(QStringLiteral("8,00")))));
+        CostTable table;
+        table.setCosts(CostList::read(path()).costs);
+        QCOMPARE(table.rowCount(), 4);
+        QCOMPARE(table.text(0, 0), CostList::line(same));
+        QCOMPARE(table.index(3, 0).data().toString(), CostList::line(costOf(QStringLiteral("7,00"))));
+        QCOMPARE(table.rowOf(4), 3);
+        QCOMPARE(table.rowOf(5), -1);
+        for (int row : { 0, 2 }) {
+            QCOMPARE(table.edited(row).position, 3);
+            QCOMPARE(table.edited(row).record.bytes(), same.bytes());
+        }
+        QCOMPARE(table.edited(1).position, 2);
+        QCOMPARE(table.edited(3).position, 4);
     }
 
     // Whatever text a foreign or damaged file holds, every record with an
@@ -152,9 +165,10 @@ private Q_SLOTS:
         write(bytes);
         const CostList::Listing listing = CostList::read(path());
         QCOMPARE(listing.unreadable, 100);
-        QVERIFY(listing.lines.size() <= 100);
-        QVERIFY(!listing.lines.isEmpty());
-        for (const QString &line : listing.lines) {
+        QVERIFY(listing.costs.size() <= 100);
+        QVERIFY(!listing.costs.isEmpty());
+        for (const CostList::Cost &cost : listing.costs) {
+            const QString line = CostList::line(cost.record);
             QVERIFY(line.startsWith(u"Data: "_s));
             QCOMPARE(line.indexOf(u"  Costo: € "_s), 132);
         }
