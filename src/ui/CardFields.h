@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/Record.h"
+#include "storage/RecordTexts.h"
 
 #include <QList>
 #include <QString>
@@ -34,6 +35,8 @@ public:
     Record record() const;
     /// Every field's value(), in record order.
     QStringList values() const;
+    /// The same values with their layout, for a window the card hands them to.
+    RecordTexts texts() const { return RecordTexts(m_layout, values()); }
     /// Shows every field of a stored record.
     void show(const Record &record);
 
