@@ -106,8 +106,10 @@ void frmCani::connectControls()
     connect(m_form.btnCosti, &QPushButton::clicked, this, &frmCani::btnCostiClick);
     connect(m_form.btnPeso, &PictureButton::clicked, this, &frmCani::btnPesoClick);
     connect(m_form.btnPedigree, &QPushButton::clicked, this, &frmCani::btnPedigreeClick);
-    connect(m_form.cmdFile, &PictureButton::clicked, this,
-            [this] { frmAllegaCartella::editCardAttachments(m_context, this, QStringLiteral("cani")); });
+    connect(m_form.cmdFile, &PictureButton::clicked, this, [this] {
+        frmAllegaCartella::editCardAttachments(
+            m_context, this, QStringLiteral("cani"), CardAttachments(m_fields, DogRecord::File01));
+    });
     // The RTF document and the printed card are of the card as shown, saved or not.
     connect(m_form.cmdAnteprima, &PictureButton::clicked, this,
         [this] { frmCreaRTF::openForDogCard(m_context, this, m_fields.texts()); });

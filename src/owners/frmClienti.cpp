@@ -222,7 +222,8 @@ void frmClienti::cmdDuplicaClick()
 
 void frmClienti::cmdFileClick()
 {
-    frmAllegaCartella::editCardAttachments(m_context, this, QStringLiteral("clienti"));
+    frmAllegaCartella::editCardAttachments(
+        m_context, this, QStringLiteral("clienti"), CardAttachments(m_fields, File01));
 }
 
 void frmClienti::btnEmailClick()
