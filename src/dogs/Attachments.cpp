@@ -1,45 +1,27 @@
 #include "dogs/Attachments.h"
 
+#include "storage/DogRecord.h"
+#include "storage/OwnerRecord.h"
 #include "storage/ShortText.h"
+#include "ui/CardFields.h"
 
-#include <QLabel>
+// Both cards keep the names, then the descriptions, one after the other.
+static_assert(DogRecord::Desc01 == DogRecord::File01 + 3 && DogRecord::Desc03 == DogRecord::File01 + 5);
+static_assert(
+    OwnerRecord::Desc01 == OwnerRecord::File01 + 3 && OwnerRecord::Desc03 == OwnerRecord::File01 + 5);
 
-namespace {
-
-// Both cards hold their slots in labels named alike; a card without one of
-// them reads it as empty.
-QLabel *slotLabel(const QWidget *card, const char *kind, int slot)
-{
-    return card->findChild<QLabel *>(
-        QStringLiteral("lbl%1%2").arg(QLatin1StringView(kind)).arg(slot + 1, 2, 10, QLatin1Char('0')));
-}
-
-QString labelText(const QWidget *card, const char *kind, int slot)
-{
-    const QLabel *label = slotLabel(card, kind, slot);
-    return label ? trimmedText(label->text()) : QString();
-}
-
-void setLabelText(QWidget *card, const char *kind, int slot, const QString &text)
-{
-    if (QLabel *label = slotLabel(card, kind, slot))
-        label->setText(trimmedText(text));
-}
-
-} // namespace
-
-Attachments readAttachmentLabels(const QWidget *card)
+Attachments CardAttachments::value() const
 {
     Attachments attachments;
     for (int slot = 0; slot < int(attachments.size()); ++slot)
-        attachments[slot] = { labelText(card, "File", slot), labelText(card, "Desc", slot) };
+        attachments[slot] = { m_fields.value(nameField(slot)), m_fields.value(descriptionField(slot)) };
     return attachments;
 }
 
-void writeAttachmentLabels(QWidget *card, const Attachments &attachments)
+void CardAttachments::set(const Attachments &attachments)
 {
     for (int slot = 0; slot < int(attachments.size()); ++slot) {
-        setLabelText(card, "File", slot, attachments[slot].name);
-        setLabelText(card, "Desc", slot, attachments[slot].description);
+        m_fields.setValue(nameField(slot), trimmedText(attachments[slot].name));
+        m_fields.setValue(descriptionField(slot), trimmedText(attachments[slot].description));
     }
 }

@@ -190,12 +190,13 @@ frmAllegaCartella::frmAllegaCartella(
         button->setAutoDefault(false);
 }
 
-void frmAllegaCartella::editCardAttachments(AppContext &context, QWidget *card, const QString &mode)
+void frmAllegaCartella::editCardAttachments(
+    AppContext &context, QWidget *card, const QString &mode, CardAttachments slots)
 {
-    frmAllegaCartella window(context, card, mode, readAttachmentLabels(card));
+    frmAllegaCartella window(context, card, mode, slots.value());
     window.exec();
     if (window.applied())
-        writeAttachmentLabels(card, *window.applied());
+        slots.set(*window.applied());
 }
 
 Attachments frmAllegaCartella::shown() const

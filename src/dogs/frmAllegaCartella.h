@@ -20,9 +20,10 @@ class frmAllegaCartella : public QDialog
 public:
     frmAllegaCartella(AppContext &context, QWidget *owner, const QString &mode, const Attachments &current);
 
-    /// Edits the slots held by the card's hidden labels in this window, shown
-    /// modally; the labels change only when the user applies.
-    static void editCardAttachments(AppContext &context, QWidget *card, const QString &mode);
+    /// Edits a card's slots in this window, shown modally over the card; they
+    /// change only when the user applies.
+    static void editCardAttachments(
+        AppContext &context, QWidget *card, const QString &mode, CardAttachments slots);
 
     /// The slots as the user applied them; empty until "Applica e chiudi".
     std::optional<Attachments> applied() const { return m_applied; }

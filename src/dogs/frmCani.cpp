@@ -93,14 +93,18 @@ void frmCani::connectControls()
     connect(m_form.btnCosti, &QPushButton::clicked, this, &frmCani::btnCostiClick);
     connect(m_form.btnPeso, &PictureButton::clicked, this, &frmCani::btnPesoClick);
     connect(m_form.btnPedigree, &QPushButton::clicked, this, &frmCani::btnPedigreeClick);
-    connect(m_form.cmdFile, &PictureButton::clicked, this,
-            [this] { frmAllegaCartella::editCardAttachments(m_context, this, QStringLiteral("cani")); });
+    connect(m_form.cmdFile, &PictureButton::clicked, this, [this] {
+        frmAllegaCartella::editCardAttachments(
+            m_context, this, QStringLiteral("cani"), CardAttachments(m_fields, DogRecord::File01));
+    });
+    // The RTF document and the printed card are of the card as shown, saved or not.
     connect(m_form.cmdAnteprima, &PictureButton::clicked, this,
-        [this] { frmCreaRTF::openForDogCard(m_context, this); });
+        [this] { frmCreaRTF::openForDogCard(m_context, this, m_fields.texts()); });
     connect(m_form.cmdEsporta, &PictureButton::clicked, this,
         [this] { frmExpArchivio::openForDogs(m_context, this); });
-    connect(m_form.cmdStampa, &PictureButton::clicked, this,
-            [this] { frmStampaCane::printDogCard(m_context, this); });
+    connect(m_form.cmdStampa, &PictureButton::clicked, this, [this] {
+        frmStampaCane::printDogCard(m_context, this, m_fields.texts(), m_form.imgFoto->picture());
+    });
     for (int i = 0; i < int(m_form.sections.size()); ++i)
         connect(m_form.sections[i].button, &QPushButton::clicked, this, [this, i] { showSection(i); });
 

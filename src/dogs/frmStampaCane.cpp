@@ -1,15 +1,12 @@
 #include "dogs/frmStampaCane.h"
 
-#include "dogs/PhotoBox.h"
 #include "platform/AppContext.h"
 #include "report/printing/CardReports.h"
 #include "report/printing/ReportOutput.h"
-#include "report/printing/ScreenValues.h"
 #include "ui/Centring.h"
 #include "ui/GradientWidget.h"
 
 #include <QPushButton>
-#include <QShowEvent>
 #include <QSvgWidget>
 
 namespace {
@@ -30,10 +27,11 @@ QPushButton *button(const char *objectName, const char *caption, int left, QWidg
 
 } // namespace
 
-frmStampaCane::frmStampaCane(AppContext &context, QWidget *card)
+frmStampaCane::frmStampaCane(AppContext &context, QWidget *card, RecordTexts dog, const QImage &photo)
     : QDialog(card, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_context(context)
-    , m_card(card)
+    , m_dog(std::move(dog))
+    , m_photo(photo.isNull() ? defaultPicture() : photo)
 {
     setObjectName(QStringLiteral("frmStampaCane"));
     setWindowTitle(QStringLiteral(" Stampa scheda"));
@@ -62,9 +60,10 @@ frmStampaCane::frmStampaCane(AppContext &context, QWidget *card)
     move(std::clamp(centred.x(), 0, std::max(room.width(), 0)), std::clamp(centred.y(), 0, std::max(room.height(), 0)));
 }
 
-void frmStampaCane::printDogCard(AppContext &context, QWidget *card)
+void frmStampaCane::printDogCard(
+    AppContext &context, QWidget *card, const RecordTexts &dog, const QImage &photo)
 {
-    frmStampaCane window(context, card);
+    frmStampaCane window(context, card, dog, photo);
     window.exec();
 }
 
@@ -73,20 +72,9 @@ QImage frmStampaCane::defaultPicture()
     return artworkImage(QStringLiteral(":/dogs/printing/cane.svg"), QSize(306, 353));
 }
 
-void frmStampaCane::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    // The photo as the card shows it when the window opens: the dog's own or
-    // the placeholder that stands for a missing one.
-    const auto *photo = m_card->findChild<const PhotoBox *>(QStringLiteral("imgFoto"));
-    m_photo = photo ? photo->picture() : QImage();
-    if (m_photo.isNull())
-        m_photo = defaultPicture();
-}
-
 void frmStampaCane::btnStampaClick()
 {
-    ReportOutput::print(m_context, this,
-        dogCardReport(valuesOnScreen(m_card), m_photo, CardTexts::footer(m_context.platform.clock.now())));
+    ReportOutput::print(
+        m_context, this, dogCardReport(m_dog, m_photo, CardTexts::footer(m_context.platform.clock.now())));
     accept();
 }

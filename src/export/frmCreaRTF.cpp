@@ -11,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QIODevice>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSvgWidget>
 #include <QVBoxLayout>
@@ -31,11 +30,13 @@ QPushButton *addButton(const char *objectName, const QString &caption, QWidget *
 
 } // namespace
 
-frmCreaRTF::frmCreaRTF(AppContext &context, QWidget *card, const QString &mode)
+frmCreaRTF::frmCreaRTF(AppContext &context, QWidget *card, RecordTexts dog, const QString &mode)
     : QDialog(card, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_context(context)
-    , m_card(card)
+    , m_dog(std::move(dog))
+    , m_exports(trimmedText(mode) == QLatin1StringView("cani"))
 {
+    Q_ASSERT(&m_dog.layout() == &DogRecord::layout());
     setObjectName(QStringLiteral("frmCreaRTF"));
     setWindowTitle(QStringLiteral(" Esporta scheda in RTF"));
     setFixedSize(windowSize);
@@ -43,9 +44,9 @@ frmCreaRTF::frmCreaRTF(AppContext &context, QWidget *card, const QString &mode)
     auto *background = new GradientWidget(QColor(0xFF4682B4), this);
     background->setGeometry(rect());
 
-    m_mode = new QLabel(mode, this);
-    m_mode->setObjectName(QStringLiteral("lblMemory"));
-    m_mode->hide();
+    auto *modeLabel = new QLabel(mode, this);
+    modeLabel->setObjectName(QStringLiteral("lblMemory"));
+    modeLabel->hide();
 
     auto *picture = new QSvgWidget(QStringLiteral(":/export/rtf.svg"), background);
     picture->setObjectName(QStringLiteral("imgSpiegazione"));
@@ -74,15 +75,15 @@ frmCreaRTF::frmCreaRTF(AppContext &context, QWidget *card, const QString &mode)
         move(card->geometry().topLeft() + centredIn(card->size(), size()));
 }
 
-void frmCreaRTF::openForDogCard(AppContext &context, QWidget *card)
+void frmCreaRTF::openForDogCard(AppContext &context, QWidget *card, const RecordTexts &dog)
 {
-    frmCreaRTF window(context, card, QStringLiteral("cani"));
+    frmCreaRTF window(context, card, dog, QStringLiteral("cani"));
     window.exec();
 }
 
 void frmCreaRTF::btnEsportaClick()
 {
-    if (trimmedText(m_mode->text()) == QLatin1StringView("cani"))
+    if (m_exports)
         exportCard();
     accept();
 }
@@ -96,14 +97,9 @@ void frmCreaRTF::exportCard()
         QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
                        "Accertarsi che il documento non sia già aperto."),
     };
-    // The values are the boxes as shown now, saved or not.
     QList<QString> values;
-    for (const DogCardRtf::Field &field : DogCardRtf::fields()) {
-        const QString name = QStringLiteral("txt") + QString(DogRecord::layout().field(field.field).name);
-        const QLineEdit *box = m_card->findChild<QLineEdit *>(name);
-        Q_ASSERT(box);
-        values.append(box ? box->text() : QString());
-    }
+    for (const DogCardRtf::Field &field : DogCardRtf::fields())
+        values.append(m_dog.value(field.field));
     exportDocument(m_context, this, dialogue, DogCardRtf::fileName, [&](QIODevice &device) {
         const QByteArray document = DogCardRtf::document(values);
         if (device.write(document) != document.size())

@@ -2,7 +2,6 @@
 
 #include "core/Version.h"
 #include "help/HelpPages.h"
-#include "help/ManualFigures.h"
 #include "storage/WholeFile.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -151,11 +150,10 @@ void drawPageNumber(QPainter &painter, const QSizeF &page, int number)
 
 } // namespace
 
-QString html(const QList<QImage> &pictures, const QList<int> &chapterPages, qreal scale, qreal width)
+QString html(const QList<Figure> &figures, const QList<int> &chapterPages, qreal scale, qreal width)
 {
     const QList<HelpPage> pages = manualChapterPages();
     const QList<HelpText> chapters = manualChapters();
-    const QList<ManualFigure> figures = manualFigures();
     QString html = QStringLiteral("<html><body style=\"font-family: 'DejaVu Sans'; font-size: 11pt;\">")
         + titlePage() + contents(chapters, chapterPages);
     for (qsizetype i = 0; i < chapters.size(); ++i) {
@@ -165,18 +163,18 @@ QString html(const QList<QImage> &pictures, const QList<int> &chapterPages, qrea
         for (const QString &paragraph : chapters[i].paragraphs)
             html += QStringLiteral("<p align=\"justify\" style=\"margin-bottom: 8px;\">%1</p>").arg(escaped(paragraph));
         QList<qsizetype> shown;
-        for (qsizetype f = 0; f < figures.size() && f < pictures.size(); ++f)
-            if (figures[f].chapter == pages[i] && !pictures[f].isNull())
+        for (qsizetype f = 0; f < figures.size(); ++f)
+            if (figures[f].chapter == pages[i] && !figures[f].picture.isNull())
                 shown.append(f);
         for (const qsizetype f : shown)
             html += figures[f].page == FigurePage::Landscape
                 ? landscapePlaceholder(f, f == shown.last())
-                : figure(pictures[f], f, figures[f].caption, scale, width);
+                : figure(figures[f].picture, f, figures[f].caption, scale, width);
     }
     return html + QStringLiteral("</body></html>");
 }
 
-bool write(const QString &path, const QList<QImage> &pictures)
+bool write(const QString &path, const QList<Figure> &figures)
 {
     return !writeWholeFile(path, [&](QIODevice &file) {
         QPdfWriter pdf(&file);
@@ -197,15 +195,15 @@ bool write(const QString &path, const QList<QImage> &pictures)
         // the device's own dots.
         const qreal cssPixelsPerMm = 96 / 25.4;
         document.setDocumentMargin(marginMm * cssPixelsPerMm);
-        for (qsizetype i = 0; i < pictures.size(); ++i)
-            document.addResource(QTextDocument::ImageResource, QUrl(figureUrl(i)), pictures[i]);
+        for (qsizetype i = 0; i < figures.size(); ++i)
+            document.addResource(QTextDocument::ImageResource, QUrl(figureUrl(i)), figures[i].picture);
         const qreal width = page.width() * 96 / resolution - 2 * marginMm * cssPixelsPerMm;
         const qreal scale = width / screenWidth;
         // The contents' numbers take no more room than their placeholders,
         // so a second layout only confirms them.
         QList<int> chapterPages;
         for (int pass = 0; pass < 3; ++pass) {
-            document.setHtml(html(pictures, chapterPages, scale, width));
+            document.setHtml(html(figures, chapterPages, scale, width));
             const QList<int> found = chapterPagesOf(document);
             if (found == chapterPages)
                 break;
@@ -213,13 +211,12 @@ bool write(const QString &path, const QList<QImage> &pictures)
         }
 
         const QMap<int, qsizetype> landscape = landscapeFiguresOf(document);
-        const QList<ManualFigure> figures = manualFigures();
         QPainter painter;
         if (!painter.begin(&pdf))
             return false;
         for (int number = 0; number < document.pageCount(); ++number) {
             const auto turned = landscape.find(number);
-            const bool isLandscape = turned != landscape.end() && *turned < pictures.size();
+            const bool isLandscape = turned != landscape.end() && *turned < figures.size();
             if (number > 0) {
                 // A layout set before newPage() applies to the new page only.
                 pdf.setPageOrientation(isLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
@@ -228,8 +225,8 @@ bool write(const QString &path, const QList<QImage> &pictures)
             }
             if (isLandscape) {
                 const QSizeF turnedPage = page.transposed();
-                drawLandscapeFigure(
-                    painter, turnedPage, pictures[*turned], captionOf(*turned, figures[*turned].caption));
+                const Figure &shown = figures[*turned];
+                drawLandscapeFigure(painter, turnedPage, shown.picture, captionOf(*turned, shown.caption));
                 drawPageNumber(painter, turnedPage, number + 1);
                 continue;
             }

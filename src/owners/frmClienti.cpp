@@ -173,7 +173,8 @@ bool frmClienti::startCopy()
 
 void frmClienti::cmdFileClick()
 {
-    frmAllegaCartella::editCardAttachments(m_context, this, QStringLiteral("clienti"));
+    frmAllegaCartella::editCardAttachments(
+        m_context, this, QStringLiteral("clienti"), CardAttachments(m_fields, File01));
 }
 
 void frmClienti::btnEmailClick()

@@ -33,6 +33,7 @@ CardFields::CardFields(const QWidget *card, const RecordLayout &layout)
         }
         Q_ASSERT_X(control, "CardFields", "a record field without its control");
         m_controls.append(control);
+        m_kept.append(QString());
     }
 }
 
@@ -43,6 +44,8 @@ QString CardFields::value(int field) const
         return FlagText::of(check->isChecked());
     if (auto *box = qobject_cast<QComboBox *>(control))
         return trimmedText(box->currentText());
+    if (qobject_cast<QLabel *>(control))
+        return trimmedText(m_kept[field]);
     return trimmedText(control->property("text").toString());
 }
 
@@ -54,6 +57,9 @@ void CardFields::setValue(int field, const QString &text)
             check->setChecked(*ticked);
     } else if (auto *box = qobject_cast<QComboBox *>(control)) {
         showInDropDown(box, text);
+    } else if (auto *label = qobject_cast<QLabel *>(control)) {
+        m_kept[field] = text;
+        label->setText(text);
     } else {
         control->setProperty("text", text);
         if (auto *edit = qobject_cast<QLineEdit *>(control))

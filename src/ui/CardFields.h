@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/Record.h"
+#include "storage/RecordTexts.h"
 
 #include <QList>
 #include <QString>
@@ -11,8 +12,9 @@ class QWidget;
 // The controls that show the fields of one record layout on a card window,
 // found by name: "txt" + field name for a text box or an editable drop-down
 // box, "chk" + field name for a check box (stored as the flag text "Sì" or
-// "No"), "lbl" + field name for a hidden label holding a value edited
-// elsewhere. A card's state is what these controls show.
+// "No"), "lbl" + field name for a label that only shows a value kept here and
+// edited elsewhere (an attached file): nothing put into the label reaches the
+// record. A card's state is what the boxes show and what is kept here.
 class CardFields
 {
 public:
@@ -34,10 +36,13 @@ public:
     Record record() const;
     /// Every field's value(), in record order.
     QStringList values() const;
+    /// The same values with their layout, for a window the card hands them to.
+    RecordTexts texts() const { return RecordTexts(m_layout, values()); }
     /// Shows every field of a stored record.
     void show(const Record &record);
 
 private:
     const RecordLayout &m_layout;
     QList<QWidget *> m_controls;
+    QStringList m_kept; // the values of the fields a label shows; empty for the others
 };

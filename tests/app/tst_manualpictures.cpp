@@ -3,10 +3,10 @@
 // an empty list or the photo's placeholder.
 #include "AppFixture.h"
 
+#include "app/delivered/ManualFigures.h"
 #include "app/delivered/ManualPictures.h"
 #include "app/delivered/SampleFolder.h"
 #include "dogs/PhotoBox.h"
-#include "help/ManualFigures.h"
 
 #include <QAbstractItemView>
 #include <QTableView>

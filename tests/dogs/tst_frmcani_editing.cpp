@@ -78,7 +78,11 @@ private Q_SLOTS:
         f.typeHead(QStringLiteral("  Fido  "));
         click(child(f.card(), "btnAlbero"));
         QTest::keyClicks(f.box("txtCodFisc"), QStringLiteral("rssmra80a01h501u"));
-        child<QLabel>(f.card(), "lblDesc03")->setText(QString(251, u'd'));
+        whenModalShown([](QWidget *window) {
+            child<QLineEdit>(window, "txtDesc03")->setText(QString(251, u'd'));
+            click(child(window, "btnApplica"));
+        });
+        click(child(f.card(), "cmdFile"));
         click(child(f.card(), "cmdSalva"));
         QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Information, inserted }));
         QCOMPARE(f.card()->position(), QStringLiteral("1"));

@@ -32,13 +32,15 @@ private Q_SLOTS:
     void init() { m_fixture = std::make_unique<DogCardFixture>(); }
     void cleanup() { m_fixture.reset(); }
 
-    // What is typed and not saved is what the document holds.
+    // What is typed and not saved is what the document holds, even what the
+    // archive's code page could not store.
     void rtfHoldsTheCardAsShown()
     {
         DogCardFixture &f = *m_fixture;
         f.writeArchive({ u"Birba"_s });
         click(child(f.card(), "cmdPrimo"));
         f.box("txtNome")->setText(u"Birba {detta} Bì"_s);
+        f.box("txtAllevatore")->setText(u"Allevamento Łódź"_s);
         f.box("txtNote")->setText(u"  mai salvato "_s);
         bool sawWindow = false;
         whenModalShown([&](QWidget *window) {
@@ -60,6 +62,8 @@ private Q_SLOTS:
         QVERIFY(document.startsWith("{\\rtf1\\ansi\\ansicpg1252"));
         QVERIFY(document.contains("Nome cane:\\b0\\f1  \\f0 Birba \\{detta\\} B\xEC\\par"));
         QVERIFY(document.contains("\\par \\b Razza:\\b0\\f1  \\f0 Pastore\\par"));
+        QVERIFY(document.contains("\\f0 Allevamento \\u321?\xF3"
+                                  "d\\u378?\\par"));
         QVERIFY(document.endsWith("\\par \\b Note:\\b0\\f1  \\f0 mai salvato\\b\\par\\par }"));
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
     }

@@ -113,6 +113,34 @@ private Q_SLOTS:
         QCOMPARE(html.count(QLatin1String("<h1")), 10);
     }
 
+    // Each figure handed in stands in its own chapter, numbered by its place
+    // among all the figures: one without a picture is left out, and a
+    // landscape one keeps only its page in the text (write() draws it).
+    void manualPlacesTheFiguresItIsHanded()
+    {
+        using enum Manual::FigurePage;
+        const QImage picture(683, 100, QImage::Format_RGB32);
+        const QString html
+            = Manual::html({ { HelpPage::Schedule, QStringLiteral("Prima."), InText, picture },
+                               { HelpPage::Owners, QStringLiteral("Seconda."), InText, QImage() },
+                               { HelpPage::Owners, QStringLiteral("Terza."), Landscape, picture },
+                               { HelpPage::Owners, QStringLiteral("Quarta & ultima."), InText, picture } },
+                {}, 0.5, 1000);
+        const auto chapter = [&](HelpPage page) {
+            const qsizetype start
+                = html.indexOf(helpPage(page).title.toHtmlEscaped() + QLatin1String("</h1>"));
+            return html.sliced(start, html.indexOf(QLatin1String("<h1"), start) - start);
+        };
+        const QString owners = chapter(HelpPage::Owners);
+        QVERIFY(chapter(HelpPage::Schedule).contains(QLatin1String("Figura 1. Prima.")));
+        QVERIFY(!html.contains(QLatin1String("Figura 2.")));
+        QVERIFY(owners.contains(QLatin1String("page-break-after: always;\"><a name=\"figura:3\">")));
+        QVERIFY(!html.contains(QLatin1String("Figura 3.")));
+        QVERIFY(owners.contains(QLatin1String("<img src=\"figura:4\" width=\"342\" height=\"50\">")));
+        QVERIFY(owners.contains(QLatin1String("Figura 4. Quarta &amp; ultima.")));
+        QCOMPARE(html.count(QLatin1String("<img")), 2);
+    }
+
     // The build delivers the manual and the settings file beside the program.
     void deliveredFiles()
     {

@@ -6,9 +6,9 @@
 #include "AppFixture.h"
 #include "PdfTools.h"
 
+#include "app/delivered/ManualFigures.h"
 #include "core/Version.h"
 #include "help/HelpPages.h"
-#include "help/ManualFigures.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -96,7 +96,7 @@ private Q_SLOTS:
         const QList<ManualFigure> figures = manualFigures();
         int turned = 0;
         for (qsizetype i = 0; i < figures.size(); ++i) {
-            if (figures[i].page != FigurePage::Landscape)
+            if (figures[i].page != Manual::FigurePage::Landscape)
                 continue;
             ++turned;
             const QString caption = QStringLiteral("Figura %1. %2").arg(i + 1).arg(figures[i].caption);

@@ -54,7 +54,13 @@ private Q_SLOTS:
         QTest::keyClicks(f.province("txtProvRes"), QStringLiteral("mi"));
         QTest::keyClicks(f.box("txtCodFisc"), QStringLiteral("rssmra70b01h501u"));
         f.box("txtCaniOra")->setText(QString(260, u'c'));
-        child<QLabel>(f.card(), "lblDesc03")->setText(QStringLiteral("Contratto"));
+        whenModalShown([](QWidget *window) {
+            child<QLineEdit>(window, "txtDesc03")->setText(QStringLiteral("Contratto"));
+            click(child(window, "btnApplica"));
+        });
+        click(child(f.card(), "cmdFile"));
+        f.card()->activateWindow(); // back from the attached files
+        QVERIFY(QTest::qWaitForWindowActive(f.card()));
         f.box("txtNote")->setFocus();
         click(child(f.card(), "cmdSalva"));
         QCOMPARE(f.doubles.messages.takeOnly(), (Shown { Kind::Information, inserted }));

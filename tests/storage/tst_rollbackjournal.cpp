@@ -487,6 +487,8 @@ void TestRollbackJournal::journalOfACopyHoldingTheLock_isLeftAlone()
     });
     ::close(release[0]);
     QTRY_VERIFY(QFile::exists(RollbackJournal::pathFor(path)));
+    // The journal stands before the record is written: wait for the record too.
+    QTRY_COMPARE(readFile(path), after(save));
     const QMap<QString, QByteArray> midSave = snapshot(folder());
     QCOMPARE(midSave.value(save.file), after(save));
 

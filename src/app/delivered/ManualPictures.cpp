@@ -1,11 +1,11 @@
 #include "app/delivered/ManualPictures.h"
 
-#include "app/delivered/SampleFolder.h"
 #include "app/Application.h"
+#include "app/delivered/ManualFigures.h"
+#include "app/delivered/SampleFolder.h"
 #include "app/frmAvvio.h"
 #include "app/frmPassword.h"
 #include "dogs/frmCani.h"
-#include "help/ManualFigures.h"
 #include "owners/frmClienti.h"
 #include "platform/AppContext.h"
 #include "schedule/frmScadenzario.h"
@@ -208,22 +208,23 @@ bool open(Application &application, const ManualFigure &figure, const Look &look
     return true;
 }
 
-QList<QImage> take(const QString &sampleFolder, QString &error)
+QList<Manual::Figure> take(const QString &sampleFolder, QString &error)
 {
     QuietPlatform platform;
-    QList<QImage> pictures;
-    int number = 0;
+    QList<Manual::Figure> figures;
     for (const ManualFigure &figure : manualFigures()) {
-        ++number;
         // Each figure from a fresh start, as a user finds the windows.
         Application application({ ProgramFolder(sampleFolder), platform.platform() });
+        QImage picture;
         QString fault;
-        if (!open(application, figure, [&](QWidget *window) { pictures.append(window->grab().toImage()); }, fault)) {
-            error = QStringLiteral("figure %1: %2").arg(number).arg(fault);
+        if (!open(
+                application, figure, [&](QWidget *window) { picture = window->grab().toImage(); }, fault)) {
+            error = QStringLiteral("figure %1: %2").arg(figures.size() + 1).arg(fault);
             return {};
         }
+        figures.append({ figure.chapter, figure.caption, figure.page, picture });
     }
-    return pictures;
+    return figures;
 }
 
 } // namespace ManualPictures

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QImage>
+#include "help/Manual.h"
+
 #include <QList>
 #include <QString>
 
@@ -25,9 +26,10 @@ using Look = std::function<void(QWidget *window)>;
 /// missing or opens nothing.
 bool open(Application &application, const ManualFigure &figure, const Look &look, QString &error);
 
-/// One picture per figure of manualFigures(), in order. Fails, naming the
-/// figure in error, when a button it names is missing or opens nothing, so
-/// that the manual never drifts from the windows.
-QList<QImage> take(const QString &sampleFolder, QString &error);
+/// Every figure of manualFigures(), in order, with its picture, as the
+/// manual takes them. Empty, naming the figure in error, when a button it
+/// names is missing or opens nothing, so that the manual never drifts from
+/// the windows.
+QList<Manual::Figure> take(const QString &sampleFolder, QString &error);
 
 } // namespace ManualPictures

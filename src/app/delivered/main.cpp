@@ -11,7 +11,6 @@
 #include "core/AccessPassword.h"
 #include "help/Manual.h"
 #include "storage/WholeFile.h"
-#include "storage/WholeFile.h"
 #include "ui/Fonts.h"
 
 #include <QApplication>
@@ -50,12 +49,12 @@ int writeManual(int argc, char *argv[], const QString &path)
         return 1;
     }
     QString error;
-    const QList<QImage> pictures = ManualPictures::take(sample, error);
-    if (pictures.isEmpty()) {
+    const QList<Manual::Figure> figures = ManualPictures::take(sample, error);
+    if (figures.isEmpty()) {
         std::fprintf(stderr, "zampora_delivered: %s\n", qPrintable(error));
         return 1;
     }
-    return Manual::write(path, pictures) ? 0 : 1;
+    return Manual::write(path, figures) ? 0 : 1;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "report/printing/CardReports.h"
 
+#include "storage/DogRecord.h"
 #include "storage/ShortText.h"
 
 #include <QPainter>
@@ -26,14 +27,14 @@ TextStyle arial(qreal points, Qt::Alignment alignment, QColor colour = Qt::black
 }
 
 // The value boxes of the printed dog card: label top, left edge and width of
-// the box, caption, and the dog card box whose text it prints.
+// the box, caption, and the field of the dog whose text it prints.
 struct DogField
 {
     qreal top;
     qreal left;
     qreal width;
     const char *label;
-    const char *name;
+    DogRecord::Field field;
 };
 
 constexpr qreal leftColumn = 1;
@@ -41,28 +42,34 @@ constexpr qreal rightColumn = 97;
 constexpr qreal columnWidth = 92;
 
 constexpr DogField dogFields[] = {
-    { 131, 1, 39, "DATA NASCITA:", "txtDataNasc" },
-    { 131, 42, 17, "SESSO:", "txtSesso" },
-    { 131, 61, 32, "STERILIZZATO:", "txtSterilizzato" },
-    { 131, rightColumn, columnWidth, "GRUPPO APPARTENENZA:", "txtGruppo" },
-    { 145, leftColumn, columnWidth, "RAZZA:", "txtRazza" },
-    { 145, rightColumn, columnWidth, "COLORE MANTELLO:", "txtMantello" },
-    { 159, leftColumn, columnWidth, "SEGNI PARTICOLARI:", "txtSegni" },
-    { 159, rightColumn, columnWidth, "LIBRETTO SANITARIO:", "txtLibretto" },
-    { 173, leftColumn, columnWidth, "MEDICO VETERINARIO:", "txtMedico" },
-    { 173, rightColumn, columnWidth, "CODICE MICROCHIP:", "txtMicrochip" },
-    { 187, leftColumn, columnWidth, "LOCALIZZAZIONE MICROCHIP:", "txtLocalizzazione" },
-    { 187, rightColumn, columnWidth, "TATUAGGIO:", "txtTatuaggio" },
-    { 201, leftColumn, columnWidth, "PROPRIETARIO ATTUALE:", "txtProprietario" },
-    { 201, rightColumn, 53, "TELEFONO PREFERENZIALE:", "txtRecapito" },
-    { 201, 152.4, 36.4, "INIZIO PROPRIETA':", "txtInizioProp" },
-    { 215, leftColumn, columnWidth, "NUMERO ROI:", "txtROI" },
-    { 215, rightColumn, columnWidth, "ALLEVATORE:", "txtAllevatore" },
-    { 229, leftColumn, columnWidth, "PADRE:", "txtPadre" },
-    { 229, rightColumn, columnWidth, "MADRE:", "txtMadre" },
-    { 243, leftColumn, columnWidth, "VACCINAZIONI:", "txtVaccinazioni" },
-    { 243, rightColumn, columnWidth, "ALIMENTAZIONE:", "txtAlimentazione" },
+    { 131, 1, 39, "DATA NASCITA:", DogRecord::DataNasc },
+    { 131, 42, 17, "SESSO:", DogRecord::Sesso },
+    { 131, 61, 32, "STERILIZZATO:", DogRecord::Sterilizzato },
+    { 131, rightColumn, columnWidth, "GRUPPO APPARTENENZA:", DogRecord::Gruppo },
+    { 145, leftColumn, columnWidth, "RAZZA:", DogRecord::Razza },
+    { 145, rightColumn, columnWidth, "COLORE MANTELLO:", DogRecord::Mantello },
+    { 159, leftColumn, columnWidth, "SEGNI PARTICOLARI:", DogRecord::Segni },
+    { 159, rightColumn, columnWidth, "LIBRETTO SANITARIO:", DogRecord::Libretto },
+    { 173, leftColumn, columnWidth, "MEDICO VETERINARIO:", DogRecord::Medico },
+    { 173, rightColumn, columnWidth, "CODICE MICROCHIP:", DogRecord::Microchip },
+    { 187, leftColumn, columnWidth, "LOCALIZZAZIONE MICROCHIP:", DogRecord::Localizzazione },
+    { 187, rightColumn, columnWidth, "TATUAGGIO:", DogRecord::Tatuaggio },
+    { 201, leftColumn, columnWidth, "PROPRIETARIO ATTUALE:", DogRecord::Proprietario },
+    { 201, rightColumn, 53, "TELEFONO PREFERENZIALE:", DogRecord::Recapito },
+    { 201, 152.4, 36.4, "INIZIO PROPRIETA':", DogRecord::InizioProp },
+    { 215, leftColumn, columnWidth, "NUMERO ROI:", DogRecord::ROI },
+    { 215, rightColumn, columnWidth, "ALLEVATORE:", DogRecord::Allevatore },
+    { 229, leftColumn, columnWidth, "PADRE:", DogRecord::Padre },
+    { 229, rightColumn, columnWidth, "MADRE:", DogRecord::Madre },
+    { 243, leftColumn, columnWidth, "VACCINAZIONI:", DogRecord::Vaccinazioni },
+    { 243, rightColumn, columnWidth, "ALIMENTAZIONE:", DogRecord::Alimentazione },
 };
+
+// The text object that prints a field's value.
+QString valueName(DogRecord::Field field)
+{
+    return QStringLiteral("txt") + QString(DogRecord::layout().field(field).name);
+}
 
 // A value sits 1 below the top of its box and a little right of its edge.
 constexpr qreal boxBelowLabel = 5;
@@ -74,7 +81,7 @@ ReportTemplate dogCardTemplate()
     ReportTemplate report = portraitCard();
     Band &card = report.addBand(QStringLiteral("Scheda"), 277);
     card.add(RectangleObject { QRectF(1, 1, 188, 10), lightSteelBlue });
-    card.add(TextObject { .name = QStringLiteral("txtNome"), .rect = QRectF(3, 3.2, 184, 6),
+    card.add(TextObject { .name = valueName(DogRecord::Nome), .rect = QRectF(3, 3.2, 184, 6),
         .style = arial(12, Qt::AlignCenter) });
     card.add(PictureObject { QStringLiteral("imgFoto"), QRectF(1, 14, 188, 112), {} });
 
@@ -83,7 +90,7 @@ ReportTemplate dogCardTemplate()
             .text = QString::fromUtf8(field.label), .style = arial(8, Qt::AlignLeft | Qt::AlignVCenter) });
         const QRectF box(field.left, field.top + boxBelowLabel, field.width, boxHeight);
         card.add(RectangleObject { box, {} });
-        card.add(TextObject { .name = QString::fromUtf8(field.name),
+        card.add(TextObject { .name = valueName(field.field),
             .rect = QRectF(box.left() + valueInset, box.top() + 1, box.width() - 2 * valueInset, 4),
             .style = arial(8, Qt::AlignLeft | Qt::AlignVCenter) });
     }
@@ -92,7 +99,8 @@ ReportTemplate dogCardTemplate()
     card.add(TextObject { .rect = QRectF(1, 257, 188, 5.8), .text = QStringLiteral("NOTE:"),
         .style = arial(9, Qt::AlignCenter) });
     card.add(RectangleObject { QRectF(1, 263, 188, 6), {} });
-    card.add(TextObject { .name = QStringLiteral("txtNote"), .rect = QRectF(1 + valueInset, 264, 188 - 2 * valueInset, 4),
+    card.add(TextObject { .name = valueName(DogRecord::Note),
+        .rect = QRectF(1 + valueInset, 264, 188 - 2 * valueInset, 4),
         .style = arial(8, Qt::AlignLeft | Qt::AlignVCenter) });
     card.add(RectangleObject { QRectF(1, 270, 188, 5.8), gold });
     card.add(TextObject { .name = QStringLiteral("txtCalce"), .rect = QRectF(1, 270, 188, 5.8),
@@ -148,16 +156,17 @@ QImage artworkImage(const QString &resource, QSize size)
     return image;
 }
 
-ReportTemplate dogCardReport(const ScreenValues &values, const QImage &photo, const QString &footer)
+ReportTemplate dogCardReport(const RecordTexts &dog, const QImage &photo, const QString &footer)
 {
+    Q_ASSERT(&dog.layout() == &DogRecord::layout());
     ReportTemplate report = dogCardTemplate();
     report.setOrientation(Orientation::Portrait);
     ReportTemplate::setPicture(*report.find<PictureObject>(QStringLiteral("imgFoto")), photo);
-    QStringList names { QStringLiteral("txtNome"), QStringLiteral("txtNote") };
+    QList<DogRecord::Field> printed { DogRecord::Nome, DogRecord::Note };
     for (const DogField &field : dogFields)
-        names.append(QString::fromUtf8(field.name));
-    for (const QString &name : std::as_const(names))
-        setText(report, name, trimmedText(values.value(name)));
+        printed.append(field.field);
+    for (const DogRecord::Field field : std::as_const(printed))
+        setText(report, valueName(field), trimmedText(dog.value(field)));
     setText(report, QStringLiteral("txtCalce"), footer);
     return report;
 }

@@ -2,13 +2,14 @@
 
 #include "report/ReportTemplate.h"
 #include "report/printing/CardTexts.h"
+#include "storage/RecordTexts.h"
 
 // The printed cards, one A4 portrait page each, filled with what the card
 // windows show. Every text prints literally.
 
-/// The dog card: its name, photo, 22 value boxes, notes and footer. values
-/// holds the dog card's texts by box name ("txtNome", "txtRazza", …).
-Report::ReportTemplate dogCardReport(const ScreenValues &values, const QImage &photo, const QString &footer);
+/// The dog card: its name, photo, 22 value boxes, notes and footer. dog
+/// holds the values of a record of the dog layout, as the card shows them.
+Report::ReportTemplate dogCardReport(const RecordTexts &dog, const QImage &photo, const QString &footer);
 
 /// The layout the owner card and the schedule entry card share: logo, title,
 /// 24 rows of label and value, footer.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "help/HelpPages.h"
+#include "help/Manual.h"
 
 #include <QList>
 #include <QString>
@@ -14,11 +14,6 @@
 /// The window a figure starts from.
 enum class ManualStart { Password, MainMenu, Owners, Dogs, Schedule };
 
-/// Where a figure stands: in the text, at the scale every window shares, or
-/// alone on a landscape page, as large as the page allows, for a window too
-/// dense to read at the text's width.
-enum class FigurePage { InText, Landscape };
-
 struct ManualFigure
 {
     HelpPage chapter;
@@ -29,7 +24,7 @@ struct ManualFigure
     /// The button that opens the window shown; empty when the figure shows
     /// the start window itself.
     QString opens;
-    FigurePage page = FigurePage::InText;
+    Manual::FigurePage page = Manual::FigurePage::InText;
 };
 
 /// Every figure of the manual, in the order of its chapters.

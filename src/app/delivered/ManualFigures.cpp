@@ -1,4 +1,4 @@
-#include "help/ManualFigures.h"
+#include "app/delivered/ManualFigures.h"
 
 QList<ManualFigure> manualFigures()
 {
@@ -29,7 +29,7 @@ QList<ManualFigure> manualFigures()
         { HelpPage::Dogs, QStringLiteral("La stampa della scheda del cane."), Dogs, firstDogIn("btnPsicosomatica"), QStringLiteral("cmdStampa") },
         { HelpPage::Dogs, QStringLiteral("Il documento RTF creato dalla scheda del cane."), Dogs, firstDogIn("btnPsicosomatica"), QStringLiteral("cmdAnteprima") },
         { HelpPage::WeightLog, QStringLiteral("Il registro delle pesate con il grafico del peso."), Dogs, lastDog, QStringLiteral("btnPeso") },
-        { HelpPage::Pedigree, QStringLiteral("Il pedigree del cane, con i coefficienti e gli antenati ripetuti."), Dogs, firstDogIn("btnAlbero"), QStringLiteral("btnPedigree"), FigurePage::Landscape },
+        { HelpPage::Pedigree, QStringLiteral("Il pedigree del cane, con i coefficienti e gli antenati ripetuti."), Dogs, firstDogIn("btnAlbero"), QStringLiteral("btnPedigree"), Manual::FigurePage::Landscape },
         { HelpPage::DogExport, QStringLiteral("L'esportazione dell'archivio dei cani."), Dogs, firstDogIn("btnPsicosomatica"), QStringLiteral("cmdEsporta") },
         { HelpPage::Schedule, QStringLiteral("Lo scadenzario: la vista del calendario."), Schedule, {}, {} },
         { HelpPage::Schedule, QStringLiteral("Lo scadenzario: la vista della scheda."), Schedule, cardView, {} },
