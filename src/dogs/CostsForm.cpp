@@ -49,7 +49,7 @@ void CostsForm::buildListView(QWidget *window)
 {
     panContainer = background("panContainer", viewGeometry, window);
 
-    lblTitolo = title("lblTitolo", "", { 16, 12, 801, 40 }, 18, panContainer);
+    lblTitolo = title("lblTitolo", "", { 16, 12, 801, 40 }, Theme::Font::CostsTitle, panContainer);
 
     QWidget *findBand = whitePanel("panTrova", { 16, 60, 801, 94 }, panContainer);
     picture("mano", { 12, 8, 40, 40 }, findBand);
@@ -59,13 +59,13 @@ void CostsForm::buildListView(QWidget *window)
         findBand);
     instruction->setGeometry(62, 8, 727, 40);
     instruction->setWordWrap(true);
-    instruction->setFont(QFont(QStringLiteral("Verdana"), 9, QFont::Bold));
-    instruction->setStyleSheet(QStringLiteral("color: %1;").arg(navy));
+    instruction->setFont(Theme::font(Theme::Font::Hint));
+    instruction->setStyleSheet(QStringLiteral("color: %1;").arg(Theme::css(Theme::Colour::CaptionText)));
     picture("lente", { 16, 55, 30, 30 }, findBand);
     txtTrova = new QLineEdit(findBand);
     txtTrova->setObjectName(QStringLiteral("txtTrova"));
     txtTrova->setGeometry(62, 56, 570, 28);
-    txtTrova->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    txtTrova->setFont(Theme::font(Theme::Font::FieldText));
     btnTrova = CardParts::captionedButton("btnTrova", "Trova", findBand);
     btnTrova->setGeometry(646, 54, 143, 32);
 
@@ -78,20 +78,20 @@ void CostsForm::buildListView(QWidget *window)
         "Per modificare una voce in elenco, selezionarla con un clic e premere il pulsante Modifica costo.",
         panContainer);
     hint->setGeometry(16, 442, 801, 22);
-    hint->setFont(QFont(QStringLiteral("Verdana"), 9, QFont::Bold));
-    hint->setStyleSheet(QStringLiteral("color: crimson;"));
+    hint->setFont(Theme::font(Theme::Font::Hint));
+    hint->setStyleSheet(QStringLiteral("color: %1;").arg(Theme::css(Theme::Colour::AlertText)));
 
     auto *totalBar = new QWidget(panContainer);
     totalBar->setObjectName(QStringLiteral("panTotale"));
     totalBar->setAttribute(Qt::WA_StyledBackground);
     totalBar->setStyleSheet(QStringLiteral("#panTotale { background: %1; border-radius: 5px; }"
                                            " QLabel { color: white; }")
-                                .arg(navy));
+                                .arg(Theme::css(Theme::Colour::CaptionText)));
     totalBar->setGeometry(16, 468, 801, 38);
     QLabel *totalTitle = label("titValoreTotale", "TOTALE COSTI:", totalBar);
-    totalTitle->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    totalTitle->setFont(Theme::font(Theme::Font::FieldText));
     lblTotale = label("lblTotale", "0,00", totalBar);
-    lblTotale->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    lblTotale->setFont(Theme::font(Theme::Font::FieldText));
     lblTotale->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto *totalRow = new QHBoxLayout(totalBar);
     totalRow->setContentsMargins(14, 0, 14, 0);
@@ -109,7 +109,7 @@ void CostsForm::buildEntryView(QWidget *window)
 {
     panCosti = background("panCosti", viewGeometry, window);
 
-    title("titIstruzioni", "Immettere i dati nei campi sottostanti e premere Salva.", { 16, 12, 801, 40 }, 14,
+    title("titIstruzioni", "Immettere i dati nei campi sottostanti e premere Salva.", { 16, 12, 801, 40 }, Theme::Font::Instruction,
         panCosti);
 
     picture("costi", { 16, 60, 260, 490 }, panCosti);

@@ -8,6 +8,7 @@
 #include "ui/GradientWidget.h"
 #include "ui/PictureButton.h"
 #include "ui/StatusHints.h"
+#include "ui/Theme.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -18,7 +19,6 @@ using namespace CardParts;
 
 namespace {
 
-const QColor backgroundTop(0xFF427AA8);
 constexpr QSize containerSize(996, 692);
 
 // The one-line description of each control, written into the status strip
@@ -63,9 +63,9 @@ QString dogArtwork(const char *name)
 
 DogCardForm::DogCardForm(QWidget *window)
 {
-    m_background = new GradientWidget(backgroundTop, window);
+    m_background = new GradientWidget(Theme::colour(Theme::Colour::CardBackdrop), window);
     m_background->setObjectName(QStringLiteral("panSfondo"));
-    m_container = new GradientWidget(backgroundTop, m_background);
+    m_container = new GradientWidget(Theme::colour(Theme::Colour::CardBackdrop), m_background);
     m_container->setObjectName(QStringLiteral("panContenitore"));
     background(m_background);
     background(m_container);
@@ -76,7 +76,7 @@ DogCardForm::DogCardForm(QWidget *window)
     QWidget *cardArea = background(new QWidget(m_container));
     cardArea->setObjectName(QStringLiteral("panScheda"));
     cardArea->setAttribute(Qt::WA_StyledBackground);
-    cardArea->setStyleSheet(QStringLiteral("#panScheda { background: #C8D6E3; border-radius: 6px; }"));
+    cardArea->setStyleSheet(QStringLiteral("#panScheda { background: %1; border-radius: 6px; }").arg(Theme::css(Theme::Colour::DogCard)));
     cardArea->setGeometry(10, 62, 976, 560);
     buildHead(cardArea)->setGeometry(10, 10, 946, 62);
     buildSectionButtons(cardArea)->setGeometry(10, 80, 946, 32);
@@ -85,9 +85,8 @@ DogCardForm::DogCardForm(QWidget *window)
     panInfo = new QLabel(QString::fromUtf8("Pronto per archiviare una nuova scheda..."), m_container);
     panInfo->setObjectName(QStringLiteral("panInfo"));
     panInfo->setGeometry(10, 636, 976, 32);
-    panInfo->setFont(QFont(QStringLiteral("Tahoma"), 12));
-    panInfo->setStyleSheet(QStringLiteral(
-        "#panInfo { background: #3030DD; color: white; padding-left: 10px; border-radius: 4px; }"));
+    panInfo->setFont(Theme::font(Theme::Font::Information));
+    panInfo->setStyleSheet(Theme::informationBar(Theme::colour(Theme::Colour::DogInformationBar), true));
 
     BoxStyle::applyFocusColours(m_container);
     describeControls(window);
@@ -191,12 +190,16 @@ QWidget *DogCardForm::buildSectionButtons(QWidget *parent)
         { "btnDocumenti", "Documenti e costi" },
     } };
     // The button of the visible section is disabled: drawn white, like a tab in front.
+    using Theme::Colour;
     row->setStyleSheet(
         QStringLiteral("QPushButton { color: white; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
-                       "stop:0 #5A8DB8, stop:1 #2F6A9A);"
-                       " border: 1px solid #245579; border-radius: 4px; }"
-                       "QPushButton:hover { background: #3F7BAD; }"
-                       "QPushButton:disabled { color: #1F4E75; background: white; border-color: #9DB6CC; }"));
+                       "stop:0 %1, stop:1 %2);"
+                       " border: 1px solid %3; border-radius: 4px; }"
+                       "QPushButton:hover { background: %4; }"
+                       "QPushButton:disabled { color: %5; background: white; border-color: %6; }")
+            .arg(Theme::css(Colour::SectionButtonTop), Theme::css(Colour::SectionButtonFoot),
+                 Theme::css(Colour::SectionButtonBorder), Theme::css(Colour::SectionButtonHover),
+                 Theme::css(Colour::CaptionText), Theme::css(Colour::BoxBorder)));
     for (int i = 0; i < 4; ++i) {
         QPushButton *button = captionedButton(captions[i].first, captions[i].second, row);
         button->setFixedHeight(32);

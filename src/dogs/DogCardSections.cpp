@@ -6,6 +6,7 @@
 #include "ui/CardParts.h"
 #include "ui/GradientWidget.h"
 #include "ui/PictureButton.h"
+#include "ui/Theme.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -45,7 +46,7 @@ QWidget *DogCardForm::buildPsicosomatica(QWidget *parent)
 {
     QWidget *panel = background(framedPanel("panPsicosomatica", parent));
 
-    auto *frame = new GradientWidget(QColor(0xFF4682B4), panel);
+    auto *frame = new GradientWidget(Theme::colour(Theme::Colour::DogBackdrop), panel);
     frame->setObjectName(QStringLiteral("panCornice"));
     background(frame);
     frame->setGeometry(10, 10, 322, 369);
@@ -169,9 +170,10 @@ QWidget *DogCardForm::buildDocumenti(QWidget *parent)
     explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     explanation->setAttribute(Qt::WA_StyledBackground);
     explanation->setStyleSheet(
-        QStringLiteral("#imgSpiegazione { background: #EEF4FA; border: 1px solid #9DB6CC; border-radius: 6px;"
-                       " padding: 14px; color: #1F4E75; }"));
-    explanation->setFont(QFont(QStringLiteral("Verdana"), 11));
+        QStringLiteral("#imgSpiegazione { background: %1; border: 1px solid %2; border-radius: 6px;"
+                       " padding: 14px; color: %3; }")
+            .arg(Theme::css(Theme::Colour::ExplanationBackground), Theme::css(Theme::Colour::BoxBorder), Theme::css(Theme::Colour::CaptionText)));
+    explanation->setFont(Theme::font(Theme::Font::Explanation));
     explanation->setText(QString::fromUtf8(
         "<p>A ogni scheda si può <b>abbinare una cartella</b> in cui conservare le foto preferite del cane "
         "e le copie digitali dei suoi documenti: pedigree, libretto sanitario, passaporto e ogni altro "

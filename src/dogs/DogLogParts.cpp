@@ -13,7 +13,7 @@ namespace DogLogParts {
 
 GradientWidget *background(const char *objectName, const QRect &geometry, QWidget *window)
 {
-    auto *view = new GradientWidget(backgroundTop, window);
+    auto *view = new GradientWidget(Theme::colour(Theme::Colour::CardBackdrop), window);
     view->setObjectName(QString::fromLatin1(objectName));
     view->setGeometry(geometry);
     return view;
@@ -26,12 +26,12 @@ QLabel *label(const char *objectName, const char *text, QWidget *parent)
     return label;
 }
 
-QLabel *title(const char *objectName, const char *text, const QRect &geometry, int pointSize, QWidget *parent)
+QLabel *title(const char *objectName, const char *text, const QRect &geometry, Theme::Font face, QWidget *parent)
 {
     QLabel *title = label(objectName, text, parent);
     title->setGeometry(geometry);
     title->setAlignment(Qt::AlignCenter);
-    title->setFont(QFont(QStringLiteral("Verdana"), pointSize));
+    title->setFont(Theme::font(face));
     title->setStyleSheet(QStringLiteral("color: white;"));
     return title;
 }
@@ -39,8 +39,8 @@ QLabel *title(const char *objectName, const char *text, const QRect &geometry, i
 QLabel *caption(const char *text, QWidget *parent)
 {
     QLabel *caption = label("", text, parent);
-    caption->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
-    caption->setStyleSheet(QStringLiteral("color: %1;").arg(navy));
+    caption->setFont(Theme::font(Theme::Font::Label));
+    caption->setStyleSheet(QStringLiteral("color: %1;").arg(Theme::css(Theme::Colour::CaptionText)));
     return caption;
 }
 

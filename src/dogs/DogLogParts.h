@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QColor>
+#include "ui/Theme.h"
+
 #include <QString>
 
 #include <initializer_list>
@@ -19,10 +20,7 @@ class RecordLayout;
 // captions, the date box with its "today" button and the row of buttons.
 namespace DogLogParts {
 
-/// The background of a log window, a gradient from this blue.
-inline const QColor backgroundTop { 0xFF427AA8 };
 /// The colour of the captions and notes on white.
-inline const QString navy = QStringLiteral("#1F4E75");
 
 /// A gradient background named objectName at geometry on the window.
 GradientWidget *background(const char *objectName, const QRect &geometry, QWidget *window);
@@ -30,8 +28,8 @@ GradientWidget *background(const char *objectName, const QRect &geometry, QWidge
 /// A label with its objectName (empty for a caption no one looks up).
 QLabel *label(const char *objectName, const char *text, QWidget *parent);
 
-/// A white title centred in geometry on the blue, in Verdana of pointSize.
-QLabel *title(const char *objectName, const char *text, const QRect &geometry, int pointSize, QWidget *parent);
+/// A white title centred in geometry on the blue, in face.
+QLabel *title(const char *objectName, const char *text, const QRect &geometry, Theme::Font face, QWidget *parent);
 
 /// The navy caption of a box.
 QLabel *caption(const char *text, QWidget *parent);

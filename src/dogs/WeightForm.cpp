@@ -29,7 +29,7 @@ WeightForm::WeightForm(QWidget *window)
     window->setFixedSize(windowSize);
     panContainer = background("panContainer", QRect(QPoint(0, 0), windowSize), window);
 
-    lblTitolo = title("lblTitolo", "", { 16, 10, 1088, 40 }, 16, panContainer);
+    lblTitolo = title("lblTitolo", "", { 16, 10, 1088, 40 }, Theme::Font::LogTitle, panContainer);
 
     QWidget *tablePanel = whitePanel("panPesate", { 16, 58, 580, 420 }, panContainer);
     tblPesate = new QTableView(tablePanel);
@@ -42,7 +42,7 @@ WeightForm::WeightForm(QWidget *window)
     tblPesate->verticalHeader()->setDefaultSectionSize(24);
     tblPesate->horizontalHeader()->setStretchLastSection(true);
     tblPesate->horizontalHeader()->setHighlightSections(false);
-    tblPesate->setFont(QFont(QStringLiteral("Verdana"), 9));
+    tblPesate->setFont(Theme::font(Theme::Font::TableText));
     auto *tableColumn = new QVBoxLayout(tablePanel);
     tableColumn->setContentsMargins(6, 6, 6, 6);
     tableColumn->addWidget(tblPesate);
@@ -62,8 +62,8 @@ WeightForm::WeightForm(QWidget *window)
         "Nessuna pesata registrata.\nIl grafico del peso apparirà dopo la prima pesata.", chartPanel);
     lblGraficoVuoto->setGeometry(40, 150, 416, 80);
     lblGraficoVuoto->setAlignment(Qt::AlignCenter);
-    lblGraficoVuoto->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
-    lblGraficoVuoto->setStyleSheet(QStringLiteral("color: %1; background: rgba(255, 255, 255, 210);").arg(navy));
+    lblGraficoVuoto->setFont(Theme::font(Theme::Font::CompactFieldText));
+    lblGraficoVuoto->setStyleSheet(QStringLiteral("color: %1; background: rgba(255, 255, 255, 210);").arg(Theme::css(Theme::Colour::CaptionText)));
 
     QWidget *entry = whitePanel("panPesata", { 16, 488, 1088, 92 }, panContainer);
     const DateBox date = dateBox(WeightRecord::layout(), WeightRecord::Data, entry);

@@ -5,6 +5,7 @@
 #include "report/printing/ReportOutput.h"
 #include "ui/Centring.h"
 #include "ui/GradientWidget.h"
+#include "ui/Theme.h"
 
 #include <QPushButton>
 #include <QSvgWidget>
@@ -37,13 +38,13 @@ frmStampaCane::frmStampaCane(AppContext &context, QWidget *card, RecordTexts dog
     setWindowTitle(QStringLiteral(" Stampa scheda"));
     setFixedSize(windowSize);
 
-    auto *background = new GradientWidget(QColor(0xFF427AA8u), this);
+    auto *background = new GradientWidget(Theme::colour(Theme::Colour::CardBackdrop), this);
     background->setGeometry(rect());
     auto *panel = new QWidget(background);
     panel->setObjectName(QStringLiteral("panIstruzioni"));
     panel->setGeometry(panelArea);
     panel->setAttribute(Qt::WA_StyledBackground);
-    panel->setStyleSheet(QStringLiteral("#panIstruzioni { background: white; border: 1px solid #CDDFEE; }"));
+    panel->setStyleSheet(Theme::whitePanel(QStringLiteral("panIstruzioni")));
     auto *instructions = new QSvgWidget(QStringLiteral(":/dogs/printing/istruzioni.svg"), panel);
     instructions->setObjectName(QStringLiteral("imgIstruzioni"));
     instructions->setGeometry(5, 10, 330, 196);

@@ -5,6 +5,7 @@
 #include "platform/AppContext.h"
 #include "ui/Centring.h"
 #include "ui/GradientWidget.h"
+#include "ui/Theme.h"
 
 #include <QMouseEvent>
 
@@ -21,7 +22,7 @@ frmZoom::frmZoom(AppContext &context, QWidget *owner, const QImage &photo)
     setWindowTitle(QStringLiteral(" Fai clic sulla foto per chiudere questa finestra"));
     setWindowState(Qt::WindowMaximized);
 
-    m_background = new GradientWidget(QColor(QStringLiteral("steelblue")), this);
+    m_background = new GradientWidget(Theme::colour(Theme::Colour::DogBackdrop), this);
     m_panel = new QWidget(m_background);
     m_panel->setObjectName(QStringLiteral("panFoto"));
     m_panel->setFixedSize(context.platform.screen.size() - frameAllowance);

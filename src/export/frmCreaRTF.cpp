@@ -7,6 +7,7 @@
 #include "storage/ShortText.h"
 #include "ui/Centring.h"
 #include "ui/GradientWidget.h"
+#include "ui/Theme.h"
 
 #include <QHBoxLayout>
 #include <QIODevice>
@@ -41,7 +42,7 @@ frmCreaRTF::frmCreaRTF(AppContext &context, QWidget *card, RecordTexts dog, cons
     setWindowTitle(QStringLiteral(" Esporta scheda in RTF"));
     setFixedSize(windowSize);
 
-    auto *background = new GradientWidget(QColor(0xFF4682B4), this);
+    auto *background = new GradientWidget(Theme::colour(Theme::Colour::DogBackdrop), this);
     background->setGeometry(rect());
 
     auto *modeLabel = new QLabel(mode, this);

@@ -7,6 +7,7 @@
 #include "ui/GradientWidget.h"
 #include "ui/PictureButton.h"
 #include "ui/StatusHints.h"
+#include "ui/Theme.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -73,13 +74,13 @@ constexpr StatusHints::Description statusTexts[] = {
 
 OwnerCardForm::OwnerCardForm(QWidget *window)
 {
-    m_background = new GradientWidget(QColor(0xFF6195C0), window);
+    m_background = new GradientWidget(Theme::colour(Theme::Colour::OwnerBackdrop), window);
     m_background->setObjectName(QStringLiteral("panSfondo"));
     m_panel = background(new QWidget(m_background));
     m_panel->setObjectName(QStringLiteral("panScheda"));
     m_panel->setFixedSize(panelSize);
     m_panel->setAttribute(Qt::WA_StyledBackground);
-    m_panel->setStyleSheet(QStringLiteral("#panScheda { background: #C3D0DE; }"));
+    m_panel->setStyleSheet(QStringLiteral("#panScheda { background: %1; }").arg(Theme::css(Theme::Colour::OwnerCard)));
     background(m_background);
 
     buildSections(m_panel);
@@ -90,9 +91,8 @@ OwnerCardForm::OwnerCardForm(QWidget *window)
     background(panInfo);
     panInfo->setObjectName(QStringLiteral("panInfo"));
     panInfo->setGeometry(margin, bottomY, sectionWidth, bottomHeight);
-    panInfo->setFont(QFont(QStringLiteral("Tahoma"), 12));
-    panInfo->setStyleSheet(QStringLiteral(
-        "#panInfo { background: #6A5ACD; color: white; padding-left: 10px; border-radius: 4px; }"));
+    panInfo->setFont(Theme::font(Theme::Font::Information));
+    panInfo->setStyleSheet(Theme::informationBar(Theme::colour(Theme::Colour::InformationBar), true));
 
     // The attached files' names and descriptions travel with the card but are
     // edited only in the attach-files window.
@@ -120,15 +120,16 @@ QWidget *OwnerCardForm::section(const char *objectName, const char *art, int hei
     panel->setObjectName(QString::fromLatin1(objectName));
     panel->setAttribute(Qt::WA_StyledBackground);
     panel->setStyleSheet(
-        QStringLiteral("#%1 { background: #E7EFF7; border: 1px solid #A9BED3; border-radius: 5px; }")
-            .arg(panel->objectName()));
+        QStringLiteral("#%1 { background: %2; border: 1px solid %3; border-radius: 5px; }")
+            .arg(panel->objectName(), Theme::css(Theme::Colour::OwnerSection), Theme::css(Theme::Colour::OwnerSectionBorder)));
     panel->resize(sectionWidth, height);
 
     QWidget *square = background(new QWidget(panel));
     square->setObjectName(panel->objectName() + QStringLiteral("Riquadro"));
     square->setAttribute(Qt::WA_StyledBackground);
     square->setStyleSheet(
-        QStringLiteral("#%1 { background: white; border: 1px solid #A9BED3; }").arg(square->objectName()));
+        QStringLiteral("#%1 { background: white; border: 1px solid %2; }")
+            .arg(square->objectName(), Theme::css(Theme::Colour::OwnerSectionBorder)));
     square->setGeometry(margin, (height - squareSide) / 2, squareSide, squareSide);
     auto *picture = background(new QSvgWidget(artwork(art), square));
     picture->setGeometry((squareSide - 80) / 2, (squareSide - 80) / 2, 80, 80);
@@ -155,7 +156,7 @@ void OwnerCardForm::buildSections(QWidget *parent)
     txtProvNasc = new ProvinceBox(QStringLiteral("txtProvNasc"), area);
     txtProvRes = new ProvinceBox(QStringLiteral("txtProvRes"), area);
     for (ProvinceBox *province : { txtProvNasc, txtProvRes }) {
-        province->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+        province->setFont(Theme::font(Theme::Font::FieldText));
         province->lineEdit()->setFont(province->font());
         province->setFixedHeight(26);
     }
@@ -213,7 +214,7 @@ void OwnerCardForm::buildSections(QWidget *parent)
     area = sectionAt("panSeguito", "sez_seguito", 112);
     chkRicontatta = new QCheckBox(QStringLiteral("Da ricontattare"), area);
     chkRicontatta->setObjectName(QStringLiteral("chkRicontatta"));
-    chkRicontatta->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    chkRicontatta->setFont(Theme::font(Theme::Font::Label));
     chkRicontatta->setCursor(Qt::PointingHandCursor);
     // clang-format off
     addRows(area, {

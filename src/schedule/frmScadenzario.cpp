@@ -26,6 +26,7 @@
 #include "ui/FocusLeave.h"
 #include "ui/GradientWidget.h"
 #include "ui/PictureButton.h"
+#include "ui/Theme.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -45,8 +46,7 @@ QWidget *viewPanel(const char *objectName, QWidget *parent)
     panel->setObjectName(QString::fromLatin1(objectName));
     panel->setFixedSize(panelSize);
     panel->setAttribute(Qt::WA_StyledBackground);
-    panel->setStyleSheet(QStringLiteral("#%1 { background: white; border: 1px solid #CDDFEE; }")
-                             .arg(panel->objectName()));
+    panel->setStyleSheet(Theme::whitePanel(panel->objectName()));
     return panel;
 }
 
@@ -61,7 +61,7 @@ void focusOn(QWidget *control)
 frmScadenzario::frmScadenzario(AppContext &context, QWidget *mainMenu)
     : ArchiveWindow(QStringLiteral("frmScadenzario"), startCaption, mainMenu)
     , m_context(context)
-    , m_background(new GradientWidget(QColor(0xFF427AA8), this))
+    , m_background(new GradientWidget(Theme::colour(Theme::Colour::CardBackdrop), this))
     , m_startPanel(viewPanel("panAvvio", m_background))
     , m_cardPanel(viewPanel("panContainer", m_background))
     , m_start(m_startPanel)

@@ -2,6 +2,7 @@
 
 #include "storage/RecordLayout.h"
 #include "ui/PictureButton.h"
+#include "ui/Theme.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -17,8 +18,8 @@ namespace {
     QLabel *caption(const char *text, QWidget *parent)
     {
         auto *label = new QLabel(QString::fromUtf8(text), parent);
-        label->setFont(QFont(QStringLiteral("Verdana"), 8, QFont::Bold));
-        label->setStyleSheet(QStringLiteral("color: #1F4E75;"));
+        label->setFont(Theme::font(Theme::Font::FieldCaption));
+        label->setStyleSheet(QStringLiteral("color: %1;").arg(Theme::css(Theme::Colour::CaptionText)));
         label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         return label;
     }
@@ -50,7 +51,7 @@ QPushButton *captionedButton(const char *objectName, const char *caption, QWidge
     auto *button = new QPushButton(QString::fromUtf8(caption), parent);
     button->setObjectName(QString::fromLatin1(objectName));
     button->setCursor(Qt::PointingHandCursor);
-    button->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    button->setFont(Theme::font(Theme::Font::Label));
     return button;
 }
 
@@ -60,7 +61,7 @@ QLineEdit *textBox(const RecordLayout &layout, int field, QWidget *parent)
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(QStringLiteral("txt") + QString(fieldSpec.name));
     edit->setMaxLength(fieldSpec.capacity);
-    edit->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    edit->setFont(Theme::font(Theme::Font::FieldText));
     edit->setFixedHeight(boxHeight);
     return edit;
 }
@@ -116,8 +117,8 @@ QWidget *framedPanel(const char *objectName, QWidget *parent)
     panel->setObjectName(QString::fromLatin1(objectName));
     panel->setAttribute(Qt::WA_StyledBackground);
     panel->setStyleSheet(
-        QStringLiteral("#%1 { background: white; border: 1px solid #9DB6CC; border-radius: 4px; }")
-            .arg(panel->objectName()));
+        QStringLiteral("#%1 { background: white; border: 1px solid %2; border-radius: 4px; }")
+            .arg(panel->objectName(), Theme::css(Theme::Colour::BoxBorder)));
     return panel;
 }
 
@@ -127,8 +128,9 @@ QLabel *positionLabel(QWidget *parent, int width)
     label->setObjectName(QStringLiteral("lblPosizione"));
     label->setFixedSize(width, 33);
     label->setAlignment(Qt::AlignCenter);
-    label->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
-    label->setStyleSheet(QStringLiteral("color: #1F4E75; border: 1px solid #8FB0CC; border-radius: 3px;"));
+    label->setFont(Theme::font(Theme::Font::FieldText));
+    label->setStyleSheet(QStringLiteral("color: %1; border: 1px solid %2; border-radius: 3px;")
+                             .arg(Theme::css(Theme::Colour::CaptionText), Theme::css(Theme::Colour::PositionBorder)));
     return label;
 }
 

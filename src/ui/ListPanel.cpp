@@ -2,6 +2,7 @@
 
 #include "ui/LineList.h"
 #include "ui/ListFinder.h"
+#include "ui/Theme.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,7 +17,6 @@ constexpr int buttonHeight = 30;
 constexpr int buttonWidth = 116;
 constexpr int bandHeight = 44;
 constexpr int magnifierSide = 40;
-const QColor crimson(0xFFDC143C);
 const QColor darkCyan(0xFF008B8B);
 
 QLabel *addLabel(const QString &objectName, const QString &text, const QFont &font, QWidget *parent)
@@ -43,7 +43,7 @@ ListPanel::ListPanel(const QString &objectName, MessageBoxes &messages, QWidget 
 {
     setObjectName(objectName);
     setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral("#%1 { background: white; border: 1px solid #CDDFEE; }").arg(objectName));
+    setStyleSheet(Theme::whitePanel(objectName));
 
     const QFont instructionFont(QStringLiteral("Arial"), 10);
     QLabel *instructions = addLabel(QStringLiteral("lblIstruzioni"),
@@ -61,7 +61,7 @@ ListPanel::ListPanel(const QString &objectName, MessageBoxes &messages, QWidget 
     magnifier->setFixedSize(magnifierSide, magnifierSide);
     txtTrova = new QLineEdit(band);
     txtTrova->setObjectName(QStringLiteral("txtTrova"));
-    txtTrova->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Bold));
+    txtTrova->setFont(Theme::font(Theme::Font::ListFind));
     btnTrova = addButton(QStringLiteral("btnTrova"), QStringLiteral("Trova"), band);
     auto *bandRow = new QHBoxLayout(band);
     bandRow->setContentsMargins(0, 0, 0, 0);
@@ -74,7 +74,7 @@ ListPanel::ListPanel(const QString &objectName, MessageBoxes &messages, QWidget 
     QLabel *hint = addLabel(QStringLiteral("lblIstruzioniElenco"),
         QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."), instructionFont, this);
     QPalette hintColours = hint->palette();
-    hintColours.setColor(QPalette::WindowText, crimson);
+    hintColours.setColor(QPalette::WindowText, Theme::colour(Theme::Colour::AlertText));
     hint->setPalette(hintColours);
 
     btnChiudi = addButton(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), this);
@@ -106,7 +106,7 @@ ListPanel::ListPanel(const QString &objectName, MessageBoxes &messages, QWidget 
 
 QLabel *ListPanel::addCountLine()
 {
-    QLabel *count = addLabel(QStringLiteral("lblTrovate"), QString(), QFont(QStringLiteral("Arial"), 10, QFont::Bold), this);
+    QLabel *count = addLabel(QStringLiteral("lblTrovate"), QString(), Theme::font(Theme::Font::ListCount), this);
     QPalette colours = count->palette();
     colours.setColor(QPalette::WindowText, darkCyan);
     count->setPalette(colours);

@@ -50,6 +50,18 @@ QColor Theme::colour(Colour role)
     case Colour::CaptionText: return QColor(0x1F, 0x4E, 0x75);
     case Colour::PanelBorder: return QColor(0xCD, 0xDF, 0xEE);
     case Colour::BoxBorder: return QColor(0x9D, 0xB6, 0xCC);
+    case Colour::PositionBorder: return QColor(0x8F, 0xB0, 0xCC);
+    case Colour::DogCard: return QColor(0xC8, 0xD6, 0xE3);
+    case Colour::OwnerCard: return QColor(0xC3, 0xD0, 0xDE);
+    case Colour::OwnerSection: return QColor(0xE7, 0xEF, 0xF7);
+    case Colour::OwnerSectionBorder: return QColor(0xA9, 0xBE, 0xD3);
+    case Colour::DogInformationBar: return QColor(0x30, 0x30, 0xDD);
+    case Colour::SectionButtonTop: return QColor(0x5A, 0x8D, 0xB8);
+    case Colour::SectionButtonFoot: return QColor(0x2F, 0x6A, 0x9A);
+    case Colour::SectionButtonBorder: return QColor(0x24, 0x55, 0x79);
+    case Colour::SectionButtonHover: return QColor(0x3F, 0x7B, 0xAD);
+    case Colour::ExplanationBackground: return QColor(0xEE, 0xF4, 0xFA);
+    case Colour::AlertText: return QColor(0xDC, 0x14, 0x3C);
     case Colour::InformationBar: return QColor(0x6A, 0x5A, 0xCD);
     case Colour::PositionText: return QColor(0x3C, 0x2F, 0x9A);
     case Colour::WarningText: return QColor(0xA0, 0x40, 0x00);
@@ -75,7 +87,7 @@ QColor Theme::colour(Colour role)
     case Colour::StartBackdrop: return QColor(0x5D, 0x85, 0xA6);
     case Colour::DogBackdrop: return QColor(0x46, 0x82, 0xB4);
     case Colour::OwnerBackdrop: return QColor(0x61, 0x95, 0xC0);
-    case Colour::ScheduleBackdrop: return QColor(0x42, 0x7A, 0xA8);
+    case Colour::CardBackdrop: return QColor(0x42, 0x7A, 0xA8);
     case Colour::SearchBackdrop: return QColor(Qt::black);
     case Colour::TaxCodeBackdrop: return QColor(0x20, 0x63, 0x20);
     case Colour::PaymentBackdrop: return QColor(0x19, 0x19, 0x70);

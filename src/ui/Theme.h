@@ -43,6 +43,18 @@ enum class Colour {
     CaptionText,        ///< captions, the year, a disabled button's text
     PanelBorder,        ///< the thin border of a white panel
     BoxBorder,          ///< the border of a box or picture on a card
+    PositionBorder,     ///< the border of a card's record position
+    DogCard,            ///< behind the dog card's sections
+    OwnerCard,          ///< behind the owner card's sections
+    OwnerSection,       ///< an owner card's section
+    OwnerSectionBorder,
+    DogInformationBar,  ///< the dog card's information bar
+    SectionButtonTop,   ///< the dog card's section buttons fade from this
+    SectionButtonFoot,  ///< to this
+    SectionButtonBorder,
+    SectionButtonHover,
+    ExplanationBackground, ///< behind a paragraph that explains a section
+    AlertText,          ///< a hint that must not be missed
     InformationBar,     ///< the information bar's background
     PositionText,       ///< the schedule's record position
     WarningText,        ///< warnings under a chart
@@ -69,7 +81,7 @@ enum class Colour {
     StartBackdrop,
     DogBackdrop,
     OwnerBackdrop,
-    ScheduleBackdrop,
+    CardBackdrop,       ///< the dog card, its logs and print window, the schedule
     SearchBackdrop,
     TaxCodeBackdrop,
     PaymentBackdrop,    ///< the payment card and IBAN checks
