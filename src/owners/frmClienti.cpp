@@ -90,8 +90,10 @@ void frmClienti::connectControls()
     connect(m_form.btnCarta, &PictureButton::clicked, this, &frmClienti::btnCartaClick);
     connect(m_form.btnPartitaIva, &PictureButton::clicked, this, &frmClienti::btnPartitaIvaClick);
     connect(m_form.btnIban, &PictureButton::clicked, this, &frmClienti::btnIbanClick);
-    connect(findChild<PictureButton *>(QStringLiteral("cmdTrova")), &PictureButton::clicked, this,
-            [this] { SearchWindow::open(m_context, this, Searches::owners(), QStringLiteral("clienti")); });
+    connect(findChild<PictureButton *>(QStringLiteral("cmdTrova")), &PictureButton::clicked, this, [this] {
+        SearchWindow::open(m_context, this, Searches::owners(), m_context.folder.filePath(OwnerRecord::fileName),
+            { [this](const Record &owner, qint64 position) { showRecord(owner, position); }, SearchTarget::ReplacesCard });
+    });
     connect(findChild<PictureButton *>(QStringLiteral("cmdRicontatta")), &PictureButton::clicked, this, [this] {
         frmRicontatta::open(m_context, this, [this](const Record &owner, qint64 position) { showRecord(owner, position); });
     });

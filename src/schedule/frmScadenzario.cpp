@@ -106,10 +106,15 @@ void frmScadenzario::connectControls()
     connect(m_card.cmdIndietro, &PictureButton::clicked, this, [this] { m_navigator.previous(); });
     connect(m_card.cmdAvanti, &PictureButton::clicked, this, [this] { m_navigator.next(); });
     connect(m_card.cmdUltimo, &PictureButton::clicked, this, [this] { m_navigator.last(); });
-    connect(m_card.cmdImporta, &PictureButton::clicked, this,
-            [this] { SearchWindow::open(m_context, this, Searches::dogs(), QStringLiteral("scadenzario")); });
-    connect(findChild<PictureButton *>(QStringLiteral("cmdTrova")), &PictureButton::clicked, this,
-            [this] { SearchWindow::open(m_context, this, Searches::schedule(), QStringLiteral("Scadenzario")); });
+    connect(m_card.cmdImporta, &PictureButton::clicked, this, [this] {
+        SearchWindow::open(m_context, this, Searches::dogs(), m_context.folder.filePath(DogRecord::fileName),
+            { [this](const Record &dog, qint64) { importDog(dog); }, SearchTarget::FillsFields });
+    });
+    // Only the year the card view shows is searched.
+    connect(findChild<PictureButton *>(QStringLiteral("cmdTrova")), &PictureButton::clicked, this, [this] {
+        SearchWindow::open(m_context, this, Searches::schedule(), yearFilePath(),
+            { [this](const Record &entry, qint64 position) { showRecord(entry, position); }, SearchTarget::ReplacesCard });
+    });
     // The imminent list reads today's year; the day and month lists the
     // calendar's, whatever year the card view has open.
     connect(m_start.btnOK, &QPushButton::clicked, this, [this] {

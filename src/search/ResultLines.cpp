@@ -104,8 +104,10 @@ const std::array<quint8, 65536> &listRanks()
 
 } // namespace
 
-void sortAsListed(QStringList &lines)
+void sortAsListed(Listing &listing)
 {
+    QStringList &lines = listing.lines;
+    Q_ASSERT(listing.positions.size() == lines.size());
     const std::array<quint8, 65536> &ranks = listRanks();
     const auto rankedLess = [&ranks](const QString &a, const QString &b) {
         const qsizetype common = std::min(a.size(), b.size());
@@ -147,10 +149,26 @@ void sortAsListed(QStringList &lines)
     });
 
     QStringList sorted;
+    QList<qint64> positions;
     sorted.reserve(lines.size());
-    for (const Entry &entry : entries)
+    positions.reserve(lines.size());
+    for (const Entry &entry : entries) {
         sorted.append(std::move(lines[entry.line]));
+        positions.append(listing.positions[entry.line]);
+    }
     lines = std::move(sorted);
+    listing.positions = std::move(positions);
+}
+
+QList<qint64> positionsAlike(const Listing &listing, qsizetype row)
+{
+    const QString picked = trimmedText(listing.lines[row]);
+    QList<qint64> alike;
+    for (qsizetype i = 0; i < listing.lines.size(); ++i)
+        if (trimmedText(listing.lines[i]) == picked)
+            alike.append(listing.positions[i]);
+    std::sort(alike.begin(), alike.end());
+    return alike;
 }
 
 } // namespace ResultLines
