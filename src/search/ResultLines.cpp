@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <vector>
 
 namespace ResultLines {
@@ -122,15 +123,22 @@ void sortAsListed(Listing &listing)
     // The first sixteen ranks of each line packed side by side in one array:
     // most comparisons end there, without reaching into the lines scattered
     // over the heap, whose cache misses would otherwise cost most of the sort.
+    // The line's place and its record's position ride along, so that the
+    // positions are written back in the new order without a walk in random
+    // order through them; each fits 32 bits (a file of 2^32 records would
+    // hold half a terabyte), which keeps an entry 24 bytes.
     struct Entry
     {
         quint64 head[2];
-        qsizetype line;
+        quint32 line;
+        quint32 position;
     };
     std::vector<Entry> entries(size_t(lines.size()));
     for (qsizetype index = 0; index < lines.size(); ++index) {
         Entry &entry = entries[size_t(index)];
-        entry = { { 0, 0 }, index };
+        Q_ASSERT(index <= std::numeric_limits<quint32>::max()
+                 && listing.positions[index] <= std::numeric_limits<quint32>::max());
+        entry = { { 0, 0 }, quint32(index), quint32(listing.positions[index]) };
         const QString &line = lines[index];
         // A rank of 0 only stands for a NUL, which sorts like the end of a shorter line.
         for (qsizetype i = 0; i < std::min<qsizetype>(line.size(), 16); ++i)
@@ -149,15 +157,13 @@ void sortAsListed(Listing &listing)
     });
 
     QStringList sorted;
-    QList<qint64> positions;
     sorted.reserve(lines.size());
-    positions.reserve(lines.size());
+    qint64 *position = listing.positions.data();
     for (const Entry &entry : entries) {
         sorted.append(std::move(lines[entry.line]));
-        positions.append(listing.positions[entry.line]);
+        *position++ = entry.position;
     }
     lines = std::move(sorted);
-    listing.positions = std::move(positions);
 }
 
 QList<qint64> positionsAlike(const Listing &listing, qsizetype row)
