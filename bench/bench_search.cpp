@@ -96,14 +96,14 @@ const ListScan scans[] = {
 
 // What "Cerca", or the showing of a list, does between opening and closing
 // the archive.
-QStringList collect(const ListScan &scan, const QString &path)
+ResultLines::Listing collect(const ListScan &scan, const QString &path)
 {
     RecordFile file;
     file.openOrCreate(path, scan.layout.recordSize());
-    QStringList lines;
-    ArchiveSearch::collectLines(file, scan.layout, scan.accepted, scan.lineOf, lines);
+    ResultLines::Listing listing;
+    ArchiveSearch::collectLines(file, scan.layout, scan.accepted, scan.lineOf, listing);
     file.closeFile();
-    return lines;
+    return listing;
 }
 
 void listScan(benchmark::State &state, const ListScan &scan, qint64 records)
@@ -117,11 +117,11 @@ void listScan(benchmark::State &state, const ListScan &scan, qint64 records)
         const auto start = Clock::now();
         rawRead(path);
         const auto rawDone = Clock::now();
-        QStringList lines = collect(scan, path);
+        ResultLines::Listing listing = collect(scan, path);
         const auto searchDone = Clock::now();
-        ResultLines::sortAsListed(lines);
+        ResultLines::sortAsListed(listing);
         const auto sortDone = Clock::now();
-        listed = lines.size();
+        listed = listing.lines.size();
 
         rawTotal += seconds(rawDone - start);
         searchTotal += seconds(searchDone - rawDone);

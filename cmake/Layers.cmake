@@ -17,11 +17,11 @@ set(ZAMPORA_LAYERS
     export:4:zampora_export
     calendar:4:zampora_calendar
     backup:4:zampora_backup
-    dogs:5:zampora_archives
-    owners:5:zampora_archives
-    schedule:5:zampora_archives
-    search:5:zampora_archives
-    app:6:zampora_app
+    search:5:zampora_search
+    dogs:6:zampora_dogs
+    schedule:6:zampora_schedule
+    owners:7:zampora_owners
+    app:8:zampora_app
 )
 
 # Sets <prefix>_floor_<name> and <prefix>_library_<name> for every folder, and

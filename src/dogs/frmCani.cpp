@@ -80,10 +80,14 @@ void frmCani::connectControls()
 {
     connect(m_form.cmdGuida, &PictureButton::clicked, this, [this] { openHelp(m_context, this, HelpPage::Dogs); });
     connect(m_form.btnCodFisc, &PictureButton::clicked, this, &frmCani::btnCodFiscClick);
-    connect(m_form.cmdTrova, &PictureButton::clicked, this,
-            [this] { SearchWindow::open(m_context, this, Searches::dogs(), QStringLiteral("cani")); });
-    connect(m_form.btnCarta, &PictureButton::clicked, this,
-            [this] { SearchWindow::open(m_context, this, Searches::owners(), QStringLiteral("cani")); });
+    connect(m_form.cmdTrova, &PictureButton::clicked, this, [this] {
+        SearchWindow::open(m_context, this, Searches::dogs(), m_context.folder.filePath(DogRecord::fileName),
+            { [this](const Record &dog, qint64 position) { showRecord(dog, position); }, SearchTarget::ReplacesCard });
+    });
+    connect(m_form.btnCarta, &PictureButton::clicked, this, [this] {
+        SearchWindow::open(m_context, this, Searches::owners(), m_context.folder.filePath(OwnerRecord::fileName),
+            { [this](const Record &owner, qint64) { importOwner(owner); }, SearchTarget::FillsFields });
+    });
     connect(m_form.btnCaricaFoto, &PictureButton::clicked, this, [this] { photo().loadFromFile(); });
     connect(m_form.btnSalvaFoto, &PictureButton::clicked, this, [this] { photo().saveToFile(); });
     connect(m_form.btnCancFoto, &PictureButton::clicked, this, [this] { photo().clear(); });

@@ -75,8 +75,10 @@ void frmClienti::connectControls()
     connect(m_form.btnCarta, &PictureButton::clicked, this, &frmClienti::btnCartaClick);
     connect(m_form.btnPartitaIva, &PictureButton::clicked, this, &frmClienti::btnPartitaIvaClick);
     connect(m_form.btnIban, &PictureButton::clicked, this, &frmClienti::btnIbanClick);
-    connect(m_form.cmdTrova, &PictureButton::clicked, this,
-            [this] { SearchWindow::open(m_context, this, Searches::owners(), QStringLiteral("clienti")); });
+    connect(m_form.cmdTrova, &PictureButton::clicked, this, [this] {
+        SearchWindow::open(m_context, this, Searches::owners(), m_context.folder.filePath(OwnerRecord::fileName),
+            { [this](const Record &owner, qint64 position) { showRecord(owner, position); }, SearchTarget::ReplacesCard });
+    });
     connect(m_form.cmdRicontatta, &PictureButton::clicked, this, [this] {
         frmRicontatta::open(m_context, this, [this](const Record &owner, qint64 position) { showRecord(owner, position); });
     });

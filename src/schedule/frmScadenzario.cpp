@@ -93,10 +93,15 @@ void frmScadenzario::connectControls()
     connect(m_card.cmdStampa, &PictureButton::clicked, this,
             [this] { CardPrinting::printScheduleCard(m_context, this, valuesOnScreen(m_cardPanel)); });
     connect(m_card.cmdCalendario, &PictureButton::clicked, this, &frmScadenzario::cmdCalendarioClick);
-    connect(m_card.cmdImporta, &PictureButton::clicked, this,
-            [this] { SearchWindow::open(m_context, this, Searches::dogs(), QStringLiteral("scadenzario")); });
-    connect(m_card.cmdTrova, &PictureButton::clicked, this,
-            [this] { SearchWindow::open(m_context, this, Searches::schedule(), QStringLiteral("Scadenzario")); });
+    connect(m_card.cmdImporta, &PictureButton::clicked, this, [this] {
+        SearchWindow::open(m_context, this, Searches::dogs(), m_context.folder.filePath(DogRecord::fileName),
+            { [this](const Record &dog, qint64) { importDog(dog); }, SearchTarget::FillsFields });
+    });
+    // Only the year the card view shows is searched.
+    connect(m_card.cmdTrova, &PictureButton::clicked, this, [this] {
+        SearchWindow::open(m_context, this, Searches::schedule(), m_yearFilePath,
+            { [this](const Record &entry, qint64 position) { showRecord(entry, position); }, SearchTarget::ReplacesCard });
+    });
     // The imminent list reads today's year; the day and month lists the
     // calendar's, whatever year the card view has open.
     connect(m_start.btnOK, &QPushButton::clicked, this, [this] {

@@ -47,14 +47,33 @@ bool FieldHolds::operator()(RecordView record) const
 }
 
 void collectLines(RecordFile &file, const RecordLayout &layout, const std::function<bool(RecordView)> &accepted,
-                  LineOf lineOf, QStringList &lines)
+                  LineOf lineOf, ResultLines::Listing &listing)
 {
     file.seekRecord(0);
     while (!file.atEnd()) {
+        const qint64 position = file.currentIndex() + 1;
         const RecordView record(layout, file.readNextInPlace());
-        if (accepted(record))
-            lines.append(lineOf(record));
+        if (accepted(record)) {
+            listing.lines.append(lineOf(record));
+            listing.positions.append(position);
+        }
     }
+}
+
+int loadRecordsAt(RecordFile &file, const RecordLayout &layout, const QList<qint64> &positions,
+                  const std::function<void(const Record &, qint64 position)> &load)
+{
+    Record record(layout);
+    int loaded = 0;
+    for (const qint64 position : positions) {
+        if (position < 1 || position > file.recordCount())
+            continue;
+        file.seekRecord(position - 1);
+        file.readNext(record);
+        load(record, position);
+        ++loaded;
+    }
+    return loaded;
 }
 
 int loadRecordsWithLine(RecordFile &file, const RecordLayout &layout, LineOf lineOf, const QString &line,

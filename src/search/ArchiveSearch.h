@@ -1,5 +1,7 @@
 #pragma once
 
+#include "search/ResultLines.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -66,11 +68,18 @@ private:
     std::optional<QByteArray> m_stored; // nothing: no field can hold the text
 };
 
-/// Reads the open file from its first record to its last and appends to lines
-/// the line of every record that accepted() takes. Throws RecordFileError;
-/// the lines added before a failure stay.
+/// Reads the open file from its first record to its last and appends to the
+/// listing the line and position of every record that accepted() takes.
+/// Throws RecordFileError; the lines added before a failure stay.
 void collectLines(RecordFile &file, const RecordLayout &layout, const std::function<bool(RecordView)> &accepted,
-                  LineOf lineOf, QStringList &lines);
+                  LineOf lineOf, ResultLines::Listing &listing);
+
+/// Hands load() the record at each 1-based position, in the order given;
+/// a position past the file's last record (the file was cut short since it
+/// was listed) is passed over. Returns how many were loaded. Throws
+/// RecordFileError.
+int loadRecordsAt(RecordFile &file, const RecordLayout &layout, const QList<qint64> &positions,
+                  const std::function<void(const Record &, qint64 position)> &load);
 
 /// Walks the open file from its first record to its last and hands load()
 /// every record whose line, trimmed, equals line trimmed, exactly, with its

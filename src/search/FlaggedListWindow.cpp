@@ -61,19 +61,19 @@ void FlaggedListWindow::showEvent(QShowEvent *event)
 
 void FlaggedListWindow::fillList()
 {
-    QStringList lines;
+    ResultLines::Listing flagged;
     try {
         RecordFile file;
         file.openOrCreate(m_filePath, m_description.layout.recordSize());
         ArchiveSearch::collectLines(file, m_description.layout,
             ArchiveSearch::FieldHolds(m_description.flag, m_description.flagText),
-            m_description.lineOf, lines);
+            m_description.lineOf, flagged);
         file.closeFile();
     } catch (const RecordFileError &) {
         // Not reported: the list shows the records read before the failure.
     }
-    ResultLines::sortAsListed(lines);
-    m_panel->lstRecords->setLines(std::move(lines));
+    ResultLines::sortAsListed(flagged);
+    m_panel->lstRecords->setLines(std::move(flagged.lines), std::move(flagged.positions));
     m_panel->startFinding();
 }
 

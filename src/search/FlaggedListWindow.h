@@ -17,6 +17,11 @@ class RecordLayout;
 // loads the record into the window that opened the list. The list is read
 // once, when the window is shown, and the file is never written here: a
 // record is changed by loading it and saving it in its own window.
+//
+// Each line keeps its record's position, but a double click goes by the line:
+// the line names the record, so every record of the file whose line is the
+// chosen one, listed or not, is loaded in file order and the last in the file
+// is what the window keeps, as it always was.
 class FlaggedListWindow : public QDialog
 {
     Q_OBJECT

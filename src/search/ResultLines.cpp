@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <vector>
 
 namespace ResultLines {
@@ -104,8 +105,10 @@ const std::array<quint8, 65536> &listRanks()
 
 } // namespace
 
-void sortAsListed(QStringList &lines)
+void sortAsListed(Listing &listing)
 {
+    QStringList &lines = listing.lines;
+    Q_ASSERT(listing.positions.size() == lines.size());
     const std::array<quint8, 65536> &ranks = listRanks();
     const auto rankedLess = [&ranks](const QString &a, const QString &b) {
         const qsizetype common = std::min(a.size(), b.size());
@@ -120,15 +123,22 @@ void sortAsListed(QStringList &lines)
     // The first sixteen ranks of each line packed side by side in one array:
     // most comparisons end there, without reaching into the lines scattered
     // over the heap, whose cache misses would otherwise cost most of the sort.
+    // The line's place and its record's position ride along, so that the
+    // positions are written back in the new order without a walk in random
+    // order through them; each fits 32 bits (a file of 2^32 records would
+    // hold half a terabyte), which keeps an entry 24 bytes.
     struct Entry
     {
         quint64 head[2];
-        qsizetype line;
+        quint32 line;
+        quint32 position;
     };
     std::vector<Entry> entries(size_t(lines.size()));
     for (qsizetype index = 0; index < lines.size(); ++index) {
         Entry &entry = entries[size_t(index)];
-        entry = { { 0, 0 }, index };
+        Q_ASSERT(index <= std::numeric_limits<quint32>::max()
+                 && listing.positions[index] <= std::numeric_limits<quint32>::max());
+        entry = { { 0, 0 }, quint32(index), quint32(listing.positions[index]) };
         const QString &line = lines[index];
         // A rank of 0 only stands for a NUL, which sorts like the end of a shorter line.
         for (qsizetype i = 0; i < std::min<qsizetype>(line.size(), 16); ++i)
@@ -148,9 +158,23 @@ void sortAsListed(QStringList &lines)
 
     QStringList sorted;
     sorted.reserve(lines.size());
-    for (const Entry &entry : entries)
+    qint64 *position = listing.positions.data();
+    for (const Entry &entry : entries) {
         sorted.append(std::move(lines[entry.line]));
+        *position++ = entry.position;
+    }
     lines = std::move(sorted);
+}
+
+QList<qint64> positionsAlike(const Listing &listing, qsizetype row)
+{
+    const QString picked = trimmedText(listing.lines[row]);
+    QList<qint64> alike;
+    for (qsizetype i = 0; i < listing.lines.size(); ++i)
+        if (trimmedText(listing.lines[i]) == picked)
+            alike.append(listing.positions[i]);
+    std::sort(alike.begin(), alike.end());
+    return alike;
 }
 
 } // namespace ResultLines

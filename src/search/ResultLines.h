@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -9,10 +10,17 @@ class RecordView;
 
 // The one-line, fixed-column description of a record that list windows show:
 // each field trimmed, padded on the right with blanks and cut to its width,
-// literal texts between the fields, the last field whole. The line is also
-// what identifies the record when the user picks it: a window rebuilds the
-// line of every record and compares.
+// literal texts between the fields, the last field whole. A list keeps beside
+// each line the position of its record, which a pick reads again.
 namespace ResultLines {
+
+// The lines of a list, each beside the 1-based position of the record it
+// describes (positions[i] is the record of lines[i]).
+struct Listing
+{
+    QStringList lines;
+    QList<qint64> positions;
+};
 
 // One piece of a line: a field at a width, a field whole (width wholeField),
 // or a literal text (field literal).
@@ -40,9 +48,14 @@ QString scheduleEntry(RecordView entry);
 /// owner (the owners to recontact).
 QString ownerToRecontact(RecordView owner);
 
-/// Sorts lines as the sorted list boxes do: ascending by character code once
-/// the letters a to z are turned into capitals. Lines equal in that order keep
-/// their order.
-void sortAsListed(QStringList &lines);
+/// Sorts the lines as the sorted list boxes do, each position following its
+/// line: ascending by character code once the letters a to z are turned into
+/// capitals. Lines equal in that order keep their order.
+void sortAsListed(Listing &listing);
+
+/// The positions, in file order, of every line of the listing that reads as
+/// the line of row once both are trimmed: records whose lines are equal
+/// cannot be told apart in the list, so a pick of one stands for all of them.
+QList<qint64> positionsAlike(const Listing &listing, qsizetype row);
 
 } // namespace ResultLines

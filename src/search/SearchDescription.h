@@ -5,9 +5,10 @@
 #include <QList>
 #include <QString>
 
-struct AppContext;
+#include <functional>
+
+class Record;
 class RecordLayout;
-class QWidget;
 
 // One criterion box of a search window: its name, the label above it, the
 // record field it is matched against, and whether it takes a whole row.
@@ -19,15 +20,16 @@ struct SearchCriterionBox
     bool fullWidth = false;
 };
 
-// Where a chosen record goes when the window was opened in this mode: load()
-// fills the opener's controls from the record at that 1-based position. A
+// Where a chosen record goes, as the window that opens the search says: take()
+// receives the record read again from the file, with its 1-based position. A
 // record that replaces the whole card first lets the card ask about its
 // unsaved changes; one imported into a few of its fields asks nothing.
 struct SearchTarget
 {
-    const char *mode;
-    void (*load)(QWidget *opener, const Record &record, qint64 position);
-    bool replacesCard;
+    enum Effect { ReplacesCard, FillsFields };
+
+    std::function<void(const Record &record, qint64 position)> take;
+    Effect effect;
 };
 
 // What makes one of the three search windows (dogs, owners, schedule entries)
@@ -42,7 +44,4 @@ struct SearchDescription
     /// The count line before the number: "Il presente riepilogo contiene ".
     QString countPrefix;
     QString printTitle;
-    /// The archive file searched, named when the search runs.
-    QString (*filePath)(const AppContext &context, const QWidget *opener);
-    QList<SearchTarget> targets;
 };

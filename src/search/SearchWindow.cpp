@@ -50,11 +50,13 @@ QPushButton *addButton(const char *objectName, const QString &caption, QWidget *
 } // namespace
 
 SearchWindow::SearchWindow(AppContext &context, QWidget *opener, const SearchDescription &description,
-                           const QString &mode)
+                           const QString &filePath, SearchTarget target)
     : QDialog(opener, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_context(context)
     , m_opener(opener)
     , m_description(description)
+    , m_filePath(trimmedText(filePath))
+    , m_target(std::move(target))
 {
     setObjectName(description.objectName);
     setWindowTitle(description.caption);
@@ -62,10 +64,6 @@ SearchWindow::SearchWindow(AppContext &context, QWidget *opener, const SearchDes
 
     auto *background = new GradientWidget(Qt::black, this);
     background->setGeometry(rect());
-
-    m_lblMemory = new QLabel(mode, this);
-    m_lblMemory->setObjectName(QStringLiteral("lblMemory"));
-    m_lblMemory->hide();
 
     m_panAvvio = buildCriteriaView(background);
     m_panAvvio->setFixedSize(viewSize);
@@ -185,9 +183,9 @@ QWidget *SearchWindow::buildCriteriaView(QWidget *parent)
 }
 
 void SearchWindow::open(AppContext &context, QWidget *opener, const SearchDescription &description,
-                        const QString &mode)
+                        const QString &filePath, SearchTarget target)
 {
-    SearchWindow window(context, opener, description, mode);
+    SearchWindow window(context, opener, description, filePath, std::move(target));
     window.exec();
 }
 
@@ -205,22 +203,22 @@ void SearchWindow::btnCercaClick()
         typed.append({ m_description.criteria[i].field, m_criteria[i]->text() });
     const ArchiveSearch::Criteria criteria(typed);
 
-    QStringList lines;
+    ResultLines::Listing found;
     const bool searched = runFileAction(m_context.platform.messages, this, MessageBoxes::Kind::Notice, [&] {
         RecordFile file;
-        file.openOrCreate(trimmedText(m_description.filePath(m_context, m_opener)), m_description.layout->recordSize());
+        file.openOrCreate(m_filePath, m_description.layout->recordSize());
         ArchiveSearch::collectLines(
             file, *m_description.layout, [&criteria](RecordView record) { return criteria.matches(record); },
-            m_description.lineOf, lines);
+            m_description.lineOf, found);
         file.closeFile();
     });
     if (!searched) {
         m_lblAttendere->hide();
         return;
     }
-    ResultLines::sortAsListed(lines);
-    const qsizetype count = lines.size();
-    m_panContainer->lstRecords->setLines(std::move(lines));
+    ResultLines::sortAsListed(found);
+    const qsizetype count = found.lines.size();
+    m_panContainer->lstRecords->setLines(std::move(found.lines), std::move(found.positions));
     m_lblTrovate->setText(m_description.countPrefix + QString::number(count) + QStringLiteral(" schede."));
     m_panAvvio->hide();
     m_panContainer->show();
@@ -230,25 +228,17 @@ void SearchWindow::btnCercaClick()
 void SearchWindow::lstRecordsDoubleClick()
 {
     // A failed load, or nothing chosen, just closes: what was loaded stays.
-    if (const std::optional<QString> line = m_panContainer->lstRecords->selectedLine()) {
-        const QString mode = trimmedText(m_lblMemory->text());
-        const SearchTarget *target = nullptr;
-        for (const SearchTarget &candidate : m_description.targets)
-            if (mode == QLatin1StringView(candidate.mode))
-                target = &candidate;
+    const LineList *list = m_panContainer->lstRecords;
+    if (const std::optional<int> row = list->selectedRow()) {
         // Kept from being replaced, the card stays as it was and the list
         // stays open for another choice.
-        if (target && target->replacesCard && !ArchiveWindow::mayReplaceCardOf(m_opener))
+        if (m_target.effect == SearchTarget::ReplacesCard && !ArchiveWindow::mayReplaceCardOf(m_opener))
             return;
         try {
             RecordFile file;
-            file.openOrCreate(trimmedText(m_description.filePath(m_context, m_opener)),
-                              m_description.layout->recordSize());
-            ArchiveSearch::loadRecordsWithLine(file, *m_description.layout, m_description.lineOf, *line,
-                [this, target](const Record &record, qint64 position) {
-                    if (target)
-                        target->load(m_opener, record, position);
-                });
+            file.openOrCreate(m_filePath, m_description.layout->recordSize());
+            ArchiveSearch::loadRecordsAt(file, *m_description.layout,
+                ResultLines::positionsAlike({ list->lines(), list->positions() }, *row), m_target.take);
             file.closeFile();
         } catch (const std::exception &) {
         }

@@ -1,31 +1,11 @@
 #include "search/Searches.h"
 
-#include "dogs/frmCani.h"
-#include "owners/frmClienti.h"
-#include "platform/AppContext.h"
-#include "schedule/frmScadenzario.h"
 #include "search/ResultLines.h"
 #include "storage/DogRecord.h"
 #include "storage/OwnerRecord.h"
 #include "storage/ScheduleRecord.h"
 
-#include <QLabel>
-
 namespace Searches {
-
-namespace {
-
-template<typename Card> Card *cardOf(QWidget *opener)
-{
-    return qobject_cast<Card *>(opener);
-}
-
-QString programFile(const AppContext &context, const QString &name)
-{
-    return context.folder.filePath(name);
-}
-
-} // namespace
 
 const SearchDescription &dogs()
 {
@@ -49,21 +29,6 @@ const SearchDescription &dogs()
         ResultLines::dogSearch,
         QStringLiteral("Il presente riepilogo contiene "),
         QStringLiteral("Riepilogo cani in archivio"),
-        [](const AppContext &context, const QWidget *) { return programFile(context, fileName); },
-        {
-            { "cani",
-                [](QWidget *opener, const Record &record, qint64 position) {
-                    if (auto *card = cardOf<frmCani>(opener))
-                        card->showRecord(record, position);
-                },
-                true },
-            { "scadenzario",
-                [](QWidget *opener, const Record &record, qint64) {
-                    if (auto *schedule = cardOf<frmScadenzario>(opener))
-                        schedule->importDog(record);
-                },
-                false },
-        },
     };
     return description;
 }
@@ -90,21 +55,6 @@ const SearchDescription &owners()
         ResultLines::ownerSearch,
         QStringLiteral("Il presente riepilogo contiene "),
         QStringLiteral("Riepilogo proprietari cani"),
-        [](const AppContext &context, const QWidget *) { return programFile(context, fileName); },
-        {
-            { "clienti",
-                [](QWidget *opener, const Record &record, qint64 position) {
-                    if (auto *card = cardOf<frmClienti>(opener))
-                        card->showRecord(record, position);
-                },
-                true },
-            { "cani",
-                [](QWidget *opener, const Record &record, qint64) {
-                    if (auto *card = cardOf<frmCani>(opener))
-                        card->importOwner(record);
-                },
-                false },
-        },
     };
     return description;
 }
@@ -131,19 +81,6 @@ const SearchDescription &schedule()
         ResultLines::scheduleEntry,
         QStringLiteral("Il presente elenco contiene "),
         QStringLiteral("Riepilogo scadenze e appuntamenti"),
-        // Only the year the schedule window shows is searched.
-        [](const AppContext &, const QWidget *opener) {
-            const auto *yearFile = opener->findChild<QLabel *>(QStringLiteral("lblFile"));
-            return yearFile ? yearFile->text() : QString();
-        },
-        {
-            { "Scadenzario",
-                [](QWidget *opener, const Record &record, qint64 position) {
-                    if (auto *schedule = cardOf<frmScadenzario>(opener))
-                        schedule->showRecord(record, position);
-                },
-                true },
-        },
     };
     return description;
 }

@@ -2,18 +2,18 @@
 
 #include "search/SearchDescription.h"
 
-// The three search windows and where each sends a chosen record; open one
-// with SearchWindow::open.
+// The three search windows; open one with SearchWindow::open, naming the
+// file searched and where a chosen record goes.
 namespace Searches {
 
-/// frmTrovaCani: the dog archive, loaded into the dog card (mode "cani") or
-/// into the dog and owner fields of the schedule entry (mode "scadenzario").
+/// frmTrovaCani: over the dog archive, from the dog card (the card chosen
+/// replaces it) and from the schedule (the dog and owner fields of its entry).
 const SearchDescription &dogs();
-/// frmTrovaClienti: the owner archive, loaded into the owner card (mode
-/// "clienti") or into the owner fields of the dog card (mode "cani").
+/// frmTrovaClienti: over the owner archive, from the owner card (the card
+/// chosen replaces it) and from the dog card (its owner fields).
 const SearchDescription &owners();
-/// frmTrovaScadenzario: the year file shown in the schedule window (its
-/// hidden label `lblFile`), loaded into the schedule entry (mode "Scadenzario").
+/// frmTrovaScadenzario: over the year file the schedule window shows, from
+/// that window (the entry chosen replaces its card).
 const SearchDescription &schedule();
 
 } // namespace Searches

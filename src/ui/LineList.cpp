@@ -22,13 +22,16 @@ public:
     {
     }
 
-    void setLines(QStringList lines)
+    void setLines(QStringList lines, QList<qint64> positions)
     {
+        Q_ASSERT(positions.isEmpty() || positions.size() == lines.size());
         beginResetModel();
         m_lines = std::move(lines);
+        m_positions = std::move(positions);
         endResetModel();
     }
     const QStringList &lines() const { return m_lines; }
+    const QList<qint64> &positions() const { return m_positions; }
 
     int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : int(m_lines.size()); }
     QVariant data(const QModelIndex &index, int role) const override
@@ -40,6 +43,8 @@ public:
             return m_lines[index.row()];
         case Qt::SizeHintRole:
             return m_lineSize;
+        case LineList::PositionRole:
+            return m_positions.isEmpty() ? QVariant() : QVariant(m_positions[index.row()]);
         default:
             return {};
         }
@@ -48,6 +53,7 @@ public:
 private:
     QSize m_lineSize;
     QStringList m_lines;
+    QList<qint64> m_positions; // empty, or one for each line
 };
 
 LineList::LineList(const QString &objectName, QWidget *parent)
@@ -69,14 +75,19 @@ LineList::LineList(const QString &objectName, QWidget *parent)
     setTextElideMode(Qt::ElideNone);
 }
 
-void LineList::setLines(QStringList lines)
+void LineList::setLines(QStringList lines, QList<qint64> positions)
 {
-    m_model->setLines(std::move(lines));
+    m_model->setLines(std::move(lines), std::move(positions));
 }
 
 QStringList LineList::lines() const
 {
     return m_model->lines();
+}
+
+QList<qint64> LineList::positions() const
+{
+    return m_model->positions();
 }
 
 void LineList::mouseDoubleClickEvent(QMouseEvent *event)
@@ -86,10 +97,17 @@ void LineList::mouseDoubleClickEvent(QMouseEvent *event)
         Q_EMIT doubleClickedAnywhere();
 }
 
-std::optional<QString> LineList::selectedLine() const
+std::optional<int> LineList::selectedRow() const
 {
     const QModelIndexList selected = selectionModel()->selectedIndexes();
     if (selected.isEmpty())
         return std::nullopt;
-    return m_model->lines().at(selected.first().row());
+    return selected.first().row();
+}
+
+std::optional<QString> LineList::selectedLine() const
+{
+    if (const std::optional<int> row = selectedRow())
+        return m_model->lines().at(*row);
+    return std::nullopt;
 }

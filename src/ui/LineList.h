@@ -12,17 +12,26 @@ class LineListModel;
 // fixed-pitch font so that their padded columns line up, each as wide as a
 // printed row (1600) so that long lines scroll sideways, scroll bars always
 // shown. Model and view, so that
-// 100,000 lines cost one string each and no widget.
+// 100,000 lines cost one string each and no widget. Each line may carry the
+// position of the record it describes (PositionRole), so that a window
+// reads the record a line stands for again by its position.
 class LineList : public QListView
 {
     Q_OBJECT
 
 public:
+    /// The model's role that holds a line's record position (qint64), when given.
+    static constexpr int PositionRole = Qt::UserRole;
+
     explicit LineList(const QString &objectName, QWidget *parent);
 
-    /// Shows these lines, in this order, none selected.
-    void setLines(QStringList lines);
+    /// Shows these lines, in this order, none selected; positions, when not
+    /// empty, holds the 1-based position of each line's record.
+    void setLines(QStringList lines, QList<qint64> positions = {});
     QStringList lines() const;
+    QList<qint64> positions() const;
+    /// The selected line's row; nothing when no line is selected.
+    std::optional<int> selectedRow() const;
     /// The selected line's text; nothing when no line is selected.
     std::optional<QString> selectedLine() const;
 

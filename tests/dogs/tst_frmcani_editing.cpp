@@ -3,8 +3,6 @@
 #include "ChildProcess.h"
 #include "tst_frmcani_fixture.h"
 
-#include "search/SearchWindow.h"
-#include "search/Searches.h"
 #include "ui/LineList.h"
 
 #include <QDir>
@@ -356,14 +354,15 @@ private:
             click(child(f.card(), "cmdAvanti"));
             break;
         case ShownBy::Search: {
-            SearchWindow search(f.context(), f.card(), Searches::dogs(), QStringLiteral("cani"));
-            search.show();
-            QTest::keyClicks(child<QLineEdit>(&search, "txtNome"), QStringLiteral("Due"));
-            click(child(&search, "btnCerca"));
-            auto *list = child<LineList>(&search, "lstRecords");
-            const QPoint at = list->visualRect(list->model()->index(0, 0)).center();
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+            whenModalShown([](QWidget *search) {
+                QTest::keyClicks(child<QLineEdit>(search, "txtNome"), QStringLiteral("Due"));
+                click(child(search, "btnCerca"));
+                auto *list = child<LineList>(search, "lstRecords");
+                const QPoint at = list->visualRect(list->model()->index(0, 0)).center();
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+                QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+            });
+            click(child(f.card(), "cmdTrova"));
             break;
         }
         case ShownBy::OwnSave:

@@ -1,5 +1,6 @@
 // Searching the archives without windows: the result lines, their order, the
-// criteria and the two scans (collecting lines, loading by a chosen line).
+// criteria, the scans (collecting lines with their positions, loading by a
+// chosen line) and which records a chosen row stands for.
 #include "search/ArchiveSearch.h"
 #include "search/ResultLines.h"
 #include "storage/DogRecord.h"
@@ -89,19 +90,44 @@ private Q_SLOTS:
                 + QStringLiteral("Argo").leftJustified(28) + QString::fromUtf8("  € 1234,5678"));
     }
 
+    // Each position follows its line.
     void linesSortByCodeWithAToZFolded()
     {
-        QStringList lines = { QStringLiteral("bobi"), QStringLiteral("Èrcole"), QStringLiteral("argo"),
-            QStringLiteral("Zara"), QStringLiteral("BOBI"), QStringLiteral("[Rex]"), QStringLiteral("_fido"),
-            QStringLiteral("D\u2019Artagnan"), QStringLiteral("Dàrio"), QStringLiteral("1 Primo") };
-        ResultLines::sortAsListed(lines);
+        ResultLines::Listing listing { { QStringLiteral("bobi"), QStringLiteral("Èrcole"), QStringLiteral("argo"),
+                                           QStringLiteral("Zara"), QStringLiteral("BOBI"), QStringLiteral("[Rex]"),
+                                           QStringLiteral("_fido"), QStringLiteral("D\u2019Artagnan"),
+                                           QStringLiteral("Dàrio"), QStringLiteral("1 Primo") },
+            { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 } };
+        ResultLines::sortAsListed(listing);
         // '[' and '_' sort between the capitals and the small letters, so after
         // every name once a to z are capitals; "bobi" before "BOBI" as in the
         // file; the typographic apostrophe (0x92) before "à" (0xE0).
-        QCOMPARE(lines,
+        QCOMPARE(listing.lines,
             (QStringList { QStringLiteral("1 Primo"), QStringLiteral("argo"), QStringLiteral("bobi"),
                 QStringLiteral("BOBI"), QStringLiteral("D\u2019Artagnan"), QStringLiteral("Dàrio"),
                 QStringLiteral("Zara"), QStringLiteral("[Rex]"), QStringLiteral("_fido"), QStringLiteral("Èrcole") }));
+        QCOMPARE(listing.positions, (QList<qint64> { 10, 3, 1, 5, 8, 9, 4, 6, 7, 2 }));
+    }
+
+    // A chosen row stands for every listed row whose line reads the same once
+    // trimmed, case counting, in file order whatever the list's order.
+    void positionsAlike_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QList<qint64>>("positions");
+        QTest::newRow("a line of its own") << 1 << QList<qint64> { 2 };
+        QTest::newRow("the last in the file chosen") << 0 << QList<qint64> { 3, 5, 7 };
+        QTest::newRow("the first in the file chosen") << 3 << QList<qint64> { 3, 5, 7 };
+        QTest::newRow("blanks around count for nothing") << 2 << QList<qint64> { 3, 5, 7 };
+    }
+    void positionsAlike()
+    {
+        QFETCH(int, row);
+        QFETCH(QList<qint64>, positions);
+        const ResultLines::Listing listing {
+            { QStringLiteral("Argo"), QStringLiteral("ARGO"), QStringLiteral(" Argo  "), QStringLiteral("Argo") },
+            { 7, 2, 5, 3 } };
+        QCOMPARE(ResultLines::positionsAlike(listing, row), positions);
     }
 
     // One criterion on the name, or two (name and breed) combined with AND.
@@ -162,29 +188,49 @@ private Q_SLOTS:
 
     void init() { QVERIFY(m_folder.isValid()); }
 
-    void collectingKeepsFileOrderAndWhatWasReadBeforeAFailure()
+    void collectingKeepsFileOrderPositionsAndWhatWasReadBeforeAFailure()
     {
         writeDogs({ dog(QStringLiteral("Zara")), dog(QStringLiteral("Argo")), dog(QStringLiteral("Bobi")) },
             QByteArray());
         RecordFile file;
         file.openOrCreate(path(), DogRecord::recordSize);
-        QStringList lines;
+        ResultLines::Listing listing;
         collectLines(file, DogRecord::layout(), [](RecordView r) { return r.value(DogRecord::Nome) != u"Argo"; },
-            ResultLines::dogSearch, lines);
-        QCOMPARE(lines.size(), 2);
-        QVERIFY(lines[0].startsWith(QStringLiteral("Zara ")));
-        QVERIFY(lines[1].startsWith(QStringLiteral("Bobi ")));
+            ResultLines::dogSearch, listing);
+        QCOMPARE(listing.lines.size(), 2);
+        QVERIFY(listing.lines[0].startsWith(QStringLiteral("Zara ")));
+        QVERIFY(listing.lines[1].startsWith(QStringLiteral("Bobi ")));
+        QCOMPARE(listing.positions, (QList<qint64> { 1, 3 }));
 
         // A file that shrinks under the scan (another program cuts it): the
-        // read fails, and the lines read before the failure stay.
+        // read fails, and the lines read before the failure stay, each with
+        // its position.
         writeDogs(QList<Record>(10, dog(QStringLiteral("Argo"))), QByteArray());
-        lines.clear();
+        listing = {};
         file.openOrCreate(path(), DogRecord::recordSize);
         QVERIFY(QFile::resize(path(), 9 * DogRecord::recordSize));
         QVERIFY_THROWS_EXCEPTION(RecordFileError,
-            collectLines(file, DogRecord::layout(), [](RecordView) { return true; }, ResultLines::dogSearch, lines));
-        QVERIFY(!lines.isEmpty());
-        QVERIFY(lines.size() < 10);
+            collectLines(file, DogRecord::layout(), [](RecordView) { return true; }, ResultLines::dogSearch, listing));
+        QVERIFY(!listing.lines.isEmpty());
+        QVERIFY(listing.lines.size() < 10);
+        QCOMPARE(listing.positions.size(), listing.lines.size());
+        QCOMPARE(listing.positions.last(), qint64(listing.positions.size()));
+    }
+
+    // Each record is read again at its position, in the order given; one past
+    // the last record (the file was cut short since it was listed) is passed over.
+    void loadingByPositionReadsEachRecordThere()
+    {
+        writeDogs({ dog(QStringLiteral("Argo")), dog(QStringLiteral("Bobi")), dog(QStringLiteral("Cleo")) },
+            QByteArray(100, 'z'));
+        RecordFile file;
+        file.openOrCreate(path(), DogRecord::recordSize);
+        QStringList loaded;
+        const auto load = [&loaded](const Record &record, qint64 position) {
+            loaded.append(QString::number(position) + record.value(DogRecord::Nome));
+        };
+        QCOMPARE(loadRecordsAt(file, DogRecord::layout(), { 3, 1, 4 }, load), 2);
+        QCOMPARE(loaded, (QStringList { QStringLiteral("3Cleo"), QStringLiteral("1Argo") }));
     }
 
     void loadingByLineLoadsEveryEqualRecordTheLastOneLast()

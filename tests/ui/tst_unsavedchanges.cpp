@@ -9,8 +9,6 @@
 
 #include "dogs/frmCostiCane.h"
 #include "owners/frmRicontatta.h"
-#include "search/SearchWindow.h"
-#include "search/Searches.h"
 #include "storage/CostRecord.h"
 #include "ui/LineList.h"
 #include "ui/UnsavedChanges.h"
@@ -314,18 +312,21 @@ private Q_SLOTS:
         DogCard card;
         card.remark()->end(false);
         QTest::keyClicks(card.remark(), QStringLiteral(" nuova"));
-        SearchWindow search(card.f.context(), card.f.card(), Searches::dogs(), QStringLiteral("cani"));
-        search.show();
-        QTest::keyClicks(child<QLineEdit>(&search, "txtNome"), QStringLiteral("Due"));
-        click(child(&search, "btnCerca"));
         card.doubles().messages.answerNextQuestions({ answer });
-
-        doubleClickFirstLine(child<LineList>(&search, "lstRecords"));
+        bool stayedOpen = false;
+        whenModalShown([&stayedOpen](QWidget *search) {
+            QTest::keyClicks(child<QLineEdit>(search, "txtNome"), QStringLiteral("Due"));
+            click(child(search, "btnCerca"));
+            doubleClickFirstLine(child<LineList>(search, "lstRecords"));
+            stayedOpen = search->isVisible();
+            search->close();
+        });
+        click(child(card.f.card(), "cmdTrova"));
         QList<Shown> expected { theQuestion() };
         if (answer == Answer::Yes)
             expected.append({ Kind::Information, replacedMessage });
         QCOMPARE(card.doubles().messages.shown, expected);
-        QCOMPARE(search.isVisible(), answer == Answer::Cancel);
+        QCOMPARE(stayedOpen, answer == Answer::Cancel);
         QCOMPARE(
             card.f.card()->position(), answer == Answer::Cancel ? QStringLiteral("1") : QStringLiteral("2"));
         QCOMPARE(card.storedRemark(), answer == Answer::Yes ? newRemark : oldRemark);
@@ -338,13 +339,16 @@ private Q_SLOTS:
         DogCard card;
         QTest::keyClicks(card.remark(), QStringLiteral(" nuova"));
         card.f.writeFile(OwnerRecord::fileName, OwnerCardFixture::owner(QStringLiteral("Bianchi Anna")));
-        SearchWindow search(card.f.context(), card.f.card(), Searches::owners(), QStringLiteral("cani"));
-        search.show();
-        click(child(&search, "btnCerca"));
-
-        doubleClickFirstLine(child<LineList>(&search, "lstRecords"));
+        bool stayedOpen = true;
+        whenModalShown([&stayedOpen](QWidget *search) {
+            click(child(search, "btnCerca"));
+            doubleClickFirstLine(child<LineList>(search, "lstRecords"));
+            stayedOpen = search->isVisible();
+            search->close();
+        });
+        click(child(card.f.card(), "btnCarta"));
         QVERIFY(card.doubles().messages.shown.isEmpty());
-        QVERIFY(!search.isVisible());
+        QVERIFY(!stayedOpen);
         QCOMPARE(card.f.box("txtProprietario")->text(), QStringLiteral("Bianchi Anna"));
         QCOMPARE(card.f.card()->position(), QStringLiteral("1"));
     }
