@@ -1,8 +1,13 @@
 # Reads every quoted include of the source tree and names each one that goes
 # against the floors of Layers.cmake, as
 #     src/ui/LineList.cpp:3: includes "app/Fonts.h" from a higher level
-# (or from another library of the same level, or from a folder on no floor);
-# fails when there is one.
+# (or from another library of the same level, or from a folder on no floor),
+# and each window that looks a widget up by its name, as
+#     src/export/frmCreaRTF.cpp:103: finds a widget by its name
+# (a window holds the widgets it makes and is handed what another window
+# shows; only the shared widgets of ui/, which work on the window handed to
+# them, and app/delivered/, which opens windows as a user would for the
+# manual's pictures, look up by name); fails when there is one.
 #   cmake -DSOURCE_DIR=<path of src> -P CheckLayers.cmake
 cmake_minimum_required(VERSION 3.25)
 if(NOT SOURCE_DIR)
@@ -36,6 +41,11 @@ foreach(source IN LISTS sources)
     set(number 0)
     foreach(line IN LISTS lines)
         math(EXPR number "${number} + 1")
+        if(line MATCHES "findChild(ren)?<[^>]*>\\([ \t]*[^) \t]" AND NOT source MATCHES "^(ui|app/delivered)/")
+            message("${shown}:${number}: finds a widget by its name")
+            math(EXPR offences "${offences} + 1")
+            continue()
+        endif()
         if(NOT line MATCHES "^[ \t]*#[ \t]*include[ \t]*\"(([^\"/]+)/[^\"]*)\"")
             continue()
         endif()
@@ -57,6 +67,7 @@ foreach(source IN LISTS sources)
 endforeach()
 
 if(offences GREATER 0)
-    message(FATAL_ERROR "${offences} of the includes above go against the floors of cmake/Layers.cmake")
+    message(FATAL_ERROR "${offences} of the lines above go against the floors of cmake/Layers.cmake"
+        " or look a widget up by its name")
 endif()
-message("${checked} includes of ${SOURCE_DIR} checked: none climbs")
+message("${checked} includes of ${SOURCE_DIR} checked: none climbs, and no window looks a widget up by its name")
