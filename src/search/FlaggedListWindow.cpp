@@ -11,6 +11,7 @@
 #include "ui/GradientWidget.h"
 #include "ui/LineList.h"
 #include "ui/ListPanel.h"
+#include "ui/Theme.h"
 
 #include <QPushButton>
 #include <QShowEvent>
@@ -36,7 +37,7 @@ FlaggedListWindow::FlaggedListWindow(AppContext &context, QWidget *opener, const
     setWindowTitle(description.caption);
     setFixedSize(windowSize);
 
-    auto *background = new GradientWidget(Qt::black, this);
+    auto *background = new GradientWidget(Theme::colour(Theme::Colour::SearchBackdrop), this);
     background->setGeometry(rect());
     auto *logo = new QSvgWidget(description.logo);
     logo->setObjectName(QStringLiteral("imgLogo"));

@@ -14,6 +14,7 @@
 #include "ui/GradientWidget.h"
 #include "ui/LineList.h"
 #include "ui/ListPanel.h"
+#include "ui/Theme.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -62,7 +63,7 @@ SearchWindow::SearchWindow(AppContext &context, QWidget *opener, const SearchDes
     setWindowTitle(description.caption);
     setFixedSize(windowSize);
 
-    auto *background = new GradientWidget(Qt::black, this);
+    auto *background = new GradientWidget(Theme::colour(Theme::Colour::SearchBackdrop), this);
     background->setGeometry(rect());
 
     m_panAvvio = buildCriteriaView(background);
@@ -91,14 +92,14 @@ QWidget *SearchWindow::buildCriteriaView(QWidget *parent)
     auto *view = new QWidget(parent);
     view->setObjectName(QStringLiteral("panAvvio"));
     view->setAttribute(Qt::WA_StyledBackground);
-    view->setStyleSheet(QStringLiteral("#panAvvio { background: white; border: 1px solid #CDDFEE; }"));
+    view->setStyleSheet(Theme::whitePanel(QStringLiteral("panAvvio")));
 
     auto *instructions = addLabel(
         QString::fromUtf8("Immettere nei campi prescelti una o più parole consecutive presenti nelle schede da "
                           "trovare e premere il pulsante Cerca.\n"
                           "Lasciare in bianco tutti gli altri campi.\n"
                           "Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente."),
-        QFont(QStringLiteral("Arial"), 10), view);
+        Theme::font(Theme::Font::ResultLine), view);
     instructions->setObjectName(QStringLiteral("lblIstruzioni"));
     instructions->setAlignment(Qt::AlignCenter);
     instructions->setWordWrap(true);
@@ -134,7 +135,7 @@ QWidget *SearchWindow::buildCriteriaView(QWidget *parent)
     }
 
     m_lblAttendere = addLabel(QStringLiteral("Ricerca schede in corso. Attendere..."),
-                              QFont(QStringLiteral("Arial"), 11, QFont::Bold), view);
+                              Theme::font(Theme::Font::ResultHeading), view);
     m_lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
     m_lblAttendere->setAlignment(Qt::AlignCenter);
     QPalette colours = m_lblAttendere->palette();
