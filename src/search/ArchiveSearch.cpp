@@ -76,25 +76,4 @@ int loadRecordsAt(RecordFile &file, const RecordLayout &layout, const QList<qint
     return loaded;
 }
 
-int loadRecordsWithLine(RecordFile &file, const RecordLayout &layout, LineOf lineOf, const QString &line,
-                        const std::function<void(const Record &, qint64 position)> &load)
-{
-    const QString wanted = trimmedText(line);
-    Record record(layout);
-    int loaded = 0;
-    file.seekRecord(0);
-    while (!file.atEnd()) {
-        const qint64 position = file.currentIndex() + 1;
-        const RecordView candidate(layout, file.readNextInPlace());
-        if (trimmedText(lineOf(candidate)) == wanted) {
-            // Loading may take a while (a photo); the record is kept apart
-            // from the file's read-ahead first.
-            std::copy_n(candidate.data(), layout.recordSize(), record.data());
-            load(record, position);
-            ++loaded;
-        }
-    }
-    return loaded;
-}
-
 } // namespace ArchiveSearch

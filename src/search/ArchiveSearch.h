@@ -81,11 +81,5 @@ void collectLines(RecordFile &file, const RecordLayout &layout, const std::funct
 int loadRecordsAt(RecordFile &file, const RecordLayout &layout, const QList<qint64> &positions,
                   const std::function<void(const Record &, qint64 position)> &load);
 
-/// Walks the open file from its first record to its last and hands load()
-/// every record whose line, trimmed, equals line trimmed, exactly, with its
-/// 1-based position: with several equal lines, the last one loaded is the
-/// last in the file. Returns how many were loaded. Throws RecordFileError.
-int loadRecordsWithLine(RecordFile &file, const RecordLayout &layout, LineOf lineOf, const QString &line,
-                        const std::function<void(const Record &, qint64 position)> &load);
 
 } // namespace ArchiveSearch

@@ -86,7 +86,8 @@ void FlaggedListWindow::btnStampaClick()
 void FlaggedListWindow::lstRecordsDoubleClick()
 {
     // A failed load, or nothing chosen, just closes: what was loaded stays.
-    if (const std::optional<QString> line = m_panel->lstRecords->selectedLine()) {
+    const LineList *list = m_panel->lstRecords;
+    if (const std::optional<int> row = list->selectedRow()) {
         // Kept from being replaced, the card stays as it was and the list
         // stays open for another choice.
         if (!ArchiveWindow::mayReplaceCardOf(parentWidget()))
@@ -94,8 +95,8 @@ void FlaggedListWindow::lstRecordsDoubleClick()
         try {
             RecordFile file;
             file.openOrCreate(m_filePath, m_description.layout.recordSize());
-            // Every record takes part, whatever its flag: the line alone names it.
-            ArchiveSearch::loadRecordsWithLine(file, m_description.layout, m_description.lineOf, *line, m_showRecord);
+            ArchiveSearch::loadRecordsAt(file, m_description.layout,
+                ResultLines::positionsAlike({ list->lines(), list->positions() }, *row), m_showRecord);
             file.closeFile();
         } catch (const RecordFileError &) {
         }

@@ -18,10 +18,11 @@ class RecordLayout;
 // once, when the window is shown, and the file is never written here: a
 // record is changed by loading it and saving it in its own window.
 //
-// Each line keeps its record's position, but a double click goes by the line:
-// the line names the record, so every record of the file whose line is the
-// chosen one, listed or not, is loaded in file order and the last in the file
-// is what the window keeps, as it always was.
+// Each line keeps its record's position, and a double click loads the record
+// of the line chosen. Listed records whose lines read the same cannot be told
+// apart, so a pick of one loads them all in file order and the window keeps
+// the last, as the search windows do; a record the list leaves out is never
+// loaded, whatever its line.
 class FlaggedListWindow : public QDialog
 {
     Q_OBJECT

@@ -104,10 +104,3 @@ std::optional<int> LineList::selectedRow() const
         return std::nullopt;
     return selected.first().row();
 }
-
-std::optional<QString> LineList::selectedLine() const
-{
-    if (const std::optional<int> row = selectedRow())
-        return m_model->lines().at(*row);
-    return std::nullopt;
-}

@@ -32,8 +32,6 @@ public:
     QList<qint64> positions() const;
     /// The selected line's row; nothing when no line is selected.
     std::optional<int> selectedRow() const;
-    /// The selected line's text; nothing when no line is selected.
-    std::optional<QString> selectedLine() const;
 
 Q_SIGNALS:
     /// A double click anywhere in the list, on a line or on the empty part

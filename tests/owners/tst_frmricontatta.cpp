@@ -100,15 +100,17 @@ private Q_SLOTS:
         QVERIFY(m_context->doubles.messages.shown.isEmpty());
     }
 
-    // The line names the owner: every record with that line is loaded, marked
-    // or not, so the later one in the file is what the card keeps.
-    void doubleClickLoadsTheLastOwnerWithThatLine()
+    // Marked owners whose lines read the same cannot be told apart: all of
+    // them are loaded in file order, so the card keeps the later one; an
+    // unmarked owner with the same line is not on the list and is never loaded.
+    void doubleClickLoadsTheListedOwnersWithThatLine()
     {
         const QString yes = FlagText::yes();
         m_context->writeFile(OwnerRecord::fileName,
             ownersFile({ owner(QStringLiteral("Rossi Ugo"), yes, QStringLiteral("primo")),
                 owner(QStringLiteral("Verdi Luca"), yes),
-                owner(QStringLiteral("Rossi Ugo"), FlagText::no(), QStringLiteral("terzo")) }));
+                owner(QStringLiteral("Rossi Ugo"), yes, QStringLiteral("terzo")),
+                owner(QStringLiteral("Rossi Ugo"), FlagText::no(), QStringLiteral("quarto")) }));
         openWindow();
         auto *list = child<LineList>(m_window.get(), "lstRecords");
         const QPoint at = list->visualRect(list->model()->index(0, 0)).center();

@@ -233,34 +233,6 @@ private Q_SLOTS:
         QCOMPARE(loaded, (QStringList { QStringLiteral("3Cleo"), QStringLiteral("1Argo") }));
     }
 
-    void loadingByLineLoadsEveryEqualRecordTheLastOneLast()
-    {
-        const QString longName(60, u'x');
-        writeDogs({ dog(QStringLiteral("Argo")), dog(longName), dog(QStringLiteral("Bobi")), dog(QStringLiteral("Argo")) },
-            QByteArray(100, 'z')); // a trailing fragment is no record
-        RecordFile file;
-        file.openOrCreate(path(), DogRecord::recordSize);
-        QList<qint64> loaded;
-        const auto load = [&loaded](const Record &, qint64 position) { loaded.append(position); };
-
-        // A line as the list holds it, even with blanks around it.
-        QCOMPARE(loadRecordsWithLine(file, DogRecord::layout(), ResultLines::dogSearch,
-                     QStringLiteral("  ") + ResultLines::dogSearch(dog(QStringLiteral("Argo"))), load),
-            2);
-        QCOMPARE(loaded, (QList<qint64> { 1, 4 }));
-
-        // A name cut to 30 characters in its line is still found whole.
-        loaded.clear();
-        QCOMPARE(loadRecordsWithLine(file, DogRecord::layout(), ResultLines::dogSearch,
-                     ResultLines::dogSearch(dog(longName.left(30))), load),
-            1);
-        QCOMPARE(loaded, QList<qint64> { 2 });
-
-        // Case counts when comparing lines.
-        QCOMPARE(loadRecordsWithLine(file, DogRecord::layout(), ResultLines::dogSearch,
-                     ResultLines::dogSearch(dog(QStringLiteral("ARGO"))), load),
-            0);
-    }
 
 private:
     QString path() const { return m_folder.filePath(DogRecord::fileName); }
