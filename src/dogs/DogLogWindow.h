@@ -70,7 +70,7 @@ protected:
     /// Once the kind has built its form on the window: centres it, wires the
     /// entry's boxes (dateField's first) and its today button, and takes save,
     /// the entry's own Save with its checks and messages, for the question on
-    /// closing. The entry as shown now counts as unchanged.
+    /// closing. What the entry shows once the window opens counts as unchanged.
     void formBuilt(int dateField, PictureButton *today, std::function<bool()> save);
 
     /// Reads the log and shows it, when the window is shown.
