@@ -20,8 +20,6 @@ class RecordLayout;
 // captions, the date box with its "today" button and the row of buttons.
 namespace DogLogParts {
 
-/// The colour of the captions and notes on white.
-
 /// A gradient background named objectName at geometry on the window.
 GradientWidget *background(const char *objectName, const QRect &geometry, QWidget *window);
 
