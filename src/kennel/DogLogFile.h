@@ -7,16 +7,19 @@
 
 #include <functional>
 
-// The file of one of a dog's logs (its costs, its weighings, ...): one file
-// per dog position, fixed-length records addressed by their 1-based position,
-// never moved. Every function opens the file, creating it empty when missing,
+// The file of one of a dog's logs (its costs, its weighings, its health
+// booklet): a file per dog position, or one archive whose records each name
+// their dog; fixed-length records addressed by their 1-based position, never
+// moved. Every function opens the file, creating it empty when missing,
 // refuses one larger than any log (OversizedFileError, before a record is
 // read) and closes it before it returns; any other failure throws
 // RecordFileError.
 namespace DogLogFile {
 
-/// What a kind of log stores: its record layout, the name of a dog's file
-/// and the most records a file of it may hold.
+/// What a kind of log stores: its record layout, the name of the file that
+/// holds a dog's log (the same name for every dog when one archive holds the
+/// logs of all, each record naming its dog) and the most records a file of it
+/// may hold.
 struct Format
 {
     const RecordLayout &(*layout)();

@@ -83,7 +83,7 @@ bool ProgramFolder::keeps(const QString &path) const
 bool isRecordFileName(const QString &name)
 {
     static const QRegularExpression pattern(
-        QStringLiteral("^(Anagrafica_Cani\\.pro|Proprietari\\.pro|[0-9]{4}\\.sca|(Costi|Pesi)_Cane_[0-9]+\\.pro)$"));
+        QStringLiteral("^(Anagrafica_Cani\\.pro|Proprietari\\.pro|Libretti_Sanitari\\.pro|[0-9]{4}\\.sca|(Costi|Pesi)_Cane_[0-9]+\\.pro)$"));
     return pattern.match(name).hasMatch();
 }
 
