@@ -3,7 +3,11 @@
 // booster, which entries a later one repeats, and every dog's due entries as
 // the start-up check and the deadline lists take them.
 
+#include "kennel/DogNames.h"
 #include "kennel/HealthBooklet.h"
+#include "storage/DogRecord.h"
+#include "storage/Record.h"
+#include "storage/RecordFile.h"
 #include "storage/HealthRecord.h"
 
 #include <QFile>
@@ -231,6 +235,23 @@ private Q_SLOTS:
         QFETCH(QString, line);
         QCOMPARE(HealthBooklet::announcement(entry(1, "14/03/2025", kind, what, "14/03/2026"), QStringLiteral("Rex")),
                  line);
+    }
+
+    // The dogs a due entry names: read where they lie, none beyond the archive.
+    void dogNames()
+    {
+        const QString archive = m_dir.filePath(DogRecord::fileName);
+        QVERIFY(DogNames::read(archive, { 1 }).isEmpty());
+        RecordFile file;
+        file.openOrCreate(archive, DogRecord::recordSize);
+        for (const QString &name : { u"Rex "_s, u"Fido"_s }) {
+            Record dog(DogRecord::layout());
+            dog.setValue(DogRecord::Nome, name);
+            file.writeNext(dog);
+        }
+        file.closeFile();
+        const QHash<qint64, QString> names = DogNames::read(archive, { 2, 1, 3, 0, 2 });
+        QCOMPARE(names, (QHash<qint64, QString> { { 1, u"Rex"_s }, { 2, u"Fido"_s } }));
     }
 
 private:
