@@ -18,7 +18,7 @@
 namespace {
 
 // "N.", Scadenza, Cane, Tipo, Cosa, Stato, Veterinario.
-constexpr int columnWidths[] = { 50, 90, 150, 120, 170, 90, 150 };
+constexpr int columnWidths[] = { 40, 85, 150, 120, 170, 90, 145 };
 
 QLabel *boxCaption(const char *text, QWidget *parent)
 {
@@ -33,7 +33,7 @@ QLineEdit *dateBox(const char *objectName, QDate day, QWidget *parent)
     auto *box = new QLineEdit(DateText::format(day), parent);
     box->setObjectName(QString::fromLatin1(objectName));
     box->setMaxLength(10);
-    box->setFixedWidth(100);
+    box->setFixedWidth(116);
     box->setFont(Theme::font(Theme::Font::FieldText));
     return box;
 }
