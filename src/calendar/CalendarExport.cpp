@@ -2,6 +2,9 @@
 
 #include "core/DateText.h"
 #include "core/ScheduleRules.h"
+#include "kennel/DogNames.h"
+#include "storage/DogRecord.h"
+#include "storage/HealthRecord.h"
 #include "storage/ProgramFolder.h"
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
@@ -144,6 +147,66 @@ namespace {
         return event;
     }
 
+    // A due date is a day, not an appointment: the event takes the whole day
+    // and blocks no hour of it. Its alarm rings at nine in the morning of the
+    // first day of the notice, the day the program's start-up check first
+    // announces it, rather than at midnight.
+    constexpr int alarmHour = 9;
+
+    QString healthDescription(const HealthItem &item)
+    {
+        const HealthBooklet::Entry &entry = item.entry;
+        QStringList text { QStringLiteral("Cane: ") + item.dogName,
+            QStringLiteral("Tipo: ") + HealthDue::kindNames().at(int(entry.kind)) };
+        if (!entry.what.isEmpty())
+            text.append(QStringLiteral("Cosa: ") + entry.what);
+        if (!entry.veterinarian.isEmpty())
+            text.append(QStringLiteral("Veterinario: ") + entry.veterinarian);
+        return text.join(u'\n');
+    }
+
+    icalcomponent *healthEvent(const HealthItem &item, const icaltimetype &stamp)
+    {
+        const HealthBooklet::Entry &entry = item.entry;
+        icalcomponent *event = icalcomponent_new_vevent();
+        icalcomponent_add_property(
+            event, icalproperty_new_uid(utf8(uid(HealthRecord::fileName(), entry.position)).constData()));
+        icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
+        icaltimetype day = icaltime_null_date();
+        day.year = entry.due.year();
+        day.month = entry.due.month();
+        day.day = entry.due.day();
+        icalcomponent_add_property(event, icalproperty_new_dtstart(day));
+        const QByteArray summary = utf8(HealthBooklet::announcement(entry, item.dogName));
+        icalcomponent_add_property(event, icalproperty_new_summary(summary.constData()));
+        icalcomponent_add_property(event, icalproperty_new_description(utf8(healthDescription(item)).constData()));
+        icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+
+        icalcomponent *alarm = icalcomponent_new_valarm();
+        icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
+        icaltriggertype trigger {};
+        trigger.time = icaltime_null_time();
+        trigger.duration = icaldurationtype_from_int(alarmHour * 3600 - entry.noticeDays * 86400);
+        icalcomponent_add_property(alarm, icalproperty_new_trigger(trigger));
+        icalcomponent_add_property(alarm, icalproperty_new_description(summary.constData()));
+        icalcomponent_add_component(event, alarm);
+        return event;
+    }
+
+    QList<HealthItem> healthItems(const ProgramFolder &folder, int year)
+    {
+        const QList<HealthBooklet::Entry> due = HealthBooklet::dueBetween(
+            folder.filePath(HealthRecord::fileName()), QDate(year, 1, 1), QDate(year, 12, 31));
+        QList<qint64> dogs;
+        for (const HealthBooklet::Entry &entry : due)
+            dogs.append(entry.dog);
+        const QHash<qint64, QString> names = DogNames::read(folder.filePath(DogRecord::fileName), dogs);
+        QList<HealthItem> items;
+        for (const HealthBooklet::Entry &entry : due)
+            items.append({ entry, names.value(entry.dog) });
+        return items;
+    }
+
 } // namespace
 
 QString uid(const QString &yearFileName, qint64 position)
@@ -151,8 +214,8 @@ QString uid(const QString &yearFileName, qint64 position)
     return yearFileName + u'-' + QString::number(position) + QStringLiteral("@zampora");
 }
 
-QByteArray calendarText(const QString &yearFileName, const QList<Record> &entries, const QDateTime &stamp,
-                        Summary *summary)
+QByteArray calendarText(const QString &yearFileName, const QList<Record> &entries, const QList<HealthItem> &health,
+                        const QDateTime &stamp, Summary *summary)
 {
     Component calendar(icalcomponent_new_vcalendar());
     icalcomponent_add_property(calendar.get(), icalproperty_new_prodid("-//Zampora//Scadenze e Appuntamenti//IT"));
@@ -173,6 +236,10 @@ QByteArray calendarText(const QString &yearFileName, const QList<Record> &entrie
         }
         icalcomponent_add_component(calendar.get(), event(yearFileName, i + 1, entry, date, *time, utcStamp));
         ++counted.written;
+    }
+    for (const HealthItem &item : health) {
+        icalcomponent_add_component(calendar.get(), healthEvent(item, utcStamp));
+        ++counted.health;
     }
     if (summary)
         *summary = counted;
@@ -201,7 +268,7 @@ Summary exportYear(const ProgramFolder &folder, int year, const QString &icsPath
     }
 
     Summary summary;
-    const QByteArray text = calendarText(yearFileName, entries, stamp, &summary);
+    const QByteArray text = calendarText(yearFileName, entries, healthItems(folder, year), stamp, &summary);
     if (writeWholeFile(icsPath, text)) {
         throw WriteError(
             QStringLiteral("Attenzione: non è stato possibile scrivere il file %1.").arg(QDir::toNativeSeparators(icsPath)));
@@ -212,8 +279,13 @@ Summary exportYear(const ProgramFolder &folder, int year, const QString &icsPath
 QString closingMessage(const Summary &summary)
 {
     QString message = summary.written == 1
-        ? QStringLiteral("Il calendario è stato esportato con 1 scadenza.")
-        : QStringLiteral("Il calendario è stato esportato con %1 scadenze.").arg(summary.written);
+        ? QStringLiteral("Il calendario è stato esportato con 1 scadenza")
+        : QStringLiteral("Il calendario è stato esportato con %1 scadenze").arg(summary.written);
+    if (summary.health == 1)
+        message += QStringLiteral(" e 1 scadenza sanitaria");
+    else if (summary.health > 1)
+        message += QStringLiteral(" e %1 scadenze sanitarie").arg(summary.health);
+    message += u'.';
     if (summary.skipped == 1) {
         message += QStringLiteral("\n\r\n\r1 scheda non è stata esportata perché la sua data o la sua ora "
                                   "non sono leggibili.");

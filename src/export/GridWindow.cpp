@@ -25,10 +25,9 @@ constexpr QRect statusGeometry(20, 507, 821, 32);
 constexpr int rowHeight = 21;
 
 PictureButton *bandButton(
-    const char *objectName, const char *artwork, const char *words, const char *statusText, QWidget *parent)
+    const char *objectName, const QString &artwork, const char *words, const char *statusText, QWidget *parent)
 {
-    auto *button = new PictureButton(QString::fromLatin1(objectName),
-        QStringLiteral(":/export/%1.svg").arg(QLatin1StringView(artwork)), parent);
+    auto *button = new PictureButton(QString::fromLatin1(objectName), artwork, parent);
     button->setAccessibleName(QString::fromUtf8(words));
     button->setStatusText(QString::fromUtf8(statusText));
     return button;
@@ -60,10 +59,10 @@ GridWindow::GridWindow(AppContext &context, QWidget *owner, const Look &look)
     status->setStyleSheet(
         Theme::informationBar(Theme::colour(Theme::Colour::InformationBar), false));
 
-    auto *hints = new StatusHints(status);
-    hints->addPictureButtons(band);
+    m_hints = new StatusHints(status);
+    m_hints->addPictureButtons(band);
     for (QWidget *background : std::initializer_list<QWidget *> { this, band, gridView, gridView->viewport() })
-        hints->addBackground(background);
+        m_hints->addBackground(background);
 
     connect(cmdEsporta, &PictureButton::clicked, this,
         [this] { exportGridToSpreadsheet(m_context, this, *m_grid, m_format); });
@@ -76,7 +75,26 @@ void GridWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        m_grid->setRows(readRows());
+        showRows(readRows());
+}
+
+void GridWindow::showRows(ExportRows rows)
+{
+    m_grid->setRows(std::move(rows));
+}
+
+void GridWindow::addToBand(QWidget *controls)
+{
+    m_bandRow->insertWidget(1, controls, 0, Qt::AlignVCenter);
+}
+
+PictureButton *GridWindow::addBandButton(
+    const char *objectName, const QString &artwork, const char *words, const char *statusText)
+{
+    PictureButton *button = bandButton(objectName, artwork, words, statusText, cmdEsporta->parentWidget());
+    m_bandRow->insertWidget(m_bandRow->indexOf(cmdEsporta), button, 0, Qt::AlignVCenter);
+    m_hints->addHint(button, button->statusText());
+    return button;
 }
 
 QWidget *GridWindow::buildBand(const QString &titleArtwork)
@@ -90,18 +108,19 @@ QWidget *GridWindow::buildBand(const QString &titleArtwork)
     logo->setObjectName(QStringLiteral("imgLogo"));
     logo->setFixedSize(logo->sizeHint());
 
-    cmdEsporta = bandButton(
-        "cmdEsporta", "esporta", "Esporta in Excel", "Esporta l'archivio in formato Microsoft Excel.", band);
-    cmdGuida = bandButton("cmdGuida", "guida", "Guida", "Visualizza la pagina della guida sensibile al contesto.", band);
-    cmdEsci = bandButton("cmdEsci", "esci", "Esci", "Esci da questo ambiente di lavoro.", band);
+    cmdEsporta = bandButton("cmdEsporta", QStringLiteral(":/export/esporta.svg"), "Esporta in Excel",
+        "Esporta l'archivio in formato Microsoft Excel.", band);
+    cmdGuida = bandButton("cmdGuida", QStringLiteral(":/export/guida.svg"), "Guida",
+        "Visualizza la pagina della guida sensibile al contesto.", band);
+    cmdEsci = bandButton("cmdEsci", QStringLiteral(":/export/esci.svg"), "Esci", "Esci da questo ambiente di lavoro.", band);
 
-    auto *row = new QHBoxLayout(band);
-    row->setContentsMargins(20, 4, 20, 4);
-    row->setSpacing(6);
-    row->addWidget(logo, 0, Qt::AlignVCenter);
-    row->addStretch();
+    m_bandRow = new QHBoxLayout(band);
+    m_bandRow->setContentsMargins(20, 4, 20, 4);
+    m_bandRow->setSpacing(6);
+    m_bandRow->addWidget(logo, 0, Qt::AlignVCenter);
+    m_bandRow->addStretch();
     for (PictureButton *button : { cmdEsporta, cmdGuida, cmdEsci })
-        row->addWidget(button, 0, Qt::AlignVCenter);
+        m_bandRow->addWidget(button, 0, Qt::AlignVCenter);
     return band;
 }
 

@@ -11,7 +11,9 @@ struct SpreadsheetFormat;
 class ExportGrid;
 class ExportRows;
 class PictureButton;
+class QHBoxLayout;
 class QTableView;
+class StatusHints;
 
 // The windows that show records in a grid and export it to a spreadsheet
 // (the archive exports and the deadline lists): a fixed window of 862 by 560
@@ -19,7 +21,8 @@ class QTableView;
 // export, help and exit buttons, the read-only grid with shaded alternate
 // rows 21 high, and the slate-blue status strip whose text follows the mouse
 // over the buttons. The grid is filled once, when the window opens; records
-// saved meanwhile wait for the next opening. What it is filled with belongs
+// saved meanwhile wait for the next opening, or for the window's own reload
+// (a list over a period chosen in the band). What it is filled with belongs
 // to each window.
 class GridWindow : public QDialog
 {
@@ -48,6 +51,15 @@ protected:
 
     void showEvent(QShowEvent *event) override;
 
+    /// Shows these rows in place of those the grid shows.
+    void showRows(ExportRows rows);
+    /// Puts a window's own controls in the band, after the title picture.
+    void addToBand(QWidget *controls);
+    /// A picture button of the band's kind (artwork a resource path), placed
+    /// before the export with its status text.
+    PictureButton *addBandButton(const char *objectName, const QString &artwork, const char *words,
+                                 const char *statusText);
+
     AppContext &m_context;
 
 private:
@@ -56,6 +68,8 @@ private:
 
     const SpreadsheetFormat &m_format;
     ExportGrid *m_grid;
+    QHBoxLayout *m_bandRow;
+    StatusHints *m_hints;
     PictureButton *cmdEsporta;
     PictureButton *cmdGuida;
     PictureButton *cmdEsci;

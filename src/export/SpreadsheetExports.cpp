@@ -180,6 +180,14 @@ const SpreadsheetFormat &monthlyDeadlines()
     return format;
 }
 
+const SpreadsheetFormat &healthDeadlines()
+{
+    static constexpr SpreadsheetColumn columns[] = { { u"Scadenza", 90 }, { u"Cane", 160 }, { u"Tipo", 120 },
+        { u"Cosa", 200 }, { u"Stato", 90 }, { u"Veterinario", 200 } };
+    static const SpreadsheetFormat format { u"Scadenze_Sanitarie.xls", u"Scadenze sanitarie", columns };
+    return format;
+}
+
 ExportRows readArchiveRows(const QString &path, const ArchiveExport &archive)
 {
     ExportRows rows(int(archive.cells.size()));

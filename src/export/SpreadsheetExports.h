@@ -5,7 +5,7 @@
 
 class RecordLayout;
 
-// The six spreadsheet exports: three of whole archives, three of deadline
+// The seven spreadsheet exports: three of whole archives, four of deadline
 // lists. Each writes its grid, in grid order, to its own file in the program
 // folder.
 namespace SpreadsheetExports {
@@ -44,6 +44,11 @@ const SpreadsheetFormat &imminentDeadlines();
 const SpreadsheetFormat &dailyDeadlines();
 /// "Scadenze_Mensili.xls", sheet "Scadenze del mese".
 const SpreadsheetFormat &monthlyDeadlines();
+
+/// "Scadenze_Sanitarie.xls", sheet "Scadenze sanitarie": the health
+/// booklets' items due in a period, six columns from Scadenza to
+/// Veterinario (seven in the grid, with the running number).
+const SpreadsheetFormat &healthDeadlines();
 
 /// The rows of an archive grid: every record of the file at path from the
 /// first to the last (the file is created empty when missing), each field

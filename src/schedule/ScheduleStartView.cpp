@@ -53,6 +53,8 @@ ScheduleStartView::ScheduleStartView(QWidget *view)
     btnGiorno->move(16, 474);
     btnMese = pictureButton("btnMese", "btnMese", "Scadenze del mese", view);
     btnMese->move(16, 524);
+    btnSanitarie = pictureButton("btnSanitarie", "btnSanitarie", "Scadenze sanitarie", view);
+    btnSanitarie->move(16, 574);
 
     picture("imgDecorazione", "decorazione", { 332, 100, 240, 460 }, view);
 

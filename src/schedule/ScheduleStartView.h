@@ -8,8 +8,8 @@ class QWidget;
 
 // The controls of the schedule's start view, built once on its panel
 // (`panAvvio`): the year box with "Apri", the imminent-deadline notice with its
-// two pictures and "OK", the calendar with the day and month buttons, help and
-// exit. The behaviour lives in frmScadenzario.
+// two pictures and "OK", the calendar with the day and month buttons, the
+// health booklets' due dates, help and exit. The behaviour lives in frmScadenzario.
 class ScheduleStartView
 {
 public:
@@ -21,6 +21,7 @@ public:
     QCalendarWidget *calAppuntamenti;
     PictureButton *btnGiorno;
     PictureButton *btnMese;
+    PictureButton *btnSanitarie;
     PictureButton *imgGuida;
     PictureButton *imgEsci;
     QWidget *imgPresenti;

@@ -11,6 +11,7 @@
 #include "report/printing/ScreenValues.h"
 #include "schedule/CalendarMarks.h"
 #include "schedule/DeadlineListWindow.h"
+#include "schedule/frmScadenzeSanitarie.h"
 #include "schedule/ListSelector.h"
 #include "schedule/SummaryWindow.h"
 #include "search/SearchWindow.h"
@@ -111,6 +112,7 @@ void frmScadenzario::connectControls()
             [this] { DeadlineListWindow::open(m_context, this, DeadlineListWindow::ofDay(), calendarDate()); });
     connect(m_start.btnMese, &PictureButton::clicked, this,
             [this] { DeadlineListWindow::open(m_context, this, DeadlineListWindow::ofMonth(), calendarDate()); });
+    connect(m_start.btnSanitarie, &PictureButton::clicked, this, [this] { frmScadenzeSanitarie::open(m_context, this); });
     const std::pair<PictureButton *, const SummaryWindow::Description *> summaries[] = {
         { m_card.cmdDaConfermare, &SummaryWindow::appointmentsToConfirm() },
         { m_card.cmdDaEffettuare, &SummaryWindow::paymentsToMake() },
