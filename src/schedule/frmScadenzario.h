@@ -70,7 +70,8 @@ private:
 
     void connectControls();
     void showStartView();
-    /// Judges today's deadlines in the current year's file and sounds the alarm.
+    /// Judges today's deadlines in the current year's file and the health
+    /// booklets' due entries, lists the latter and sounds the alarm.
     void checkImminentDeadlines();
     void resetSelectors();
     /// The card as the record Save writes, the hidden labels included.
