@@ -69,6 +69,7 @@ GridWindow::GridWindow(AppContext &context, QWidget *owner, const Look &look)
         [this] { exportGridToSpreadsheet(m_context, this, *m_grid, m_format); });
     connect(cmdGuida, &PictureButton::clicked, this, [this, help = look.help] { openHelp(m_context, this, help); });
     connect(cmdEsci, &PictureButton::clicked, this, &QDialog::reject);
+    connect(gridView, &QTableView::doubleClicked, this, [this](const QModelIndex &index) { rowDoubleClicked(index.row()); });
     move(centredIn(context.platform.screen.size(), size()));
 }
 
@@ -77,6 +78,10 @@ void GridWindow::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (!event->spontaneous())
         m_grid->setRows(readRows());
+}
+
+void GridWindow::rowDoubleClicked(int)
+{
 }
 
 QWidget *GridWindow::buildBand(const QString &titleArtwork)
