@@ -69,7 +69,8 @@ GridWindow::GridWindow(AppContext &context, QWidget *owner, const Look &look)
         [this] { exportGridToSpreadsheet(m_context, this, *m_grid, m_format); });
     connect(cmdGuida, &PictureButton::clicked, this, [this, help = look.help] { openHelp(m_context, this, help); });
     connect(cmdEsci, &PictureButton::clicked, this, &QDialog::reject);
-    connect(gridView, &QTableView::doubleClicked, this, [this](const QModelIndex &index) { rowDoubleClicked(index.row()); });
+    connect(gridView, &QTableView::doubleClicked, this,
+        [this](const QModelIndex &index) { rowDoubleClicked(index.row()); });
     move(centredIn(context.platform.screen.size(), size()));
 }
 
@@ -80,9 +81,7 @@ void GridWindow::showEvent(QShowEvent *event)
         m_grid->setRows(readRows());
 }
 
-void GridWindow::rowDoubleClicked(int)
-{
-}
+void GridWindow::rowDoubleClicked(int) { }
 
 QWidget *GridWindow::buildBand(const QString &titleArtwork)
 {

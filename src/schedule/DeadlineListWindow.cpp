@@ -12,11 +12,11 @@ constexpr int columnWidths[] = { 60, 150, 150, 250, 180, 250, 250, 180, 250, 250
 
 } // namespace
 
-DeadlineListWindow::DeadlineListWindow(
-    AppContext &context, QWidget *owner, const Description &description, QDate day, HealthEntryOpener openHealthEntry)
+DeadlineListWindow::DeadlineListWindow(AppContext &context, QWidget *owner, const Description &description,
+    QDate day, HealthEntryOpener openHealthEntry)
     : GridWindow(context, owner,
-          { description.objectName, description.caption, QStringLiteral(":/schedule/scadenze_elenco.svg"),
-              QStringLiteral("grdRecords"), columnWidths, description.format, description.help })
+        { description.objectName, description.caption, QStringLiteral(":/schedule/scadenze_elenco.svg"),
+            QStringLiteral("grdRecords"), columnWidths, description.format, description.help })
     , m_description(description)
     , m_day(day)
     , m_openHealthEntry(std::move(openHealthEntry))
@@ -59,7 +59,7 @@ const DeadlineListWindow::Description &DeadlineListWindow::ofMonth()
 }
 
 void DeadlineListWindow::open(AppContext &context, QWidget *owner, const Description &description, QDate day,
-                              HealthEntryOpener openHealthEntry)
+    HealthEntryOpener openHealthEntry)
 {
     DeadlineListWindow window(context, owner, description, day, std::move(openHealthEntry));
     window.exec();

@@ -42,7 +42,7 @@ public:
 
     /// day picks the entries and names the year file read.
     DeadlineListWindow(AppContext &context, QWidget *owner, const Description &description, QDate day,
-                       HealthEntryOpener openHealthEntry = {});
+        HealthEntryOpener openHealthEntry = {});
 
     /// frmExpImminenti: the entries imminent on the day (today).
     static const Description &imminent();
@@ -53,7 +53,7 @@ public:
 
     /// Creates the window over owner, shows it modally and destroys it when it closes.
     static void open(AppContext &context, QWidget *owner, const Description &description, QDate day,
-                     HealthEntryOpener openHealthEntry = {});
+        HealthEntryOpener openHealthEntry = {});
 
 protected:
     ExportRows readRows() const override;

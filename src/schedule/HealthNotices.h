@@ -19,7 +19,7 @@ struct Notice
 {
     HealthBooklet::Entry entry;
     QString dogName; // the card's name, or "cane n. 7" for a card without one
-    QString line;    // "Richiamo rabbia — Rex, 14/03/2026"
+    QString line; // "Richiamo rabbia — Rex, 14/03/2026"
 };
 
 /// The name a line gives a dog whose card has no name or lies beyond the

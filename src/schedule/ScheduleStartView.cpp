@@ -82,7 +82,8 @@ ScheduleStartView::ScheduleStartView(QWidget *view)
     imgPresenti->hide();
 
     // Between the decoration's foot and the help and exit buttons.
-    panSanitarie = panel("panSanitarie", Qt::white, { 332, 578, 598, 106 }, view, Theme::colour(Theme::Colour::BoxBorder));
+    panSanitarie = panel(
+        "panSanitarie", Qt::white, { 332, 578, 598, 106 }, view, Theme::colour(Theme::Colour::BoxBorder));
     QLabel *healthCaption = caption(QStringLiteral("Scadenze del libretto sanitario:"), panSanitarie);
     healthCaption->setGeometry(10, 4, 578, 22);
     lstSanitarie = new QListWidget(panSanitarie);

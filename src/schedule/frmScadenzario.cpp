@@ -107,8 +107,8 @@ void frmScadenzario::connectControls()
     // The imminent list reads today's year; the day and month lists the
     // calendar's, whatever year the card view has open.
     connect(m_start.btnOK, &QPushButton::clicked, this, [this] {
-        DeadlineListWindow::open(
-            m_context, this, DeadlineListWindow::imminent(), m_context.platform.clock.today(), m_openHealthEntry);
+        DeadlineListWindow::open(m_context, this, DeadlineListWindow::imminent(),
+            m_context.platform.clock.today(), m_openHealthEntry);
     });
     connect(m_start.btnGiorno, &PictureButton::clicked, this,
             [this] { DeadlineListWindow::open(m_context, this, DeadlineListWindow::ofDay(), calendarDate()); });

@@ -42,7 +42,10 @@ public:
     void importDog(const Record &dog);
     /// What a double click on a health booklet's row of the imminent list
     /// opens; nothing until set.
-    void setHealthEntryOpener(DeadlineListWindow::HealthEntryOpener opener) { m_openHealthEntry = std::move(opener); }
+    void setHealthEntryOpener(DeadlineListWindow::HealthEntryOpener opener)
+    {
+        m_openHealthEntry = std::move(opener);
+    }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

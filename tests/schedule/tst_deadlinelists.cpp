@@ -91,8 +91,8 @@ void writeBooklets(const TestContext &folder)
     using enum HealthDue::Kind;
     ScheduleFixture::writeDogs(folder, { u"Rex"_s, u"Lola"_s });
     ScheduleFixture::addHealthEntry(folder, 1, Vaccinazione, u"rabbia"_s, u"01/03/2024"_s);
-    ScheduleFixture::addHealthEntry(folder, 1, Vaccinazione, u"rabbia"_s, u"05/03/2024"_s, 7, u"Dott. Neri"_s,
-                                    u"seconda dose"_s);
+    ScheduleFixture::addHealthEntry(
+        folder, 1, Vaccinazione, u"rabbia"_s, u"05/03/2024"_s, 7, u"Dott. Neri"_s, u"seconda dose"_s);
     ScheduleFixture::addHealthEntry(folder, 2, Visita, {}, u"10/03/2024"_s, 30);
     ScheduleFixture::addHealthEntry(folder, 2, Sverminazione, u"Drontal"_s, u"20/02/2024"_s, 0);
     ScheduleFixture::addHealthEntry(folder, 2, Antiparassitario, {}, u"30/03/2024"_s);
@@ -209,17 +209,17 @@ private Q_SLOTS:
     void imminentListTakesHealthEntries()
     {
         m_context->writeFile(u"2024.sca"_s,
-            QList { due(u"05/03/2024"_s, u"08:00"_s, u"30"_s), due(u"01/03/2024"_s, u"09:00"_s, u"5"_s) }.join());
+            QList { due(u"05/03/2024"_s, u"08:00"_s, u"30"_s), due(u"01/03/2024"_s, u"09:00"_s, u"5"_s) }
+                .join());
         m_context->writeFile(u"2025.sca"_s, due(u"05/01/2025"_s, u"10:00"_s, u"400"_s));
         writeBooklets(*m_context);
         OpenerCalls opened;
-        m_window = std::make_unique<DeadlineListWindow>(
-            m_context->context(), nullptr, DeadlineListWindow::imminent(), QDate(2024, 2, 28), opened.opener());
+        m_window = std::make_unique<DeadlineListWindow>(m_context->context(), nullptr,
+            DeadlineListWindow::imminent(), QDate(2024, 2, 28), opened.opener());
         m_window->show();
         QCOMPARE(healthColumns(m_window.get()),
             QStringList({ u"4|20/02/2024|Lola||Libretto sanitario: Sverminazione Drontal — Lola, 20/02/2024||"_s,
-                u"2|01/03/2024|Fido||||03010900"_s,
-                u"1|05/03/2024|Fido||||03050800"_s,
+                u"2|01/03/2024|Fido||||03010900"_s, u"1|05/03/2024|Fido||||03050800"_s,
                 u"5|05/03/2024|Rex|Dott. Neri|Libretto sanitario: Richiamo rabbia — Rex, 05/03/2024|seconda dose|"_s,
                 u"6|10/03/2024|Lola||Libretto sanitario: Visita — Lola, 10/03/2024||"_s,
                 u"3|05/01/2025|Fido||||01051000"_s }));
@@ -230,7 +230,8 @@ private Q_SLOTS:
         QVERIFY(m_window->isVisible());
 
         open(DeadlineListWindow::ofMonth(), QDate(2024, 3, 1));
-        QCOMPARE(gridRows(m_window.get()), QStringList({ u"2|01/03/2024|09:00|No"_s, u"1|05/03/2024|08:00|No"_s }));
+        QCOMPARE(gridRows(m_window.get()),
+            QStringList({ u"2|01/03/2024|09:00|No"_s, u"1|05/03/2024|08:00|No"_s }));
         doubleClickRow(m_window.get(), 0);
         QCOMPARE(opened.calls.size(), 2);
         QVERIFY(m_context->doubles.messages.shown.isEmpty());
@@ -240,7 +241,8 @@ private Q_SLOTS:
     // Windows-1252 as every cell: the schedule's rows and the header as before.
     void exportCarriesHealthRows()
     {
-        m_context->writeFile(u"2024.sca"_s, due(u"01/03/2024"_s, u"09:00"_s, u"5"_s, { { Costo, u"12,50"_s } }));
+        m_context->writeFile(
+            u"2024.sca"_s, due(u"01/03/2024"_s, u"09:00"_s, u"5"_s, { { Costo, u"12,50"_s } }));
         writeBooklets(*m_context);
         open(DeadlineListWindow::imminent(), QDate(2024, 2, 28));
         m_context->doubles.messages.answerNextQuestions({ Answer::Yes, Answer::No });
@@ -252,7 +254,8 @@ private Q_SLOTS:
         QVERIFY(written.contains("<tr>" + textCell + "01/03/2024</td>" + textCell + "09:00</td>"));
         QVERIFY(written.contains("<tr>" + textCell + "05/03/2024</td>" + textCell + "</td>"));
         QVERIFY(written.contains(textCell + "Libretto sanitario: Richiamo rabbia \x97 Rex, 05/03/2024</td>"));
-        QVERIFY(written.indexOf("Drontal") < written.indexOf("09:00") && written.indexOf("09:00") < written.indexOf("rabbia"));
+        QVERIFY(written.indexOf("Drontal") < written.indexOf("09:00")
+            && written.indexOf("09:00") < written.indexOf("rabbia"));
     }
 
     // The schedule hands its opener to the imminent list it opens.

@@ -87,9 +87,9 @@ public:
     }
     /// Adds an entry of the dog at position dog, given a year before due
     /// ("dd/mm/yyyy"), to the health booklets' archive; returns its position.
-    static qint64 addHealthEntry(const TestContext &folder, qint64 dog, HealthDue::Kind kind, const QString &what,
-                                 const QString &due, int notice = HealthDue::defaultNoticeDays,
-                                 const QString &veterinarian = {}, const QString &note = {})
+    static qint64 addHealthEntry(const TestContext &folder, qint64 dog, HealthDue::Kind kind,
+        const QString &what, const QString &due, int notice = HealthDue::defaultNoticeDays,
+        const QString &veterinarian = {}, const QString &note = {})
     {
         HealthBooklet::Entry entry;
         entry.dog = dog;

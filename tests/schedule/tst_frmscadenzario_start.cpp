@@ -7,8 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QListWidget>
-#include <QTextCharFormat>
 #include <QPushButton>
+#include <QTextCharFormat>
 
 using namespace Qt::StringLiterals;
 
@@ -87,7 +87,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("booklets"); // "due", "not due", "none" (no archive), "unreadable"
         QTest::addColumn<QStringList>("lines");
         const QStringList announced { QString::fromUtf8("Sverminazione Drontal — cane n. 2, 20/02/2024"),
-            QString::fromUtf8("Visita — cane n. 7, 01/03/2024"), QString::fromUtf8("Richiamo rabbia — Rex, 05/03/2024") };
+            QString::fromUtf8("Visita — cane n. 7, 01/03/2024"),
+            QString::fromUtf8("Richiamo rabbia — Rex, 05/03/2024") };
         QTest::newRow("schedule and booklets") << true << u"due"_s << announced;
         QTest::newRow("booklets only") << false << u"due"_s << announced;
         QTest::newRow("schedule only, booklets not due") << true << u"not due"_s << QStringList {};
