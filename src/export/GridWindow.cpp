@@ -68,6 +68,8 @@ GridWindow::GridWindow(AppContext &context, QWidget *owner, const Look &look)
         [this] { exportGridToSpreadsheet(m_context, this, *m_grid, m_format); });
     connect(cmdGuida, &PictureButton::clicked, this, [this, help = look.help] { openHelp(m_context, this, help); });
     connect(cmdEsci, &PictureButton::clicked, this, &QDialog::reject);
+    connect(gridView, &QTableView::doubleClicked, this,
+        [this](const QModelIndex &index) { rowDoubleClicked(index.row()); });
     move(centredIn(context.platform.screen.size(), size()));
 }
 
@@ -96,6 +98,8 @@ PictureButton *GridWindow::addBandButton(
     m_hints->addHint(button, button->statusText());
     return button;
 }
+
+void GridWindow::rowDoubleClicked(int) { }
 
 QWidget *GridWindow::buildBand(const QString &titleArtwork)
 {

@@ -48,6 +48,9 @@ protected:
 
     /// The rows the grid shows, read when the window opens.
     virtual ExportRows readRows() const = 0;
+    /// A double click on a row of the grid (counted from 0): nothing, unless
+    /// the window's rows open something.
+    virtual void rowDoubleClicked(int row);
 
     void showEvent(QShowEvent *event) override;
 

@@ -12,19 +12,29 @@ constexpr int columnWidths[] = { 60, 150, 150, 250, 180, 250, 250, 180, 250, 250
 
 } // namespace
 
-DeadlineListWindow::DeadlineListWindow(
-    AppContext &context, QWidget *owner, const Description &description, QDate day)
+DeadlineListWindow::DeadlineListWindow(AppContext &context, QWidget *owner, const Description &description,
+    QDate day, HealthEntryOpener openHealthEntry)
     : GridWindow(context, owner,
-          { description.objectName, description.caption, QStringLiteral(":/schedule/scadenze_elenco.svg"),
-              QStringLiteral("grdRecords"), columnWidths, description.format, description.help })
+        { description.objectName, description.caption, QStringLiteral(":/schedule/scadenze_elenco.svg"),
+            QStringLiteral("grdRecords"), columnWidths, description.format, description.help })
     , m_description(description)
     , m_day(day)
+    , m_openHealthEntry(std::move(openHealthEntry))
 {
 }
 
 ExportRows DeadlineListWindow::readRows() const
 {
-    return DeadlineLists::readRows(m_context.folder, m_description.kind, m_day);
+    DeadlineLists::Rows rows = DeadlineLists::read(m_context.folder, m_description.kind, m_day);
+    m_healthRows = std::move(rows.health);
+    return std::move(rows.grid);
+}
+
+void DeadlineListWindow::rowDoubleClicked(int row)
+{
+    const auto found = m_healthRows.constFind(row);
+    if (found != m_healthRows.cend() && m_openHealthEntry)
+        m_openHealthEntry(this, found->dog, found->entry);
 }
 
 const DeadlineListWindow::Description &DeadlineListWindow::imminent()
@@ -48,8 +58,9 @@ const DeadlineListWindow::Description &DeadlineListWindow::ofMonth()
     return description;
 }
 
-void DeadlineListWindow::open(AppContext &context, QWidget *owner, const Description &description, QDate day)
+void DeadlineListWindow::open(AppContext &context, QWidget *owner, const Description &description, QDate day,
+    HealthEntryOpener openHealthEntry)
 {
-    DeadlineListWindow window(context, owner, description, day);
+    DeadlineListWindow window(context, owner, description, day, std::move(openHealthEntry));
     window.exec();
 }

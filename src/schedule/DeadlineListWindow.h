@@ -6,6 +6,8 @@
 
 #include <QDate>
 
+#include <functional>
+
 struct AppContext;
 struct SpreadsheetFormat;
 
@@ -15,7 +17,9 @@ struct SpreadsheetFormat;
 // in a grid in chronological order, each row keeping the number it had in
 // file order, with the export of the grid to a spreadsheet. The three are
 // one window with three descriptions; each reads its year file once, when
-// it is shown, and never writes it.
+// it is shown, and never writes it. The imminent list shows the health
+// booklets' due entries too; a double click on one of them opens it through
+// the opener it was given.
 class DeadlineListWindow : public GridWindow
 {
     Q_OBJECT
@@ -31,8 +35,14 @@ public:
         HelpPage help;
     };
 
+    /// Opens the health booklet of the dog at dogPosition on its entry at
+    /// entryPosition, over parent. The schedule knows no dog window: the
+    /// program hands it in.
+    using HealthEntryOpener = std::function<void(QWidget *parent, qint64 dogPosition, qint64 entryPosition)>;
+
     /// day picks the entries and names the year file read.
-    DeadlineListWindow(AppContext &context, QWidget *owner, const Description &description, QDate day);
+    DeadlineListWindow(AppContext &context, QWidget *owner, const Description &description, QDate day,
+        HealthEntryOpener openHealthEntry = {});
 
     /// frmExpImminenti: the entries imminent on the day (today).
     static const Description &imminent();
@@ -42,12 +52,18 @@ public:
     static const Description &ofMonth();
 
     /// Creates the window over owner, shows it modally and destroys it when it closes.
-    static void open(AppContext &context, QWidget *owner, const Description &description, QDate day);
+    static void open(AppContext &context, QWidget *owner, const Description &description, QDate day,
+        HealthEntryOpener openHealthEntry = {});
 
 protected:
     ExportRows readRows() const override;
+    /// A health row opens its entry; a schedule row nothing.
+    void rowDoubleClicked(int row) override;
 
 private:
     const Description &m_description;
     const QDate m_day;
+    const HealthEntryOpener m_openHealthEntry;
+    // Filled as the rows are read, which GridWindow asks of a const window.
+    mutable QHash<int, DeadlineLists::HealthPlace> m_healthRows;
 };

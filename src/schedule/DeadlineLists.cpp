@@ -2,6 +2,7 @@
 
 #include "core/DateText.h"
 #include "core/ScheduleRules.h"
+#include "schedule/HealthNotices.h"
 #include "storage/ProgramFolder.h"
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
@@ -22,6 +23,8 @@ namespace {
         Microchip, Segni, Persona, Dettagli, Officina, Costo, Contatto, DaConfermare, Effettuata, Note };
     constexpr int cellCount = int(std::size(rowFields)) + 1;
     constexpr int keyColumn = cellCount - 1;
+    constexpr int dataColumn = 0;
+    static_assert(rowFields[dataColumn] == Data);
 
     // Which entries a list takes, with the texts it compares against made
     // once for the whole file.
@@ -70,6 +73,28 @@ struct ListPlace
     int row;
     std::optional<quint32> keyNumber;
 };
+
+// The cells a health row fills, by the row's fields; the others stay empty.
+void appendHealthRow(ExportRows &rows, const HealthNotices::Notice &notice, qint64 number)
+{
+    const std::pair<Field, QString> filled[] = {
+        { Data, DateText::format(notice.entry.due) },
+        { Nome, notice.dogName },
+        { Persona, notice.entry.veterinarian },
+        { Dettagli, QStringLiteral("Libretto sanitario: ") + notice.line },
+        { Note, notice.entry.note },
+    };
+    QString text;
+    std::vector<quint32> ends(cellCount);
+    for (int column = 0; column < cellCount; ++column) {
+        for (const auto &[field, value] : filled) {
+            if (column < keyColumn && rowFields[column] == field)
+                text += value;
+        }
+        ends[size_t(column)] = quint32(text.size());
+    }
+    rows.append(text, ends, number);
+}
 
 std::optional<quint32> eightDigitNumber(QStringView key)
 {
@@ -143,6 +168,41 @@ ExportRows readRows(const ProgramFolder &folder, Kind kind, QDate day)
         order.push_back(place.row);
     rows.reorder(order);
     return rows;
+}
+
+Rows read(const ProgramFolder &folder, Kind kind, QDate day)
+{
+    Rows list { readRows(folder, kind, day), {} };
+    if (kind != Kind::Imminent)
+        return list;
+    QList<HealthNotices::Notice> notices;
+    try {
+        notices = HealthNotices::read(folder, day);
+    } catch (const RecordFileError &) {
+        return list; // as a year file that cannot be read: the schedule's rows are listed
+    }
+    if (notices.isEmpty())
+        return list;
+
+    // Both runs are in date order: merged, a health row goes before the
+    // first schedule row of a later day.
+    ExportRows &rows = list.grid;
+    const int scheduled = rows.rowCount();
+    std::vector<int> order;
+    order.reserve(size_t(scheduled + notices.size()));
+    int next = 0;
+    for (int i = 0; i < notices.size(); ++i) {
+        const HealthNotices::Notice &notice = notices.at(i);
+        while (next < scheduled && !(DateText::parse(rows.cell(next, dataColumn)) > notice.entry.due))
+            order.push_back(next++);
+        list.health.insert(int(order.size()), { notice.entry.dog, notice.entry.position });
+        order.push_back(scheduled + i);
+        appendHealthRow(rows, notice, scheduled + i + 1);
+    }
+    while (next < scheduled)
+        order.push_back(next++);
+    rows.reorder(order);
+    return list;
 }
 
 } // namespace DeadlineLists

@@ -3,6 +3,7 @@
 #include "export/ExportGrid.h"
 
 #include <QDate>
+#include <QHash>
 #include <QString>
 
 class ProgramFolder;
@@ -27,5 +28,32 @@ enum class Kind { Imminent, Day, Month };
 /// missing. A file that cannot be read ends the reading silently: the rows
 /// read so far are listed.
 ExportRows readRows(const ProgramFolder &folder, Kind kind, QDate day);
+
+/// Where the entry of a health row lies: its dog's card and its record in
+/// the booklets' archive, both 1-based.
+struct HealthPlace
+{
+    qint64 dog = 0;
+    qint64 entry = 0;
+    bool operator==(const HealthPlace &) const = default;
+};
+
+/// A list's rows and which of them are health rows.
+struct Rows
+{
+    ExportRows grid;
+    QHash<int, HealthPlace> health; // by row of grid
+};
+
+/// The rows of readRows; the imminent list takes, among them, every dog's
+/// health booklet entries the start-up check announces (HealthNotices),
+/// overdue ones too. A health row fills Data with the due date, Nome with
+/// the dog's name, Persona with the veterinarian, Dettagli with
+/// "Libretto sanitario: " and the announcement and Note with the entry's
+/// note, leaving the other cells and the key empty; the rows are numbered
+/// on after the schedule's, in order of due date, and each stands before
+/// the first schedule row of a later day. A booklets' archive that cannot
+/// be read adds no row.
+Rows read(const ProgramFolder &folder, Kind kind, QDate day);
 
 } // namespace DeadlineLists

@@ -9,6 +9,7 @@
 #include <QCalendarWidget>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 
 using namespace ScheduleParts;
@@ -81,6 +82,19 @@ ScheduleStartView::ScheduleStartView(QWidget *view)
     imgPresenti = picture("imgPresenti", "presenti", { 3, 3, 383, 140 }, frame);
     imgAssenti = picture("imgAssenti", "assenti", { 3, 3, 383, 140 }, frame);
     imgPresenti->hide();
+
+    // Between the decoration's foot and the help and exit buttons.
+    panSanitarie = panel(
+        "panSanitarie", Qt::white, { 332, 578, 598, 106 }, view, Theme::colour(Theme::Colour::BoxBorder));
+    QLabel *healthCaption = caption(QStringLiteral("Scadenze del libretto sanitario:"), panSanitarie);
+    healthCaption->setGeometry(10, 4, 578, 22);
+    lstSanitarie = new QListWidget(panSanitarie);
+    lstSanitarie->setObjectName(QStringLiteral("lstSanitarie"));
+    lstSanitarie->setFrameShape(QFrame::NoFrame);
+    lstSanitarie->setFocusPolicy(Qt::NoFocus);
+    lstSanitarie->setSelectionMode(QAbstractItemView::NoSelection);
+    lstSanitarie->setGeometry(6, 28, 586, 74);
+    panSanitarie->hide();
 
     imgGuida = pictureButton("imgGuida", "guida", "Guida", view);
     imgGuida->move(16, 644);

@@ -3,13 +3,15 @@
 class PictureButton;
 class QCalendarWidget;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QWidget;
 
 // The controls of the schedule's start view, built once on its panel
 // (`panAvvio`): the year box with "Apri", the imminent-deadline notice with its
-// two pictures and "OK", the calendar with the day and month buttons, the
-// health booklets' due dates, help and exit. The behaviour lives in frmScadenzario.
+// two pictures and "OK", under it the health booklets' due entries by line
+// (shown only when there are some), the calendar with the day, month and
+// health-deadline buttons, help and exit. The behaviour lives in frmScadenzario.
 class ScheduleStartView
 {
 public:
@@ -26,4 +28,6 @@ public:
     PictureButton *imgEsci;
     QWidget *imgPresenti;
     QWidget *imgAssenti;
+    QWidget *panSanitarie;
+    QListWidget *lstSanitarie;
 };

@@ -11,6 +11,7 @@
 #include "report/printing/ScreenValues.h"
 #include "schedule/CalendarMarks.h"
 #include "schedule/DeadlineListWindow.h"
+#include "schedule/HealthNotices.h"
 #include "schedule/frmScadenzeSanitarie.h"
 #include "schedule/ListSelector.h"
 #include "schedule/SummaryWindow.h"
@@ -33,6 +34,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 
 namespace {
@@ -106,7 +108,8 @@ void frmScadenzario::connectControls()
     // The imminent list reads today's year; the day and month lists the
     // calendar's, whatever year the card view has open.
     connect(m_start.btnOK, &QPushButton::clicked, this, [this] {
-        DeadlineListWindow::open(m_context, this, DeadlineListWindow::imminent(), m_context.platform.clock.today());
+        DeadlineListWindow::open(m_context, this, DeadlineListWindow::imminent(),
+            m_context.platform.clock.today(), m_openHealthEntry);
     });
     connect(m_start.btnGiorno, &PictureButton::clicked, this,
             [this] { DeadlineListWindow::open(m_context, this, DeadlineListWindow::ofDay(), calendarDate()); });
@@ -190,17 +193,31 @@ void frmScadenzario::showStartView()
 
 void frmScadenzario::checkImminentDeadlines()
 {
-    qint64 imminent = 0;
+    // The notice is a courtesy: a file that cannot be read changes nothing.
+    const QDate today = m_context.platform.clock.today();
+    std::optional<qint64> imminent;
     try {
-        imminent = ScheduleRules::countImminent(m_context.folder, m_context.platform.clock.today());
+        imminent = ScheduleRules::countImminent(m_context.folder, today);
     } catch (const RecordFileError &) {
-        return; // the notice is a courtesy: a file that cannot be read changes nothing
     }
-    m_start.imgPresenti->setVisible(imminent > 0);
-    m_start.imgAssenti->setVisible(imminent == 0);
-    m_start.btnOK->setEnabled(imminent > 0);
+    QList<HealthNotices::Notice> health;
+    try {
+        health = HealthNotices::read(m_context.folder, today);
+    } catch (const RecordFileError &) {
+    }
+    m_start.lstSanitarie->clear();
+    for (const HealthNotices::Notice &notice : std::as_const(health))
+        m_start.lstSanitarie->addItem(notice.line);
+    m_start.panSanitarie->setVisible(!health.isEmpty());
+    if (!imminent && health.isEmpty())
+        return;
+
+    const bool due = imminent.value_or(0) > 0 || !health.isEmpty();
+    m_start.imgPresenti->setVisible(due);
+    m_start.imgAssenti->setVisible(!due);
+    m_start.btnOK->setEnabled(due);
     Sound &sound = m_context.platform.sound;
-    if (imminent > 0 && sound.load(m_context.folder.filePath(soundFile)) && sound.isLoaded())
+    if (due && sound.load(m_context.folder.filePath(soundFile)) && sound.isLoaded())
         sound.play();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "schedule/DeadlineListWindow.h"
 #include "schedule/ScheduleCardView.h"
 #include "schedule/ScheduleStartView.h"
 #include "ui/ArchiveWindow.h"
@@ -39,6 +40,12 @@ public:
     /// Copies the dog's and its owner's data from a dog record into the card,
     /// leaving date, time and position as they are: used by the dog search.
     void importDog(const Record &dog);
+    /// What a double click on a health booklet's row of the imminent list
+    /// opens; nothing until set.
+    void setHealthEntryOpener(DeadlineListWindow::HealthEntryOpener opener)
+    {
+        m_openHealthEntry = std::move(opener);
+    }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -70,7 +77,8 @@ private:
 
     void connectControls();
     void showStartView();
-    /// Judges today's deadlines in the current year's file and sounds the alarm.
+    /// Judges today's deadlines in the current year's file and the health
+    /// booklets' due entries, lists the latter and sounds the alarm.
     void checkImminentDeadlines();
     void resetSelectors();
     /// The card as the record Save writes, the hidden labels included.
@@ -89,4 +97,5 @@ private:
     CalendarMarks *m_calendarMarks;
     CardFields m_fields;
     QString m_yearFilePath;
+    DeadlineListWindow::HealthEntryOpener m_openHealthEntry;
 };

@@ -1,6 +1,7 @@
 // The deadline lists: which entries each list takes, their order and running
 // numbers, the year file each reads, the grid and the spreadsheet export;
-// and the schedule's buttons that open them.
+// the health booklets' due entries among the imminent ones, and what a
+// double click on a row opens; and the schedule's buttons that open them.
 #include "tst_frmscadenzario_fixture.h"
 
 #include "schedule/DeadlineListWindow.h"
@@ -44,6 +45,57 @@ QStringList gridRows(QWidget *window)
         rows.append(cells.join(u'|'));
     }
     return rows;
+}
+
+/// The rows of a deadline grid as "N.|Data scadenza|Nome cane|Persona da
+/// incontrare|Causale scadenza|Note|Codice univoco".
+QStringList healthColumns(QWidget *window)
+{
+    QAbstractItemModel *grid = child<QTableView>(window, "grdRecords")->model();
+    QStringList rows;
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        QStringList cells;
+        for (int column : { 0, 1, 6, 12, 13, 19, 20 })
+            cells.append(grid->index(row, column).data().toString());
+        rows.append(cells.join(u'|'));
+    }
+    return rows;
+}
+
+void doubleClickRow(QWidget *window, int row)
+{
+    auto *view = child<QTableView>(window, "grdRecords");
+    const QPoint at = view->visualRect(view->model()->index(row, 1)).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+}
+
+// What the opener of a health entry was asked for, as "parent dog entry".
+struct OpenerCalls
+{
+    QStringList calls;
+    DeadlineListWindow::HealthEntryOpener opener()
+    {
+        return [this](QWidget *parent, qint64 dog, qint64 entry) {
+            calls.append(u"%1 %2 %3"_s.arg(parent ? parent->objectName() : u"-"_s).arg(dog).arg(entry));
+        };
+    }
+};
+
+/// The health booklets of two dogs, Rex (1) and Lola (2): on 28/02/2024
+/// the entries at positions 4 (overdue), 2 and 3 are announced, in that
+/// order of due date; the first is repeated by the second, the last is not
+/// yet within its notice.
+void writeBooklets(const TestContext &folder)
+{
+    using enum HealthDue::Kind;
+    ScheduleFixture::writeDogs(folder, { u"Rex"_s, u"Lola"_s });
+    ScheduleFixture::addHealthEntry(folder, 1, Vaccinazione, u"rabbia"_s, u"01/03/2024"_s);
+    ScheduleFixture::addHealthEntry(
+        folder, 1, Vaccinazione, u"rabbia"_s, u"05/03/2024"_s, 7, u"Dott. Neri"_s, u"seconda dose"_s);
+    ScheduleFixture::addHealthEntry(folder, 2, Visita, {}, u"10/03/2024"_s, 30);
+    ScheduleFixture::addHealthEntry(folder, 2, Sverminazione, u"Drontal"_s, u"20/02/2024"_s, 0);
+    ScheduleFixture::addHealthEntry(folder, 2, Antiparassitario, {}, u"30/03/2024"_s);
 }
 
 } // namespace
@@ -146,6 +198,78 @@ private Q_SLOTS:
                 .join());
         open(month ? DeadlineListWindow::ofMonth() : DeadlineListWindow::ofDay(), QDate(2024, 5, 10));
         QCOMPARE(gridRows(m_window.get()), rows);
+    }
+
+    // The booklets' due entries, overdue ones too, stand among the imminent
+    // schedule entries by date (after those of the same day), numbered on
+    // after them, with the dog's name, the veterinarian, the line marked as
+    // the booklet's and the note; the day and month lists take none. A
+    // double click on a health row hands its dog's and entry's positions to
+    // the opener, over the list; on a schedule row it does nothing.
+    void imminentListTakesHealthEntries()
+    {
+        m_context->writeFile(u"2024.sca"_s,
+            QList { due(u"05/03/2024"_s, u"08:00"_s, u"30"_s), due(u"01/03/2024"_s, u"09:00"_s, u"5"_s) }
+                .join());
+        m_context->writeFile(u"2025.sca"_s, due(u"05/01/2025"_s, u"10:00"_s, u"400"_s));
+        writeBooklets(*m_context);
+        OpenerCalls opened;
+        m_window = std::make_unique<DeadlineListWindow>(m_context->context(), nullptr,
+            DeadlineListWindow::imminent(), QDate(2024, 2, 28), opened.opener());
+        m_window->show();
+        QCOMPARE(healthColumns(m_window.get()),
+            QStringList({ u"4|20/02/2024|Lola||Libretto sanitario: Sverminazione Drontal — Lola, 20/02/2024||"_s,
+                u"2|01/03/2024|Fido||||03010900"_s, u"1|05/03/2024|Fido||||03050800"_s,
+                u"5|05/03/2024|Rex|Dott. Neri|Libretto sanitario: Richiamo rabbia — Rex, 05/03/2024|seconda dose|"_s,
+                u"6|10/03/2024|Lola||Libretto sanitario: Visita — Lola, 10/03/2024||"_s,
+                u"3|05/01/2025|Fido||||01051000"_s }));
+
+        for (int row : { 1, 0, 3, 5 })
+            doubleClickRow(m_window.get(), row);
+        QCOMPARE(opened.calls, QStringList({ u"frmExpImminenti 2 4"_s, u"frmExpImminenti 1 2"_s }));
+        QVERIFY(m_window->isVisible());
+
+        open(DeadlineListWindow::ofMonth(), QDate(2024, 3, 1));
+        QCOMPARE(gridRows(m_window.get()),
+            QStringList({ u"2|01/03/2024|09:00|No"_s, u"1|05/03/2024|08:00|No"_s }));
+        doubleClickRow(m_window.get(), 0);
+        QCOMPARE(opened.calls.size(), 2);
+        QVERIFY(m_context->doubles.messages.shown.isEmpty());
+    }
+
+    // The export writes the health rows in the schedule's columns, in
+    // Windows-1252 as every cell: the schedule's rows and the header as before.
+    void exportCarriesHealthRows()
+    {
+        m_context->writeFile(
+            u"2024.sca"_s, due(u"01/03/2024"_s, u"09:00"_s, u"5"_s, { { Costo, u"12,50"_s } }));
+        writeBooklets(*m_context);
+        open(DeadlineListWindow::imminent(), QDate(2024, 2, 28));
+        m_context->doubles.messages.answerNextQuestions({ Answer::Yes, Answer::No });
+        click(child(m_window.get(), "cmdEsporta"));
+        const QByteArray written = m_context->readFile(u"Scadenze_Imminenti.xls"_s);
+        QVERIFY(written.contains("<x:Name>Scadenze imminenti</x:Name>"));
+        QVERIFY(written.contains(">Codice univoco</td></tr>"));
+        const QByteArray textCell = "<td style=\"text-align: left;\" class=\"text\" sdnum=\"1040;0;@\">";
+        QVERIFY(written.contains("<tr>" + textCell + "01/03/2024</td>" + textCell + "09:00</td>"));
+        QVERIFY(written.contains("<tr>" + textCell + "05/03/2024</td>" + textCell + "</td>"));
+        QVERIFY(written.contains(textCell + "Libretto sanitario: Richiamo rabbia \x97 Rex, 05/03/2024</td>"));
+        QVERIFY(written.indexOf("Drontal") < written.indexOf("09:00")
+            && written.indexOf("09:00") < written.indexOf("rabbia"));
+    }
+
+    // The schedule hands its opener to the imminent list it opens.
+    void scheduleHandsItsOpenerToTheImminentList()
+    {
+        OpenerCalls opened;
+        ScheduleFixture f([](ScheduleFixture &f) { writeBooklets(f); });
+        f.window()->setHealthEntryOpener(opened.opener());
+        whenModalShown([](QWidget *list) {
+            doubleClickRow(list, 0);
+            click(child(list, "cmdEsci"));
+        });
+        click(child(f.window(), "btnOK"));
+        QCOMPARE(opened.calls, QStringList { u"frmExpImminenti 2 4"_s });
     }
 
     // The calendar's year names the file; a missing one is created empty.

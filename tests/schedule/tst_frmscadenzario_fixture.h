@@ -2,12 +2,16 @@
 
 // The schedule window opened from the main menu on a temporary program folder
 // whose clock says 28/02/2024, with helpers to write year files and read them
-// back.
+// back, and to write the dog archive and health booklets' entries whose due
+// dates the schedule shows beside its own.
 
 #include "AppFixture.h"
 
 #include "app/frmAvvio.h"
+#include "kennel/HealthBooklet.h"
 #include "schedule/frmScadenzario.h"
+#include "storage/DogRecord.h"
+#include "storage/HealthRecord.h"
 #include "storage/ScheduleRecord.h"
 
 #include <QCheckBox>
@@ -70,6 +74,33 @@ public:
     QByteArray entryAt(int year, int position) const
     {
         return recordAt(yearFile(year), ScheduleRecord::layout(), position);
+    }
+
+    /// Writes the dog archive: one card for each name, in order (a blank
+    /// name, a card without one).
+    static void writeDogs(const TestContext &folder, const QStringList &names)
+    {
+        QByteArray bytes;
+        for (const QString &name : names)
+            bytes += recordBytes(DogRecord::layout(), { { DogRecord::Nome, name } });
+        folder.writeFile(DogRecord::fileName, bytes);
+    }
+    /// Adds an entry of the dog at position dog, given a year before due
+    /// ("dd/mm/yyyy"), to the health booklets' archive; returns its position.
+    static qint64 addHealthEntry(const TestContext &folder, qint64 dog, HealthDue::Kind kind,
+        const QString &what, const QString &due, int notice = HealthDue::defaultNoticeDays,
+        const QString &veterinarian = {}, const QString &note = {})
+    {
+        HealthBooklet::Entry entry;
+        entry.dog = dog;
+        entry.due = QDate::fromString(due, QStringLiteral("dd/MM/yyyy"));
+        entry.date = entry.due.addYears(-1);
+        entry.kind = kind;
+        entry.what = what;
+        entry.noticeDays = notice;
+        entry.veterinarian = veterinarian;
+        entry.note = note;
+        return HealthBooklet::add(folder.path(HealthRecord::fileName()), entry);
     }
 
     /// Fills a card that Save accepts: 5 March at 09:30 with 3 days of notice.

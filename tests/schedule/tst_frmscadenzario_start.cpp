@@ -1,12 +1,16 @@
-// The schedule's start view: the imminent-deadline notice with its alarm,
-// the calendar, opening a year and closing the window.
+// The schedule's start view: the imminent-deadline notice with its alarm and
+// the health booklets' due entries, the calendar, opening a year and closing
+// the window.
 #include "tst_frmscadenzario_fixture.h"
 
 #include <QCalendarWidget>
 #include <QDir>
 #include <QFileInfo>
-#include <QTextCharFormat>
+#include <QListWidget>
 #include <QPushButton>
+#include <QTextCharFormat>
+
+using namespace Qt::StringLiterals;
 
 class tst_FrmScadenzarioStart : public QObject
 {
@@ -74,6 +78,65 @@ private Q_SLOTS:
         QVERIFY(child(f.window(), "btnOK")->isEnabled());
         QCOMPARE(f.doubles.sound.loads, QStringList { f.path(QStringLiteral("Avviso.mp3")) });
         QCOMPARE(f.doubles.sound.plays, plays);
+        QVERIFY(f.doubles.messages.shown.isEmpty());
+    }
+
+    void healthEntries_data()
+    {
+        QTest::addColumn<bool>("scheduleDue");
+        QTest::addColumn<QString>("booklets"); // "due", "not due", "none" (no archive), "unreadable"
+        QTest::addColumn<QStringList>("lines");
+        const QStringList announced { QString::fromUtf8("Sverminazione Drontal — cane n. 2, 20/02/2024"),
+            QString::fromUtf8("Visita — cane n. 7, 01/03/2024"),
+            QString::fromUtf8("Richiamo rabbia — Rex, 05/03/2024") };
+        QTest::newRow("schedule and booklets") << true << u"due"_s << announced;
+        QTest::newRow("booklets only") << false << u"due"_s << announced;
+        QTest::newRow("schedule only, booklets not due") << true << u"not due"_s << QStringList {};
+        QTest::newRow("nothing due") << false << u"not due"_s << QStringList {};
+        QTest::newRow("no booklets") << false << u"none"_s << QStringList {};
+        QTest::newRow("booklets unreadable") << true << u"unreadable"_s << QStringList {};
+    }
+
+    // The booklets' entries overdue or within their notice are listed by line
+    // under the notice, in order of due date, with the dog's name or, for a
+    // card without one or beyond the archive, its number; they alone bring
+    // the picture, "OK" and the alarm. Without them the panel stays hidden
+    // and the schedule's notice is as before; a missing archive is not
+    // created, one that cannot be read is passed over.
+    void healthEntries()
+    {
+        QFETCH(bool, scheduleDue);
+        QFETCH(QString, booklets);
+        QFETCH(QStringList, lines);
+        ScheduleFixture &f = start([&](ScheduleFixture &f) {
+            f.writeYear(2024, { ScheduleFixture::deadline(u"01/03/2024"_s, scheduleDue ? u"5"_s : u"0"_s) });
+            f.writeFile(u"Avviso.mp3"_s, "ID3");
+            ScheduleFixture::writeDogs(f, { u"Rex"_s, u" "_s });
+            using enum HealthDue::Kind;
+            ScheduleFixture::addHealthEntry(f, 1, Antiparassitario, {}, u"30/03/2024"_s);
+            if (booklets == u"due") {
+                ScheduleFixture::addHealthEntry(f, 1, Vaccinazione, u"rabbia"_s, u"05/03/2024"_s);
+                ScheduleFixture::addHealthEntry(f, 2, Sverminazione, u"Drontal"_s, u"20/02/2024"_s, 0);
+                ScheduleFixture::addHealthEntry(f, 7, Visita, {}, u"01/03/2024"_s, 2); // 29/02 lies between
+            } else if (booklets == u"none") {
+                QVERIFY(QFile::remove(f.path(HealthRecord::fileName())));
+            } else if (booklets == u"unreadable") {
+                QVERIFY(QFile::remove(f.path(HealthRecord::fileName())));
+                QVERIFY(QDir().mkdir(f.path(HealthRecord::fileName())));
+            }
+        });
+        const bool due = scheduleDue || !lines.isEmpty();
+        QCOMPARE(child(f.window(), "imgPresenti")->isVisible(), due);
+        QCOMPARE(child(f.window(), "imgAssenti")->isVisible(), !due);
+        QCOMPARE(child(f.window(), "btnOK")->isEnabled(), due);
+        QCOMPARE(f.doubles.sound.plays, due ? 1 : 0);
+        QCOMPARE(child(f.window(), "panSanitarie")->isVisible(), !lines.isEmpty());
+        auto *list = child<QListWidget>(f.window(), "lstSanitarie");
+        QStringList shown;
+        for (int row = 0; row < list->count(); ++row)
+            shown.append(list->item(row)->text());
+        QCOMPARE(shown, lines);
+        QCOMPARE(QFileInfo::exists(f.path(HealthRecord::fileName())), booklets != u"none");
         QVERIFY(f.doubles.messages.shown.isEmpty());
     }
 

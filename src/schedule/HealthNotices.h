@@ -1,0 +1,35 @@
+#pragma once
+
+#include "kennel/HealthBooklet.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+class ProgramFolder;
+
+// The health booklets' due entries as the schedule shows them beside its own
+// deadlines: on the start view, announced by line, and in the imminent list.
+// Read only when the booklets' archive exists, in one pass, and the dog
+// archive only at the cards the entries name, so that a start without
+// booklets reads nothing more than before.
+namespace HealthNotices {
+
+struct Notice
+{
+    HealthBooklet::Entry entry;
+    QString dogName; // the card's name, or "cane n. 7" for a card without one
+    QString line; // "Richiamo rabbia — Rex, 14/03/2026"
+};
+
+/// The name a line gives a dog whose card has no name or lies beyond the
+/// archive: the card's number, which the dog archive's window shows too.
+QString unnamedDog(qint64 position);
+
+/// Every dog's entries HealthBooklet::toAnnounce takes on today, in order
+/// of due date, each with its dog's name and its line. A dog archive that
+/// cannot be read leaves every dog unnamed. Throws RecordFileError when the
+/// booklets' archive cannot be read.
+QList<Notice> read(const ProgramFolder &folder, QDate today);
+
+} // namespace HealthNotices
