@@ -29,8 +29,22 @@ template<typename View> QDate parseDate(View text)
             parts[part] = parts[part] * 10 + (c - u'0');
         }
     }
-    // Year 0 does not exist in QDate's calendar either: it is refused there.
-    return QDate(parts[2], parts[1], parts[0]);
+    const int day = parts[0];
+    const int month = parts[1];
+    const int year = parts[2];
+    // Checked and counted here rather than by QDate's constructor, which goes
+    // through the calendar system and costs as much again as the rest. Year 0
+    // does not exist in QDate's calendar either: it is refused.
+    constexpr int monthDays[] = { 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
+    const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+    if (year == 0 || month < 1 || month > 12 || day < 1 || day > monthDays[month - 1] + (month == 2 && leap))
+        return {};
+    // The Julian day of a Gregorian date (Fliegel and Van Flandern), which
+    // is what QDate holds.
+    const qint64 beforeMarch = month < 3 ? 1 : 0;
+    const qint64 y = year + 4800 - beforeMarch;
+    const qint64 m = month + 12 * beforeMarch - 3;
+    return QDate::fromJulianDay(day + (153 * m + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045);
 }
 
 } // namespace
