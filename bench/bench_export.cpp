@@ -19,23 +19,14 @@
 
 #include <benchmark/benchmark.h>
 
-#include <ctime>
 #include <malloc.h>
 #include <unistd.h>
 
 namespace {
 
 using RawReadYardstick::Clock;
+using RawReadYardstick::cpuSeconds;
 using RawReadYardstick::seconds;
-
-// Processor time of this process, which other programs on a busy machine do
-// not distort as they distort the time on the clock.
-double cpuSeconds()
-{
-    timespec now {};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
-}
 
 // A dog with every field half full, a few accented letters and a character
 // that markup must escape, as real cards have them.

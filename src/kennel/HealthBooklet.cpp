@@ -11,6 +11,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace HealthBooklet {
@@ -42,25 +43,56 @@ std::optional<qint64> wholeNumber(QByteArrayView digits)
     return number;
 }
 
-// The series of a record: its kind and its vaccine or product with the
-// letters of Windows-1252 folded to lower case, hashed (FNV-1a), so that a
-// scan of the whole archive compares two numbers, not two texts.
-quint64 seriesOf(const RecordView &record)
+// The bytes of one field folded into hash, eight at a time, with its length
+// first, so that no field's text runs on into the next one's.
+template<typename Fold> quint64 hashed(quint64 hash, QByteArrayView bytes, Fold fold)
 {
-    quint64 hash = 14695981039346656037ULL;
-    const auto add = [&hash](unsigned char byte) {
-        hash ^= byte;
-        hash *= 1099511628211ULL;
+    const auto mix = [&hash](quint64 word) {
+        hash = (hash ^ word) * 0x9E3779B97F4A7C15ULL;
+        hash ^= hash >> 32;
     };
-    for (const char c : record.storedBytes(HealthRecord::Tipo))
-        add(static_cast<unsigned char>(c));
-    add(0); // no kind's name runs on into a product's
-    for (const char c : record.storedBytes(HealthRecord::Cosa)) {
-        const auto byte = static_cast<unsigned char>(c);
-        const bool upper = (byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7);
-        add(upper ? byte + 0x20 : byte);
+    mix(quint64(bytes.size()));
+    for (qsizetype at = 0; at < bytes.size(); at += 8) {
+        quint64 word = 0;
+        if (bytes.size() - at >= 8)
+            std::memcpy(&word, bytes.data() + at, 8);
+        else
+            std::memcpy(&word, bytes.data() + at, size_t(bytes.size() - at));
+        mix(fold(word));
     }
     return hash;
+}
+
+// Eight bytes of Windows-1252 with their letters in lower case: the ASCII
+// ones all at once, a word with any other byte one byte at a time.
+quint64 lowerCase(quint64 word)
+{
+    constexpr quint64 ones = 0x0101010101010101ULL;
+    constexpr quint64 highBits = 0x80 * ones;
+    if (!(word & highBits)) {
+        // Each byte below 0x80 plus these stays below 0x100: its high bit
+        // tells whether it is from 'A', and whether it is beyond 'Z'.
+        const quint64 fromA = word + (0x80 - 'A') * ones;
+        const quint64 beyondZ = word + (0x80 - 'Z' - 1) * ones;
+        return word | ((fromA & ~beyondZ & highBits) >> 2);
+    }
+    quint64 lower = 0;
+    for (int i = 0; i < 8; ++i) {
+        const auto byte = static_cast<unsigned char>(word >> (8 * i));
+        const bool upper = (byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7);
+        lower |= quint64(upper ? byte + 0x20 : byte) << (8 * i);
+    }
+    return lower;
+}
+
+// The series of a record: its kind and its vaccine or product with the
+// letters of Windows-1252 folded to lower case, hashed, so that a scan of the
+// whole archive compares two numbers, not two texts.
+quint64 seriesOf(const RecordView &record)
+{
+    const quint64 kind = hashed(14695981039346656037ULL, record.storedBytes(HealthRecord::Tipo),
+                                [](quint64 word) { return word; });
+    return hashed(kind, record.storedBytes(HealthRecord::Cosa), lowerCase);
 }
 
 QString text(const RecordView &record, Field field)
@@ -118,70 +150,66 @@ bool isLater(QDate laterDate, qint64 laterPosition, QDate earlierDate, qint64 ea
     return laterDate > earlierDate || (laterDate == earlierDate && laterPosition > earlierPosition);
 }
 
-void sortByDue(QList<Entry> &entries)
+// The latest entry of one dog's series met so far by the whole-archive scan:
+// only it can be due, every earlier one being repeated.
+struct LatestOfSeries
 {
-    std::stable_sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
-        return a.due < b.due || (a.due == b.due && a.dog < b.dog);
-    });
-}
-
-// What the whole-archive scan keeps of every entry: enough to tell whether a
-// later one repeats a due entry, a few numbers without any text.
-struct SeriesMark
-{
-    qint64 dog;
-    quint64 series;
     QDate date;
-    qint64 position;
+    qint64 position = 0; // none met yet
+    bool due = false;
 };
 
 // Every entry of any dog, not repeated, whose due date isDue accepts (given
-// its notice). The archive is read once, each record judged where it lies:
-// a due date is read from every record, the texts only of the due ones.
+// its notice). The archive is read once, each record judged where it lies and
+// only a few numbers kept of it: the latest date of each dog's series and
+// whether that entry is due. Most due records are repeated further on (a
+// puppy's series, the boosters), so the texts are decoded only for the entries
+// the whole scan leaves due, read again in file order under the same lock.
 template<typename IsDue> QList<Entry> dueEntries(const QString &path, IsDue isDue)
 {
     QList<Entry> due;
     if (!QFileInfo::exists(path))
         return due;
-    std::vector<SeriesMark> marks;
+    QHash<QPair<qint64, quint64>, LatestOfSeries> latest;
     RecordFile file;
     file.openOrCreate(path, HealthRecord::recordSize);
     file.refuseBeyond(maximumRecords);
-    marks.reserve(size_t(file.recordCount()));
     while (!file.atEnd()) {
         const RecordView record(HealthRecord::layout(), file.readNextInPlace());
         const std::optional<qint64> dog = wholeNumber(record.storedBytes(HealthRecord::Cane));
         if (!dog)
             continue;
-        const qint64 position = file.currentIndex();
+        // Without a date a record is no entry and repeats none.
         const QDate date = DateText::parse(asciiField(record, HealthRecord::Data));
-        marks.push_back({ *dog, seriesOf(record), date, position });
+        if (!date.isValid())
+            continue;
+        const qint64 position = file.currentIndex();
+        LatestOfSeries &series = latest[{ *dog, seriesOf(record) }];
+        if (series.position != 0 && !isLater(date, position, series.date, series.position))
+            continue;
+        series.date = date;
+        series.position = position;
         const QDate dueDate = DateText::parse(asciiField(record, HealthRecord::Scadenza));
-        if (!dueDate.isValid())
-            continue;
         const std::optional<qint64> notice = wholeNumber(record.storedBytes(HealthRecord::Preavviso));
-        if (!isDue(dueDate, notice ? int(*notice) : HealthDue::defaultNoticeDays))
-            continue;
-        if (std::optional<Entry> entry = record.fieldsFit() ? entryOf(record, *dog, position) : std::nullopt)
+        series.due = dueDate.isValid() && isDue(dueDate, notice ? int(*notice) : HealthDue::defaultNoticeDays);
+    }
+
+    std::vector<std::pair<qint64, qint64>> found; // position, dog
+    for (auto series = latest.cbegin(); series != latest.cend(); ++series) {
+        if (series->due)
+            found.emplace_back(series->position, series.key().first);
+    }
+    std::sort(found.begin(), found.end());
+    for (const auto &[position, dog] : found) {
+        file.seekRecord(position - 1);
+        const RecordView record(HealthRecord::layout(), file.readNextInPlace());
+        if (std::optional<Entry> entry = record.fieldsFit() ? entryOf(record, dog, position) : std::nullopt)
             due.append(std::move(*entry));
     }
     file.closeFile();
-
-    // The latest entry of each series a due entry belongs to.
-    QHash<QPair<qint64, quint64>, const SeriesMark *> latest;
-    for (const Entry &entry : std::as_const(due))
-        latest.insert({ entry.dog, entry.series }, nullptr);
-    for (const SeriesMark &mark : marks) {
-        const auto found = latest.find({ mark.dog, mark.series });
-        if (found != latest.end() && mark.date.isValid()
-            && (!*found || isLater(mark.date, mark.position, (*found)->date, (*found)->position)))
-            *found = &mark;
-    }
-    due.removeIf([&latest](const Entry &entry) {
-        const SeriesMark *last = latest.value({ entry.dog, entry.series });
-        return last && last->position != entry.position;
+    std::sort(due.begin(), due.end(), [](const Entry &a, const Entry &b) {
+        return a.due < b.due || (a.due == b.due && (a.dog < b.dog || (a.dog == b.dog && a.position < b.position)));
     });
-    sortByDue(due);
     return due;
 }
 

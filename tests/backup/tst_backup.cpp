@@ -192,6 +192,7 @@ private:
         writeFile(folder + "/2024.sca", {});
         writeFile(folder + "/Costi_Cane_1.pro", randomBytes(122 * 4, 4));
         writeFile(folder + "/Pesi_Cane_1.pro", randomBytes(123 * 3, 7));
+        writeFile(folder + "/Libretti_Sanitari.pro", randomBytes(319 * 5, 14));
         writeFile(folder + "/unins000.dll", "[Password]\r\nValore=xyz\r\n");
         writeFile(folder + "/Album/Cane_1.jpg", randomBytes(300 * 1024, 5));
         QDir().mkpath(folder + "/Cartelle_Abbinate/Cane_1");
@@ -242,8 +243,8 @@ private Q_SLOTS:
             "2024.sca", "2025.sca", "Album/", "Album/Cane_1.jpg", "Anagrafica_Cani.pro", "Cartelle_Abbinate/",
             "Cartelle_Abbinate/Cane_1/", "Cartelle_Abbinate/Cane_2/", "Cartelle_Abbinate/Cane_2/Visita del 3 marzo.txt",
             "Costi_Cane_1.pro", "Documenti_Allegati/",
-            QString::fromUtf8("Documenti_Allegati/Certificato – Fido è già vaccinato.pdf"), "Pesi_Cane_1.pro",
-            "Proprietari.pro", "unins000.dll",
+            QString::fromUtf8("Documenti_Allegati/Certificato – Fido è già vaccinato.pdf"), "Libretti_Sanitari.pro",
+            "Pesi_Cane_1.pro", "Proprietari.pro", "unins000.dll",
         };
         QCOMPARE(Backup::dataEntries(m_folder), expected);
     }
@@ -295,11 +296,12 @@ private Q_SLOTS:
     {
         const Snapshot before = snapshot(m_folder);
         const Backup::Totals made = Backup::create(ProgramFolder(m_folder), m_zip);
-        QCOMPARE(made.files, 10);
+        QCOMPARE(made.files, 11);
         QCOMPARE(Backup::verify(m_zip).bytes, made.bytes);
 
         // Work goes on after the backup: changed, removed and new data.
         writeFile(m_folder + "/2025.sca", randomBytes(4 * 1448, 9));
+        writeFile(m_folder + "/Libretti_Sanitari.pro", randomBytes(319 * 6, 15));
         QVERIFY(QFile::remove(m_folder + "/Costi_Cane_1.pro"));
         writeFile(m_folder + "/2026.sca", randomBytes(1448, 10));
         writeFile(m_folder + "/Album/Cane_2.jpg", "new photo");
@@ -327,22 +329,37 @@ private Q_SLOTS:
         QCOMPARE(aside, onlyData(afterwards));
     }
 
-    // A backup made before dogs had weight logs holds none: it is restored
-    // whole, and the weight files found are kept aside with the other data.
-    void olderBackupWithoutWeightFiles_isRestored()
+    // A backup made before dogs had weight logs or health booklets holds
+    // none: it is restored whole, and the files of that kind found are kept
+    // aside with the other data.
+    void olderBackupWithoutALogFile_isRestored_data()
     {
-        QVERIFY(QFile::remove(m_folder + "/Pesi_Cane_1.pro"));
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("recordSize");
+        QTest::addColumn<QString>("alsoNew"); // another file of the kind, made after the backup
+        QTest::newRow("weight files") << "Pesi_Cane_1.pro" << 123 << "Pesi_Cane_2.pro";
+        QTest::newRow("health booklets") << "Libretti_Sanitari.pro" << 319 << QString();
+    }
+    void olderBackupWithoutALogFile_isRestored()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, recordSize);
+        QFETCH(QString, alsoNew);
+        QVERIFY(QFile::remove(m_folder + '/' + name));
         const Snapshot before = snapshot(m_folder);
         Backup::create(ProgramFolder(m_folder), m_zip);
-        writeFile(m_folder + "/Pesi_Cane_1.pro", randomBytes(123, 11));
-        writeFile(m_folder + "/Pesi_Cane_2.pro", {});
+        writeFile(m_folder + '/' + name, randomBytes(recordSize, 11));
+        if (!alsoNew.isEmpty())
+            writeFile(m_folder + '/' + alsoNew, {});
 
         const Backup::Restored restored = Backup::restore(ProgramFolder(m_folder), m_zip, restoreMoment);
-        QCOMPARE(restored.totals.files, 9);
-        QVERIFY(!QFileInfo::exists(m_folder + "/Pesi_Cane_1.pro"));
-        QVERIFY(!QFileInfo::exists(m_folder + "/Pesi_Cane_2.pro"));
-        QCOMPARE(readAll(restored.asideFolder + "/Pesi_Cane_1.pro").size(), 123);
-        QVERIFY(QFileInfo::exists(restored.asideFolder + "/Pesi_Cane_2.pro"));
+        QCOMPARE(restored.totals.files, 10);
+        QVERIFY(!QFileInfo::exists(m_folder + '/' + name));
+        QCOMPARE(readAll(restored.asideFolder + '/' + name), randomBytes(recordSize, 11));
+        if (!alsoNew.isEmpty()) {
+            QVERIFY(!QFileInfo::exists(m_folder + '/' + alsoNew));
+            QVERIFY(QFileInfo::exists(restored.asideFolder + '/' + alsoNew));
+        }
         const QString asideName = QFileInfo(restored.asideFolder).fileName();
         Snapshot now = snapshot(m_folder);
         now.removeIf([&](Snapshot::iterator entry) { return entry.key().startsWith(asideName); });
@@ -364,8 +381,8 @@ private Q_SLOTS:
         const QString inside = m_folder + "/Documenti_Allegati/copia.zip";
         writeFile(inside, "an older backup");
         const Backup::Totals made = Backup::create(ProgramFolder(m_folder), inside);
-        QCOMPARE(made.files, 10);
-        QCOMPARE(Backup::verify(inside).files, 10);
+        QCOMPARE(made.files, 11);
+        QCOMPARE(Backup::verify(inside).files, 11);
     }
 
     void damagedArchive_isRefusedAndChangesNothing_data()
@@ -673,6 +690,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("recordSize");
         QTest::newRow("dog archive") << "Anagrafica_Cani.pro" << 10857;
         QTest::newRow("weight file") << "Pesi_Cane_1.pro" << 123;
+        QTest::newRow("health booklets") << "Libretti_Sanitari.pro" << 319;
     }
     void recordFileHeldByAnotherCopy_refusesTheRestore()
     {
@@ -824,7 +842,7 @@ private Q_SLOTS:
         const QString inside = linked + "/Documenti_Allegati/copia.zip";
         Backup::create(ProgramFolder(m_folder), inside);
         const qint64 first = QFileInfo(inside).size();
-        QCOMPARE(Backup::create(ProgramFolder(m_folder), inside).files, 10);
+        QCOMPARE(Backup::create(ProgramFolder(m_folder), inside).files, 11);
         QCOMPARE(QFileInfo(inside).size(), first);
     }
 
@@ -885,7 +903,7 @@ private Q_SLOTS:
         QVERIFY(!earlier.isEmpty());
         QVERIFY(Backup::dataEntries(m_folder).contains(".Anagrafica_Cani.pro.journal"));
         QVERIFY(!Backup::dataEntries(m_folder).contains(".Proprietari.pro.journal"));
-        QCOMPARE(Backup::create(ProgramFolder(m_folder), m_zip).files, 11);
+        QCOMPARE(Backup::create(ProgramFolder(m_folder), m_zip).files, 12);
 
         const QString empty = m_work.filePath("vuota");
         QDir(empty).removeRecursively();

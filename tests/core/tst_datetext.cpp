@@ -28,6 +28,11 @@ private Q_SLOTS:
         QTest::newRow("day first") << QStringLiteral("03/02/2024") << QDate(2024, 2, 3);
         QTest::newRow("leap day") << QStringLiteral("29/02/2024") << QDate(2024, 2, 29);
         QTest::newRow("no leap day") << QStringLiteral("29/02/2023") << QDate();
+        QTest::newRow("no leap day in a century") << QStringLiteral("29/02/1900") << QDate();
+        QTest::newRow("leap day in the fourth century") << QStringLiteral("29/02/2000") << QDate(2000, 2, 29);
+        QTest::newRow("year's end") << QStringLiteral("31/12/2024") << QDate(2024, 12, 31);
+        QTest::newRow("year's start") << QStringLiteral("01/01/2025") << QDate(2025, 1, 1);
+        QTest::newRow("last day") << QStringLiteral("31/12/9999") << QDate(9999, 12, 31);
         QTest::newRow("two-digit year") << QStringLiteral("03/02/24") << QDate();
         QTest::newRow("month first") << QStringLiteral("02/13/2024") << QDate();
         QTest::newRow("dashes") << QStringLiteral("03-02-2024") << QDate();

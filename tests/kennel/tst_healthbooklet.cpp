@@ -217,6 +217,39 @@ private Q_SLOTS:
                  QStringList({ u"2 RABBIA"_s }));
     }
 
+    // Which entry of a dog's series is the latest, wherever the archive holds
+    // it: by date, then by place in the archive; the vaccine's name compared
+    // whole, letter case aside. Each entry "date|what|due", in archive order.
+    void dueAcrossDogs_latestOfEachSeries_data()
+    {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QStringList>("announced");
+        QTest::newRow("dose stored after the booster that repeats it")
+            << QStringList { u"01/03/2026|Rabbia|06/03/2026"_s, u"01/03/2025|rabbia|01/03/2026"_s }
+            << QStringList { u"1 Rabbia"_s };
+        QTest::newRow("booster not due yet, stored first")
+            << QStringList { u"02/03/2026|rabbia|02/03/2027"_s, u"01/03/2025|rabbia|01/03/2026"_s } << QStringList {};
+        QTest::newRow("same date: the one stored later")
+            << QStringList { u"01/03/2026|Rabbia|04/03/2026"_s, u"01/03/2026|rabbia|06/03/2026"_s }
+            << QStringList { u"1 rabbia"_s };
+        QTest::newRow("accented capital")
+            << QStringList { QString::fromUtf8("01/03/2025|ÈPATITE|01/03/2026"), QString::fromUtf8("02/03/2026|èpatite|02/03/2027") }
+            << QStringList {};
+        QTest::newRow("names that differ after eight letters")
+            << QStringList { u"01/03/2025|Parvovirosi canina|01/03/2026"_s, u"02/03/2026|parvovirosi felina|02/03/2027"_s }
+            << QStringList { u"1 Parvovirosi canina"_s };
+    }
+    void dueAcrossDogs_latestOfEachSeries()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, announced);
+        for (const QString &text : stored) {
+            const QStringList parts = text.split(u'|');
+            HealthBooklet::add(m_path, entry(1, qPrintable(parts[0]), Kind::Vaccinazione, parts[1], qPrintable(parts[2])));
+        }
+        QCOMPARE(whats(HealthBooklet::toAnnounce(m_path, day("05/03/2026"))), announced);
+    }
+
     void announcements_data()
     {
         QTest::addColumn<Kind>("kind");
