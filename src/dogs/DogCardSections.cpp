@@ -186,6 +186,8 @@ QWidget *DogCardForm::buildDocumenti(QWidget *parent)
     btnCartella->setGeometry(330, 372, 200, 40);
     btnCosti = captionedButton("btnCosti", "Annota costi", panel);
     btnCosti->setGeometry(550, 372, 200, 40);
+    btnSalute = captionedButton("btnSalute", "Libretto sanitario", panel);
+    btnSalute->setGeometry(770, 372, 166, 40);
     sections[Documenti].first = btnCartella;
     return panel;
 }
