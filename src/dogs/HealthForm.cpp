@@ -85,7 +85,7 @@ HealthForm::HealthForm(QWidget *window)
 
     lblTitolo = title("lblTitolo", "", { 16, 10, 1088, 40 }, Theme::Font::LogTitle, panContainer);
 
-    QWidget *tablePanel = whitePanel("panVoci", { 16, 58, 772, 330 }, panContainer);
+    QWidget *tablePanel = whitePanel("panVoci", { 16, 58, 772, 360 }, panContainer);
     tblSalute = new QTableView(tablePanel);
     tblSalute->setObjectName(QStringLiteral("tblSalute"));
     tblSalute->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -100,7 +100,7 @@ HealthForm::HealthForm(QWidget *window)
     tableColumn->setContentsMargins(6, 6, 6, 6);
     tableColumn->addWidget(tblSalute);
 
-    QWidget *notesPanel = whitePanel("panScheda", { 800, 58, 304, 330 }, panContainer);
+    QWidget *notesPanel = whitePanel("panScheda", { 800, 58, 304, 360 }, panContainer);
     auto *notes = new QFormLayout(notesPanel);
     notes->setContentsMargins(12, 8, 12, 8);
     notes->setRowWrapPolicy(QFormLayout::WrapAllRows);
@@ -120,7 +120,7 @@ HealthForm::HealthForm(QWidget *window)
         cardNotes[note] = value;
     }
 
-    QWidget *entry = whitePanel("panVoce", { 16, 398, 1088, 180 }, panContainer);
+    QWidget *entry = whitePanel("panVoce", { 16, 428, 1088, 150 }, panContainer);
     const DateBox date = dateBox(layout, HealthRecord::Data, entry);
     txtData = date.box;
     impData = date.today;
@@ -145,7 +145,7 @@ HealthForm::HealthForm(QWidget *window)
         entry);
     entryColumn->addSpacing(8);
     addCaptionedRow(entryColumn,
-        { { "Esito:", txtEsito, 300 }, { "Note:", txtNote }, { "Prossima scadenza:", txtScadenza, 130 },
+        { { "Esito:", txtEsito, 300 }, { "Note:", txtNote }, { "Scadenza:", txtScadenza, 130 },
             { "Preavviso (giorni):", txtPreavviso, 140 } },
         entry);
     entryColumn->addStretch();

@@ -27,7 +27,7 @@ using HealthDue::State;
 
 namespace {
 
-constexpr int columnWidths[] = { 84, 112, 120, 80, 110, 90, 84 };
+constexpr int columnWidths[] = { 80, 104, 128, 64, 112, 70, 80 };
 
 // The card's health notes the window shows, in the order of HealthForm::cardNotes.
 constexpr DogRecord::Field cardNoteFields[] = { DogRecord::Vaccinazioni, DogRecord::Sverminazioni,

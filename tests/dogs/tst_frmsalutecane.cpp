@@ -145,6 +145,22 @@ private Q_SLOTS:
         QVERIFY(f.doubles.messages.shown.isEmpty());
     }
 
+    // Enter walks the boxes in the record's order, the drop-downs too, and
+    // from the last box returns to the date.
+    void enterWalksTheBoxes()
+    {
+        HealthFixture &f = *m_fixture;
+        f.open();
+        QStringList walked { AppFixture::focused() };
+        for (int step = 0; step < 9; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            walked << AppFixture::focused();
+        }
+        QCOMPARE(walked,
+            (QStringList { u"txtData"_s, u"txtTipo"_s, u"txtCosa"_s, u"txtLotto"_s, u"txtVeterinario"_s,
+                u"txtEsito"_s, u"txtNote"_s, u"txtScadenza"_s, u"txtPreavviso"_s, u"txtData"_s }));
+    }
+
     // Adding, modifying and deleting: the archive and the table agree after
     // each, and the entry added or changed is the one selected.
     void addModifyDelete()
