@@ -51,6 +51,7 @@ constexpr StatusHints::Description statusTexts[] = {
     { "btnCarta", "Importa i dati dall'archivio anagrafico dei proprietari.", "Importa proprietario" },
     { "btnCartella", "Apri la cartella abbinata al cane per aggiungere o rimuovere documenti." },
     { "btnCosti", "Visualizza la finestra per l'annotazione dei costi sostenuti." },
+    { "btnSalute", "Visualizza il libretto sanitario del cane con le scadenze di vaccinazioni e trattamenti." },
     { "btnPeso", "Visualizza il registro delle pesate del cane con il grafico del peso.", "Registro pesate" },
 };
 

@@ -72,6 +72,7 @@ public:
     PictureButton *btnZoomFoto;
     QPushButton *btnCartella;
     QPushButton *btnCosti;
+    QPushButton *btnSalute;
     QPushButton *btnPedigree;
 
 private:

@@ -178,7 +178,8 @@ QWidget *DogCardForm::buildDocumenti(QWidget *parent)
         "<p>A ogni scheda si può <b>abbinare una cartella</b> in cui conservare le foto preferite del cane "
         "e le copie digitali dei suoi documenti: pedigree, libretto sanitario, passaporto e ogni altro "
         "documento utile.</p>"
-        "<p>Per ogni cane si possono inoltre <b>annotare tutti i costi</b> sostenuti.</p>"
+        "<p>Per ogni cane si possono inoltre <b>annotare tutti i costi</b> sostenuti e tenere il <b>libretto "
+        "sanitario</b>, con le scadenze di vaccinazioni e trattamenti.</p>"
         "<p>La cartella abbinata e il file dei costi si trovano nella cartella di installazione del "
         "programma: copiando quella cartella si esegue la <b>copia di sicurezza</b> di tutti i dati.</p>"));
 
@@ -186,6 +187,8 @@ QWidget *DogCardForm::buildDocumenti(QWidget *parent)
     btnCartella->setGeometry(330, 372, 200, 40);
     btnCosti = captionedButton("btnCosti", "Annota costi", panel);
     btnCosti->setGeometry(550, 372, 200, 40);
+    btnSalute = captionedButton("btnSalute", "Libretto sanitario", panel);
+    btnSalute->setGeometry(770, 372, 166, 40);
     sections[Documenti].first = btnCartella;
     return panel;
 }

@@ -26,11 +26,16 @@ void DogLogWindow::formBuilt(int dateField, PictureButton *today, std::function<
     move(centredIn(m_context.platform.screen.size(), size()));
     m_entry.emplace(this, m_kind.file.layout());
 
+    // Enter moves through the boxes in record order; a field the window only
+    // keeps (a hidden label) is no stop.
+    QList<QWidget *> stops;
+    for (int field = 0; field < m_kind.file.layout().fieldCount(); ++field)
+        if (m_entry->control(field)->focusPolicy() != Qt::NoFocus)
+            stops.append(m_entry->control(field));
     auto *ring = new EnterKeyRing(this);
-    const int fields = m_kind.file.layout().fieldCount();
-    for (int field = 0; field < fields; ++field) {
-        QWidget *next = m_entry->control((field + 1) % fields);
-        ring->link(m_entry->control(field), [next] { return next; });
+    for (qsizetype stop = 0; stop < stops.size(); ++stop) {
+        QWidget *next = stops[(stop + 1) % stops.size()];
+        ring->link(stops[stop], [next] { return next; });
     }
     connect(today, &PictureButton::clicked, this, [this, dateField] {
         m_entry->setValue(dateField, DateText::format(m_context.platform.clock.today()));

@@ -3,11 +3,13 @@
 #include "checks/OpenCheck.h"
 #include "core/ProcessFormats.h"
 #include "dogs/AssociatedFolder.h"
+#include "dogs/HealthBadge.h"
 #include "dogs/PhotoActions.h"
 #include "dogs/PhotoBox.h"
 #include "dogs/frmAllegaCartella.h"
 #include "dogs/frmCostiCane.h"
 #include "dogs/frmPesoCane.h"
+#include "dogs/frmSaluteCane.h"
 #include "dogs/frmStampaCane.h"
 #include "dogs/pedigree/frmPedigree.h"
 #include "export/frmCreaRTF.h"
@@ -64,6 +66,7 @@ frmCani::frmCani(AppContext &context, QWidget *mainMenu)
     , m_context(context)
     , m_form(this)
     , m_fields(this, DogRecord::layout())
+    , m_healthBadge(new HealthBadge(m_form.btnSalute))
 {
     holdCard(context.platform.messages, *this,
         { DogRecord::layout(), [&context] { return context.folder.filePath(DogRecord::fileName); },
@@ -96,6 +99,7 @@ void frmCani::connectControls()
             [this] { openAssociatedFolder(m_context, this, position()); });
     connect(m_form.btnCosti, &QPushButton::clicked, this, &frmCani::btnCostiClick);
     connect(m_form.btnPeso, &PictureButton::clicked, this, &frmCani::btnPesoClick);
+    connect(m_form.btnSalute, &QPushButton::clicked, this, &frmCani::btnSaluteClick);
     connect(m_form.btnPedigree, &QPushButton::clicked, this, &frmCani::btnPedigreeClick);
     connect(m_form.cmdFile, &PictureButton::clicked, this, [this] {
         frmAllegaCartella::editCardAttachments(
@@ -134,6 +138,7 @@ void frmCani::blankValues()
 {
     m_fields.clear(0, DogRecord::FieldCount - 1);
     startNewCard();
+    showHealthBadge();
 }
 
 void frmCani::startNewCard()
@@ -161,6 +166,7 @@ void frmCani::showValues(const Record &record)
 {
     m_fields.show(record);
     CaricaFotoAlbum();
+    showHealthBadge();
 }
 
 void frmCani::importOwner(const Record &owner)
@@ -198,6 +204,7 @@ std::optional<Record> frmCani::checkedRecord()
 void frmCani::afterSave()
 {
     SalvaFotoAlbum();
+    showHealthBadge();
 }
 
 bool frmCani::startCopy()
@@ -206,6 +213,7 @@ bool frmCani::startCopy()
     // belong to the stored card, nor the photo.
     m_fields.clear(DogRecord::File01, DogRecord::Desc03);
     startNewCard();
+    showHealthBadge(); // the copy has no booklet of its own
     return true;
 }
 
@@ -227,7 +235,7 @@ void frmCani::btnPedigreeClick()
 
 bool frmCani::opensDogLog(const char *what)
 {
-    // The costs and the weight log belong to a stored position and are shown
+    // The costs, the weight log and the health booklet belong to a stored position and are shown
     // under the dog's name and breed, so all three must be there.
     if (position().isEmpty()) {
         m_context.platform.messages.warning(this,
@@ -269,6 +277,21 @@ void frmCani::btnPesoClick()
             m_form.headBoxes[DogRecord::DataNasc]->text() },
         [this](const QString &weight) { m_fields.setValue(DogRecord::Peso, weight); });
     weights.exec();
+}
+
+void frmCani::btnSaluteClick()
+{
+    if (!opensDogLog("del libretto sanitario"))
+        return;
+    // The booklet shows the card's values as they are now, saved or not.
+    frmSaluteCane booklet(m_context, this, m_fields.texts(), position().toLongLong());
+    booklet.exec();
+    showHealthBadge();
+}
+
+void frmCani::showHealthBadge()
+{
+    m_healthBadge->showFor(m_context, position());
 }
 
 PhotoActions frmCani::photo()

@@ -16,6 +16,8 @@ class Record;
 // and the attached files count as values of the card). The card's position
 // (ArchiveWindow::position) is its only link to the file; none means the card
 // has not been stored.
+class HealthBadge;
+
 class frmCani : public ArchiveWindow, private CardContent
 {
     Q_OBJECT
@@ -49,8 +51,11 @@ private:
     void btnCodFiscClick();
     void btnCostiClick();
     void btnPesoClick();
-    /// Whether the costs or the weight log (what: "dei costi", "delle
-    /// pesate") may open: a stored card with a name and a breed; otherwise
+    void btnSaluteClick();
+    /// The health booklet button's dot, for the card shown now.
+    void showHealthBadge();
+    /// Whether the costs, the weight log or the health booklet (what: "dei
+    /// costi", "delle pesate", "del libretto sanitario") may open: a stored card with a name and a breed; otherwise
     /// the warning of the first that is missing.
     bool opensDogLog(const char *what);
     void btnPedigreeClick();
@@ -69,4 +74,5 @@ private:
     AppContext &m_context;
     DogCardForm m_form;
     CardFields m_fields;
+    HealthBadge *m_healthBadge;
 };

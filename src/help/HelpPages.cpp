@@ -357,6 +357,46 @@ HelpText weightLog()
         } };
 }
 
+HelpText healthBooklet()
+{
+    return { QStringLiteral("Libretto sanitario del cane."),
+        {
+            QStringLiteral(
+                "Il libretto sanitario conserva le vaccinazioni, le sverminazioni, i trattamenti "
+                "antiparassitari, le visite, gli esami e le terapie del cane, ciascuno con la data della "
+                "prossima scadenza. Si apre con il pulsante Libretto sanitario nella sezione dei documenti "
+                "e dei costi della scheda del cane, dopo che la scheda \u00E8 stata salvata con il nome e la "
+                "razza. Un pallino rosso sul pulsante indica che qualcosa \u00E8 scaduto, un pallino arancione "
+                "che qualcosa scade entro il suo preavviso."),
+            QStringLiteral(
+                "Per registrare una voce indicare la data nella forma gg/mm/aaaa (il pulsante con il "
+                "calendario scrive la data di oggi), scegliere il tipo e il vaccino o il prodotto "
+                "dall'elenco, oppure scriverlo, e completare se serve il lotto, il veterinario, l'esito (per "
+                "un esame: il grado HD o ED, un test genetico) e una nota; poi fare clic su Aggiungi. La "
+                "prossima scadenza viene proposta secondo il tipo e l'et\u00E0 del cane (tre settimane tra le "
+                "vaccinazioni di un cucciolo, un anno per il richiamo di un cane adulto) e si pu\u00F2 "
+                "cambiare o lasciare vuota; il preavviso, in giorni, \u00E8 di 7 giorni se non indicato "
+                "altrimenti."),
+            QStringLiteral(
+                "Facendo clic su una voce dell'elenco i suoi dati tornano nei campi: correggerli e fare clic "
+                "su Modifica, oppure fare clic su Elimina per toglierla dal libretto dopo la conferma. Il "
+                "pulsante Registra richiamo aggiunge in un solo passo il richiamo della voce selezionata, "
+                "con la data di oggi, lo stesso tipo, prodotto, veterinario e preavviso e la nuova "
+                "scadenza."),
+            QStringLiteral(
+                "La colonna Stato dice per ogni voce se la scadenza \u00E8 scaduta (in rosso), in scadenza "
+                "(in arancione) oppure ok (in verde). Una voce seguita da una voce successiva dello stesso "
+                "tipo e prodotto non scade pi\u00F9: il richiamo \u00E8 stato fatto. Accanto all'elenco "
+                "compaiono, solo in lettura, le note sanitarie scritte nella scheda del cane."),
+            QStringLiteral(
+                "Il pulsante Stampa mostra l'anteprima del libretto su una pagina A4, con il nome, la razza, "
+                "la data di nascita e il microchip del cane; PDF chiede dove salvare il file, proponendo un "
+                "nome come Libretto_Rex.pdf, e propone poi di aprirlo. I libretti di tutti i cani si trovano "
+                "nell'archivio Libretti_Sanitari.pro della cartella del programma e fanno parte della copia "
+                "di sicurezza."),
+        } };
+}
+
 } // namespace
 
 HelpText helpPage(HelpPage page)
@@ -388,6 +428,8 @@ HelpText helpPage(HelpPage page)
         return pedigree();
     case HelpPage::WeightLog:
         return weightLog();
+    case HelpPage::HealthBooklet:
+        return healthBooklet();
     }
     return {};
 }
@@ -400,7 +442,7 @@ QString helpWindowText(const HelpText &page)
 QList<HelpPage> manualChapterPages()
 {
     return { HelpPage::MainMenu, HelpPage::Owners, HelpPage::OwnerExport, HelpPage::Dogs, HelpPage::WeightLog,
-        HelpPage::Pedigree, HelpPage::DogExport, HelpPage::Schedule, HelpPage::ImminentDeadlines,
+        HelpPage::HealthBooklet, HelpPage::Pedigree, HelpPage::DogExport, HelpPage::Schedule, HelpPage::ImminentDeadlines,
         HelpPage::ScheduleExport };
 }
 

@@ -21,6 +21,7 @@ enum class HelpPage {
     MonthlyDeadlines,  // frmExpMensili
     Pedigree,          // frmPedigree
     WeightLog,         // frmPesoCane
+    HealthBooklet,     // frmSaluteCane
 };
 
 struct HelpText

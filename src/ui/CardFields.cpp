@@ -56,7 +56,11 @@ void CardFields::setValue(int field, const QString &text)
         if (const std::optional<bool> ticked = FlagText::parse(text))
             check->setChecked(*ticked);
     } else if (auto *box = qobject_cast<QComboBox *>(control)) {
-        showInDropDown(box, text);
+        // A list that takes no typing shows the entry of that text, or none.
+        if (box->isEditable())
+            showInDropDown(box, text);
+        else
+            box->setCurrentIndex(box->findText(text));
     } else if (auto *label = qobject_cast<QLabel *>(control)) {
         m_kept[field] = text;
         label->setText(text);

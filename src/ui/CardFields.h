@@ -10,11 +10,12 @@
 class QWidget;
 
 // The controls that show the fields of one record layout on a card window,
-// found by name: "txt" + field name for a text box or an editable drop-down
-// box, "chk" + field name for a check box (stored as the flag text "Sì" or
-// "No"), "lbl" + field name for a label that only shows a value kept here and
-// edited elsewhere (an attached file): nothing put into the label reaches the
-// record. A card's state is what the boxes show and what is kept here.
+// found by name: "txt" + field name for a text box or a drop-down box (one
+// that takes no typing shows only its own entries), "chk" + field name for a
+// check box (stored as the flag text "Sì" or "No"), "lbl" + field name for a
+// label that only shows a value kept here and edited elsewhere (an attached
+// file): nothing put into the label reaches the record. A card's state is
+// what the boxes show and what is kept here.
 class CardFields
 {
 public:

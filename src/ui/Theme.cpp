@@ -84,6 +84,9 @@ QColor Theme::colour(Colour role)
     case Colour::PanelBand: return QColor(0x5A, 0x7A, 0x96);
     case Colour::TodayMark: return QColor(0xF3, 0xC8, 0x79);
     case Colour::DoneStrip: return QColor(0xF4, 0xA4, 0x60);
+    case Colour::DueOverdue: return QColor(0xE0, 0x3C, 0x31);
+    case Colour::DueSoon: return QColor(0xF2, 0xA9, 0x00);
+    case Colour::DueOk: return QColor(0xB8, 0xE0, 0xB0);
     case Colour::StartBackdrop: return QColor(0x5D, 0x85, 0xA6);
     case Colour::DogBackdrop: return QColor(0x46, 0x82, 0xB4);
     case Colour::OwnerBackdrop: return QColor(0x61, 0x95, 0xC0);

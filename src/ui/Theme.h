@@ -77,6 +77,10 @@ enum class Colour {
     PanelBand,          ///< the band over such a panel
     TodayMark,          ///< today in a calendar
     DoneStrip,          ///< the strip of an entry marked done
+    // A health booklet's due state: the cell's background, the badge's fill.
+    DueOverdue,         ///< overdue
+    DueSoon,            ///< due within its notice
+    DueOk,              ///< due later on
     // The top of each window's gradient backdrop.
     StartBackdrop,
     DogBackdrop,

@@ -75,6 +75,22 @@ private Q_SLOTS:
         QCOMPARE(growth.size(), weighings - 1);
     }
 
+    // The booklet shown is the puppy's: its three vaccinations, of which
+    // only the last is still due, and a worming overdue.
+    void healthBookletShowsTheSeries()
+    {
+        QStringList states;
+        look(figureCaptioned("Il libretto sanitario di una cucciola, con le vaccinazioni della serie."),
+            [&](QWidget *window) {
+                const QAbstractItemModel *table = child<QTableView>(window, "tblSalute")->model();
+                for (int row = 0; row < table->rowCount(); ++row)
+                    states << table->index(row, 1).data().toString() + u' ' + table->index(row, 7).data().toString();
+            });
+        QCOMPARE(states,
+            (QStringList { QStringLiteral("Vaccinazione "), QStringLiteral("Vaccinazione "),
+                QStringLiteral("Sverminazione scaduto"), QStringLiteral("Vaccinazione in scadenza") }));
+    }
+
 private:
     static ManualFigure figureCaptioned(const char *caption)
     {

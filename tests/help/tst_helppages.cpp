@@ -36,6 +36,8 @@ private Q_SLOTS:
                                   << QStringLiteral("Pedigree, consanguineit\u00E0 e accoppiamento di prova.") << 8;
         QTest::newRow("weight log") << HelpPage::WeightLog
                                     << QStringLiteral("Registro delle pesate e grafico del peso.") << 6;
+        QTest::newRow("health booklet") << HelpPage::HealthBooklet
+                                        << QStringLiteral("Libretto sanitario del cane.") << 5;
     }
 
     // Each page has its title and its paragraphs, none empty or repeated, each
@@ -102,15 +104,16 @@ private Q_SLOTS:
             (HelpText { QStringLiteral("Uno sguardo a Zampora."), overview.first(1) + overview.sliced(33) }));
         for (HelpPage page : { HelpPage::Owners, HelpPage::Dogs, HelpPage::Schedule, HelpPage::OwnerExport,
                  HelpPage::DogExport, HelpPage::ScheduleExport, HelpPage::MonthlyDeadlines, HelpPage::Pedigree,
-                 HelpPage::WeightLog }) {
+                 HelpPage::WeightLog, HelpPage::HealthBooklet }) {
             const HelpText text = helpPage(page);
             QVERIFY(html.contains(text.title.toHtmlEscaped()));
             for (const QString &paragraph : text.paragraphs)
                 QVERIFY2(html.contains(paragraph.toHtmlEscaped()), qPrintable(paragraph));
         }
-        QCOMPARE(manualChapters().size(), 10);
+        QCOMPARE(manualChapters().size(), 11);
         QCOMPARE(manualChapters()[4].title, helpPage(HelpPage::WeightLog).title); // after the dog card
-        QCOMPARE(html.count(QLatin1String("<h1")), 10);
+        QCOMPARE(manualChapters()[5].title, helpPage(HelpPage::HealthBooklet).title);
+        QCOMPARE(html.count(QLatin1String("<h1")), 11);
     }
 
     // Each figure handed in stands in its own chapter, numbered by its place

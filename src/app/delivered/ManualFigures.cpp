@@ -7,8 +7,12 @@ QList<ManualFigure> manualFigures()
     const auto firstDogIn = [](const char *section) {
         return QStringList { QStringLiteral("cmdPrimo"), QString::fromLatin1(section) };
     };
-    // The last dog of the sample is a puppy, whose log shows its growth.
-    const QStringList lastDog { QStringLiteral("cmdUltimo"), QStringLiteral("btnPsicosomatica") };
+    // The last dog of the sample is a puppy, whose logs show its growth and
+    // its vaccination series.
+    const auto lastPuppyIn = [](const char *section) {
+        return QStringList { QStringLiteral("cmdUltimo"), QString::fromLatin1(section) };
+    };
+    const QStringList lastDog = lastPuppyIn("btnPsicosomatica");
     const QStringList cardView { QStringLiteral("btnApri"), QStringLiteral("cmdPrimo") };
     // clang-format off
     return {
@@ -29,6 +33,7 @@ QList<ManualFigure> manualFigures()
         { HelpPage::Dogs, QStringLiteral("La stampa della scheda del cane."), Dogs, firstDogIn("btnPsicosomatica"), QStringLiteral("cmdStampa") },
         { HelpPage::Dogs, QStringLiteral("Il documento RTF creato dalla scheda del cane."), Dogs, firstDogIn("btnPsicosomatica"), QStringLiteral("cmdAnteprima") },
         { HelpPage::WeightLog, QStringLiteral("Il registro delle pesate con il grafico del peso."), Dogs, lastDog, QStringLiteral("btnPeso") },
+        { HelpPage::HealthBooklet, QStringLiteral("Il libretto sanitario di una cucciola, con le vaccinazioni della serie."), Dogs, lastPuppyIn("btnDocumenti"), QStringLiteral("btnSalute") },
         { HelpPage::Pedigree, QStringLiteral("Il pedigree del cane, con i coefficienti e gli antenati ripetuti."), Dogs, firstDogIn("btnAlbero"), QStringLiteral("btnPedigree"), Manual::FigurePage::Landscape },
         { HelpPage::DogExport, QStringLiteral("L'esportazione dell'archivio dei cani."), Dogs, firstDogIn("btnPsicosomatica"), QStringLiteral("cmdEsporta") },
         { HelpPage::Schedule, QStringLiteral("Lo scadenzario: la vista del calendario."), Schedule, {}, {} },

@@ -5,6 +5,7 @@
 #include "dogs/AlbumPhoto.h"
 #include "storage/CostRecord.h"
 #include "storage/DogRecord.h"
+#include "storage/HealthRecord.h"
 #include "storage/OwnerRecord.h"
 #include "storage/ProgramFolder.h"
 #include "storage/Record.h"
@@ -23,7 +24,7 @@ namespace {
 
 using Values = std::initializer_list<std::pair<int, QString>>;
 
-// The last card of the archive: a puppy, whose weight log the manual shows.
+// The last card of the archive: a puppy, whose weight log and health booklet the manual shows.
 constexpr int puppyPosition = 5;
 
 QByteArray record(const RecordLayout &layout, Values values)
@@ -131,6 +132,31 @@ QByteArray puppyWeights()
     return log;
 }
 
+// The puppy's health booklet: its series of three vaccinations three weeks
+// apart, the last one's booster due within the week of the sample's today,
+// and a worming whose next dose is overdue.
+QByteArray puppyBooklet()
+{
+    using namespace HealthRecord;
+    const auto entry = [](const QString &date, const QString &kind, const QString &what, const QString &batch,
+                           const QString &due, const QString &note = {}) {
+        return record(layout(),
+            { { Cane, QString::number(puppyPosition) }, { Data, date }, { Tipo, kind }, { Cosa, what },
+                { Lotto, batch }, { Veterinario, QStringLiteral("Dott.ssa Elena Ferri") }, { Note, note },
+                { Scadenza, due }, { Preavviso, QStringLiteral("7") } });
+    };
+    const QString vaccination = QStringLiteral("Vaccinazione");
+    const QString puppyVaccine = QStringLiteral("cimurro, epatite, parvovirosi");
+    return entry(QStringLiteral("17/03/2025"), vaccination, puppyVaccine, QStringLiteral("A2301"),
+               QStringLiteral("07/04/2025"), QStringLiteral("Prima dose della serie"))
+        + entry(QStringLiteral("07/04/2025"), vaccination, puppyVaccine, QStringLiteral("A2317"),
+            QStringLiteral("28/04/2025"))
+        + entry(QStringLiteral("28/04/2025"), vaccination, puppyVaccine, QStringLiteral("A2342"),
+            QStringLiteral("19/05/2025"), QStringLiteral("Terza dose: poi richiamo annuale"))
+        + entry(QStringLiteral("14/04/2025"), QStringLiteral("Sverminazione"), QStringLiteral("pasta vermifuga"),
+            QString(), QStringLiteral("28/04/2025"));
+}
+
 QByteArray year(int number)
 {
     using namespace ScheduleRecord;
@@ -175,6 +201,7 @@ bool fill(const QString &folder)
         && writeWhole(dir.filePath(CostRecord::fileNameForDog(1)), costs())
         && writeWhole(dir.filePath(WeightRecord::fileNameForDog(1)), adultWeights())
         && writeWhole(dir.filePath(WeightRecord::fileNameForDog(puppyPosition)), puppyWeights())
+        && writeWhole(dir.filePath(HealthRecord::fileName()), puppyBooklet())
         && writeWhole(dir.filePath(ScheduleRecord::fileNameForYear(sampleNow().date().year())),
             year(sampleNow().date().year()))
         && AlbumPhoto::save(ProgramFolder(folder), QStringLiteral("1"), SamplePhoto::draw());
