@@ -5,6 +5,7 @@
 #include "app/frmCambiaPassword.h"
 #include "app/frmPassword.h"
 #include "dogs/frmCani.h"
+#include "dogs/frmSaluteCane.h"
 #include "help/Help.h"
 #include "help/MakerLinks.h"
 #include "help/frmInfo.h"
@@ -84,7 +85,15 @@ frmCani &Application::dogs()
 
 frmScadenzario &Application::schedule()
 {
-    return madeOnce(m_schedule, m_context, &mainMenu());
+    if (!m_schedule) {
+        m_schedule = std::make_unique<frmScadenzario>(m_context, &mainMenu());
+        // A health booklet's row of the imminent list opens the dog's booklet
+        // on that entry: the schedule knows the positions, the dogs the window.
+        m_schedule->setHealthEntryOpener([this](QWidget *parent, qint64 dog, qint64 entry) {
+            frmSaluteCane::openOn(m_context, parent, dog, entry);
+        });
+    }
+    return *m_schedule;
 }
 
 void Application::start()

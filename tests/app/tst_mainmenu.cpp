@@ -5,11 +5,17 @@
 #include "dogs/frmCani.h"
 #include "owners/frmClienti.h"
 #include "schedule/frmScadenzario.h"
+#include "kennel/HealthBooklet.h"
+#include "storage/DogRecord.h"
+#include "storage/HealthRecord.h"
+#include "RecordBytes.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QLocale>
+#include <QComboBox>
 #include <QSignalSpy>
+#include <QTableView>
 
 class tst_MainMenu : public QObject
 {
@@ -165,6 +171,38 @@ private Q_SLOTS:
         bool ok = true;
         QLocale().toDouble(QStringLiteral("1.500"), &ok);
         QVERIFY(!ok);
+    }
+
+    // A health booklet's row of the imminent list opens the dog's booklet on
+    // that entry: the schedule and the dog's windows meet only here.
+    void imminentHealthRowOpensTheBooklet()
+    {
+        AppFixture &f = *m_fixture;
+        f.writeFile(DogRecord::fileName,
+            recordBytes(DogRecord::layout(), { { DogRecord::Nome, QStringLiteral("Rex") } }));
+        for (const char *what : { "cimurro", "rabbia" }) {
+            HealthBooklet::Entry entry;
+            entry.dog = 1;
+            entry.date = QDate(2023, 3, 1);
+            entry.what = QString::fromLatin1(what);
+            entry.due = QDate(2024, 3, 1);
+            HealthBooklet::add(f.path(HealthRecord::fileName()), entry);
+        }
+        QString opened;
+        whenModalShown([&opened](QWidget *list) {
+            whenModalShown([&opened](QWidget *booklet) {
+                opened = booklet->objectName() + u' ' + child<QComboBox>(booklet, "txtCosa")->currentText();
+                booklet->close();
+            });
+            auto *rows = child<QTableView>(list, "grdRecords");
+            const QPoint second = rows->visualRect(rows->model()->index(1, 1)).center();
+            QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, second);
+            QTest::mouseDClick(rows->viewport(), Qt::LeftButton, {}, second);
+            click(child(list, "cmdEsci"));
+        });
+        f.openFromMenu("btnScadenze", &f.app().schedule());
+        click(child(&f.app().schedule(), "btnOK"));
+        QCOMPARE(opened, QStringLiteral("frmSaluteCane rabbia"));
     }
 
 private:
