@@ -1,6 +1,7 @@
 #include "dogs/DogLogWindow.h"
 
 #include "core/DateText.h"
+#include "kennel/DogLogModel.h"
 #include "storage/ShortText.h"
 #include "ui/Centring.h"
 #include "ui/EnterKeyRing.h"
@@ -9,11 +10,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QTableView>
 
 DogLogWindow::DogLogWindow(AppContext &context, QWidget *card, const LoggedDog &dog, const DogLogKind &kind)
     : QDialog(card)
     , m_context(context)
-    , m_dog { trimmedText(dog.name), trimmedText(dog.breed), trimmedText(dog.position), trimmedText(dog.birth) }
+    , m_dog { trimmedText(dog.name), trimmedText(dog.breed), trimmedText(dog.position),
+        trimmedText(dog.birth) }
     , m_kind(kind)
 {
     setObjectName(QString::fromLatin1(kind.objectName));
@@ -44,7 +47,8 @@ void DogLogWindow::formBuilt(int dateField, PictureButton *today, std::function<
     for (QPushButton *button : findChildren<QPushButton *>())
         button->setAutoDefault(false);
 
-    m_unsaved.emplace(m_context.platform.messages, this, [this] { return m_entry->values(); }, std::move(save));
+    m_unsaved.emplace(
+        m_context.platform.messages, this, [this] { return m_entry->values(); }, std::move(save));
 }
 
 void DogLogWindow::done(int result)
@@ -100,4 +104,39 @@ void DogLogWindow::sayChangedElsewhere()
 void DogLogWindow::entryShown()
 {
     m_unsaved->remember();
+}
+
+void DogLogWindow::showEntryAt(QTableView *view, const DogLogModel &model, qint64 position)
+{
+    const int row = model.rowOf(position);
+    if (row >= 0) {
+        view->selectRow(row);
+        view->scrollTo(model.index(row, 0));
+    } else {
+        view->scrollToBottom();
+    }
+}
+
+std::optional<int> DogLogWindow::selectedRow(const QTableView *view)
+{
+    const QModelIndexList rows = view->selectionModel()->selectedRows();
+    if (rows.isEmpty())
+        return std::nullopt;
+    return rows.first().row();
+}
+
+std::optional<int> DogLogWindow::pickedRow(
+    const QTableView *view, const char *action, const char *button, const char *emptyLog, const char *anEntry)
+{
+    if (view->model()->rowCount() == 0) {
+        information(QString::fromUtf8("%1 non applicabile: %2.")
+                        .arg(QString::fromUtf8(action), QString::fromUtf8(emptyLog)));
+        return std::nullopt;
+    }
+    const std::optional<int> row = selectedRow(view);
+    if (!row) {
+        warning(QString::fromUtf8("Attenzione: selezionare %1 dall'elenco prima di premere il pulsante %2.")
+                    .arg(QString::fromUtf8(anEntry), QString::fromUtf8(button)));
+    }
+    return row;
 }

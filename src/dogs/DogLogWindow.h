@@ -12,7 +12,9 @@
 #include <functional>
 #include <optional>
 
+class DogLogModel;
 class PictureButton;
+class QTableView;
 
 // The dog whose log is open, as its card shows it when the log is opened.
 struct LoggedDog
@@ -84,8 +86,8 @@ protected:
     /// Runs an action that reads or writes the log; false once its failure is said.
     template<typename Action> bool fileAction(Action &&action)
     {
-        return runFileAction(m_context.platform.messages, this, { MessageBoxes::Kind::Warning, m_kind.buttons },
-                             std::forward<Action>(action));
+        return runFileAction(m_context.platform.messages, this,
+            { MessageBoxes::Kind::Warning, m_kind.buttons }, std::forward<Action>(action));
     }
     void information(const QString &text);
     void warning(const QString &text);
@@ -93,6 +95,17 @@ protected:
     /// the same number: every change rereads the log.
     void sayUnreadable(qint64 unreadable);
     void sayChangedElsewhere();
+
+    /// Selects the row of view showing the entry stored at position and
+    /// scrolls to it; with no such entry, scrolls to the last one.
+    static void showEntryAt(QTableView *view, const DogLogModel &model, qint64 position);
+    /// The row selected in view, if any.
+    static std::optional<int> selectedRow(const QTableView *view);
+    /// The row picked in view for action, the button's, or the message why
+    /// there is none: the log has no entry (emptyLog, "l'elenco non contiene
+    /// nessuna pesata") or none is selected (anEntry, "una pesata").
+    std::optional<int> pickedRow(const QTableView *view, const char *action, const char *button,
+        const char *emptyLog, const char *anEntry);
 
     /// The entry shown now counts as unchanged: it was stored, read or cleared.
     void entryShown();

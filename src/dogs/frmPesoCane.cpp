@@ -91,22 +91,16 @@ bool frmPesoCane::showLog(qint64 selectPosition)
     m_table->setLog(log.weighings, m_birth);
     WeightChart::show(m_form.grafPeso->chart(), log.weighings);
     m_form.lblGraficoVuoto->setVisible(log.weighings.isEmpty());
-    const int row = m_table->rowOf(selectPosition);
-    if (row >= 0) {
-        m_form.tblPesate->selectRow(row);
-        m_form.tblPesate->scrollTo(m_table->index(row, 0));
-    } else {
-        m_form.tblPesate->scrollToBottom();
-    }
+    showEntryAt(m_form.tblPesate, *m_table, selectPosition);
     return true;
 }
 
 std::optional<Weighing> frmPesoCane::selected() const
 {
-    const QModelIndexList rows = m_form.tblPesate->selectionModel()->selectedRows();
-    if (rows.isEmpty())
+    const std::optional<int> row = selectedRow(m_form.tblPesate);
+    if (!row)
         return std::nullopt;
-    return m_table->weighings()[rows.first().row()];
+    return m_table->weighings()[*row];
 }
 
 void frmPesoCane::tblPesateSelected()
@@ -146,17 +140,11 @@ std::optional<Weighing> frmPesoCane::checkedWeighing(qint64 editedPosition)
 
 std::optional<Weighing> frmPesoCane::selectedWeighing(const char *action, const char *button)
 {
-    if (m_table->weighings().isEmpty()) {
-        information(QString::fromUtf8("%1 non applicabile: l'elenco non contiene nessuna pesata.")
-                        .arg(QString::fromUtf8(action)));
+    const std::optional<int> row
+        = pickedRow(m_form.tblPesate, action, button, "l'elenco non contiene nessuna pesata", "una pesata");
+    if (!row)
         return std::nullopt;
-    }
-    std::optional<Weighing> weighing = selected();
-    if (!weighing) {
-        warning(QString::fromUtf8("Attenzione: selezionare una pesata dall'elenco prima di premere il pulsante %1.")
-                    .arg(QString::fromUtf8(button)));
-    }
-    return weighing;
+    return m_table->weighings()[*row];
 }
 
 bool frmPesoCane::btnAggiungiClick()

@@ -187,22 +187,16 @@ bool frmSaluteCane::showBooklet(qint64 selectPosition)
         return false;
     sayUnreadable(read.unreadable);
     m_table->setBooklet(read.entries, m_context.platform.clock.today());
-    const int row = m_table->rowOf(selectPosition);
-    if (row >= 0) {
-        m_form.tblSalute->selectRow(row);
-        m_form.tblSalute->scrollTo(m_table->index(row, 0));
-    } else {
-        m_form.tblSalute->scrollToBottom();
-    }
+    showEntryAt(m_form.tblSalute, *m_table, selectPosition);
     return true;
 }
 
 std::optional<Entry> frmSaluteCane::selected() const
 {
-    const QModelIndexList rows = m_form.tblSalute->selectionModel()->selectedRows();
-    if (rows.isEmpty())
+    const std::optional<int> row = selectedRow(m_form.tblSalute);
+    if (!row)
         return std::nullopt;
-    return m_table->entries()[rows.first().row()];
+    return m_table->entries()[*row];
 }
 
 void frmSaluteCane::tblSaluteSelected()
@@ -273,17 +267,11 @@ std::optional<Entry> frmSaluteCane::checkedEntry(qint64 editedPosition)
 
 std::optional<Entry> frmSaluteCane::selectedEntry(const char *action, const char *button)
 {
-    if (m_table->entries().isEmpty()) {
-        information(QString::fromUtf8("%1 non applicabile: il libretto non contiene nessuna voce.")
-                        .arg(QString::fromUtf8(action)));
+    const std::optional<int> row
+        = pickedRow(m_form.tblSalute, action, button, "il libretto non contiene nessuna voce", "una voce");
+    if (!row)
         return std::nullopt;
-    }
-    std::optional<Entry> picked = selected();
-    if (!picked) {
-        warning(QString::fromUtf8("Attenzione: selezionare una voce dall'elenco prima di premere il pulsante %1.")
-                    .arg(QString::fromUtf8(button)));
-    }
-    return picked;
+    return m_table->entries()[*row];
 }
 
 bool frmSaluteCane::store(const Entry &added)
