@@ -235,8 +235,9 @@ void frmCani::btnPedigreeClick()
 
 bool frmCani::opensDogLog(const char *what)
 {
-    // The costs, the weight log and the health booklet belong to a stored position and are shown
-    // under the dog's name and breed, so all three must be there.
+    // The costs, the weight log and the health booklet belong to a stored
+    // position and are shown under the dog's name and breed, so all three
+    // must be there.
     if (position().isEmpty()) {
         m_context.platform.messages.warning(this,
             QString::fromUtf8("Attenzione: la gestione %1 può avvenire soltanto dopo che la scheda del "
