@@ -394,6 +394,16 @@ HelpText healthBooklet()
                 "nome come Libretto_Rex.pdf, e propone poi di aprirlo. I libretti di tutti i cani si trovano "
                 "nell'archivio Libretti_Sanitari.pro della cartella del programma e fanno parte della copia "
                 "di sicurezza."),
+            QStringLiteral(
+                "Le scadenze dei libretti compaiono anche nello scadenzario. All'apertura, quelle scadute o "
+                "in scadenza entro il loro preavviso sono elencate sotto l'avviso delle scadenze imminenti, "
+                "con il nome del cane (per esempio \u00ABRichiamo rabbia \u2014 Rex, 14/03/2026\u00BB), e "
+                "fanno suonare l'avviso; l'elenco delle scadenze imminenti le mostra tra le altre righe, con "
+                "la causale che comincia per Libretto sanitario, e un doppio clic su una di esse apre il "
+                "libretto del cane su quella voce. Il calendario esportato per i telefoni le riporta come "
+                "eventi di un giorno intero con il loro avviso. Il pulsante Scadenze sanitarie dello "
+                "scadenzario elenca le scadenze di tutti i cani nel periodo indicato, da stampare o da "
+                "esportare in un foglio di calcolo."),
         } };
 }
 

@@ -44,7 +44,7 @@ frmScadenzeSanitarie::frmScadenzeSanitarie(AppContext &context, QWidget *owner)
     : GridWindow(context, owner,
           { QStringLiteral("frmScadenzeSanitarie"), QStringLiteral(" Scadenze sanitarie"),
               QStringLiteral(":/schedule/sanitarie_elenco.svg"), QStringLiteral("grdRecords"), columnWidths,
-              SpreadsheetExports::healthDeadlines(), HelpPage::Schedule })
+              SpreadsheetExports::healthDeadlines(), HelpPage::HealthBooklet })
     , m_period(HealthDeadlineList::defaultPeriod(context.platform.clock.today()))
 {
     addToBand(buildPeriodBoxes());

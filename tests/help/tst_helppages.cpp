@@ -37,7 +37,7 @@ private Q_SLOTS:
         QTest::newRow("weight log") << HelpPage::WeightLog
                                     << QStringLiteral("Registro delle pesate e grafico del peso.") << 6;
         QTest::newRow("health booklet") << HelpPage::HealthBooklet
-                                        << QStringLiteral("Libretto sanitario del cane.") << 5;
+                                        << QStringLiteral("Libretto sanitario del cane.") << 6;
     }
 
     // Each page has its title and its paragraphs, none empty or repeated, each

@@ -11,6 +11,7 @@
 #include "storage/RecordFile.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableView>
 
@@ -104,7 +105,8 @@ private Q_SLOTS:
         m_context.reset();
     }
 
-    // It opens on today and the thirty days after it, with its columns.
+    // It opens on today and the thirty days after it, with its columns; its
+    // help is the booklet's page, which tells where the due dates show.
     void opensOnTheNextThirtyDays()
     {
         open();
@@ -121,6 +123,14 @@ private Q_SLOTS:
         QCOMPARE(gridRows(m_window.get()), (QStringList { rabies, antiparasitic }));
         QCOMPARE(grid->index(1, 0).data().toString(), u"2"_s);
         QVERIFY(m_context->doubles.messages.shown.isEmpty());
+
+        QString help;
+        whenModalShown([&help](QWidget *modal) {
+            help = modal->objectName() + u' ' + child<QLabel>(modal, "lblTitolo")->text();
+            click(child(modal, "btnChiudi"));
+        });
+        click(child(m_window.get(), "cmdGuida"));
+        QCOMPARE(help, u"frmGuida Libretto sanitario del cane."_s);
     }
 
     void periodShown_data()
