@@ -9,7 +9,8 @@
 #include <QCalendarWidget>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
+#include <QStringListModel>
 #include <QPushButton>
 
 using namespace ScheduleParts;
@@ -88,8 +89,12 @@ ScheduleStartView::ScheduleStartView(QWidget *view)
         "panSanitarie", Qt::white, { 332, 578, 598, 106 }, view, Theme::colour(Theme::Colour::BoxBorder));
     QLabel *healthCaption = caption(QStringLiteral("Scadenze del libretto sanitario:"), panSanitarie);
     healthCaption->setGeometry(10, 4, 578, 22);
-    lstSanitarie = new QListWidget(panSanitarie);
+    // A view over the lines: a kennel may have hundreds due at once.
+    lstSanitarie = new QListView(panSanitarie);
     lstSanitarie->setObjectName(QStringLiteral("lstSanitarie"));
+    healthLines = new QStringListModel(lstSanitarie);
+    lstSanitarie->setModel(healthLines);
+    lstSanitarie->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstSanitarie->setFrameShape(QFrame::NoFrame);
     lstSanitarie->setFocusPolicy(Qt::NoFocus);
     lstSanitarie->setSelectionMode(QAbstractItemView::NoSelection);

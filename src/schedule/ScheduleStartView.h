@@ -3,8 +3,9 @@
 class PictureButton;
 class QCalendarWidget;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPushButton;
+class QStringListModel;
 class QWidget;
 
 // The controls of the schedule's start view, built once on its panel
@@ -29,5 +30,6 @@ public:
     QWidget *imgPresenti;
     QWidget *imgAssenti;
     QWidget *panSanitarie;
-    QListWidget *lstSanitarie;
+    QListView *lstSanitarie;
+    QStringListModel *healthLines; // the lines lstSanitarie shows
 };

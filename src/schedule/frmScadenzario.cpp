@@ -34,7 +34,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QStringListModel>
 #include <QPushButton>
 
 namespace {
@@ -205,9 +205,11 @@ void frmScadenzario::checkImminentDeadlines()
         health = HealthNotices::read(m_context.folder, today);
     } catch (const RecordFileError &) {
     }
-    m_start.lstSanitarie->clear();
+    QStringList lines;
+    lines.reserve(health.size());
     for (const HealthNotices::Notice &notice : std::as_const(health))
-        m_start.lstSanitarie->addItem(notice.line);
+        lines.append(notice.line);
+    m_start.healthLines->setStringList(lines);
     m_start.panSanitarie->setVisible(!health.isEmpty());
     if (!imminent && health.isEmpty())
         return;

@@ -6,7 +6,7 @@
 #include <QCalendarWidget>
 #include <QDir>
 #include <QFileInfo>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QTextCharFormat>
 
@@ -131,10 +131,10 @@ private Q_SLOTS:
         QCOMPARE(child(f.window(), "btnOK")->isEnabled(), due);
         QCOMPARE(f.doubles.sound.plays, due ? 1 : 0);
         QCOMPARE(child(f.window(), "panSanitarie")->isVisible(), !lines.isEmpty());
-        auto *list = child<QListWidget>(f.window(), "lstSanitarie");
+        const QAbstractItemModel *list = child<QListView>(f.window(), "lstSanitarie")->model();
         QStringList shown;
-        for (int row = 0; row < list->count(); ++row)
-            shown.append(list->item(row)->text());
+        for (int row = 0; row < list->rowCount(); ++row)
+            shown.append(list->index(row, 0).data().toString());
         QCOMPARE(shown, lines);
         QCOMPARE(QFileInfo::exists(f.path(HealthRecord::fileName())), booklets != u"none");
         QVERIFY(f.doubles.messages.shown.isEmpty());
