@@ -33,8 +33,12 @@ ExportRows DeadlineListWindow::readRows() const
 void DeadlineListWindow::rowDoubleClicked(int row)
 {
     const auto found = m_healthRows.constFind(row);
-    if (found != m_healthRows.cend() && m_openHealthEntry)
-        m_openHealthEntry(this, found->dog, found->entry);
+    if (found == m_healthRows.cend() || !m_openHealthEntry)
+        return;
+    m_openHealthEntry(this, found->dog, found->entry);
+    // The booklet may have changed what is due (a booster recorded, a due
+    // date moved): the list shows the booklets as they are now.
+    showRows(readRows());
 }
 
 const DeadlineListWindow::Description &DeadlineListWindow::imminent()

@@ -258,6 +258,26 @@ private Q_SLOTS:
             && written.indexOf("09:00") < written.indexOf("rabbia"));
     }
 
+    // A booster recorded in the booklet opened from the list leaves the list
+    // without the entry it repeats.
+    void listShowsTheBookletsAsLeft()
+    {
+        writeBooklets(*m_context);
+        const QString archive = m_context->path(HealthRecord::fileName());
+        m_window = std::make_unique<DeadlineListWindow>(m_context->context(), nullptr, DeadlineListWindow::imminent(),
+            QDate(2024, 2, 28), [&archive](QWidget *, qint64 dog, qint64 position) {
+                for (const HealthBooklet::Entry &entry : HealthBooklet::read(archive, dog).entries) {
+                    if (entry.position == position)
+                        HealthBooklet::add(archive, HealthBooklet::booster(entry, QDate(2024, 2, 28), QDate()));
+                }
+            });
+        m_window->show();
+        QVERIFY(healthColumns(m_window.get()).first().contains(u"Drontal"_s));
+        doubleClickRow(m_window.get(), 0);
+        QVERIFY(!healthColumns(m_window.get()).join(u'\n').contains(u"Drontal"_s));
+        QCOMPARE(healthColumns(m_window.get()).size(), 2);
+    }
+
     // The schedule hands its opener to the imminent list it opens.
     void scheduleHandsItsOpenerToTheImminentList()
     {
