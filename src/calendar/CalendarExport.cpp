@@ -2,7 +2,7 @@
 
 #include "core/DateText.h"
 #include "core/ScheduleRules.h"
-#include "kennel/DogNames.h"
+#include "kennel/DogCards.h"
 #include "storage/DogRecord.h"
 #include "storage/HealthRecord.h"
 #include "storage/ProgramFolder.h"
@@ -200,7 +200,7 @@ namespace {
         QList<qint64> dogs;
         for (const HealthBooklet::Entry &entry : due)
             dogs.append(entry.dog);
-        const QHash<qint64, QString> names = DogNames::read(folder.filePath(DogRecord::fileName), dogs);
+        const QHash<qint64, QString> names = DogCards::names(folder.filePath(DogRecord::fileName), dogs);
         QList<HealthItem> items;
         for (const HealthBooklet::Entry &entry : due)
             items.append({ entry, names.value(entry.dog) });

@@ -2,6 +2,7 @@
 
 #include "core/DateText.h"
 #include "core/ScheduleRules.h"
+#include "schedule/DogCardCells.h"
 #include "schedule/HealthNotices.h"
 #include "storage/ProgramFolder.h"
 #include "storage/Record.h"
@@ -77,13 +78,17 @@ struct ListPlace
 // The cells a health row fills, by the row's fields; the others stay empty.
 void appendHealthRow(ExportRows &rows, const HealthNotices::Notice &notice, qint64 number)
 {
-    const std::pair<Field, QString> filled[] = {
+    QList<std::pair<Field, QString>> filled = {
         { Data, DateText::format(notice.entry.due) },
-        { Nome, notice.dogName },
         { Persona, notice.entry.veterinarian },
         { Dettagli, QStringLiteral("Libretto sanitario: ") + notice.line },
         { Note, notice.entry.note },
     };
+    // The dog as its card is now, under the name the line gives it.
+    for (qsizetype cell = 0; cell < qsizetype(std::size(dogCardCells)); ++cell) {
+        const Field field = dogCardCells[cell].second;
+        filled.append({ field, field == Nome ? notice.dogName : notice.card.value(cell) });
+    }
     QString text;
     std::vector<quint32> ends(cellCount);
     for (int column = 0; column < cellCount; ++column) {

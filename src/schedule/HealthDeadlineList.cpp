@@ -1,7 +1,7 @@
 #include "schedule/HealthDeadlineList.h"
 
 #include "core/DateText.h"
-#include "kennel/DogNames.h"
+#include "kennel/DogCards.h"
 #include "kennel/HealthBooklet.h"
 #include "storage/DogRecord.h"
 #include "storage/HealthRecord.h"
@@ -69,7 +69,7 @@ ExportRows readRows(const ProgramFolder &folder, const Period &period, QDate tod
     QList<qint64> dogs;
     for (const HealthBooklet::Entry &entry : due)
         dogs.append(entry.dog);
-    const QHash<qint64, QString> names = DogNames::read(folder.filePath(DogRecord::fileName), dogs);
+    const QHash<qint64, QString> names = DogCards::names(folder.filePath(DogRecord::fileName), dogs);
 
     ExportRows rows(cellCount);
     const QStringList kinds = HealthDue::kindNames();

@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class ProgramFolder;
 
@@ -20,6 +21,9 @@ struct Notice
     HealthBooklet::Entry entry;
     QString dogName; // the card's name, or "cane n. 7" for a card without one
     QString line; // "Richiamo rabbia — Rex, 14/03/2026"
+    // The card's values of dogCardCells, in their order; none for a dog
+    // whose card cannot be read.
+    QStringList card;
 };
 
 /// The name a line gives a dog whose card has no name or lies beyond the
@@ -27,9 +31,9 @@ struct Notice
 QString unnamedDog(qint64 position);
 
 /// Every dog's entries HealthBooklet::toAnnounce takes on today, in order
-/// of due date, each with its dog's name and its line. A dog archive that
-/// cannot be read leaves every dog unnamed. Throws RecordFileError when the
-/// booklets' archive cannot be read.
+/// of due date, each with its dog's name, its line and its card's values. A
+/// dog archive that cannot be read leaves every dog unnamed. Throws
+/// RecordFileError when the booklets' archive cannot be read.
 QList<Notice> read(const ProgramFolder &folder, QDate today);
 
 } // namespace HealthNotices

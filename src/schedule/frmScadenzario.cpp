@@ -11,10 +11,11 @@
 #include "report/printing/ScreenValues.h"
 #include "schedule/CalendarMarks.h"
 #include "schedule/DeadlineListWindow.h"
+#include "schedule/DogCardCells.h"
 #include "schedule/HealthNotices.h"
-#include "schedule/frmScadenzeSanitarie.h"
 #include "schedule/ListSelector.h"
 #include "schedule/SummaryWindow.h"
+#include "schedule/frmScadenzeSanitarie.h"
 #include "search/SearchWindow.h"
 #include "search/Searches.h"
 #include "storage/AmountText.h"
@@ -291,18 +292,7 @@ void frmScadenzario::showValues(const Record &entry)
 
 void frmScadenzario::importDog(const Record &dog)
 {
-    constexpr std::pair<DogRecord::Field, ScheduleRecord::Field> copied[] = {
-        { DogRecord::Nome, ScheduleRecord::Nome },
-        { DogRecord::DataNasc, ScheduleRecord::DataNasc },
-        { DogRecord::Razza, ScheduleRecord::Razza },
-        { DogRecord::Mantello, ScheduleRecord::Mantello },
-        { DogRecord::Microchip, ScheduleRecord::Microchip },
-        { DogRecord::Segni, ScheduleRecord::Segni },
-        { DogRecord::Proprietario, ScheduleRecord::Proprietario },
-        { DogRecord::Recapito, ScheduleRecord::Recapito },
-        { DogRecord::CodFisc, ScheduleRecord::CodFisc },
-    };
-    for (const auto &[from, to] : copied)
+    for (const auto &[from, to] : dogCardCells)
         setTextOf(to, dog.value(from));
 }
 

@@ -3,12 +3,12 @@
 // booster, which entries a later one repeats, and every dog's due entries as
 // the start-up check and the deadline lists take them.
 
-#include "kennel/DogNames.h"
+#include "kennel/DogCards.h"
 #include "kennel/HealthBooklet.h"
 #include "storage/DogRecord.h"
+#include "storage/HealthRecord.h"
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
-#include "storage/HealthRecord.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -274,7 +274,7 @@ private Q_SLOTS:
     void dogNames()
     {
         const QString archive = m_dir.filePath(DogRecord::fileName);
-        QVERIFY(DogNames::read(archive, { 1 }).isEmpty());
+        QVERIFY(DogCards::names(archive, { 1 }).isEmpty());
         RecordFile file;
         file.openOrCreate(archive, DogRecord::recordSize);
         for (const QString &name : { u"Rex "_s, u"Fido"_s }) {
@@ -283,7 +283,7 @@ private Q_SLOTS:
             file.writeNext(dog);
         }
         file.closeFile();
-        const QHash<qint64, QString> names = DogNames::read(archive, { 2, 1, 3, 0, 2 });
+        const QHash<qint64, QString> names = DogCards::names(archive, { 2, 1, 3, 0, 2 });
         QCOMPARE(names, (QHash<qint64, QString> { { 1, u"Rex"_s }, { 2, u"Fido"_s } }));
     }
 

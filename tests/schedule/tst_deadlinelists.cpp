@@ -258,6 +258,29 @@ private Q_SLOTS:
             && written.indexOf("09:00") < written.indexOf("rabbia"));
     }
 
+    // A health row shows the dog as its card is now, where a schedule entry
+    // shows the dog chosen for it; a card beyond the archive leaves them blank.
+    void healthRowsShowTheDogsCard()
+    {
+        m_context->writeFile(DogRecord::fileName,
+            recordBytes(DogRecord::layout(),
+                { { DogRecord::Nome, u"Rex"_s }, { DogRecord::Proprietario, u" Anna Bianchi"_s },
+                    { DogRecord::Recapito, u"333 1234567"_s }, { DogRecord::Razza, u"Boxer"_s } }));
+        using enum HealthDue::Kind;
+        ScheduleFixture::addHealthEntry(*m_context, 1, Vaccinazione, u"rabbia"_s, u"01/03/2024"_s);
+        ScheduleFixture::addHealthEntry(*m_context, 9, Visita, {}, u"02/03/2024"_s);
+        open(DeadlineListWindow::imminent(), QDate(2024, 2, 28));
+        QAbstractItemModel *grid = child<QTableView>(m_window.get(), "grdRecords")->model();
+        QStringList shown;
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            QStringList cells;
+            for (int column : { 3, 5, 6, 8 }) // Proprietario, Recapito, Nome cane, Razza
+                cells.append(grid->index(row, column).data().toString());
+            shown.append(cells.join(u'|'));
+        }
+        QCOMPARE(shown, (QStringList { u"Anna Bianchi|333 1234567|Rex|Boxer"_s, u"||cane n. 9|"_s }));
+    }
+
     // A booster recorded in the booklet opened from the list leaves the list
     // without the entry it repeats.
     void listShowsTheBookletsAsLeft()
