@@ -349,13 +349,7 @@ private Q_SLOTS:
         QCOMPARE(grid->index(0, 20).data().toString(), u"03050930"_s);
         QCOMPARE(child<QLabel>(m_window.get(), "panInfo")->text(), u"Esportazione archivio in Microsoft Excel."_s);
 
-        QString help;
-        whenModalShown([&help](QWidget *modal) {
-            help = modal->objectName() + u' ' + child<QLabel>(modal, "lblTitolo")->text();
-            click(child(modal, "btnChiudi"));
-        });
-        click(child(m_window.get(), "cmdGuida"));
-        QCOMPARE(help, u"frmGuida Visualizzazione scadenze e appuntamenti."_s);
+        QCOMPARE(helpOpenedBy(child(m_window.get(), "cmdGuida")), u"frmGuida Visualizzazione scadenze e appuntamenti."_s);
     }
 
     // The export writes the grid's rows in grid order, without the running

@@ -124,13 +124,7 @@ private Q_SLOTS:
         QCOMPARE(grid->index(1, 0).data().toString(), u"2"_s);
         QVERIFY(m_context->doubles.messages.shown.isEmpty());
 
-        QString help;
-        whenModalShown([&help](QWidget *modal) {
-            help = modal->objectName() + u' ' + child<QLabel>(modal, "lblTitolo")->text();
-            click(child(modal, "btnChiudi"));
-        });
-        click(child(m_window.get(), "cmdGuida"));
-        QCOMPARE(help, u"frmGuida Libretto sanitario del cane."_s);
+        QCOMPARE(helpOpenedBy(child(m_window.get(), "cmdGuida")), u"frmGuida Libretto sanitario del cane."_s);
     }
 
     void periodShown_data()

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
@@ -103,4 +104,15 @@ void whenModalShown(std::function<void(QWidget *)> handler)
 void click(QWidget *button)
 {
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+}
+
+QString helpOpenedBy(QWidget *button)
+{
+    QString opened;
+    whenModalShown([&opened](QWidget *modal) {
+        opened = modal->objectName() + u' ' + child<QLabel>(modal, "lblTitolo")->text();
+        click(child(modal, "btnChiudi"));
+    });
+    click(button);
+    return opened;
 }

@@ -78,6 +78,10 @@ void whenModalShown(std::function<void(QWidget *)> handler);
 /// Clicks a button (or picture button) as the user would.
 void click(QWidget *button);
 
+/// Clicks a help button and closes the help window it opens: its objectName
+/// and the title of its page ("frmGuida Libretto sanitario del cane.").
+QString helpOpenedBy(QWidget *button);
+
 // main() for GUI tests: headless unless the caller chose a platform, a fixed
 // font DPI so that layout does not depend on the machine, and the program's
 // font substitutes.
